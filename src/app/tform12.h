@@ -1,0 +1,12 @@
+// TForm12: the splash.
+#pragma once
+
+#include <QWidget>
+
+class TForm12 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm12(QWidget* parent = nullptr);
+};
+
+extern TForm12* Form12;

@@ -1,0 +1,8 @@
+// The program's eleven windows: created once, in a fixed order, kept until exit.
+#pragma once
+
+// Creates the windows and sets the global pointers Form1 ... Form12. Each window's creation
+// handler runs in this order, so later windows may rely on earlier ones.
+void CreateWindowSet();
+// Destroys them again in reverse order and clears the pointers.
+void DestroyWindowSet();

@@ -1,0 +1,146 @@
+#include "common/number_text.h"
+
+#include "common/errors.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr int kGeneralDigits = 15;
+constexpr int kExactDigits = 18; // enough to tell every extended value apart
+
+QChar& Separator()
+{
+    static QChar separator = QLocale::system().decimalPoint().isEmpty()
+                                 ? QChar('.')
+                                 : QLocale::system().decimalPoint().at(0);
+    return separator;
+}
+
+// The decimal digits of |value| rounded to `digits` significant digits, and the power of ten
+// of the first digit.
+struct TDecimalDigits {
+    QString digits;
+    int exponent = 0;
+};
+
+TDecimalDigits SignificantDigits(long double value, int digits)
+{
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*Le", digits - 1, std::fabs(value));
+    const QString text = QString::fromLatin1(buffer);
+    const qsizetype e = text.indexOf('e');
+    TDecimalDigits result;
+    result.digits = text.left(e).remove('.');
+    result.exponent = text.mid(e + 1).toInt();
+    return result;
+}
+
+QString StripTrailingZeros(QString digits)
+{
+    while (digits.size() > 1 && digits.endsWith('0')) digits.chop(1);
+    return digits;
+}
+
+QString FixedLayout(const QString& digits, int exponent)
+{
+    if (exponent < 0) return "0" + QString(Separator()) + QString(-exponent - 1, '0') + digits;
+    const QString padded = digits.leftJustified(exponent + 1, '0');
+    const QString integer = padded.left(exponent + 1);
+    const QString fraction = padded.mid(exponent + 1);
+    return fraction.isEmpty() ? integer : integer + Separator() + fraction;
+}
+
+QString ScientificLayout(const QString& digits, int exponent)
+{
+    QString mantissa = digits.left(1);
+    if (digits.size() > 1) mantissa += Separator() + digits.mid(1);
+    return mantissa + "E" + QString::number(exponent);
+}
+
+// Adds one unit at the last place of a digit string (99 -> 100).
+void IncrementDigits(QString& digits)
+{
+    for (qsizetype i = digits.size() - 1; i >= 0; --i) {
+        if (digits[i] != '9') {
+            digits[i] = QChar(digits[i].unicode() + 1);
+            return;
+        }
+        digits[i] = '0';
+    }
+    digits.prepend('1');
+}
+
+int DecimalsOf(const QString& format)
+{
+    const qsizetype point = format.indexOf('.');
+    return point < 0 ? 0 : int(format.size() - point - 1);
+}
+
+} // namespace
+
+QChar DecimalSeparator() { return Separator(); }
+
+void SetDecimalSeparator(QChar separator) { Separator() = separator; }
+
+QString FloatToStr(long double value)
+{
+    CheckedValue(value);
+    if (value == 0) return "0";
+    const TDecimalDigits decimal = SignificantDigits(value, kGeneralDigits);
+    const QString digits = StripTrailingZeros(decimal.digits);
+    const bool scientific = decimal.exponent < -5 || decimal.exponent >= kGeneralDigits;
+    const QString text = scientific ? ScientificLayout(digits, decimal.exponent)
+                                    : FixedLayout(digits, decimal.exponent);
+    return value < 0 ? "-" + text : text;
+}
+
+QString FormatFloat(const QString& format, long double value)
+{
+    CheckedValue(value);
+    const int decimals = DecimalsOf(format);
+    const TDecimalDigits decimal = SignificantDigits(value, kExactDigits);
+    // The value times 10^decimals as an integer digit string, rounded half away from zero.
+    const int kept = decimal.exponent + 1 + decimals;
+    QString scaled;
+    if (kept >= 0) {
+        scaled = decimal.digits.left(kept).leftJustified(kept, '0');
+        if (kept < decimal.digits.size() && decimal.digits[kept] >= '5') IncrementDigits(scaled);
+    }
+    const bool isZero = !scaled.contains(QRegularExpression("[1-9]"));
+    scaled = scaled.rightJustified(decimals + 1, '0');
+    const QString integer = scaled.left(scaled.size() - decimals);
+    const QString sign = value < 0 && !isZero ? "-" : "";
+    return sign + integer + (decimals > 0 ? Separator() + scaled.right(decimals) : QString());
+}
+
+long double StrToFloat(const QString& text)
+{
+    const QString separator = QRegularExpression::escape(QString(Separator()));
+    static QString lastSeparator;
+    static QRegularExpression pattern;
+    if (lastSeparator != separator) {
+        lastSeparator = separator;
+        pattern = QRegularExpression("^ *[+-]?(\\d+(" + separator + "\\d*)?|" + separator +
+                                     "\\d+)([eE][+-]?\\d+)? *$");
+    }
+    const auto fail = [&] { RaiseError(QString("'%1' is not a valid floating point value").arg(text)); };
+    if (!pattern.match(text).hasMatch()) fail();
+    QString plain = text.trimmed();
+    plain.replace(Separator(), '.');
+    const long double value = std::strtold(plain.toLatin1().constData(), nullptr);
+    if (!std::isfinite(value)) fail();
+    return value;
+}
+
+QString IntToStr(long long value) { return QString::number(value); }
+
+long long Round(long double value)
+{
+    if (!std::isfinite(value)) RaiseError(kInvalidOperation);
+    return static_cast<long long>(std::nearbyintl(value));
+}

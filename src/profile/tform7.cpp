@@ -1,0 +1,5 @@
+#include "profile/tform7.h"
+
+TForm7* Form7 = nullptr;
+
+TForm7::TForm7(QWidget* parent) : QWidget(parent) {}

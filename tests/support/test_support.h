@@ -1,0 +1,37 @@
+// Helpers shared by the test programs.
+#pragma once
+
+#include "common/messages.h"
+
+#include <QChar>
+#include <QString>
+#include <QStringList>
+
+// Records every message the program shows while it is alive, instead of a modal box.
+class MessageRecorder {
+public:
+    MessageRecorder();
+    ~MessageRecorder();
+    MessageRecorder(const MessageRecorder&) = delete;
+    MessageRecorder& operator=(const MessageRecorder&) = delete;
+
+    QStringList texts;
+
+private:
+    MessageSink previous_;
+};
+
+// Sets the decimal separator for the lifetime of the object.
+class DecimalSeparatorScope {
+public:
+    explicit DecimalSeparatorScope(QChar separator);
+    ~DecimalSeparatorScope();
+    DecimalSeparatorScope(const DecimalSeparatorScope&) = delete;
+    DecimalSeparatorScope& operator=(const DecimalSeparatorScope&) = delete;
+
+private:
+    QChar previous_;
+};
+
+// Path of a file in the source tree, for test data committed with the project.
+QString SourcePath(const QString& relative);

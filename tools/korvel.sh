@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Installs what Korvel needs (Debian packages), builds it, then runs it or its test suite.
+#   tools/korvel.sh run    build and start Korvel
+#   tools/korvel.sh test   build and pass the whole test suite
+set -euo pipefail
+
+mode=${1:-}
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build="$root/build"
+
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev libqt6opengl6-dev libgl-dev libglu1-mesa-dev
+          libgl1-mesa-dri xvfb xauth fonts-dejavu-core googletest libgtest-dev libbenchmark-dev)
+
+as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
+
+install_missing() {
+    local missing=()
+    for package in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return
+    echo "Installing: ${missing[*]}"
+    as_root apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build_all() {
+    [ -f "$build/build.ninja" ] || cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build "$build" -j "$(nproc)"
+}
+
+# Runs a command on the display, or on a virtual one when there is none.
+on_display() {
+    if [ -n "${DISPLAY:-}" ]; then "$@"; else xvfb-run -a -s "-screen 0 1280x1024x24" "$@"; fi
+}
+
+case "$mode" in
+    run)
+        install_missing
+        build_all
+        cd "$root"
+        on_display "$build/src/app/korvel"
+        ;;
+    test)
+        install_missing
+        build_all
+        cd "$build"
+        on_display ctest --output-on-failure --timeout 600 -j "$(nproc)"
+        ;;
+    *)
+        echo "usage: $0 run|test" >&2
+        exit 2
+        ;;
+esac
