@@ -1,0 +1,12 @@
+// Where a shaft position and a diagram value land on the page and on the editor image.
+#pragma once
+
+#include <cstdint>
+
+// Column of shaft position x: Round(x * 500 / shaftLength) + 50, so the shaft spans columns 50 to
+// 550. Fails with the arithmetic message when shaftLength is 0.
+int16_t PagePosX(long double x, long double shaftLength);
+
+// Row of diagram value v: Round(v * 45 / vmax) + base, so the largest value lies 45 rows from the
+// base row. A diagram whose largest value is 0 lies flat on its base row.
+int16_t PageValueY(int base, long double vmax, long double v);
