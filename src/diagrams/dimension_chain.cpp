@@ -1,0 +1,56 @@
+// Distance chains of the page and of the editor image.
+#include "diagrams/dimension_chain.h"
+
+#include "analysis/page_mapping.h"
+#include "common/number_text.h"
+
+namespace {
+
+constexpr int kPageChainRow = 140;
+
+void DrawChainLink(Canvas& canvas, long double from, long double to, long double shaftLength, int row)
+{
+    const int x1 = PagePosX(from, shaftLength);
+    const int x2 = PagePosX(to, shaftLength);
+    canvas.Rectangle(x1, row - 1, x1 + 5, row + 1);
+    canvas.Rectangle(x2, row - 1, x2 - 5, row + 1);
+    canvas.MoveTo(x1, row);
+    canvas.LineTo(x2, row);
+    // The label ends at the middle of the link, its bottom on the line: the way the chain has
+    // always been read.
+    const QString label = FloatToStr(to - from);
+    const QSize extent = canvas.TextExtent(label);
+    const int middle = static_cast<int>(Round((x1 + x2) / 2.0L));
+    canvas.TextOut(middle - extent.width(), row - extent.height(), label);
+}
+
+} // namespace
+
+void DrawDimensionChain(Canvas& canvas, const std::vector<long double>& sortedPositions,
+                        long double shaftLength, int row)
+{
+    if (!(shaftLength > 0)) return;
+    canvas.Pen.Color = Qt::white;
+    const TFont previousFont = canvas.Font;
+    canvas.Font.Name = "Small Fonts";
+    canvas.Font.Size = 7;
+    const int textHeight = canvas.TextHeight("10");
+    canvas.Rectangle(0, row - textHeight, 500, row + 1);
+    canvas.Pen.Color = Qt::black;
+    for (size_t i = 0; i + 1 < sortedPositions.size(); ++i) {
+        if (sortedPositions[i] == sortedPositions[i + 1]) continue;
+        DrawChainLink(canvas, sortedPositions[i], sortedPositions[i + 1], shaftLength, row);
+    }
+    canvas.Font.Size = previousFont.Size;
+    canvas.Font.Name = previousFont.Name;
+}
+
+void DrawPageDimensions(Canvas& canvas, const TAnalysisState& state)
+{
+    Tincarcare ends(2);
+    ends[1].Position = state.ShaftLength;
+    Tincarcare chain = Concatenate(Concatenate(Concatenate(state.Reactions, state.Forces), ends),
+                                   state.Moments);
+    SortByPosition(chain);
+    DrawDimensionChain(canvas, ChainPositions(chain), state.ShaftLength, kPageChainRow);
+}
