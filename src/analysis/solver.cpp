@@ -1,0 +1,281 @@
+// The ten steps of "Calculate" over one plane. They run on a working copy of the state that
+// replaces the real one only when every result is a finite number.
+#include "analysis/solver.h"
+
+#include "analysis/diagram_maxima.h"
+#include "analysis/plane_diagram.h"
+#include "common/errors.h"
+#include "common/number_text.h"
+
+#include <optional>
+#include <utility>
+
+namespace {
+
+bool IsBearingA(const QString& name) { return name == "RHA" || name == "RVA"; }
+bool IsBearingB(const QString& name) { return name == "RHB" || name == "RVB"; }
+
+std::optional<double> BearingPosition(const Tincarcare& reactions, bool (*isBearing)(const QString&))
+{
+    std::optional<double> position;
+    for (const Tvector& term : reactions)
+        if (isBearing(term.Name)) position = static_cast<double>(term.Position);
+    return position;
+}
+
+// Without a length every page column divides by zero; without two distinct bearings the
+// determinant of the system is zero.
+void CheckPlaneInputs(const TAnalysisState& state)
+{
+    if (!(state.ShaftLength > 0)) RaiseError(kShaftLengthMissing);
+    const std::optional<double> positionA = BearingPosition(state.Reactions, IsBearingA);
+    if (!positionA) RaiseError(kBearingAMissing);
+    const std::optional<double> positionB = BearingPosition(state.Reactions, IsBearingB);
+    if (!positionB) RaiseError(kBearingBMissing);
+    if (*positionA == *positionB) RaiseError(kBearingsCoincide);
+}
+
+// Step 1.
+QString LoadList(const Tincarcare& terms)
+{
+    QString text;
+    for (const Tvector& term : terms) text += term.Name + " = " + FloatToStr(term.Value) + "    ";
+    return text;
+}
+
+void ListLoads(TAnalysisState& state)
+{
+    state.ForceListText = LoadList(state.Forces);
+    state.MomentListText = LoadList(state.Moments);
+}
+
+// Step 2.
+void CollectForceTerms(TAnalysisState& state)
+{
+    state.ForceTerms = Concatenate(state.Reactions, state.Forces);
+    SortByPosition(state.ForceTerms);
+    state.PosA = state.PosB = 0;
+    for (const Tvector& term : state.ForceTerms) {
+        if (IsBearingA(term.Name)) state.PosA = static_cast<double>(term.Position);
+        if (IsBearingB(term.Name)) state.PosB = static_cast<double>(term.Position);
+    }
+}
+
+// Step 3: the moment of a force or bearing about bearing A turns against the force.
+Tvector MomentAboutA(const Tvector& source, double positionA)
+{
+    const long double arm = source.Position - positionA;
+    Tvector term;
+    term.Name = source.Name + "*" + FloatToStr(arm);
+    term.Unknown = source.Unknown;
+    term.Kind = 'm';
+    term.Position = source.Position;
+    term.Value = arm * source.Value;
+    term.Direction = source.Direction == 1 ? 0 : 1;
+    term.LeverForce = source.Value;
+    return term;
+}
+
+void AppendMomentsAboutA(TAnalysisState& state)
+{
+    for (const Tvector& source : state.ForceTerms)
+        if (source.Position >= 0) state.Moments.push_back(MomentAboutA(source, state.PosA));
+    SortByPosition(state.Moments);
+    state.MomentTerms = state.Moments;
+}
+
+// Steps 4 and 5: the first term shows only a minus sign; unknowns keep their names in the
+// equation with values.
+QString TermSign(const Tvector& term, bool first)
+{
+    if (first) return term.Direction == 0 ? "-" : "";
+    return term.Direction == 1 ? "+" : "-";
+}
+
+void WriteEquation(const Tincarcare& terms, QString& symbols, QString& values)
+{
+    symbols.clear();
+    values.clear();
+    for (size_t i = 0; i < terms.size(); ++i) {
+        const Tvector& term = terms[i];
+        const QString sign = TermSign(term, i == 0);
+        symbols += sign + term.Name;
+        values += sign + (term.Unknown ? term.Name : FloatToStr(term.Value));
+    }
+    symbols += " = 0";
+    values += " = 0";
+}
+
+void WriteForceEquation(TAnalysisState& state)
+{
+    WriteEquation(state.ForceTerms, state.ForceEqText, state.ForceEqValues);
+    state.ForceRhs = 0;
+    for (const Tvector& term : state.ForceTerms)
+        state.ForceRhs = static_cast<double>(term.Direction == 0 ? state.ForceRhs + term.Value
+                                                                 : state.ForceRhs - term.Value);
+}
+
+void WriteMomentEquation(TAnalysisState& state)
+{
+    WriteEquation(state.MomentTerms, state.MomentEqText, state.MomentEqValues);
+    state.MomentRhs = 0;
+    for (const Tvector& term : state.MomentTerms) {
+        if (term.Unknown) continue;
+        if (term.Direction == 1) state.MomentRhs = static_cast<double>(state.MomentRhs + term.Value);
+        if (term.Direction == 0) state.MomentRhs = static_cast<double>(state.MomentRhs - term.Value);
+    }
+}
+
+// Step 6: Cramer's rule, each product in extended precision.
+double Determinant(const std::array<double, 4>& m)
+{
+    return static_cast<double>(static_cast<long double>(m[0]) * m[3] -
+                               static_cast<long double>(m[2]) * m[1]);
+}
+
+double Quotient(double numerator, double denominator)
+{
+    return static_cast<double>(static_cast<long double>(numerator) / denominator);
+}
+
+void SolveReactions(TAnalysisState& state, bool horizontal)
+{
+    const double span = static_cast<double>(static_cast<long double>(state.PosB) - state.PosA);
+    state.EqMatrix = {1, 1, 0, span};
+    state.Det = Determinant(state.EqMatrix);
+    state.EqMatrix = {state.ForceRhs, 1, state.MomentRhs, span};
+    state.DetA = Determinant(state.EqMatrix);
+    state.EqMatrix = {1, state.ForceRhs, 0, state.MomentRhs};
+    state.DetB = Determinant(state.EqMatrix);
+    (horizontal ? state.RHA : state.RVA) = Quotient(state.DetA, state.Det);
+    (horizontal ? state.RHB : state.RVB) = Quotient(state.DetB, state.Det);
+}
+
+// Step 7.
+const double* NamedReaction(const TAnalysisState& state, const QString& name)
+{
+    if (name == "RHA") return &state.RHA;
+    if (name == "RHB") return &state.RHB;
+    if (name == "RVA") return &state.RVA;
+    if (name == "RVB") return &state.RVB;
+    return nullptr;
+}
+
+long double ShearOf(const TAnalysisState& state, const Tvector& term)
+{
+    if (const double* reaction = NamedReaction(state, term.Name)) return *reaction;
+    return term.Direction == 1 ? term.Value : -term.Value;
+}
+
+void ComputeShear(TAnalysisState& state)
+{
+    state.ShearPoints.clear();
+    long double shear = 0;
+    for (size_t j = 0; j + 1 < state.ForceTerms.size(); ++j) {
+        shear += ShearOf(state, state.ForceTerms[j]);
+        state.ShearPoints.push_back({shear, state.ForceTerms[j].Position});
+    }
+}
+
+// Step 8: what one term adds to the bending moment at x, right of its position. Names are tested
+// by containment, so that the derived terms (RHB*300) find their bearing's reaction.
+struct TMomentContribution {
+    long double Position = 0;
+    long double Factor = 0;   // times (x - Position), for bearings and moments of forces
+    long double Constant = 0; // concentrated moments
+    bool Linear = false;
+
+    long double At(long double x) const { return Linear ? (x - Position) * Factor : Constant; }
+};
+
+const double* ContainedReaction(const TAnalysisState& state, const QString& name)
+{
+    for (const char* bearing : {"RHA", "RHB", "RVA", "RVB"})
+        if (name.contains(QLatin1String(bearing))) return NamedReaction(state, bearing);
+    return nullptr;
+}
+
+TMomentContribution ContributionOf(const TAnalysisState& state, const Tvector& term)
+{
+    if (const double* reaction = ContainedReaction(state, term.Name))
+        return {term.Position, *reaction, 0, true};
+    if (term.LeverForce != 0)
+        return {term.Position, term.Direction == 0 ? term.LeverForce : -term.LeverForce, 0, true};
+    return {term.Position, 0, term.Direction == 0 ? -term.Value : term.Value, false};
+}
+
+void ComputeMoments(TAnalysisState& state)
+{
+    std::vector<TMomentContribution> contributions;
+    contributions.reserve(state.MomentTerms.size());
+    for (const Tvector& term : state.MomentTerms) contributions.push_back(ContributionOf(state, term));
+    state.MomentPoints.clear();
+    for (size_t k = 0; k < contributions.size(); ++k) {
+        const long double x = state.MomentTerms[k].Position;
+        long double left = 0;
+        for (size_t i = 0; i < k; ++i) left += contributions[i].At(x);
+        state.MomentPoints.push_back({left, left + contributions[k].At(x), x});
+    }
+}
+
+// Step 9.
+void FindMaxima(TAnalysisState& state)
+{
+    state.Fmax = MaxShear(state.ShearPoints);
+    state.Mmax = MaxMoment(state, state.MomentPoints);
+}
+
+// Step 10.
+void KeepPlaneDiagram(TAnalysisState& state, bool horizontal)
+{
+    Tav points = BuildPlaneDiagram(state.MomentPoints, state.ShaftLength).Points;
+    (horizontal ? state.HorzDiagramCount : state.VertDiagramCount) =
+        static_cast<uint8_t>(points.size());
+    (horizontal ? state.HorzDiagram : state.VertDiagram) = std::move(points);
+}
+
+// Huge entered values can overflow the doubles of the equations; such a plane stores nothing.
+void CheckResultsFinite(const TAnalysisState& state)
+{
+    for (double value : {state.PosA, state.PosB, state.ForceRhs, state.MomentRhs, state.Det,
+                         state.DetA, state.DetB, state.RHA, state.RHB, state.RVA, state.RVB})
+        CheckedValue(value);
+    for (const TShearPoint& point : state.ShearPoints) CheckedValue(point.Shear);
+    for (const TMomentPoint& point : state.MomentPoints) {
+        CheckedValue(point.Left);
+        CheckedValue(point.Right);
+    }
+}
+
+void StorePlaneMaximum(const TAnalysisState& state, TData& data, bool horizontal)
+{
+    if (horizontal) {
+        data.SetHorzMom(state.Mmax);
+        data.SetHSect(state.CriticalSection);
+    } else {
+        data.SetVertMom(state.Mmax);
+        data.SetVSect(state.CriticalSection);
+    }
+}
+
+} // namespace
+
+void SolvePlane(TAnalysisState& state, TData& data)
+{
+    CheckPlaneInputs(state);
+    const bool horizontal = data.Oriz();
+    TAnalysisState work = state;
+    ListLoads(work);
+    CollectForceTerms(work);
+    AppendMomentsAboutA(work);
+    WriteForceEquation(work);
+    WriteMomentEquation(work);
+    SolveReactions(work, horizontal);
+    ComputeShear(work);
+    ComputeMoments(work);
+    FindMaxima(work);
+    KeepPlaneDiagram(work, horizontal);
+    CheckResultsFinite(work);
+    state = std::move(work);
+    StorePlaneMaximum(state, data, horizontal);
+}
