@@ -1,0 +1,139 @@
+// Canvas: pen position, lines, rectangles, ellipses and arcs on a QImage by the raster rules of
+// the drawing routines.
+#include "canvas/canvas.h"
+
+#include "canvas/canvas_painting.h"
+#include "canvas/thin_line.h"
+
+#include <QPen>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+QColor ColorFromValue(unsigned value)
+{
+    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+
+Canvas::Canvas(QImage& image) : image_(&image) {}
+
+QColor Canvas::Pixel(int x, int y) const
+{
+    if (!image_->valid(x, y)) return QColor();
+    return image_->pixelColor(x, y);
+}
+
+// A 1-pixel pen leaves out the end pixel of a line. A wider pen is a square
+// of Width pixels dragged over the line with square caps: both end points are painted, and
+// lines that meet at an end point close their corner instead of leaving a notch.
+static QPen CanvasPen(const TPen& pen)
+{
+    const int width = std::max(pen.Width, 1);
+    return QPen(pen.Color, width, Qt::SolidLine, width == 1 ? Qt::FlatCap : Qt::SquareCap,
+        Qt::MiterJoin);
+}
+
+static QBrush CanvasBrush(const TBrush& brush)
+{
+    switch (brush.Style) {
+    case TBrushStyle::Solid: return QBrush(brush.Color, Qt::SolidPattern);
+    case TBrushStyle::VerticalHatch: return QBrush(brush.Color, Qt::VerPattern);
+    case TBrushStyle::Clear: break;
+    }
+    return Qt::NoBrush;
+}
+
+void PreparePainter(QPainter& painter, const Canvas& canvas)
+{
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBackgroundMode(Qt::TransparentMode); // hatch gaps keep what lies under them
+    painter.setPen(CanvasPen(canvas.Pen));
+    painter.setBrush(CanvasBrush(canvas.Brush));
+}
+
+QRect CoveredBox(int x1, int y1, int x2, int y2)
+{
+    const QPoint topLeft(std::min(x1, x2), std::min(y1, y2));
+    const QPoint bottomRight(std::max(x1, x2) - 1, std::max(y1, y2) - 1);
+    return QRect(topLeft, bottomRight); // empty when a corner coordinate repeats
+}
+
+void Canvas::MoveTo(int x, int y)
+{
+    penPos_ = QPoint(x, y);
+}
+
+void Canvas::LineTo(int x, int y)
+{
+    const QPoint from = penPos_;
+    penPos_ = QPoint(x, y);
+    if (from == penPos_ || image_->isNull()) return;
+    if (Pen.Width <= 1) return DrawThinLine(*image_, from, penPos_, Pen.Color);
+    QPainter painter(image_);
+    PreparePainter(painter, *this);
+    painter.drawLine(from, penPos_);
+}
+
+// The outline of a 1-pixel pen is laid as four pixel runs, because Qt's rectangle outline for a
+// box one pixel wide or high is not the box itself.
+void Canvas::Rectangle(int x1, int y1, int x2, int y2)
+{
+    const QRect box = CoveredBox(x1, y1, x2, y2);
+    if (box.isEmpty() || image_->isNull()) return;
+    QPainter painter(image_);
+    PreparePainter(painter, *this);
+    if (Pen.Width > 1) {
+        painter.drawRect(box.adjusted(0, 0, -1, -1));
+        return;
+    }
+    painter.fillRect(box.adjusted(1, 1, -1, -1), painter.brush());
+    const QColor color = Pen.Color;
+    painter.fillRect(QRect(box.left(), box.top(), box.width(), 1), color);
+    painter.fillRect(QRect(box.left(), box.bottom(), box.width(), 1), color);
+    painter.fillRect(QRect(box.left(), box.top(), 1, box.height()), color);
+    painter.fillRect(QRect(box.right(), box.top(), 1, box.height()), color);
+}
+
+void Canvas::Ellipse(int x1, int y1, int x2, int y2)
+{
+    const QRect box = CoveredBox(x1, y1, x2, y2);
+    if (box.isEmpty() || image_->isNull()) return;
+    QPainter painter(image_);
+    PreparePainter(painter, *this);
+    painter.drawEllipse(box.adjusted(0, 0, -1, -1));
+}
+
+// Angle in sixteenths of a degree of the point where the radial through (x, y) meets the ellipse
+// in `box`, measured as Qt measures it: parametrically, counter-clockwise from three o'clock.
+static double RadialAngle(const QRectF& box, int x, int y)
+{
+    const QPointF centre = box.center();
+    const double along = (x - centre.x()) / box.width();
+    const double up = (centre.y() - y) / box.height();
+    return std::atan2(up, along) * 180.0 / std::numbers::pi * 16.0; // atan2(0, 0) is 0, no NaN
+}
+
+void Canvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    const QRect box = CoveredBox(x1, y1, x2, y2);
+    if (box.isEmpty() || image_->isNull()) return;
+    const QRectF outline = QRectF(box.adjusted(0, 0, -1, -1));
+    const double start = RadialAngle(outline, x3, y3);
+    double span = RadialAngle(outline, x4, y4) - start;
+    if (span <= 0) span += 360 * 16; // equal radials: the whole ellipse
+    QPainter painter(image_);
+    PreparePainter(painter, *this);
+    // Shifted to pixel centres, Qt's arc covers the same box as its ellipse.
+    painter.drawArc(outline.translated(0.5, 0.5), int(std::nearbyint(start)), int(std::nearbyint(span)));
+}
+
+void Canvas::CopyRect(const QRect& destination, const Canvas& source, const QRect& sourceRect)
+{
+    if (image_->isNull()) return;
+    // Copying within one image reads from a snapshot, so overlapping boxes do not smear.
+    const QImage pixels = source.image_ == image_ ? image_->copy(sourceRect) : QImage();
+    QPainter painter(image_);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    if (pixels.isNull()) painter.drawImage(destination, source.Image(), sourceRect);
+    else painter.drawImage(destination, pixels);
+}

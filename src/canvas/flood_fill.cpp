@@ -1,0 +1,83 @@
+// FloodFill: a scanline fill with the brush, outward from a seed until pixels of the border colour.
+#include "canvas/canvas.h"
+
+#include <QBrush>
+#include <QPainter>
+#include <vector>
+
+namespace {
+
+// The fill walks runs of one row at a time and keeps its pending seeds on the heap, so a fill
+// of a whole page neither recurses nor revisits a pixel.
+class BorderFill {
+public:
+    BorderFill(const QImage& image, QRgb border)
+        : image_(image), border_(border & RGB_MASK), seen_(size_t(image.width()) * image.height())
+    {
+    }
+
+    // The runs of pixels reached from the seed, one rectangle of height 1 each.
+    std::vector<QRect> Runs(QPoint seed)
+    {
+        std::vector<QRect> runs;
+        std::vector<QPoint> pending{seed};
+        while (!pending.empty()) {
+            const QPoint point = pending.back();
+            pending.pop_back();
+            if (!Open(point.x(), point.y())) continue;
+            const QRect run = Run(point);
+            runs.push_back(run);
+            QueueRow(run, run.y() - 1, pending);
+            QueueRow(run, run.y() + 1, pending);
+        }
+        return runs;
+    }
+
+private:
+    bool Open(int x, int y) const
+    {
+        return image_.valid(x, y) && !seen_[Index(x, y)] && (image_.pixel(x, y) & RGB_MASK) != border_;
+    }
+
+    size_t Index(int x, int y) const { return size_t(y) * image_.width() + x; }
+
+    // Widens the run through `point` to the border on both sides and marks it seen.
+    QRect Run(QPoint point)
+    {
+        int left = point.x();
+        int right = point.x();
+        const int y = point.y();
+        while (Open(left - 1, y)) --left;
+        while (Open(right + 1, y)) ++right;
+        for (int x = left; x <= right; ++x) seen_[Index(x, y)] = true;
+        return QRect(left, y, right - left + 1, 1);
+    }
+
+    // One seed for every stretch of open pixels of row y beside the run.
+    void QueueRow(const QRect& run, int y, std::vector<QPoint>& pending) const
+    {
+        bool inStretch = false;
+        for (int x = run.left(); x <= run.right(); ++x) {
+            const bool open = Open(x, y);
+            if (open && !inStretch) pending.emplace_back(x, y);
+            inStretch = open;
+        }
+    }
+
+    const QImage& image_;
+    QRgb border_;
+    std::vector<bool> seen_;
+};
+
+} // namespace
+
+void Canvas::FloodFill(int x, int y, const QColor& border)
+{
+    if (Brush.Style == TBrushStyle::Clear || !image_->valid(x, y)) return;
+    const std::vector<QRect> runs = BorderFill(*image_, border.rgb()).Runs(QPoint(x, y));
+    const QBrush brush(Brush.Color,
+        Brush.Style == TBrushStyle::Solid ? Qt::SolidPattern : Qt::VerPattern);
+    QPainter painter(image_);
+    painter.setBackgroundMode(Qt::TransparentMode);
+    for (const QRect& run : runs) painter.fillRect(run, brush);
+}

@@ -1,0 +1,41 @@
+// Steps a thin line along its major axis, one pixel per step, the minor coordinate rounded.
+#include "canvas/thin_line.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+// Round(numerator / denominator) for denominator > 0, halves away from the start point, so a
+// line and its reverse cover the same pixels apart from their ends.
+static long long RoundedQuotient(long long numerator, long long denominator)
+{
+    const long long half = denominator / 2;
+    return numerator >= 0 ? (numerator + half) / denominator : -((-numerator + half) / denominator);
+}
+
+void DrawThinLine(QImage& image, QPoint from, QPoint to, const QColor& color)
+{
+    const long long dx = to.x() - from.x();
+    const long long dy = to.y() - from.y();
+    const long long steps = std::max(std::llabs(dx), std::llabs(dy));
+    const bool alongX = std::llabs(dx) >= std::llabs(dy);
+    const long long majorStart = alongX ? from.x() : from.y();
+    const long long majorStep = (alongX ? dx : dy) < 0 ? -1 : 1;
+    const long long majorSize = alongX ? image.width() : image.height();
+    // Only the steps whose major coordinate lies in the image, so a far-off line costs nothing.
+    const long long firstIn = majorStep > 0 ? -majorStart : majorStart - (majorSize - 1);
+    const long long lastIn = majorStep > 0 ? majorSize - 1 - majorStart : majorStart;
+    const long long first = std::max(0LL, firstIn);
+    const long long last = std::min(steps - 1, lastIn);
+    const QImage::Format format = image.format();
+    const bool direct = format == QImage::Format_RGB32 || format == QImage::Format_ARGB32
+        || format == QImage::Format_ARGB32_Premultiplied;
+    uchar* bits = direct ? image.bits() : nullptr;
+    const QRgb value = color.rgba();
+    for (long long i = first; i <= last; ++i) {
+        const long long x = from.x() + (alongX ? i * majorStep : RoundedQuotient(i * dx, steps));
+        const long long y = from.y() + (alongX ? RoundedQuotient(i * dy, steps) : i * majorStep);
+        if (x < 0 || y < 0 || x >= image.width() || y >= image.height()) continue;
+        if (direct) reinterpret_cast<QRgb*>(bits + y * image.bytesPerLine())[x] = value;
+        else image.setPixelColor(int(x), int(y), color);
+    }
+}

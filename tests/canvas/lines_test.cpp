@@ -1,0 +1,85 @@
+#include "canvas_test_image.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(CanvasLine, LeavesOutItsEndPixelInEveryDirection)
+{
+    QImage image = WhiteImage(600, 100);
+    Canvas canvas(image);
+    canvas.MoveTo(50, 65);
+    canvas.LineTo(550, 65);
+    EXPECT_EQ(PaintedColumns(canvas, 65), Span(50, 549));
+    EXPECT_EQ(canvas.PenPos(), QPoint(550, 65));
+
+    canvas.LineTo(550, 20); // upwards from the previous end
+    EXPECT_EQ(PaintedRows(canvas, 550), Span(21, 65)) << "start pixel painted, end pixel not";
+
+    QImage other = WhiteImage(40, 40);
+    Canvas diagonal(other);
+    diagonal.MoveTo(5, 5);
+    diagonal.LineTo(15, 15);
+    for (int i = 5; i < 15; ++i) EXPECT_TRUE(IsColor(diagonal, i, i, Qt::black)) << i;
+    EXPECT_FALSE(IsColor(diagonal, 15, 15, Qt::black));
+    EXPECT_EQ(PaintedCount(diagonal), 10);
+}
+
+TEST(CanvasLine, OfZeroLengthPaintsNothingAndMoveToPaintsNothing)
+{
+    QImage image = WhiteImage(20, 20);
+    Canvas canvas(image);
+    canvas.MoveTo(10, 10);
+    canvas.LineTo(10, 10);
+    canvas.MoveTo(3, 4);
+    EXPECT_EQ(PaintedCount(canvas), 0);
+    EXPECT_EQ(canvas.PenPos(), QPoint(3, 4));
+}
+
+TEST(CanvasLine, InThePenColourAndOutsideTheImageIsClipped)
+{
+    QImage image = WhiteImage(20, 20);
+    Canvas canvas(image);
+    canvas.Pen.Color = ColorFromValue(255);
+    canvas.MoveTo(-30, 5);
+    canvas.LineTo(40, 5);
+    EXPECT_EQ(PaintedColumns(canvas, 5), Span(0, 19));
+    EXPECT_TRUE(IsColor(canvas, 0, 5, Qt::red));
+}
+
+// A wide pen is a square of its width dragged from the start to the end point, both included.
+TEST(CanvasLine, OfWidthTwoCoversBothEndsTwoPixelsThick)
+{
+    QImage image = WhiteImage(40, 40);
+    Canvas canvas(image);
+    canvas.Pen.Width = 2;
+    canvas.MoveTo(10, 20);
+    canvas.LineTo(20, 20);
+    EXPECT_EQ(PaintedColumns(canvas, 19), Span(9, 20));
+    EXPECT_EQ(PaintedColumns(canvas, 20), Span(9, 20));
+    EXPECT_EQ(PaintedRows(canvas, 15), Span(19, 20));
+
+    canvas.LineTo(20, 30); // the corner closes
+    EXPECT_EQ(PaintedRows(canvas, 20), Span(19, 30));
+}
+
+TEST(ColorFromValue, ReadsBlueGreenRed)
+{
+    EXPECT_EQ(ColorFromValue(255), QColor(255, 0, 0));
+    EXPECT_EQ(ColorFromValue(128), QColor(128, 0, 0));
+    EXPECT_EQ(ColorFromValue(0x808080), QColor(128, 128, 128));
+    EXPECT_EQ(ColorFromValue(15263976), QColor(232, 232, 232));
+    EXPECT_EQ(ColorFromValue(0x00FF0000), QColor(0, 0, 255));
+}
+
+TEST(CanvasPixel, IsInvalidOutsideTheImage)
+{
+    QImage image = WhiteImage(10, 5);
+    const Canvas canvas(image);
+    EXPECT_TRUE(canvas.Pixel(0, 0).isValid());
+    EXPECT_TRUE(canvas.Pixel(9, 4).isValid());
+    for (QPoint outside : {QPoint(-1, 0), QPoint(10, 0), QPoint(0, 5), QPoint(0, -1)})
+        EXPECT_FALSE(canvas.Pixel(outside.x(), outside.y()).isValid()) << outside.x() << "," << outside.y();
+}
+
+} // namespace
