@@ -1,0 +1,98 @@
+#include "canvas/canvas_painting.h"
+#include "canvas_test_image.h"
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The box of painted pixels in `rect`, or an empty rectangle.
+QRect InkBox(const Canvas& canvas, const QRect& rect, const QColor& ink)
+{
+    QRect box;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            if (canvas.Pixel(x, y) == ink) box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+int CountColors(const Canvas& canvas, const QRect& rect, std::initializer_list<QColor> colors)
+{
+    int count = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            count += std::find(colors.begin(), colors.end(), canvas.Pixel(x, y)) != colors.end();
+    return count;
+}
+
+// A font of s points is s * 96 / 72 pixels, and its box holds the font's ascent and descent.
+TEST(CanvasText, FontsAreSizedAtNinetySixDotsPerInch)
+{
+    QImage image = WhiteImage(10, 10);
+    Canvas canvas(image);
+    struct TSizeCase { const char* name; int points; int pixels; };
+    for (const TSizeCase& c : {TSizeCase{"MS Sans Serif", 8, 11}, TSizeCase{"Small Fonts", 7, 9},
+             TSizeCase{"MS Sans Serif", 12, 16}, TSizeCase{"MS Sans Serif", 10, 13}}) {
+        canvas.Font.Name = c.name;
+        canvas.Font.Size = c.points;
+        const QFont& font = ScreenFont(canvas.Font);
+        EXPECT_EQ(font.pixelSize(), c.pixels) << c.name << " " << c.points;
+        EXPECT_EQ(QFontInfo(font).family(), "DejaVu Sans") << c.name;
+        const QFontMetrics metrics(font);
+        EXPECT_EQ(canvas.TextExtent("10"), QSize(metrics.horizontalAdvance("10"), metrics.ascent() + metrics.descent()));
+    }
+    canvas.Font = TFont();
+    EXPECT_EQ(canvas.TextHeight("10"), 13) << "8 points: 11-pixel DejaVu Sans, ascent plus descent";
+    EXPECT_EQ(canvas.TextExtent("").width(), 0);
+    EXPECT_GT(canvas.TextWidth("1000"), canvas.TextWidth("10"));
+}
+
+TEST(CanvasText, BoldIsWider)
+{
+    QImage image = WhiteImage(10, 10);
+    Canvas canvas(image);
+    const int regular = canvas.TextWidth("Pre-dimensioning");
+    canvas.Font.Bold = true;
+    EXPECT_GT(canvas.TextWidth("Pre-dimensioning"), regular);
+}
+
+TEST(CanvasText, StandsOnABoxOfTheBrushWhileTheBrushIsSolid)
+{
+    QImage image = WhiteImage(100, 40);
+    image.fill(Qt::gray);
+    Canvas canvas(image);
+    canvas.Brush.Color = Qt::yellow;
+    canvas.Font.Color = Qt::blue;
+    canvas.TextOut(10, 5, "M 250");
+    const QSize extent = canvas.TextExtent("M 250");
+    const QRect box(QPoint(10, 5), extent);
+    EXPECT_EQ(CountColors(canvas, box, {Qt::gray}), 0) << "the box is covered";
+    EXPECT_TRUE(IsColor(canvas, box.left(), box.top(), Qt::yellow));
+    EXPECT_TRUE(IsColor(canvas, box.right(), box.bottom(), Qt::yellow));
+    EXPECT_TRUE(IsColor(canvas, box.right() + 1, box.top(), Qt::gray));
+    EXPECT_TRUE(IsColor(canvas, box.left(), box.bottom() + 1, Qt::gray));
+    const QRect ink = InkBox(canvas, box, Qt::blue);
+    EXPECT_FALSE(ink.isEmpty()) << "crisp glyphs in the font colour";
+    EXPECT_TRUE(box.contains(ink));
+    EXPECT_EQ(CountColors(canvas, box, {Qt::yellow, Qt::blue}), box.width() * box.height())
+        << "no blended pixels";
+    EXPECT_EQ(canvas.PenPos(), QPoint(0, 0)) << "text moves no pen";
+}
+
+TEST(CanvasText, IsTransparentWhileTheBrushIsHatchedOrClear)
+{
+    for (TBrushStyle style : {TBrushStyle::VerticalHatch, TBrushStyle::Clear}) {
+        QImage image = WhiteImage(100, 40);
+        image.fill(Qt::gray);
+        Canvas canvas(image);
+        canvas.Brush.Style = style;
+        canvas.TextOut(10, 5, "10");
+        EXPECT_EQ(CountColors(canvas, QRect(0, 0, 100, 40), {Qt::gray, Qt::black}), 100 * 40)
+            << "only the background and whole glyph pixels";
+        EXPECT_GT(CountColors(canvas, QRect(QPoint(10, 5), canvas.TextExtent("10")), {Qt::black}), 10);
+    }
+}
+
+} // namespace
