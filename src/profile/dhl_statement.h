@@ -1,0 +1,60 @@
+// Statements of the drawing text: one memo line is a line statement ("lin..."), an arc statement
+// ("arc...") or no statement at all. Reading splits the fields at "/", writing puts them back.
+#pragma once
+
+#include <QString>
+#include <array>
+
+enum class TStatementKind { None, Line, Arc };
+
+// Only the first three characters count: "line", "lin " and "lines" all start a line statement.
+TStatementKind StatementKind(const QString& line);
+
+// The field texts of a statement as written; none for a memo line that is no statement.
+struct TFieldTexts {
+    TStatementKind Kind = TStatementKind::None;
+    std::array<QString, 8> Texts;
+    int Count = 0;
+};
+
+// Fields start at character 6 of a line statement and 5 of an arc statement, whatever the rest
+// of the keyword is. Fails with a message when a field lacks its closing "/".
+TFieldTexts ReadFieldTexts(const QString& line);
+
+struct TLineStatement {
+    long double X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
+    bool Marked = false; // the flag field is exactly "1"
+};
+
+// (XA, YA)-(XB, YB) bound the full circle; the arc runs from (XS, YS) to (XE, YE).
+struct TArcStatement {
+    long double XA = 0, YA = 0, XB = 0, YB = 0, XS = 0, YS = 0, XE = 0, YE = 0;
+};
+
+struct TStatement {
+    TStatementKind Kind = TStatementKind::None;
+    TLineStatement Line;
+    TArcStatement Arc;
+};
+
+// A field as a number, failing with "'<text>' is not a valid floating point value".
+long double ReadField(const QString& text);
+
+// Converts the field texts: numbers, and the flag of a line statement compared as text.
+TStatement ConvertStatement(const TFieldTexts& fields);
+// Reads and converts a memo line; a line that is no statement gives kind None and no failure.
+TStatement ReadStatement(const QString& line);
+// Read a memo line that must be a statement (a line statement): any other memo line has only
+// empty fields and fails on the first of them.
+TStatement ReadRequiredStatement(const QString& line);
+TLineStatement ReadLineStatement(const QString& line);
+
+// Middle of the end points: the key by which the text is sorted from left to right.
+long double MidpointKey(const TStatement& statement);
+
+// "line X1/Y1/X2/Y2/F/" from field texts as they stand.
+QString LineStatementText(const QString& x1, const QString& y1, const QString& x2, const QString& y2,
+                          const QString& flag);
+// The written forms, every number in its shortest general form.
+QString WriteLineStatement(const TLineStatement& line);
+QString WriteArcStatement(const TArcStatement& arc);

@@ -1,0 +1,15 @@
+// The contour points that the solid of revolution is swept from, walked left to right through
+// the drawing text.
+#pragma once
+
+#include "analysis/analysis_state.h"
+
+#include <QStringList>
+#include <cstdint>
+
+// Sorts the memo by midpoint and rebuilds `points`: the first statement's first end, the left
+// end of every later line, each arc as its start and `arcSteps` - 1 points on its circle, and the
+// last statement's second end; x relative to the first point. The first and the last memo line
+// must be line statements. An empty memo fails with "List index out of bounds (0)" and changes
+// nothing; a later failure leaves the memo sorted and the points appended so far.
+void ExtractProfilePoints(QStringList& memo, TModel& points, uint8_t arcSteps);

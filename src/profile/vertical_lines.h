@@ -1,0 +1,15 @@
+// Completes the drawn steps into a closed contour: a shoulder wherever one step ends at the x
+// where another begins, and the two end faces down to the axis.
+#pragma once
+
+#include "analysis/analysis_state.h"
+#include "canvas/canvas.h"
+#include "profile/editor_state.h"
+
+#include <QStringList>
+
+// Appends the shoulders, sorts the memo, appends the end faces and runs the Generate pass on
+// `target`. Ends are matched by their field texts, so 40 and 40.0 do not meet. An empty memo
+// fails with "List index out of bounds (0)" and changes nothing; a line that does not read stops
+// the operation at the sort, with the shoulders already appended.
+void DrawVerticalLines(QStringList& memo, Canvas& target, TEditorState& state, const TAnalysisState& analysis);
