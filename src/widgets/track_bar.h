@@ -8,6 +8,8 @@
 class TrackBar : public QSlider {
     Q_OBJECT
 public:
+    // Vertical by default, as QSlider is.
+    explicit TrackBar(QWidget* parent = nullptr) : TrackBar(Qt::Vertical, parent) {}
     explicit TrackBar(Qt::Orientation orientation, QWidget* parent = nullptr);
 
     // Labels keyed by the value whose tick they stand beside.
