@@ -1,0 +1,29 @@
+#include "dimensioning/pre_dimensioning.h"
+
+#include "common/errors.h"
+#include "common/number_text.h"
+#include "dimensioning/stress_checks.h"
+
+#include <cmath>
+#include <numbers>
+
+long double TorsionDiameter(long double twistingMoment, long double allowTwistStress)
+{
+    const long double base =
+        CheckedDivide(16 * twistingMoment, std::numbers::pi_v<long double> * allowTwistStress);
+    return CheckedValue(std::pow(base, 1.0L / 3));
+}
+
+long double RoundedUpDiameter(long double torsionDiameter)
+{
+    return std::trunc(torsionDiameter) + 1;
+}
+
+long double PreDimension(const QString& twistingMomentText, const QString& allowTwistStressText)
+{
+    const long double twistingMoment = ReadTwistingMoment(twistingMomentText);
+    const long double stress = ReadAllowTwistStress(allowTwistStressText);
+    return RoundedUpDiameter(TorsionDiameter(twistingMoment, stress));
+}
+
+QString DiameterLabelText(long double diameter) { return FloatToStr(diameter) + " mm"; }

@@ -1,0 +1,17 @@
+// Pre-dimensioning: the shaft diameter that carries the twisting moment alone.
+#pragma once
+
+#include <QString>
+
+// d0 = cube root of 16 * Mt / (pi * tau), mm; Mt in N*mm, tau in MPa (above zero).
+long double TorsionDiameter(long double twistingMoment, long double allowTwistStress);
+
+// The whole millimetre above d0, also when d0 is already whole (20 gives 21).
+long double RoundedUpDiameter(long double torsionDiameter);
+
+// From the texts of the two fields to the pre-dimensioned diameter; fails on a text that is not
+// a number, a missing or non-positive stress and a negative moment.
+long double PreDimension(const QString& twistingMomentText, const QString& allowTwistStressText);
+
+// "56 mm"
+QString DiameterLabelText(long double diameter);
