@@ -3,6 +3,7 @@
 
 #include <QBrush>
 #include <QPainter>
+#include <cstdint>
 #include <vector>
 
 namespace {
@@ -12,7 +13,8 @@ namespace {
 class BorderFill {
 public:
     BorderFill(const QImage& image, QRgb border)
-        : image_(image), border_(border & RGB_MASK), seen_(size_t(image.width()) * image.height())
+        : pixels_(image.convertToFormat(QImage::Format_RGB32)), border_(border | ~RGB_MASK),
+          seen_(size_t(image.width()) * image.height())
     {
     }
 
@@ -36,10 +38,11 @@ public:
 private:
     bool Open(int x, int y) const
     {
-        return image_.valid(x, y) && !seen_[Index(x, y)] && (image_.pixel(x, y) & RGB_MASK) != border_;
+        return pixels_.valid(x, y) && !seen_[Index(x, y)]
+            && reinterpret_cast<const QRgb*>(pixels_.constScanLine(y))[x] != border_;
     }
 
-    size_t Index(int x, int y) const { return size_t(y) * image_.width() + x; }
+    size_t Index(int x, int y) const { return size_t(y) * pixels_.width() + x; }
 
     // Widens the run through `point` to the border on both sides and marks it seen.
     QRect Run(QPoint point)
@@ -64,9 +67,9 @@ private:
         }
     }
 
-    const QImage& image_;
+    const QImage pixels_; // 32-bit opaque pixels, read directly
     QRgb border_;
-    std::vector<bool> seen_;
+    std::vector<uint8_t> seen_;
 };
 
 } // namespace
