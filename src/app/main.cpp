@@ -1,13 +1,30 @@
-// Program entry.
+// Program entry: the application, the message box every failure goes to, the window set, and
+// the splash that brings up the rest.
+#include "app/tform12.h"
+#include "app/window_set.h"
+#include "common/messages.h"
+
 #include <QApplication>
-#include <QWidget>
+#include <QMessageBox>
+
+namespace {
+// Modal and on top, so that it is never hidden behind the always-on-top panels.
+void ShowModalMessage(const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text, QMessageBox::Ok);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.exec();
+}
+} // namespace
 
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     application.setApplicationDisplayName(" Korvel");
-    QWidget mainWindow;
-    mainWindow.setWindowTitle(" Korvel - CAD");
-    mainWindow.showMaximized();
-    return application.exec();
+    SetMessageSink(ShowModalMessage);
+    CreateWindowSet();
+    Form12->show();
+    const int result = application.exec();
+    DestroyWindowSet();
+    return result;
 }
