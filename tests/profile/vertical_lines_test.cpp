@@ -1,0 +1,84 @@
+#include "profile/vertical_lines.h"
+
+#include "profile/profile_points.h"
+#include "profile_test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(VerticalLines, StepsInEitherOrderGetTheirShoulderAndBothEndFaces)
+{
+    const QStringList closed{"line 0/15/40/15/0/", "line 40/15/40/20/0/", "line 40/20/100/20/0/", "line 0/0/0/15/0/",
+                             "line 100/20/100/0/0/"};
+    for (const QStringList& steps : {QStringList{"line 0/15/40/15/0/", "line 40/20/100/20/0/"},
+                                     QStringList{"line 40/20/100/20/0/", "line 0/15/40/15/0/"}}) {
+        TEditorFixture f;
+        QStringList memo = steps;
+        DrawVerticalLines(memo, f.target, f.state, f.analysis);
+        EXPECT_EQ(memo, closed);
+        EXPECT_EQ(f.state.LineCount(), 10);
+        // The shoulder at x 40 (column 250) from radius 15 to 20, and both faces, on the screen.
+        EXPECT_EQ(f.image.pixelColor(250, 190), QColor(0, 0, 0));
+        EXPECT_EQ(f.image.pixelColor(550, 150), QColor(0, 0, 0));
+        TModel points;
+        ExtractProfilePoints(memo, points, 20);
+        EXPECT_EQ(points.size(), 6u);
+    }
+}
+
+TEST(VerticalLines, OnlyHorizontalStartsAreExaminedAndEndsMeetByText)
+{
+    struct TCase {
+        QStringList memo;
+        QStringList completed;
+    };
+    const TCase cases[] = {
+        {{"line 10/5/30/5/0/"}, {"line 10/5/30/5/0/", "line 10/0/10/5/0/", "line 30/5/30/0/0/"}},
+        // A hand-drawn shoulder is not a starting line; 40 and 40.0 do not meet.
+        {{"line 0/15/40/15/0/", "line 40/15/40/20/0/", "line 40.0/20/100/20/0/"},
+         {"line 0/15/40/15/0/", "line 40/15/40/20/0/", "line 40.0/20/100/20/0/", "line 0/0/0/15/0/",
+          "line 100/20/100/0/0/"}},
+        // Equal radii meeting end to start get a shoulder of zero length.
+        {{"line 0/15/40/15/0/", "line 40/15/100/15/0/"},
+         {"line 0/15/40/15/0/", "line 40/15/40/15/0/", "line 40/15/100/15/0/", "line 0/0/0/15/0/",
+          "line 100/15/100/0/0/"}},
+        // A chamfer followed by a step at its end x gets the shoulder; at its corner it needs none.
+        {{"line 0/20/38/20/0/", "line 38/20/40/18/0/", "line 40/15/60/15/0/"},
+         {"line 0/20/38/20/0/", "line 38/20/40/18/0/", "line 40/18/40/15/0/", "line 40/15/60/15/0/",
+          "line 0/0/0/20/0/", "line 60/15/60/0/0/"}},
+        // An arc at an end gives its end point to the face.
+        {{"line 0/20/48/20/0/", "arc 46/16/50/20/48/20/50/18/"},
+         {"line 0/20/48/20/0/", "arc 46/16/50/20/48/20/50/18/", "line 0/0/0/20/0/", "line 50/18/50/0/0/"}},
+    };
+    for (const TCase& c : cases) {
+        TEditorFixture f;
+        QStringList memo = c.memo;
+        DrawVerticalLines(memo, f.target, f.state, f.analysis);
+        EXPECT_EQ(memo, c.completed) << qPrintable(c.memo.join(" | "));
+    }
+}
+
+TEST(VerticalLines, FailuresKeepTheShouldersAndNeverWriteAnUnreadableFace)
+{
+    TEditorFixture f;
+    QStringList empty;
+    EXPECT_EQ(FailureOf([&] { DrawVerticalLines(empty, f.target, f.state, f.analysis); }),
+              "List index out of bounds (0)");
+    EXPECT_TRUE(empty.isEmpty());
+
+    QStringList withNote{"line 0/15/40/15/0/", "note", "line 40/20/100/20/0/"};
+    EXPECT_EQ(FailureOf([&] { DrawVerticalLines(withNote, f.target, f.state, f.analysis); }),
+              "'' is not a valid floating point value");
+    EXPECT_EQ(withNote.last(), "line 40/15/40/20/0/");
+    EXPECT_EQ(withNote.size(), 4);
+
+    for (const char* lone : {"note", "line 0/1x/40/15/0/"}) {
+        QStringList memo{lone};
+        EXPECT_FALSE(FailureOf([&] { DrawVerticalLines(memo, f.target, f.state, f.analysis); }).isEmpty());
+        EXPECT_EQ(memo, QStringList{lone});
+    }
+    EXPECT_EQ(f.image.pixelColor(300, 100), QColor(200, 200, 200));
+}
+
+} // namespace
