@@ -108,8 +108,9 @@ void Canvas::Ellipse(int x1, int y1, int x2, int y2)
 static double RadialAngle(const QRectF& box, int x, int y)
 {
     const QPointF centre = box.center();
-    const double along = (x - centre.x()) / box.width();
-    const double up = (centre.y() - y) / box.height();
+    // A box one pixel wide or high has an outline of no width: its radials only need a direction.
+    const double along = (x - centre.x()) / std::max(box.width(), 1.0);
+    const double up = (centre.y() - y) / std::max(box.height(), 1.0);
     return std::atan2(up, along) * 180.0 / std::numbers::pi * 16.0; // atan2(0, 0) is 0, no NaN
 }
 

@@ -1,14 +1,17 @@
 // Canvas: the classic stateful raster API (pen, brush, font, pen position) over a QImage,
 // with the raster rules the drawing routines are written for:
-//  - a line does not paint its end pixel;
+//  - a line of a 1-pixel pen does not paint its end pixel; a wider pen is a square of its width
+//    dragged from the start to the end point, both included, so joined lines close their corners;
 //  - Rectangle and Ellipse (x1, y1, x2, y2) cover columns x1..x2-1 and rows y1..y2-1 (corners in
-//    any order), outline in the pen, inside in the brush;
+//    any order), outline in the pen, inside in the brush (vertical hatch: lines 8 columns apart in
+//    the brush colour, the gaps left as they were);
 //  - Arc runs counter-clockwise on screen from the start radial to the end radial;
 //  - FloodFill fills outward from a seed until pixels of the border colour;
 //  - TextOut puts the top-left of the text box at the point, on a box of the brush colour while
 //    the brush is solid, transparent otherwise;
-//  - 96 DPI: a font of s points is s * 96 / 72 pixels high; "MS Sans Serif" and "Small Fonts"
-//    are drawn with an installed free font.
+//  - 96 DPI: a font of s points is s * 96 / 72 pixels high (the em; the text box holds ascent and
+//    descent); "MS Sans Serif" and "Small Fonts" are drawn with DejaVu Sans, without antialiasing.
+// Every primitive opens its own painter, so the image is free for other readers between calls.
 #pragma once
 
 #include <QColor>

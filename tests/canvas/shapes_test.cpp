@@ -118,7 +118,11 @@ TEST(CanvasArc, WithEqualRadialsIsTheWholeEllipseAndAnEmptyBoxNothing)
 {
     QImage image = WhiteImage(60, 60);
     Canvas canvas(image);
-    canvas.Arc(10, 10, 10, 40, 5, 5, 5, 5);
+    canvas.Arc(10, 10, 10, 40, 5, 5, 5, 5); // no column: nothing
+    EXPECT_EQ(PaintedCount(canvas), 0);
+    canvas.Arc(50, 10, 51, 40, 50, 5, 50, 50); // one column: its pixels only, no NaN angle
+    EXPECT_EQ(PaintedColumns(canvas, 25), std::vector<int>({50}));
+    image.fill(Qt::white);
     canvas.Arc(10, 10, 40, 40, 25, 25, 25, 25); // radials through the centre: no angle, no NaN
     const int painted = PaintedCount(canvas);
     EXPECT_GT(painted, 60);
