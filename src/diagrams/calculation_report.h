@@ -1,0 +1,29 @@
+// What "Calculate" puts on the page once a plane is solved: the guide lines, the shear and
+// moment diagrams with the Mmax marker, and the results text from row PageLine on.
+#pragma once
+
+#include "analysis/analysis_state.h"
+
+#include <QString>
+#include <vector>
+
+class Canvas;
+
+// One line of the results text: its top-left corner on the page and its font size in points.
+struct TPageText {
+    int X = 0;
+    int Y = 0;
+    int FontSize = 8;
+    QString Text;
+    bool operator==(const TPageText&) const = default;
+};
+
+// The "Results", "Initial data" and "Solving the equation system -> reactions" blocks, laid out
+// from state.PageLine on; advances state.PageLine past them.
+std::vector<TPageText> ReportTexts(TAnalysisState& state, bool horizontal);
+
+// "RHA = 500.00 N   RHB = 500.00 N" (RVA/RVB for the vertical plane).
+QString ReactionsLine(const TAnalysisState& state, bool horizontal);
+
+// Draws the diagrams, then writes the report texts. Leaves the brush solid white.
+void WriteCalculationReport(Canvas& page, TAnalysisState& state, bool horizontal);
