@@ -2,6 +2,7 @@
 #include "analysis/plane_diagram.h"
 
 #include <algorithm>
+#include <set>
 
 namespace {
 
@@ -16,11 +17,15 @@ bool HasPointAt(const Tav& points, long double position)
 TPlaneDiagram BuildPlaneDiagram(const Tav& momentPoints, long double shaftLength)
 {
     TPlaneDiagram diagram;
-    if (!HasPointAt(momentPoints, 0)) diagram.Points.push_back({0, 0, 0});
+    std::set<long double> positions; // 0 and -0 are one position, as in an exact comparison
+    if (!HasPointAt(momentPoints, 0)) {
+        diagram.Points.push_back({0, 0, 0});
+        positions.insert(0);
+    }
     for (const TMomentPoint& point : momentPoints) {
-        const bool known = HasPointAt(diagram.Points, point.Position);
-        if (!known) diagram.Points.push_back(point);
-        diagram.Numbers.push_back(known ? 0 : int(diagram.Points.size()));
+        const bool added = positions.insert(point.Position).second;
+        if (added) diagram.Points.push_back(point);
+        diagram.Numbers.push_back(added ? int(diagram.Points.size()) : 0);
     }
     if (!HasPointAt(momentPoints, shaftLength)) diagram.Points.push_back({0, 0, shaftLength});
     return diagram;

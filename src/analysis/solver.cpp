@@ -7,10 +7,26 @@
 #include "common/errors.h"
 #include "common/number_text.h"
 
+#include <map>
 #include <optional>
 #include <utility>
 
 namespace {
+
+// Values in general format. A plane repeats its values (a force is listed, then written into its
+// equation), and formatting an extended value is the dearest part of a solve.
+class TValueTexts {
+public:
+    const QString& Of(long double value)
+    {
+        auto [entry, added] = texts_.try_emplace(value);
+        if (added) entry->second = FloatToStr(value);
+        return entry->second;
+    }
+
+private:
+    std::map<long double, QString> texts_;
+};
 
 bool IsBearingA(const QString& name) { return name == "RHA" || name == "RVA"; }
 bool IsBearingB(const QString& name) { return name == "RHB" || name == "RVB"; }
@@ -36,17 +52,17 @@ void CheckPlaneInputs(const TAnalysisState& state)
 }
 
 // Step 1.
-QString LoadList(const Tincarcare& terms)
+QString LoadList(const Tincarcare& terms, TValueTexts& texts)
 {
     QString text;
-    for (const Tvector& term : terms) text += term.Name + " = " + FloatToStr(term.Value) + "    ";
+    for (const Tvector& term : terms) text.append(term.Name).append(" = ").append(texts.Of(term.Value)).append("    ");
     return text;
 }
 
-void ListLoads(TAnalysisState& state)
+void ListLoads(TAnalysisState& state, TValueTexts& texts)
 {
-    state.ForceListText = LoadList(state.Forces);
-    state.MomentListText = LoadList(state.Moments);
+    state.ForceListText = LoadList(state.Forces, texts);
+    state.MomentListText = LoadList(state.Moments, texts);
 }
 
 // Step 2.
@@ -62,11 +78,11 @@ void CollectForceTerms(TAnalysisState& state)
 }
 
 // Step 3: the moment of a force or bearing about bearing A turns against the force.
-Tvector MomentAboutA(const Tvector& source, double positionA)
+Tvector MomentAboutA(const Tvector& source, double positionA, TValueTexts& texts)
 {
     const long double arm = source.Position - positionA;
     Tvector term;
-    term.Name = source.Name + "*" + FloatToStr(arm);
+    term.Name = source.Name + "*" + texts.Of(arm);
     term.Unknown = source.Unknown;
     term.Kind = 'm';
     term.Position = source.Position;
@@ -76,48 +92,48 @@ Tvector MomentAboutA(const Tvector& source, double positionA)
     return term;
 }
 
-void AppendMomentsAboutA(TAnalysisState& state)
+void AppendMomentsAboutA(TAnalysisState& state, TValueTexts& texts)
 {
     for (const Tvector& source : state.ForceTerms)
-        if (source.Position >= 0) state.Moments.push_back(MomentAboutA(source, state.PosA));
+        if (source.Position >= 0) state.Moments.push_back(MomentAboutA(source, state.PosA, texts));
     SortByPosition(state.Moments);
     state.MomentTerms = state.Moments;
 }
 
 // Steps 4 and 5: the first term shows only a minus sign; unknowns keep their names in the
 // equation with values.
-QString TermSign(const Tvector& term, bool first)
+QLatin1String TermSign(const Tvector& term, bool first)
 {
-    if (first) return term.Direction == 0 ? "-" : "";
-    return term.Direction == 1 ? "+" : "-";
+    if (first) return QLatin1String(term.Direction == 0 ? "-" : "");
+    return QLatin1String(term.Direction == 1 ? "+" : "-");
 }
 
-void WriteEquation(const Tincarcare& terms, QString& symbols, QString& values)
+void WriteEquation(const Tincarcare& terms, TValueTexts& texts, QString& symbols, QString& values)
 {
     symbols.clear();
     values.clear();
     for (size_t i = 0; i < terms.size(); ++i) {
         const Tvector& term = terms[i];
-        const QString sign = TermSign(term, i == 0);
-        symbols += sign + term.Name;
-        values += sign + (term.Unknown ? term.Name : FloatToStr(term.Value));
+        const QLatin1String sign = TermSign(term, i == 0);
+        symbols.append(sign).append(term.Name);
+        values.append(sign).append(term.Unknown ? term.Name : texts.Of(term.Value));
     }
     symbols += " = 0";
     values += " = 0";
 }
 
-void WriteForceEquation(TAnalysisState& state)
+void WriteForceEquation(TAnalysisState& state, TValueTexts& texts)
 {
-    WriteEquation(state.ForceTerms, state.ForceEqText, state.ForceEqValues);
+    WriteEquation(state.ForceTerms, texts, state.ForceEqText, state.ForceEqValues);
     state.ForceRhs = 0;
     for (const Tvector& term : state.ForceTerms)
         state.ForceRhs = static_cast<double>(term.Direction == 0 ? state.ForceRhs + term.Value
                                                                  : state.ForceRhs - term.Value);
 }
 
-void WriteMomentEquation(TAnalysisState& state)
+void WriteMomentEquation(TAnalysisState& state, TValueTexts& texts)
 {
-    WriteEquation(state.MomentTerms, state.MomentEqText, state.MomentEqValues);
+    WriteEquation(state.MomentTerms, texts, state.MomentEqText, state.MomentEqValues);
     state.MomentRhs = 0;
     for (const Tvector& term : state.MomentTerms) {
         if (term.Unknown) continue;
@@ -177,15 +193,16 @@ void ComputeShear(TAnalysisState& state)
     }
 }
 
-// Step 8: what one term adds to the bending moment at x, right of its position. Names are tested
-// by containment, so that the derived terms (RHB*300) find their bearing's reaction.
+// Step 8: what one term adds to the bending moment right of its position. Bearings and moments of
+// forces grow with the distance, concentrated moments add a constant; the unused part is zero and
+// leaves the sum exact. Names are tested by containment, so that the derived terms (RHB*300) find
+// their bearing's reaction.
 struct TMomentContribution {
     long double Position = 0;
-    long double Factor = 0;   // times (x - Position), for bearings and moments of forces
-    long double Constant = 0; // concentrated moments
-    bool Linear = false;
+    long double Factor = 0;
+    long double Constant = 0;
 
-    long double At(long double x) const { return Linear ? (x - Position) * Factor : Constant; }
+    long double At(long double x) const { return Constant + (x - Position) * Factor; }
 };
 
 const double* ContainedReaction(const TAnalysisState& state, const QString& name)
@@ -198,10 +215,18 @@ const double* ContainedReaction(const TAnalysisState& state, const QString& name
 TMomentContribution ContributionOf(const TAnalysisState& state, const Tvector& term)
 {
     if (const double* reaction = ContainedReaction(state, term.Name))
-        return {term.Position, *reaction, 0, true};
+        return {term.Position, *reaction, 0};
     if (term.LeverForce != 0)
-        return {term.Position, term.Direction == 0 ? term.LeverForce : -term.LeverForce, 0, true};
-    return {term.Position, 0, term.Direction == 0 ? -term.Value : term.Value, false};
+        return {term.Position, term.Direction == 0 ? term.LeverForce : -term.LeverForce, 0};
+    return {term.Position, 0, term.Direction == 0 ? -term.Value : term.Value};
+}
+
+// The terms are summed in their sorted order, from the left end.
+long double MomentLeftOf(const std::vector<TMomentContribution>& contributions, size_t count, long double x)
+{
+    long double moment = 0;
+    for (size_t i = 0; i < count; ++i) moment += contributions[i].At(x);
+    return moment;
 }
 
 void ComputeMoments(TAnalysisState& state)
@@ -209,12 +234,12 @@ void ComputeMoments(TAnalysisState& state)
     std::vector<TMomentContribution> contributions;
     contributions.reserve(state.MomentTerms.size());
     for (const Tvector& term : state.MomentTerms) contributions.push_back(ContributionOf(state, term));
-    state.MomentPoints.clear();
+    state.MomentPoints.assign(contributions.size(), {});
     for (size_t k = 0; k < contributions.size(); ++k) {
-        const long double x = state.MomentTerms[k].Position;
-        long double left = 0;
-        for (size_t i = 0; i < k; ++i) left += contributions[i].At(x);
-        state.MomentPoints.push_back({left, left + contributions[k].At(x), x});
+        TMomentPoint& point = state.MomentPoints[k];
+        point.Position = state.MomentTerms[k].Position;
+        point.Left = MomentLeftOf(contributions, k, point.Position);
+        point.Right = point.Left + contributions[k].At(point.Position);
     }
 }
 
@@ -265,11 +290,12 @@ void SolvePlane(TAnalysisState& state, TData& data)
     CheckPlaneInputs(state);
     const bool horizontal = data.Oriz();
     TAnalysisState work = state;
-    ListLoads(work);
+    TValueTexts texts;
+    ListLoads(work, texts);
     CollectForceTerms(work);
-    AppendMomentsAboutA(work);
-    WriteForceEquation(work);
-    WriteMomentEquation(work);
+    AppendMomentsAboutA(work, texts);
+    WriteForceEquation(work, texts);
+    WriteMomentEquation(work, texts);
     SolveReactions(work, horizontal);
     ComputeShear(work);
     ComputeMoments(work);
