@@ -16,8 +16,7 @@ void DrawChainLink(Canvas& canvas, long double from, long double to, long double
     canvas.Rectangle(x2, row - 1, x2 - 5, row + 1);
     canvas.MoveTo(x1, row);
     canvas.LineTo(x2, row);
-    // Not centred: the label ends at the middle of the link, so short links keep it readable
-    // beside the next one's.
+    // Deliberately not centred: the label's right edge is the middle of the link.
     const QString label = FloatToStr(to - from);
     const QSize extent = canvas.TextExtent(label);
     const int middle = static_cast<int>(Round((x1 + x2) / 2.0L));
