@@ -13,8 +13,10 @@ TAnalysisState LargestPlane()
     state.Reactions = {{"RHA", 1, 'f', 0, 0, 1, 0}, {"RHB", 1, 'f', 1000, 0, 1, 0}};
     for (int n = 1; n <= 255; ++n) {
         const long double position = n * 3.9L;
-        state.Forces.push_back({"FH" + QString::number(n), 0, 'f', position, 100.0L + n, uint8_t(n % 2), 0});
-        state.Moments.push_back({"MH" + QString::number(n), 0, 'm', position + 1.3L, 50.0L * n, uint8_t(n % 3 == 0), 0});
+        const QString number = QString::number(n);
+        state.Forces.push_back({"FH" + number, 0, 'f', position, 100.0L + n, uint8_t(n % 2), 0});
+        state.Moments.push_back(
+            {"MH" + number, 0, 'm', position + 1.3L, 50.0L * n, uint8_t(n % 3 == 0), 0});
     }
     state.BearingCount = 2;
     state.ForceCount = state.MomentCount = 255;

@@ -8,8 +8,9 @@ namespace {
 
 bool HasPointAt(const Tav& points, long double position)
 {
-    return std::any_of(points.begin(), points.end(),
-                       [position](const TMomentPoint& point) { return point.Position == position; });
+    return std::any_of(points.begin(), points.end(), [position](const TMomentPoint& point) {
+        return point.Position == position;
+    });
 }
 
 } // namespace

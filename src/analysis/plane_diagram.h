@@ -8,7 +8,8 @@
 
 struct TPlaneDiagram {
     Tav Points;
-    // For each moment point: its 1-based number in Points, or 0 when its position was already there.
+    // For each moment point: its 1-based number in Points, or 0 when its position was there
+    // already.
     std::vector<int> Numbers;
 };
 

@@ -19,7 +19,8 @@ class TValueTexts {
 public:
     const QString& Of(long double value)
     {
-        auto [entry, added] = texts_.try_emplace(value);
+        // A NaN key would match every entry of the map; it fails as FloatToStr would.
+        auto [entry, added] = texts_.try_emplace(CheckedValue(value));
         if (added) entry->second = FloatToStr(value);
         return entry->second;
     }
@@ -31,7 +32,8 @@ private:
 bool IsBearingA(const QString& name) { return name == "RHA" || name == "RVA"; }
 bool IsBearingB(const QString& name) { return name == "RHB" || name == "RVB"; }
 
-std::optional<double> BearingPosition(const Tincarcare& reactions, bool (*isBearing)(const QString&))
+std::optional<double> BearingPosition(const Tincarcare& reactions,
+                                      bool (*isBearing)(const QString&))
 {
     std::optional<double> position;
     for (const Tvector& term : reactions)
@@ -55,7 +57,8 @@ void CheckPlaneInputs(const TAnalysisState& state)
 QString LoadList(const Tincarcare& terms, TValueTexts& texts)
 {
     QString text;
-    for (const Tvector& term : terms) text.append(term.Name).append(" = ").append(texts.Of(term.Value)).append("    ");
+    for (const Tvector& term : terms)
+        text.append(term.Name).append(" = ").append(texts.Of(term.Value)).append("    ");
     return text;
 }
 
@@ -137,8 +140,9 @@ void WriteMomentEquation(TAnalysisState& state, TValueTexts& texts)
     state.MomentRhs = 0;
     for (const Tvector& term : state.MomentTerms) {
         if (term.Unknown) continue;
-        if (term.Direction == 1) state.MomentRhs = static_cast<double>(state.MomentRhs + term.Value);
-        if (term.Direction == 0) state.MomentRhs = static_cast<double>(state.MomentRhs - term.Value);
+        const long double rhs = state.MomentRhs;
+        if (term.Direction == 1) state.MomentRhs = static_cast<double>(rhs + term.Value);
+        if (term.Direction == 0) state.MomentRhs = static_cast<double>(rhs - term.Value);
     }
 }
 
@@ -222,7 +226,8 @@ TMomentContribution ContributionOf(const TAnalysisState& state, const Tvector& t
 }
 
 // The terms are summed in their sorted order, from the left end.
-long double MomentLeftOf(const std::vector<TMomentContribution>& contributions, size_t count, long double x)
+long double MomentLeftOf(const std::vector<TMomentContribution>& contributions, size_t count,
+                         long double x)
 {
     long double moment = 0;
     for (size_t i = 0; i < count; ++i) moment += contributions[i].At(x);
@@ -233,7 +238,8 @@ void ComputeMoments(TAnalysisState& state)
 {
     std::vector<TMomentContribution> contributions;
     contributions.reserve(state.MomentTerms.size());
-    for (const Tvector& term : state.MomentTerms) contributions.push_back(ContributionOf(state, term));
+    for (const Tvector& term : state.MomentTerms)
+        contributions.push_back(ContributionOf(state, term));
     state.MomentPoints.assign(contributions.size(), {});
     for (size_t k = 0; k < contributions.size(); ++k) {
         TMomentPoint& point = state.MomentPoints[k];

@@ -29,7 +29,8 @@ QStringList Names(const Tincarcare& terms)
     return names;
 }
 
-void ExpectMomentPoint(const TMomentPoint& point, long double position, long double left, long double right)
+void ExpectMomentPoint(const TMomentPoint& point, long double position, long double left,
+                       long double right)
 {
     EXPECT_EQ(point.Position, position);
     EXPECT_EQ(point.Left, left);
@@ -128,7 +129,8 @@ TEST(Solver, SimplySupportedForceSatisfiesStatics)
                          Case{7, 3, 11}, Case{640, 639, 1e6}}) {
         SCOPED_TRACE(double(c.at));
         TAnalysisState state =
-            Plane(c.length, {Bearing("RHA", 0), Bearing("RHB", c.length)}, {Force("FH1", c.at, c.force, 0)});
+            Plane(c.length, {Bearing("RHA", 0), Bearing("RHB", c.length)},
+                  {Force("FH1", c.at, c.force, 0)});
         HorizontalData data;
         SolvePlane(state, data);
 
@@ -139,7 +141,8 @@ TEST(Solver, SimplySupportedForceSatisfiesStatics)
         EXPECT_NEAR(state.RHB * double(c.length) - double(c.force * c.at), 0, tolerance);
         for (const TMomentPoint& point : state.MomentPoints) EXPECT_EQ(point.Left, point.Right);
         EXPECT_NEAR(double(state.MomentPoints.back().Right), 0, tolerance);
-        EXPECT_NEAR(double(state.Mmax), double(c.force * c.at * (c.length - c.at) / c.length), tolerance);
+        EXPECT_NEAR(double(state.Mmax), double(c.force * c.at * (c.length - c.at) / c.length),
+                    tolerance);
         EXPECT_EQ(state.CriticalSection, 2);
         EXPECT_EQ(state.CriticalX, PagePosX(c.at, c.length));
     }
@@ -175,7 +178,8 @@ TEST(Solver, ForceAndMomentAtOnePositionKeepTheFirstInTheDiagram)
     EXPECT_EQ(state.MomentPoints[2].Right, state.MomentPoints[1].Right);
     EXPECT_EQ(state.MomentPoints[1].Right - state.MomentPoints[1].Left, 2000);
     ASSERT_EQ(state.HorzDiagram.size(), 3u);
-    ExpectMomentPoint(state.HorzDiagram[1], 40, state.MomentPoints[1].Left, state.MomentPoints[1].Right);
+    ExpectMomentPoint(state.HorzDiagram[1], 40, state.MomentPoints[1].Left,
+                      state.MomentPoints[1].Right);
     EXPECT_EQ(BuildPlaneDiagram(state.MomentPoints, state.ShaftLength).Numbers,
               std::vector<int>({1, 2, 0, 3}));
 }
@@ -260,14 +264,15 @@ TEST(Solver, VerticalPlaneLeavesTheHorizontalResultsAlone)
 TEST(Solver, RefusedPlaneChangesNothing)
 {
     struct Case { const char* cause; TAnalysisState state; QString message; };
+    const Tincarcare bearings = {Bearing("RHA", 0), Bearing("RHB", 100)};
     const Tincarcare force = {Force("FH1", 50, 1000, 0)};
     const Case cases[] = {
-        {"no length", Plane(0, {Bearing("RHA", 0), Bearing("RHB", 100)}, force), kShaftLengthMissing},
+        {"no length", Plane(0, bearings, force), kShaftLengthMissing},
         {"no bearing A", Plane(100, {Bearing("RHB", 100)}, force), kBearingAMissing},
         {"no bearing B", Plane(100, {Bearing("RHA", 0)}, force), kBearingBMissing},
-        {"same position", Plane(100, {Bearing("RHA", 30), Bearing("RHB", 30)}, force), kBearingsCoincide},
-        {"overflow", Plane(100, {Bearing("RHA", 0), Bearing("RHB", 100)}, {Force("FH1", 50, 1e307, 0)}),
-         kOverflow},
+        {"same position", Plane(100, {Bearing("RHA", 30), Bearing("RHB", 30)}, force),
+         kBearingsCoincide},
+        {"overflow", Plane(100, bearings, {Force("FH1", 50, 1e307, 0)}), kOverflow},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.cause);
@@ -296,7 +301,8 @@ TEST(Solver, RefusedPlaneChangesNothing)
 
 TEST(Solver, SecondPressAfterARefusalDerivesEachTermOnce)
 {
-    TAnalysisState state = Plane(100, {Bearing("RHA", 0), Bearing("RHB", 0)}, {Force("FH1", 50, 1000, 0)});
+    TAnalysisState state =
+        Plane(100, {Bearing("RHA", 0), Bearing("RHB", 0)}, {Force("FH1", 50, 1000, 0)});
     HorizontalData data;
     MessageRecorder messages;
     RunGuarded([&] { SolvePlane(state, data); });
