@@ -11,16 +11,50 @@ const QColor kWhite(255, 255, 255);
 const QColor kBlack(0, 0, 0);
 const QColor kRed(255, 0, 0);
 
+// A section line: one end of a statement, on the column x from its row as written to its mirrored
+// row. Kept from the drawing of the statements, so that no end is mapped twice.
+struct TSectionLine {
+    int x, upper, lower;
+};
+
 void DrawEndMark(Canvas& canvas, uint8_t markType, int x, int y)
 {
     if (markType == kMarkSquare) canvas.Rectangle(x - 3, y - 3, x + 3, y + 3);
     if (markType == kMarkCircle) canvas.Ellipse(x - 3, y - 3, x + 3, y + 3);
 }
 
-TArcStatement Mirror(const TArcStatement& arc)
+void DrawLinePixels(Canvas& canvas, bool marked, QPoint from, QPoint to, const TEditorState& settings)
 {
-    // Start and end exchange, so that the lower arc still runs counter-clockwise.
-    return {arc.XA, -arc.YA, arc.XB, -arc.YB, arc.XE, -arc.YE, arc.XS, -arc.YS};
+    if (marked) canvas.Pen.Color = kRed;
+    const TBrushStyle brushStyle = canvas.Brush.Style;
+    canvas.Brush.Style = TBrushStyle::Solid;
+    canvas.Pen.Width = settings.LineWidth;
+    canvas.MoveTo(from.x(), from.y());
+    canvas.LineTo(to.x(), to.y());
+    canvas.Pen.Width = settings.LineMarkWidth;
+    DrawEndMark(canvas, settings.LineMarkType, from.x(), from.y());
+    DrawEndMark(canvas, settings.LineMarkType, to.x(), to.y());
+    canvas.Brush.Style = brushStyle;
+    if (marked) canvas.Pen.Color = kBlack;
+}
+
+// The arc in the box with corners a and b, from the radial through `start` counter-clockwise to
+// the one through `end`.
+void DrawArcPixels(Canvas& canvas, QPoint a, QPoint b, QPoint start, QPoint end, const TEditorState& settings)
+{
+    canvas.Pen.Width = settings.ArcWidth;
+    const TBrushStyle brushStyle = canvas.Brush.Style;
+    canvas.Brush.Style = TBrushStyle::Solid;
+    canvas.Arc(a.x(), a.y(), b.x(), b.y(), start.x(), start.y(), end.x(), end.y());
+    canvas.Pen.Width = settings.ArcMarkWidth;
+    DrawEndMark(canvas, settings.ArcMarkType, start.x(), start.y());
+    DrawEndMark(canvas, settings.ArcMarkType, end.x(), end.y());
+    canvas.Brush.Style = brushStyle;
+}
+
+QPoint Pixel(long double x, long double y, long double shaftLength)
+{
+    return QPoint(px(x, shaftLength), py(y, shaftLength));
 }
 
 uint8_t HorizontalFlag(long double x1, long double y1, long double x2, long double y2, uint8_t previous)
@@ -38,62 +72,72 @@ void ClearBitmap(Canvas& canvas)
 }
 
 // Appends the statement as written and its mirror image to the line table and draws both.
-void AddLineRecords(const TLineStatement& line, Canvas& canvas, TEditorState& state, long double shaftLength)
+void AddLineRecords(const TLineStatement& line, Canvas& canvas, TEditorState& state, long double shaftLength,
+                    std::vector<TSectionLine>& sections)
 {
     TLineRecord upper{line.X1, line.Y1, line.X2, line.Y2, uint8_t(line.Marked), 0};
     const uint8_t previous = state.Lines.empty() ? 0 : state.Lines.back().Horizontal;
     upper.Horizontal = HorizontalFlag(upper.X1, upper.Y1, upper.X2, upper.Y2, previous);
     state.Lines.push_back(upper);
-    DrawLineRecord(canvas, upper, state, shaftLength);
+    const QPoint first = Pixel(line.X1, line.Y1, shaftLength);
+    const QPoint second = Pixel(line.X2, line.Y2, shaftLength);
+    DrawLinePixels(canvas, line.Marked, first, second, state);
 
     TLineRecord lower{line.X1, -line.Y1, line.X2, -line.Y2, upper.Marked, 0};
     lower.Horizontal = HorizontalFlag(lower.X1, lower.Y1, lower.X2, lower.Y2, upper.Horizontal);
     state.Lines.push_back(lower);
-    DrawLineRecord(canvas, lower, state, shaftLength);
+    const QPoint firstMirrored(first.x(), py(lower.Y1, shaftLength));
+    const QPoint secondMirrored(second.x(), py(lower.Y2, shaftLength));
+    DrawLinePixels(canvas, line.Marked, firstMirrored, secondMirrored, state);
+
+    sections.push_back({first.x(), first.y(), firstMirrored.y()});
+    sections.push_back({second.x(), second.y(), secondMirrored.y()});
 }
 
-void DrawSectionLine(Canvas& canvas, long double x, long double y, long double shaftLength)
+// The arc as written, then its mirror image: every y negated and start and end exchanged, so
+// that the lower arc still runs counter-clockwise.
+void AddArc(const TArcStatement& arc, Canvas& canvas, const TEditorState& state, long double shaftLength,
+            std::vector<TSectionLine>& sections)
 {
-    const int column = px(x, shaftLength);
-    canvas.MoveTo(column, py(y, shaftLength));
-    canvas.LineTo(column, py(-y, shaftLength));
+    const QPoint a = Pixel(arc.XA, arc.YA, shaftLength);
+    const QPoint b = Pixel(arc.XB, arc.YB, shaftLength);
+    const QPoint start = Pixel(arc.XS, arc.YS, shaftLength);
+    const QPoint end = Pixel(arc.XE, arc.YE, shaftLength);
+    DrawArcPixels(canvas, a, b, start, end, state);
+
+    const auto mirrored = [&](QPoint p, long double y) { return QPoint(p.x(), py(-y, shaftLength)); };
+    const QPoint startMirrored = mirrored(start, arc.YS);
+    const QPoint endMirrored = mirrored(end, arc.YE);
+    DrawArcPixels(canvas, mirrored(a, arc.YA), mirrored(b, arc.YB), endMirrored, startMirrored, state);
+
+    sections.push_back({start.x(), start.y(), startMirrored.y()});
+    sections.push_back({end.x(), end.y(), endMirrored.y()});
 }
 
 // Across the full diameter at every end point: the shoulders and faces of the shaft.
-void DrawSectionLines(Canvas& canvas, const std::vector<TStatement>& statements, long double shaftLength)
+void DrawSectionLines(Canvas& canvas, const std::vector<TSectionLine>& sections)
 {
     const int width = canvas.Pen.Width;
     canvas.Pen.Width = 1;
-    for (const TStatement& statement : statements) {
-        if (statement.Kind == TStatementKind::Line) {
-            DrawSectionLine(canvas, statement.Line.X1, statement.Line.Y1, shaftLength);
-            DrawSectionLine(canvas, statement.Line.X2, statement.Line.Y2, shaftLength);
-        } else {
-            DrawSectionLine(canvas, statement.Arc.XS, statement.Arc.YS, shaftLength);
-            DrawSectionLine(canvas, statement.Arc.XE, statement.Arc.YE, shaftLength);
-        }
+    for (const TSectionLine& section : sections) {
+        canvas.MoveTo(section.x, section.upper);
+        canvas.LineTo(section.x, section.lower);
     }
     canvas.Pen.Width = width;
 }
 
-// Draws every statement and returns them for the section lines.
-std::vector<TStatement> DrawStatements(const QStringList& memo, Canvas& canvas, TEditorState& state,
-                                       long double shaftLength)
+// Draws every statement and returns the section lines of their ends.
+std::vector<TSectionLine> DrawStatements(const QStringList& memo, Canvas& canvas, TEditorState& state,
+                                         long double shaftLength)
 {
-    std::vector<TStatement> statements;
-    statements.reserve(memo.size());
+    std::vector<TSectionLine> sections;
+    sections.reserve(2 * memo.size());
     for (const QString& text : memo) {
         const TStatement statement = ReadStatement(text);
-        if (statement.Kind == TStatementKind::None) continue;
-        if (statement.Kind == TStatementKind::Line) {
-            AddLineRecords(statement.Line, canvas, state, shaftLength);
-        } else {
-            DrawArc(canvas, statement.Arc, state, shaftLength);
-            DrawArc(canvas, Mirror(statement.Arc), state, shaftLength);
-        }
-        statements.push_back(statement);
+        if (statement.Kind == TStatementKind::Line) AddLineRecords(statement.Line, canvas, state, shaftLength, sections);
+        if (statement.Kind == TStatementKind::Arc) AddArc(statement.Arc, canvas, state, shaftLength, sections);
     }
-    return statements;
+    return sections;
 }
 
 void RunOverlay(bool enabled, const TOverlayStep& overlay, Canvas& canvas, const QStringList& memo)
@@ -106,35 +150,14 @@ void RunOverlay(bool enabled, const TOverlayStep& overlay, Canvas& canvas, const
 void DrawLineRecord(Canvas& canvas, const TLineRecord& record, const TEditorState& settings,
                     long double shaftLength)
 {
-    if (record.Marked) canvas.Pen.Color = kRed;
-    const TBrushStyle brushStyle = canvas.Brush.Style;
-    canvas.Brush.Style = TBrushStyle::Solid;
-    const int x1 = px(record.X1, shaftLength), y1 = py(record.Y1, shaftLength);
-    const int x2 = px(record.X2, shaftLength), y2 = py(record.Y2, shaftLength);
-    canvas.Pen.Width = settings.LineWidth;
-    canvas.MoveTo(x1, y1);
-    canvas.LineTo(x2, y2);
-    canvas.Pen.Width = settings.LineMarkWidth;
-    DrawEndMark(canvas, settings.LineMarkType, x1, y1);
-    DrawEndMark(canvas, settings.LineMarkType, x2, y2);
-    canvas.Brush.Style = brushStyle;
-    if (record.Marked) canvas.Pen.Color = kBlack;
+    DrawLinePixels(canvas, record.Marked, Pixel(record.X1, record.Y1, shaftLength),
+                   Pixel(record.X2, record.Y2, shaftLength), settings);
 }
 
 void DrawArc(Canvas& canvas, const TArcStatement& arc, const TEditorState& settings, long double shaftLength)
 {
-    const int xs = px(arc.XS, shaftLength), ys = py(arc.YS, shaftLength);
-    const int xe = px(arc.XE, shaftLength), ye = py(arc.YE, shaftLength);
-    const int xa = px(arc.XA, shaftLength), ya = py(arc.YA, shaftLength);
-    const int xb = px(arc.XB, shaftLength), yb = py(arc.YB, shaftLength);
-    canvas.Pen.Width = settings.ArcWidth;
-    const TBrushStyle brushStyle = canvas.Brush.Style;
-    canvas.Brush.Style = TBrushStyle::Solid;
-    canvas.Arc(xa, ya, xb, yb, xs, ys, xe, ye);
-    canvas.Pen.Width = settings.ArcMarkWidth;
-    DrawEndMark(canvas, settings.ArcMarkType, xs, ys);
-    DrawEndMark(canvas, settings.ArcMarkType, xe, ye);
-    canvas.Brush.Style = brushStyle;
+    DrawArcPixels(canvas, Pixel(arc.XA, arc.YA, shaftLength), Pixel(arc.XB, arc.YB, shaftLength),
+                  Pixel(arc.XS, arc.YS, shaftLength), Pixel(arc.XE, arc.YE, shaftLength), settings);
 }
 
 void Generate(const QStringList& memo, Canvas& target, TEditorState& state, const TAnalysisState& analysis)
@@ -144,9 +167,9 @@ void Generate(const QStringList& memo, Canvas& target, TEditorState& state, cons
     state.Lines.clear();
     ClearBitmap(canvas);
     if (!analysis.Points.empty()) DrawPointMarkers(canvas, analysis.Points, shaftLength);
-    const std::vector<TStatement> statements = DrawStatements(memo, canvas, state, shaftLength);
+    const std::vector<TSectionLine> sections = DrawStatements(memo, canvas, state, shaftLength);
     RunOverlay(state.ShowDiameters, state.Overlays.Diameters, canvas, memo);
-    DrawSectionLines(canvas, statements, shaftLength);
+    DrawSectionLines(canvas, sections);
     RunOverlay(state.ShowEqualStrength, state.Overlays.EqualStrength, canvas, memo);
     RunOverlay(state.ShowRecommended, state.Overlays.Recommended, canvas, memo);
     const QRect whole = state.DrawingBitmap.rect();
@@ -163,8 +186,7 @@ void ClearMarks(QStringList& memo, Canvas& target, TEditorState& state, const TA
         const TLineStatement line = ConvertStatement(fields).Line;
         const bool straight = line.X1 == line.X2 || line.Y1 == line.Y2;
         if (straight && line.Marked) {
-            const auto& t = fields.Texts;
-            text = LineStatementText(t[0], t[1], t[2], t[3], "0");
+            text = LineStatementText(fields.Text(0), fields.Text(1), fields.Text(2), fields.Text(3), "0");
         }
     }
     Generate(memo, target, state, analysis);

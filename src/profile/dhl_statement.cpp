@@ -3,12 +3,46 @@
 #include "common/errors.h"
 #include "common/number_text.h"
 
+#include <charconv>
+#include <cmath>
+
 namespace {
 
 constexpr int kLineFields = 5;
 constexpr int kArcFields = 8;
 constexpr qsizetype kLineFirstField = 5; // character 6
 constexpr qsizetype kArcFirstField = 4;  // character 5
+
+bool IsDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// The form the tools write, blanks, sign, digits and decimals, converted without allocating and
+// whatever the C locale; false for anything else, which StrToFloat then reads or rejects.
+bool ReadPlainNumber(QStringView text, long double& value)
+{
+    constexpr qsizetype kMaxDigits = 60;
+    char buffer[2 * kMaxDigits + 2];
+    qsizetype used = 0;
+    qsizetype i = 0;
+    const qsizetype size = text.size();
+    const auto copyDigits = [&] {
+        const qsizetype first = i;
+        for (; i < size && IsDigit(text[i]) && i - first < kMaxDigits; ++i) buffer[used++] = char(text[i].unicode());
+        return i > first;
+    };
+    while (i < size && text[i] == u' ') ++i;
+    if (i < size && text[i] == u'-') buffer[used++] = '-';
+    if (i < size && (text[i] == u'-' || text[i] == u'+')) ++i;
+    if (!copyDigits()) return false;
+    if (i < size && text[i] == DecimalSeparator()) {
+        buffer[used++] = '.';
+        ++i;
+        if (!copyDigits()) return false;
+    }
+    while (i < size && text[i] == u' ') ++i;
+    if (i != size) return false;
+    const auto [end, error] = std::from_chars(buffer, buffer + used, value, std::chars_format::fixed);
+    return error == std::errc() && end == buffer + used && std::isfinite(value);
+}
 
 [[noreturn]] void FailUnclosedField(const QString& line)
 {
@@ -36,23 +70,30 @@ TFieldTexts ReadFieldTexts(const QString& line)
     for (int i = 0; i < count; ++i) {
         const qsizetype end = start < line.size() ? line.indexOf('/', start) : -1;
         if (end < 0) FailUnclosedField(line);
-        fields.Texts[i] = line.mid(start, end - start);
+        fields.Start[i] = start;
+        fields.Size[i] = end - start;
         start = end + 1;
     }
+    fields.Line = line;
     fields.Count = count;
     return fields;
 }
 
-long double ReadField(const QString& text) { return StrToFloat(text); }
+long double ReadField(QStringView text)
+{
+    long double value = 0;
+    if (ReadPlainNumber(text, value)) return value;
+    return StrToFloat(text.toString());
+}
 
 static TLineStatement ConvertLine(const TFieldTexts& fields)
 {
     TLineStatement line;
-    line.X1 = ReadField(fields.Texts[0]);
-    line.Y1 = ReadField(fields.Texts[1]);
-    line.X2 = ReadField(fields.Texts[2]);
-    line.Y2 = ReadField(fields.Texts[3]);
-    line.Marked = fields.Texts[4] == "1";
+    line.X1 = ReadField(fields.Field(0));
+    line.Y1 = ReadField(fields.Field(1));
+    line.X2 = ReadField(fields.Field(2));
+    line.Y2 = ReadField(fields.Field(3));
+    line.Marked = fields.Field(4) == u"1";
     return line;
 }
 
@@ -60,7 +101,7 @@ static TArcStatement ConvertArc(const TFieldTexts& fields)
 {
     TArcStatement arc;
     long double* values[] = {&arc.XA, &arc.YA, &arc.XB, &arc.YB, &arc.XS, &arc.YS, &arc.XE, &arc.YE};
-    for (int i = 0; i < kArcFields; ++i) *values[i] = ReadField(fields.Texts[i]);
+    for (int i = 0; i < kArcFields; ++i) *values[i] = ReadField(fields.Field(i));
     return arc;
 }
 

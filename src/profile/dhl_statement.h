@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 #include <array>
 
 enum class TStatementKind { None, Line, Arc };
@@ -10,11 +11,18 @@ enum class TStatementKind { None, Line, Arc };
 // Only the first three characters count: "line", "lin " and "lines" all start a line statement.
 TStatementKind StatementKind(const QString& line);
 
-// The field texts of a statement as written; none for a memo line that is no statement.
+// Where the fields of a statement lie in its memo line; none for a memo line that is no
+// statement.
 struct TFieldTexts {
     TStatementKind Kind = TStatementKind::None;
-    std::array<QString, 8> Texts;
+    QString Line; // shares the memo line's text
+    std::array<qsizetype, 8> Start{};
+    std::array<qsizetype, 8> Size{};
     int Count = 0;
+
+    // Field i as written; an empty text past the last field.
+    QStringView Field(int i) const { return i < Count ? QStringView(Line).mid(Start[i], Size[i]) : QStringView(); }
+    QString Text(int i) const { return Field(i).toString(); }
 };
 
 // Fields start at character 6 of a line statement and 5 of an arc statement, whatever the rest
@@ -37,8 +45,8 @@ struct TStatement {
     TArcStatement Arc;
 };
 
-// A field as a number, failing with "'<text>' is not a valid floating point value".
-long double ReadField(const QString& text);
+// A field as a number, read as StrToFloat reads it and failing with its message.
+long double ReadField(QStringView text);
 
 // Converts the field texts: numbers, and the flag of a line statement compared as text.
 TStatement ConvertStatement(const TFieldTexts& fields);

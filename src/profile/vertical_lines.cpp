@@ -15,9 +15,8 @@ enum class TLineShape { Other, Vertical, Horizontal, Sloped };
 TLineShape ShapeOf(const TFieldTexts& fields)
 {
     if (fields.Kind != TStatementKind::Line) return TLineShape::Other;
-    const auto& t = fields.Texts;
-    if (t[0] == t[2]) return TLineShape::Vertical;
-    if (t[1] == t[3]) return TLineShape::Horizontal;
+    if (fields.Field(0) == fields.Field(2)) return TLineShape::Vertical;
+    if (fields.Field(1) == fields.Field(3)) return TLineShape::Horizontal;
     return TLineShape::Sloped;
 }
 
@@ -25,15 +24,18 @@ bool TakesPart(TLineShape shape) { return shape == TLineShape::Horizontal || sha
 
 // A chamfer meets its neighbours at their corners; only a step in radius at its end needs a
 // shoulder.
-bool NeedsShoulder(TLineShape a, TLineShape b, const QString& yFrom, const QString& yTo)
+bool NeedsShoulder(TLineShape a, TLineShape b, QStringView yFrom, QStringView yTo)
 {
     const bool chamfer = a == TLineShape::Sloped || b == TLineShape::Sloped;
     return !chamfer || yFrom != yTo;
 }
 
-void AppendShoulder(QStringList& memo, const QString& x, const QString& yFrom, const QString& yTo)
+// From (x, yFrom) to (x, yTo), unless it is a chamfer's corner.
+void AddShoulder(QStringList& memo, TLineShape a, TLineShape b, QStringView x, QStringView yFrom, QStringView yTo)
 {
-    memo.append(LineStatementText(x, yFrom, x, yTo, "0"));
+    if (!NeedsShoulder(a, b, yFrom, yTo)) return;
+    const QString xText = x.toString();
+    memo.append(LineStatementText(xText, yFrom.toString(), xText, yTo.toString(), "0"));
 }
 
 // Each pair of lines that take part, examined once: the one that ends where the other starts
@@ -51,15 +53,14 @@ void AddShoulders(QStringList& memo)
     }
     for (qsizetype i = 0; i < count; ++i) {
         if (!TakesPart(shapes[i])) continue;
-        const auto& a = fields[i].Texts;
+        const TFieldTexts& a = fields[i];
         for (qsizetype j = i; j < count; ++j) {
             if (!TakesPart(shapes[j])) continue;
-            const auto& b = fields[j].Texts;
-            if (a[0] == b[2]) {
-                if (NeedsShoulder(shapes[i], shapes[j], b[3], a[1])) AppendShoulder(memo, b[2], b[3], a[1]);
-            } else if (a[2] == b[0]) {
-                if (NeedsShoulder(shapes[i], shapes[j], a[3], b[1])) AppendShoulder(memo, a[2], a[3], b[1]);
-            }
+            const TFieldTexts& b = fields[j];
+            if (a.Field(0) == b.Field(2))
+                AddShoulder(memo, shapes[i], shapes[j], b.Field(2), b.Field(3), a.Field(1));
+            else if (a.Field(2) == b.Field(0))
+                AddShoulder(memo, shapes[i], shapes[j], a.Field(2), a.Field(3), b.Field(1));
         }
     }
 }
@@ -74,9 +75,8 @@ TPointTexts EndPointTexts(const QString& line, bool start)
 {
     ReadRequiredStatement(line);
     const TFieldTexts fields = ReadFieldTexts(line);
-    const auto& t = fields.Texts;
-    if (fields.Kind == TStatementKind::Arc) return start ? TPointTexts{t[4], t[5]} : TPointTexts{t[6], t[7]};
-    return start ? TPointTexts{t[0], t[1]} : TPointTexts{t[2], t[3]};
+    const int first = (fields.Kind == TStatementKind::Arc ? 4 : 0) + (start ? 0 : 2);
+    return {fields.Text(first), fields.Text(first + 1)};
 }
 
 void AddEndFaces(QStringList& memo)
