@@ -15,6 +15,9 @@ TForm11* Form11 = nullptr;
 namespace {
 const QSize kClientSize(199, 112);
 const QSize kFormulaSize(145, 97);
+const QPoint kFormulaPlace(8, 8);
+constexpr int kRightColumn = 100; // picture x of the RV symbols when the values fit
+constexpr int kGap = 4;
 
 QString ForceText(long double value, const QString& format) { return FormatFloat(format, value) + " N"; }
 
@@ -72,23 +75,24 @@ void DrawResultantRow(QPainter& painter, int baseline, const QString& bearing)
     DrawPlain(painter, x + 2, baseline, " =");
 }
 
-void DrawReactionPair(QPainter& painter, int baseline, const QString& bearing)
+void DrawReactionPair(QPainter& painter, int baseline, const QString& bearing, int rightColumn)
 {
     DrawPlain(painter, DrawSymbol(painter, 2, baseline, "RH", bearing), baseline, " =");
-    DrawPlain(painter, DrawSymbol(painter, 92, baseline, "RV", bearing), baseline, " =");
+    DrawPlain(painter, DrawSymbol(painter, rightColumn, baseline, "RV", bearing), baseline, " =");
 }
 
-// The left-hand sides of the six equations, in rows level with the value labels.
-QPixmap FormulaPicture()
+// The left-hand sides of the six equations, in rows level with the value labels; the RV column
+// starts at `rightColumn` and the picture grows with it.
+QPixmap FormulaPicture(int rightColumn)
 {
-    QPixmap picture(kFormulaSize);
+    QPixmap picture(kFormulaSize + QSize(rightColumn - kRightColumn, 0));
     picture.fill(Qt::white);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setPen(Qt::black);
-    DrawReactionPair(painter, 15, "A");
-    DrawReactionPair(painter, 34, "B");
+    DrawReactionPair(painter, 15, "A", rightColumn);
+    DrawReactionPair(painter, 34, "B", rightColumn);
     DrawResultantRow(painter, 65, "A");
     DrawResultantRow(painter, 88, "B");
     return picture;
@@ -114,14 +118,14 @@ TForm11::TForm11(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOn
     setAutoFillBackground(true);
 
     Image1 = new QLabel(this);
-    Image1->setGeometry(QRect(QPoint(8, 8), kFormulaSize));
-    Image1->setPixmap(FormulaPicture());
+    Image1->move(kFormulaPlace);
     Label3 = AddValueLabel(56, 13);
     Label4 = AddValueLabel(146, 13);
     Label5 = AddValueLabel(56, 32);
     Label6 = AddValueLabel(146, 32);
     Label1 = AddValueLabel(136, 63);
     Label2 = AddValueLabel(136, 86);
+    ArrangeColumns();
 }
 
 QLabel* TForm11::AddValueLabel(int x, int y)
@@ -142,14 +146,23 @@ void TForm11::FillReactions(double rha, double rva, double rhb, double rvb)
         label->setText(text);
         label->adjustSize();
     }
-    FitWidth();
+    ArrangeColumns();
 }
 
-// Large reactions would be cut at the right edge; the panel widens instead.
-void TForm11::FitWidth()
+// Long values of the left column would run into the RV symbols, and those of the right column
+// would be cut at the edge: the right column moves over and the panel widens instead.
+void TForm11::ArrangeColumns()
 {
+    const int leftEnd = std::max(Label3->geometry().right(), Label5->geometry().right()) + kGap;
+    const int shift = std::max(0, leftEnd - (kFormulaPlace.x() + kRightColumn));
+    const QPixmap formula = FormulaPicture(kRightColumn + shift);
+    Image1->setPixmap(formula);
+    Image1->resize(formula.size());
+    Label4->move(146 + shift, Label4->y());
+    Label6->move(146 + shift, Label6->y());
+
     int right = kClientSize.width();
     for (QLabel* label : {Label1, Label2, Label3, Label4, Label5, Label6})
-        right = std::max(right, label->geometry().right() + 4);
+        right = std::max(right, label->geometry().right() + kGap);
     setFixedSize(right, kClientSize.height());
 }

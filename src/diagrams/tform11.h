@@ -33,7 +33,7 @@ public:
 
 private:
     QLabel* AddValueLabel(int x, int y);
-    void FitWidth();
+    void ArrangeColumns();
 };
 
 extern TForm11* Form11;
