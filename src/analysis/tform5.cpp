@@ -1,5 +1,87 @@
 #include "analysis/tform5.h"
 
+#include "analysis/load_conversion.h"
+#include "analysis/tform2.h"
+#include "analysis/tform4_pictures.h"
+#include "analysis/tform5_pictures.h"
+#include "canvas/canvas.h"
+#include "canvas/canvas_painting.h"
+#include "common/errors.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+
 TForm5* Form5 = nullptr;
 
-TForm5::TForm5(QWidget* parent) : QWidget(parent) {}
+namespace {
+
+const QString kFieldCaption = "F =                 N     H =                mm";
+constexpr int kPictureLeft = 10;
+
+} // namespace
+
+TForm5::TForm5(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
+{
+    setWindowTitle("Eccentric axial force -> moment");
+    setGeometry(534, 91, 241, 250);
+    setFixedSize(241, 250);
+    QPalette panel = palette();
+    panel.setColor(QPalette::Window, Qt::white);
+    setPalette(panel);
+    setAutoFillBackground(true);
+    setFont(ScreenFont(TFont()));
+
+    Label1 = new QLabel(" Conversion of eccentric axial forces", this);
+    Label1->setGeometry(8, 6, 225, 16);
+    Label2 = new QLabel("Case :", this);
+    Label2->setGeometry(8, 26, 60, 16);
+    Image1 = AddPicture(true, 44);
+    RadioButton1 = AddCase(kPictureLeft, 102, &TForm5::ClockwiseClick);
+    RadioButton2 = AddCase(kPictureLeft + 110, 102, &TForm5::CounterClockwiseClick);
+    Image2 = AddPicture(false, 124);
+    RadioButton4 = AddCase(kPictureLeft, 182, &TForm5::CounterClockwiseClick);
+    RadioButton3 = AddCase(kPictureLeft + 110, 182, &TForm5::ClockwiseClick);
+    RadioButton1->setChecked(true);
+
+    // The two fields sit in the gaps of one caption line.
+    Label3 = new QLabel(kFieldCaption, this);
+    Label3->setGeometry(8, 207, 230, 16);
+    const QFontMetrics metrics(Label3->font());
+    const int forceLeft = 8 + metrics.horizontalAdvance("F = ");
+    const int leverLeft = 8 + metrics.horizontalAdvance("F =                 N     H = ");
+    const int gap = metrics.horizontalAdvance("               ");
+    e1 = new QLineEdit(this);
+    e1->setGeometry(forceLeft, 204, gap, 21);
+    e2 = new QLineEdit(this);
+    e2->setGeometry(leverLeft, 204, gap, 21);
+
+    BitBtn1 = new QPushButton(ConversionGlyph(), "Convert", this);
+    BitBtn1->setGeometry(80, 228, 80, 21);
+    connect(BitBtn1, &QPushButton::clicked, this, Guarded(this, &TForm5::BitBtn1Click));
+}
+
+QLabel* TForm5::AddPicture(bool leverAbove, int top)
+{
+    auto* image = new QLabel(this);
+    image->setGeometry(kPictureLeft, top, kEccentricPictureWidth, kEccentricPictureHeight);
+    image->setPixmap(QPixmap::fromImage(EccentricForcePicture(leverAbove)));
+    return image;
+}
+
+QRadioButton* TForm5::AddCase(int left, int top, void (TForm5::*handler)())
+{
+    auto* radio = new QRadioButton(this);
+    radio->setGeometry(left + 46, top, 17, 17);
+    connect(radio, &QRadioButton::clicked, this, Guarded(this, handler));
+    return radio;
+}
+
+void TForm5::ClockwiseClick() { Form2->rb3->setChecked(true); }
+
+void TForm5::CounterClockwiseClick() { Form2->rb4->setChecked(true); }
+
+void TForm5::BitBtn1Click() { Form2->Edit6->setText(EccentricMomentText(e1->text(), e2->text())); }

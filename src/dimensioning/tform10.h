@@ -1,12 +1,52 @@
-// TForm10: the dimensioning window.
+// TForm10: the dimensioning window. Pre-dimensions the diameter from the twisting moment and
+// collects what the combined-stress rule needs: theory, allowable bending stress, alpha and Mt.
 #pragma once
 
-#include <QWidget>
+#include "widgets/skinned_window.h"
 
-class TForm10 : public QWidget {
+class QButtonGroup;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class TForm10 : public SkinnedWindow {
     Q_OBJECT
 public:
     explicit TForm10(QWidget* parent = nullptr);
+
+    QLabel* Label2; // "Pre-dimensioning"
+    QLineEdit* Edit1; // Mt, N*mm
+    QLabel* Label5;
+    QLineEdit* Edit2; // tau, MPa
+    QPushButton* BitBtn1;
+    QLabel* Label4;
+    QLabel* Label7; // the resulting diameter
+
+    QLabel* Label3; // "Dimensioning options (combined stress)"
+    QGroupBox* rg2;
+    QButtonGroup* rg2Items; // ids 0 (3rd theory) and 1 (5th theory)
+    QGroupBox* GroupBox1;
+    QComboBox* c2; // material
+    QComboBox* c1; // cycle of the twisting stress
+    QLineEdit* Edit6; // sigma aI
+    QLineEdit* Edit4; // sigma aII
+    QLineEdit* Edit5; // sigma aIII
+    QLineEdit* Edit3; // alpha
+    QPushButton* BitBtn3;
+    QPushButton* BitBtn2;
+
+    void FormCreate();
+    void BitBtn1Click();
+    void BitBtn3Click();
+    void BitBtn2Click();
+
+private:
+    void CreatePreDimensioning();
+    void CreateTheory();
+    void CreateCoefficients();
+    QLineEdit* AddStressRow(const QString& caption, int top);
 };
 
 extern TForm10* Form10;
