@@ -4,8 +4,9 @@
 
 #include <QLocale>
 #include <QRegularExpression>
+#include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -31,12 +32,14 @@ struct TDecimalDigits {
 TDecimalDigits SignificantDigits(long double value, int digits)
 {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*Le", digits - 1, std::fabs(value));
-    const QString text = QString::fromLatin1(buffer);
-    const qsizetype e = text.indexOf('e');
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                       std::chars_format::scientific, digits - 1);
+    const char* e = std::find(buffer, written.ptr, 'e');
     TDecimalDigits result;
-    result.digits = text.left(e).remove('.');
-    result.exponent = text.mid(e + 1).toInt();
+    result.digits.reserve(digits);
+    for (const char* c = buffer; c != e; ++c)
+        if (*c != '.') result.digits += QLatin1Char(*c);
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), written.ptr, result.exponent);
     return result;
 }
 
@@ -90,7 +93,8 @@ void SetDecimalSeparator(QChar separator) { Separator() = separator; }
 QString FloatToStr(long double value)
 {
     CheckedValue(value);
-    if (value == 0) return "0";
+    // Whole numbers below 10^15 print as they are; most loads and positions are whole.
+    if (std::fabs(value) < 1e15L && value == std::truncl(value)) return QString::number(static_cast<long long>(value));
     const TDecimalDigits decimal = SignificantDigits(value, kGeneralDigits);
     const QString digits = StripTrailingZeros(decimal.digits);
     const bool scientific = decimal.exponent < -5 || decimal.exponent >= kGeneralDigits;
