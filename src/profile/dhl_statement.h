@@ -52,8 +52,8 @@ long double ReadField(QStringView text);
 TStatement ConvertStatement(const TFieldTexts& fields);
 // Reads and converts a memo line; a line that is no statement gives kind None and no failure.
 TStatement ReadStatement(const QString& line);
-// Read a memo line that must be a statement (a line statement): any other memo line has only
-// empty fields and fails on the first of them.
+// A memo line that must be a statement, or a line statement: any other memo line has only empty
+// fields and fails on the first of them.
 TStatement ReadRequiredStatement(const QString& line);
 TLineStatement ReadLineStatement(const QString& line);
 
