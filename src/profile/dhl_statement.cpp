@@ -2,9 +2,7 @@
 
 #include "common/errors.h"
 #include "common/number_text.h"
-
-#include <charconv>
-#include <cmath>
+#include "profile/plain_number.h"
 
 namespace {
 
@@ -12,37 +10,6 @@ constexpr int kLineFields = 5;
 constexpr int kArcFields = 8;
 constexpr qsizetype kLineFirstField = 5; // character 6
 constexpr qsizetype kArcFirstField = 4;  // character 5
-
-bool IsDigit(QChar c) { return c >= u'0' && c <= u'9'; }
-
-// The form the tools write, blanks, sign, digits and decimals, converted without allocating and
-// whatever the C locale; false for anything else, which StrToFloat then reads or rejects.
-bool ReadPlainNumber(QStringView text, long double& value)
-{
-    constexpr qsizetype kMaxDigits = 60;
-    char buffer[2 * kMaxDigits + 2];
-    qsizetype used = 0;
-    qsizetype i = 0;
-    const qsizetype size = text.size();
-    const auto copyDigits = [&] {
-        const qsizetype first = i;
-        for (; i < size && IsDigit(text[i]) && i - first < kMaxDigits; ++i) buffer[used++] = char(text[i].unicode());
-        return i > first;
-    };
-    while (i < size && text[i] == u' ') ++i;
-    if (i < size && text[i] == u'-') buffer[used++] = '-';
-    if (i < size && (text[i] == u'-' || text[i] == u'+')) ++i;
-    if (!copyDigits()) return false;
-    if (i < size && text[i] == DecimalSeparator()) {
-        buffer[used++] = '.';
-        ++i;
-        if (!copyDigits()) return false;
-    }
-    while (i < size && text[i] == u' ') ++i;
-    if (i != size) return false;
-    const auto [end, error] = std::from_chars(buffer, buffer + used, value, std::chars_format::fixed);
-    return error == std::errc() && end == buffer + used && std::isfinite(value);
-}
 
 [[noreturn]] void FailUnclosedField(const QString& line)
 {
