@@ -10,6 +10,7 @@
 #include "widgets/image_button.h"
 
 #include <QLabel>
+#include <QLineEdit>
 
 TForm6* Form6 = nullptr;
 
@@ -44,6 +45,7 @@ void TForm6::FormCreate()
 void TForm6::IBtn5Click()
 {
     Form10->show();
+    Form10->Edit1->setFocus();
 }
 
 void TForm6::BuildGroups()

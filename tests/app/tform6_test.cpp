@@ -7,6 +7,7 @@
 #include "widgets/image_button.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -43,11 +44,12 @@ TEST_F(PanelTest, ButtonsHaveTheirSizesAndTheResultsBlockStaysHidden)
     EXPECT_TRUE(Form6->Label2->font().bold());
 }
 
-TEST_F(PanelTest, InitialDataOpensTheDimensioningWindow)
+TEST_F(PanelTest, InitialDataOpensTheDimensioningWindowAtItsFirstField)
 {
     Form6->show();
     QTest::mouseClick(Form6->IBtn5, Qt::LeftButton);
     EXPECT_TRUE(Form10->isVisible());
+    EXPECT_EQ(Form10->focusWidget(), Form10->Edit1);
 }
 
 } // namespace
