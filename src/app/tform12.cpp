@@ -1,5 +1,5 @@
 // TForm12: the splash. Shown first; after five seconds it brings up the main window and the
-// navigation panel, after seven it goes. Meanwhile it is wiped away from the right.
+// navigation panel, after seven it goes. Its picture is wiped in from the right.
 #include "app/tform12.h"
 
 #include "app/app_pictures.h"
@@ -47,6 +47,7 @@ TForm12::TForm12(QWidget* parent) : SkinnedWindow(parent)
 
 void TForm12::FormCreate()
 {
+    RevealFromRight();
     Timer1->start();
     Timer2->start();
 }
@@ -68,20 +69,23 @@ void TForm12::Timer1Timer()
 void TForm12::Timer2Timer()
 {
     ++wipeTicks_;
-    const QRegion visible = skinRegion_ & QRect(0, 0, std::max(0, width() - kWipeStep * wipeTicks_), height());
-    // An empty mask would show the whole window again, so a wiped-out splash is hidden instead.
-    wipedOut_ = visible.isEmpty();
-    if (wipedOut_)
-        hide();
-    else
-        SetRegion(visible);
+    RevealFromRight();
     if (wipeTicks_ == kWipeTicks) Timer2->stop();
 }
 
-// Shown again after the main window so that it stays in front of it, unless already wiped away.
+// The wipe edge stands 5 pixels further left on every tick, so the whole picture is in after
+// 50 ticks and stays until the splash goes.
+void TForm12::RevealFromRight()
+{
+    const int revealed = std::min(width(), kWipeStep * (wipeTicks_ + 1));
+    const QRegion visible = skinRegion_ & QRect(width() - revealed, 0, revealed, height());
+    // An empty mask would show the whole window at once.
+    if (!visible.isEmpty()) SetRegion(visible);
+}
+
+// Shown again after the main window so that it stays in front of it.
 void TForm12::ShowInFront()
 {
-    if (wipedOut_) return;
     show();
     raise();
 }

@@ -1,5 +1,5 @@
 // TForm12: the splash. Shown first; after five seconds it brings up the main window and the
-// navigation panel, after seven it goes. Meanwhile it is wiped away from the right.
+// navigation panel, after seven it goes. Its picture is wiped in from the right.
 #pragma once
 
 #include "widgets/skinned_window.h"
@@ -25,11 +25,11 @@ public:
 
 private:
     void ShowInFront();
+    void RevealFromRight();
 
     QRegion skinRegion_;
     uint8_t startTicks_ = 0;
     uint8_t wipeTicks_ = 0;
-    bool wipedOut_ = false;
 };
 
 extern TForm12* Form12;
