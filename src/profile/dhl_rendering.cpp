@@ -185,9 +185,8 @@ void ClearMarks(QStringList& memo, Canvas& target, TEditorState& state, const TA
         if (fields.Kind != TStatementKind::Line) continue;
         const TLineStatement line = ConvertStatement(fields).Line;
         const bool straight = line.X1 == line.X2 || line.Y1 == line.Y2;
-        if (straight && line.Marked) {
+        if (straight && line.Marked)
             text = LineStatementText(fields.Text(0), fields.Text(1), fields.Text(2), fields.Text(3), "0");
-        }
     }
     Generate(memo, target, state, analysis);
 }
