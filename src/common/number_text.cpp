@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 
 namespace {
 
@@ -136,9 +135,14 @@ long double StrToFloat(const QString& text)
     if (!pattern.match(text).hasMatch()) fail();
     QString plain = text.trimmed();
     plain.replace(Separator(), '.');
-    const long double value = std::strtold(plain.toLatin1().constData(), nullptr);
-    if (!std::isfinite(value)) fail();
-    return value;
+    const bool negative = plain.startsWith('-');
+    if (negative || plain.startsWith('+')) plain.remove(0, 1);
+    // from_chars reads with the decimal point whatever the process locale says.
+    const QByteArray latin = plain.toLatin1();
+    long double value = 0;
+    const auto result = std::from_chars(latin.constData(), latin.constData() + latin.size(), value);
+    if (result.ec != std::errc() || !std::isfinite(value)) fail();
+    return negative ? -value : value;
 }
 
 QString IntToStr(long long value) { return QString::number(value); }
