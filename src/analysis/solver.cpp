@@ -69,19 +69,26 @@ void ListLoads(TAnalysisState& state, TValueTexts& texts)
 }
 
 // Step 2.
+long double EnteredPosition(const Tincarcare& terms, bool (*isBearing)(const QString&))
+{
+    long double position = 0;
+    for (const Tvector& term : terms)
+        if (isBearing(term.Name)) position = term.Position;
+    return position;
+}
+
 void CollectForceTerms(TAnalysisState& state)
 {
     state.ForceTerms = Concatenate(state.Reactions, state.Forces);
     SortByPosition(state.ForceTerms);
-    state.PosA = state.PosB = 0;
-    for (const Tvector& term : state.ForceTerms) {
-        if (IsBearingA(term.Name)) state.PosA = static_cast<double>(term.Position);
-        if (IsBearingB(term.Name)) state.PosB = static_cast<double>(term.Position);
-    }
+    state.PosA = static_cast<double>(EnteredPosition(state.ForceTerms, IsBearingA));
+    state.PosB = static_cast<double>(EnteredPosition(state.ForceTerms, IsBearingB));
 }
 
-// Step 3: the moment of a force or bearing about bearing A turns against the force.
-Tvector MomentAboutA(const Tvector& source, double positionA, TValueTexts& texts)
+// Step 3: the moment of a force or bearing about bearing A turns against the force. The arm is
+// measured from A's entered position, not from its double, so that A and every term beside it
+// get an arm of exactly 0 (a bearing at 0.1 mm would otherwise be named RHA*-5.55E-18).
+Tvector MomentAboutA(const Tvector& source, long double positionA, TValueTexts& texts)
 {
     const long double arm = source.Position - positionA;
     Tvector term;
@@ -97,8 +104,9 @@ Tvector MomentAboutA(const Tvector& source, double positionA, TValueTexts& texts
 
 void AppendMomentsAboutA(TAnalysisState& state, TValueTexts& texts)
 {
+    const long double positionA = EnteredPosition(state.ForceTerms, IsBearingA);
     for (const Tvector& source : state.ForceTerms)
-        if (source.Position >= 0) state.Moments.push_back(MomentAboutA(source, state.PosA, texts));
+        if (source.Position >= 0) state.Moments.push_back(MomentAboutA(source, positionA, texts));
     SortByPosition(state.Moments);
     state.MomentTerms = state.Moments;
 }

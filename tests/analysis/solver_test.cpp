@@ -315,3 +315,20 @@ TEST(Solver, SecondPressAfterARefusalDerivesEachTermOnce)
 }
 
 } // namespace
+
+namespace {
+
+// Bearing A at a position without an exact binary form: its own arm must still read 0.
+TEST(Solver, ArmsAreMeasuredFromBearingAsEnteredPosition)
+{
+    TAnalysisState state = Plane(100.2L, {Bearing("RHA", 0.1L), Bearing("RHB", 100.1L)},
+                                 {Force("FH1", 0.1L, 10, 0), Force("FH2", 50.1L, 1000, 0)});
+    TData data;
+    data.SetOriz(true);
+    SolvePlane(state, data);
+    EXPECT_EQ(state.MomentEqText, "-RHA*0+FH1*0+FH2*50-RHB*100 = 0");
+    EXPECT_NEAR(state.RHA, 510, 1e-9);
+    EXPECT_NEAR(state.RHB, 500, 1e-9);
+}
+
+} // namespace
