@@ -76,10 +76,40 @@ void Canvas::LineTo(int x, int y)
 
 // The outline of a 1-pixel pen is laid as four pixel runs, because Qt's rectangle outline for a
 // box one pixel wide or high is not the box itself.
+static bool HasPlainPixels(const QImage& image)
+{
+    const QImage::Format format = image.format();
+    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+           format == QImage::Format_ARGB32_Premultiplied;
+}
+
+static void FillPixels(QImage& image, QRect box, QRgb color)
+{
+    box &= image.rect();
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        std::fill(line + box.left(), line + box.right() + 1, color);
+    }
+}
+
+// A box with a 1-pixel pen and a plain brush is written straight into the pixels: the editor
+// redraws hundreds of end marks per keystroke, and a painter per box costs more than the box.
+static void ThinBox(QImage& image, const QRect& box, const TPen& pen, const TBrush& brush)
+{
+    if (brush.Style == TBrushStyle::Solid) FillPixels(image, box.adjusted(1, 1, -1, -1), brush.Color.rgb());
+    const QRgb color = pen.Color.rgb();
+    FillPixels(image, QRect(box.left(), box.top(), box.width(), 1), color);
+    FillPixels(image, QRect(box.left(), box.bottom(), box.width(), 1), color);
+    FillPixels(image, QRect(box.left(), box.top(), 1, box.height()), color);
+    FillPixels(image, QRect(box.right(), box.top(), 1, box.height()), color);
+}
+
 void Canvas::Rectangle(int x1, int y1, int x2, int y2)
 {
     const QRect box = CoveredBox(x1, y1, x2, y2);
     if (box.isEmpty() || image_->isNull()) return;
+    if (Pen.Width <= 1 && Brush.Style != TBrushStyle::VerticalHatch && HasPlainPixels(*image_))
+        return ThinBox(*image_, box, Pen, Brush);
     QPainter painter(image_);
     PreparePainter(painter, *this);
     if (Pen.Width > 1) {
