@@ -1,22 +1,90 @@
-// TForm2: the initial-data window.
+// TForm2: the initial-data window. One plane of the shaft is entered in four steps (length,
+// bearings, forces, moments), each drawn on the page at once, and then calculated.
 #pragma once
 
-#include <QWidget>
+#include "widgets/skinned_window.h"
 
+#include <QString>
+
+class Led;
+class QAction;
+class QButtonGroup;
+class QLabel;
 class QLineEdit;
+class QPushButton;
 class QRadioButton;
 
-class TForm2 : public QWidget {
+inline const QString kAddGlyphFile = QStringLiteral("img/badd.bmp");
+inline const QString kApplyGlyphFile = QStringLiteral("img/bapply.bmp");
+
+// Shows the glyph file (relative to the working directory) on the button, its bottom-left
+// colour transparent; a file that cannot be read leaves the button without a picture.
+void LoadGlyph(QPushButton* button, const QString& fileName);
+
+// The step whose controls are enabled; after the moments, only "Calculate" opens.
+enum class TEntryStep { Length, Bearings, Forces, Moments, Calculate };
+
+class TForm2 : public SkinnedWindow {
     Q_OBJECT
 public:
     explicit TForm2(QWidget* parent = nullptr);
 
-    QLineEdit* Edit3;
-    QLineEdit* Edit4;
-    QLineEdit* Edit5;
-    QLineEdit* Edit6;
-    QRadioButton* rb3;
-    QRadioButton* rb4;
+    Led* Led1;
+    Led* Led2;
+    Led* Led3;
+    Led* Led4;
+    QLineEdit* Edit1; // length, mm
+    QLineEdit* Edit2; // bearing position, mm
+    QLineEdit* Edit3; // force position, mm
+    QLineEdit* Edit4; // force value, N
+    QLineEdit* Edit5; // moment position, mm
+    QLineEdit* Edit6; // moment value, N*mm
+    QRadioButton* rb1; // force with the reactions (up)
+    QRadioButton* rb2; // force against them (down)
+    QRadioButton* rb3; // clockwise moment
+    QRadioButton* rb4; // counter-clockwise moment
+    QPushButton* BitBtn1; // length "Apply"
+    QPushButton* BitBtn2; // bearing "Add"
+    QPushButton* BitBtn3; // bearings "Apply"
+    QPushButton* BitBtn4; // force "Add"
+    QPushButton* BitBtn5; // forces "Apply"
+    QPushButton* BitBtn6; // moment "Add"
+    QPushButton* BitBtn7; // moments "Apply"
+    QPushButton* BitBtn8; // "Calculate"
+    QPushButton* b1;      // "Distributed load"
+    QPushButton* b2;      // "Eccentric axial forces"
+    QLineEdit* n;         // zero width: parks the keyboard focus
+    QAction* Action1;     // full reset: a new shaft, horizontal plane
+    QAction* Action2;     // partial reset: the vertical plane of the same shaft
+
+    void FormCreate();
+    void BitBtn1Click();
+    void BitBtn2Click();
+    void BitBtn3Click();
+    void BitBtn4Click();
+    void BitBtn5Click();
+    void BitBtn6Click();
+    void BitBtn7Click();
+    void BitBtn8Click();
+    void b1Click();
+    void b2Click();
+    void Action1Execute();
+    void Action2Execute();
+
+private:
+    void CreateLengthStep();
+    void CreateBearingStep();
+    void CreateForceStep();
+    void CreateMomentStep();
+    void ConnectHandlers();
+    Led* AddLed(int top);
+    QLabel* AddLabel(const QString& text, int left, int top);
+    void AddHeading(const QString& text, int top);
+    QLineEdit* AddField(const QString& caption, int left, int top);
+    QPushButton* AddButton(const QString& caption, int left, int top, int width);
+    QRadioButton* AddDirection(QButtonGroup* group, int left, int top, const QPixmap& picture);
+    void EnterStep(TEntryStep step);
+    void ReportResults(bool horizontal);
 };
 
 extern TForm2* Form2;

@@ -2,15 +2,23 @@
 // stages of the work; it owns the shared component Data1.
 #include "app/tform6.h"
 
+#include "analysis/load_entry.h"
+#include "analysis/tform2.h"
 #include "app/app_pictures.h"
 #include "canvas/canvas.h"
 #include "canvas/canvas_painting.h"
 #include "common/errors.h"
+#include "diagrams/dimension_chain.h"
+#include "diagrams/load_symbols.h"
+#include "diagrams/tform11.h"
+#include "diagrams/tform3.h"
 #include "dimensioning/tform10.h"
 #include "widgets/image_button.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 TForm6* Form6 = nullptr;
 
@@ -32,6 +40,8 @@ TForm6::TForm6(QWidget* parent) : SkinnedWindow(parent, Qt::WindowStaysOnTopHint
     Data1 = new TData(this);
     BuildGroups();
     connect(IBtn5, &ImageButton::clicked, this, Guarded(this, &TForm6::IBtn5Click));
+    connect(Bitbtn2, &ImageButton::clicked, this, Guarded(this, &TForm6::Bitbtn2Click));
+    connect(BitBtn3, &ImageButton::clicked, this, Guarded(this, &TForm6::BitBtn3Click));
     FormCreate();
 }
 
@@ -46,6 +56,44 @@ void TForm6::IBtn5Click()
 {
     Form10->show();
     Form10->Edit1->setFocus();
+}
+
+// A new shaft: the entry starts at its length, on a cleared page.
+void TForm6::Bitbtn2Click()
+{
+    Form11->close();
+    Analysis.RHA = 0;
+    Analysis.RHB = 0;
+    Form2->Action1->trigger();
+    LoadGlyph(Form2->BitBtn1, kApplyGlyphFile);
+    Form2->show();
+    Form2->Edit1->setFocus();
+    Form3->ShowPlane("Horizontal plane");
+    Data1->SetOriz(true);
+    KeepFirstEntry(Analysis.HorzDiagram);
+}
+
+// The same shaft and bearings, loaded again: the entry starts at the forces, and the page
+// starts with the shaft and its bearings under their vertical names.
+void TForm6::BitBtn3Click()
+{
+    Form11->close();
+    Analysis.RVA = 0;
+    Analysis.RVB = 0;
+    KeepFirstEntry(Analysis.VertDiagram);
+    Form2->Action2->trigger();
+    LoadGlyph(Form2->BitBtn4, kAddGlyphFile);
+    LoadGlyph(Form2->BitBtn5, kApplyGlyphFile);
+    Form2->show();
+    Form2->Edit3->setFocus();
+    Form3->ShowPlane("Vertical plane");
+    Data1->SetOriz(false);
+    Canvas& page = Form3->PageCanvas();
+    page.MoveTo(50, 65);
+    page.LineTo(550, 65);
+    RenameBearingsVertical(Analysis.Reactions);
+    for (const Tvector& bearing : Analysis.Reactions) DrawBearing(page, bearing, Analysis.ShaftLength);
+    DrawPageDimensions(page, Analysis);
 }
 
 void TForm6::BuildGroups()

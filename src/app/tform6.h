@@ -40,6 +40,8 @@ public:
 
     void FormCreate();
     void IBtn5Click();
+    void Bitbtn2Click();
+    void BitBtn3Click();
 
 private:
     QLabel* AddHeading(const QString& text, int top);

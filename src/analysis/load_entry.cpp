@@ -1,0 +1,101 @@
+// The rules of the load entry.
+#include "analysis/load_entry.h"
+
+#include "common/errors.h"
+#include "common/number_text.h"
+
+namespace {
+
+constexpr int kBearingLetters = 8;
+constexpr uint8_t kFullCounter = 255;
+
+void RefuseWhenFull(uint8_t count, const QString& message)
+{
+    if (count == kFullCounter) RaiseError(message);
+}
+
+bool IsNewPoint(const TAnalysisState& state, long double position)
+{
+    for (const TShaftPoint& point : state.Points)
+        if (point.Position == position) return false;
+    return true;
+}
+
+// Checks every counter the Add will raise before the Add stores anything.
+void RefuseFullCounters(const TAnalysisState& state, uint8_t count, const QString& message,
+                        long double position)
+{
+    RefuseWhenFull(count, message);
+    if (IsNewPoint(state, position)) RefuseWhenFull(state.PointCount, kTooManyPoints);
+}
+
+void KeepPoint(TAnalysisState& state, long double position, uint8_t bearing)
+{
+    if (!IsNewPoint(state, position)) return;
+    state.Points.push_back({bearing, position});
+    ++state.PointCount;
+}
+
+QString TermName(const char* prefix, bool horizontal, uint8_t count)
+{
+    return QString(prefix) + (horizontal ? "H" : "V") + IntToStr(count + 1);
+}
+
+} // namespace
+
+QString BearingName(int index, bool horizontal)
+{
+    if (index < 0 || index >= kBearingLetters) return QString();
+    return QString(horizontal ? "RH" : "RV") + QChar('A' + index);
+}
+
+Tvector AddBearing(TAnalysisState& state, long double position, bool horizontal)
+{
+    RefuseFullCounters(state, state.BearingCount, kTooManyBearings, position);
+    KeepPoint(state, position, 1);
+    const Tvector bearing{BearingName(state.BearingCount, horizontal), 1, 'f', position, 0, 1, 0};
+    state.Reactions.push_back(bearing);
+    if (bearing.Name != "RHA" && bearing.Name != "RVA") state.ReactionSumText += "+";
+    state.ReactionSumText += bearing.Name;
+    ++state.BearingCount;
+    return bearing;
+}
+
+Tvector AddForce(TAnalysisState& state, long double position, long double value, bool up, bool horizontal)
+{
+    RefuseFullCounters(state, state.ForceCount, kTooManyForces, position);
+    KeepPoint(state, position, 0);
+    const Tvector force{TermName("F", horizontal, state.ForceCount), 0, 'f', position, value, uint8_t(up), 0};
+    state.Forces.push_back(force);
+    ++state.ForceCount;
+    return force;
+}
+
+Tvector AddMoment(TAnalysisState& state, long double position, long double value, bool clockwise,
+                  bool horizontal)
+{
+    RefuseFullCounters(state, state.MomentCount, kTooManyMoments, position);
+    KeepPoint(state, position, 0);
+    const Tvector moment{TermName("M", horizontal, state.MomentCount), 0, 'm', position, value,
+                         uint8_t(clockwise), 0};
+    state.Moments.push_back(moment);
+    ++state.MomentCount;
+    return moment;
+}
+
+void StartShaft(TAnalysisState& state)
+{
+    ResetFullPlane(state);
+    state.Points.clear();
+    state.PointCount = 0;
+}
+
+void RenameBearingsVertical(Tincarcare& reactions)
+{
+    for (size_t i = 0; i < reactions.size() && i < 2; ++i) reactions[i].Name = BearingName(int(i), false);
+}
+
+void KeepFirstEntry(Tav& diagram)
+{
+    if (diagram.size() > 1) diagram.resize(1);
+}
