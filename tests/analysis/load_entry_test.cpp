@@ -1,0 +1,129 @@
+// The load entry's rules without a window: names, each position once, the byte counters that
+// refuse instead of wrapping around, and what a new shaft or the vertical plane keeps.
+#include "analysis/load_entry.h"
+
+#include "common/errors.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString FailureOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const KorvelError& error) {
+        return error.Text();
+    }
+    return QString();
+}
+
+} // namespace
+
+TEST(BearingName, LettersAToHInEachPlaneAndNoNameBeyond)
+{
+    EXPECT_EQ(BearingName(0, true), "RHA");
+    EXPECT_EQ(BearingName(7, true), "RHH");
+    EXPECT_EQ(BearingName(1, false), "RVB");
+    EXPECT_EQ(BearingName(8, true), "");
+    EXPECT_EQ(BearingName(200, false), "");
+}
+
+TEST(AddBearing, TheNinthHasNoNameAndTheSumTextJoinsThemAll)
+{
+    TAnalysisState state;
+    for (int i = 0; i < 9; ++i) AddBearing(state, 10 * i, false);
+    EXPECT_EQ(state.BearingCount, 9);
+    EXPECT_EQ(state.Reactions[8].Name, "");
+    EXPECT_EQ(state.Reactions[8].Unknown, 1);
+    EXPECT_EQ(state.Reactions[8].Direction, 1);
+    EXPECT_EQ(state.ReactionSumText, "RVA+RVB+RVC+RVD+RVE+RVF+RVG+RVH+");
+}
+
+TEST(AddLoads, TermsAreNamedByPlaneAndCountAndShareThePointOfABearing)
+{
+    TAnalysisState state;
+    AddBearing(state, 20, false);
+    const Tvector force = AddForce(state, 20, 150.5L, false, false);
+    const Tvector moment = AddMoment(state, 35, 4000, true, false);
+
+    EXPECT_EQ(force.Name, "FV1");
+    EXPECT_EQ(force.Kind, 'f');
+    EXPECT_EQ(force.Value, 150.5L);
+    EXPECT_EQ(force.Direction, 0);
+    EXPECT_EQ(moment.Name, "MV1");
+    EXPECT_EQ(moment.Kind, 'm');
+    EXPECT_EQ(moment.Direction, 1);
+    EXPECT_EQ(AddForce(state, 35, 1, true, true).Name, "FH2");
+    ASSERT_EQ(state.PointCount, 2);
+    EXPECT_EQ(state.Points[0].Bearing, 1); // the force at the bearing keeps the bearing's flag
+    EXPECT_EQ(state.Points[1].Position, 35);
+    EXPECT_EQ(state.Points[1].Bearing, 0);
+}
+
+// A byte counter at 255 refuses the 256th item: nothing is stored and no counter wraps.
+TEST(AddLoads, AFullCounterRefusesBeforeAnythingIsStored)
+{
+    TAnalysisState state;
+    AddBearing(state, 0, true);
+    state.BearingCount = state.ForceCount = state.MomentCount = 255;
+    const TAnalysisState before = state;
+
+    EXPECT_EQ(FailureOf([&] { AddBearing(state, 5, true); }), kTooManyBearings);
+    EXPECT_EQ(FailureOf([&] { AddForce(state, 5, 1, true, true); }), kTooManyForces);
+    EXPECT_EQ(FailureOf([&] { AddMoment(state, 5, 1, true, true); }), kTooManyMoments);
+    EXPECT_EQ(state.BearingCount, 255);
+    EXPECT_EQ(state.Reactions.size(), before.Reactions.size());
+    EXPECT_TRUE(state.Forces.empty());
+    EXPECT_TRUE(state.Moments.empty());
+    EXPECT_EQ(state.PointCount, 1);
+    EXPECT_EQ(state.ReactionSumText, before.ReactionSumText);
+
+    state.ForceCount = 0;
+    state.PointCount = 255;
+    EXPECT_EQ(FailureOf([&] { AddForce(state, 5, 1, true, true); }), kTooManyPoints);
+    EXPECT_TRUE(state.Forces.empty());
+    AddForce(state, 0, 1, true, true); // a known position needs no new point
+    EXPECT_EQ(state.Forces.size(), 1u);
+    EXPECT_EQ(state.PointCount, 255);
+}
+
+TEST(StartShaft, ForgetsThePositionsOfThePreviousShaft)
+{
+    TAnalysisState state;
+    AddBearing(state, 10, true);
+    AddForce(state, 30, 5, true, true);
+    state.ShaftLength = 100;
+    StartShaft(state);
+    EXPECT_TRUE(state.Points.empty());
+    EXPECT_EQ(state.PointCount, 0);
+    EXPECT_TRUE(state.Reactions.empty());
+    EXPECT_EQ(state.ShaftLength, 0);
+}
+
+TEST(RenameBearingsVertical, OnlyTheFirstTwoTakeTheVerticalNames)
+{
+    Tincarcare reactions(3);
+    reactions[0].Name = "RHA";
+    reactions[1].Name = "RHB";
+    reactions[2].Name = "RHC";
+    RenameBearingsVertical(reactions);
+    EXPECT_EQ(reactions[0].Name, "RVA");
+    EXPECT_EQ(reactions[1].Name, "RVB");
+    EXPECT_EQ(reactions[2].Name, "RHC");
+
+    Tincarcare single(1);
+    RenameBearingsVertical(single);
+    EXPECT_EQ(single[0].Name, "RVA");
+}
+
+TEST(KeepFirstEntry, LeavesAtMostTheFirstPoint)
+{
+    Tav diagram{{1, 1, 0}, {5, 5, 50}, {0, 0, 100}};
+    KeepFirstEntry(diagram);
+    ASSERT_EQ(diagram.size(), 1u);
+    EXPECT_EQ(diagram[0].Left, 1);
+    Tav empty;
+    KeepFirstEntry(empty);
+    EXPECT_TRUE(empty.empty());
+}
