@@ -51,13 +51,13 @@ void EnableAll(std::initializer_list<QWidget*> controls, bool enabled)
     for (QWidget* control : controls) control->setEnabled(enabled);
 }
 
+} // namespace
+
 void DrawShaftAxis(Canvas& page)
 {
     page.MoveTo(50, 65);
     page.LineTo(550, 65);
 }
-
-} // namespace
 
 void LoadGlyph(QPushButton* button, const QString& fileName)
 {

@@ -89,8 +89,7 @@ void TForm6::BitBtn3Click()
     Form3->ShowPlane("Vertical plane");
     Data1->SetOriz(false);
     Canvas& page = Form3->PageCanvas();
-    page.MoveTo(50, 65);
-    page.LineTo(550, 65);
+    DrawShaftAxis(page);
     RenameBearingsVertical(Analysis.Reactions);
     for (const Tvector& bearing : Analysis.Reactions) DrawBearing(page, bearing, Analysis.ShaftLength);
     DrawPageDimensions(page, Analysis);

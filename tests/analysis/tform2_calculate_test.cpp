@@ -146,3 +146,15 @@ TEST_F(EntryTest, CoincidingBearingsLeaveTheEntryOpenAndThePageWithoutAReport)
     EXPECT_EQ(Analysis.PageLine, 420);
     EXPECT_EQ(Analysis.Moments.size(), 0u);
 }
+
+TEST_F(EntryTest, PositionsAreReadAndListedWithTheDecimalSeparator)
+{
+    DecimalSeparatorScope comma(',');
+    EnterShaft("100", {"0", "100"});
+    AddForceAt("12,5", "1000", false);
+    Calculate();
+    StartVertical();
+    AddForceAt("87,25", "10", false);
+    Calculate();
+    EXPECT_EQ(Positions(), QStringList({"0", "12,5", "87,25", "100"}));
+}

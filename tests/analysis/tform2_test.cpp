@@ -170,3 +170,14 @@ TEST_F(EntryTest, ARefusedAddStoresAndDrawsNothing)
     EXPECT_EQ(Analysis.Points.size(), before.Points.size());
     EXPECT_EQ(Form3->Page(), page);
 }
+
+TEST_F(EntryTest, WithoutTheGlyphFilesTheButtonsWorkWithoutPictures)
+{
+    QDir::setCurrent(QDir::tempPath());
+    StartHorizontal();
+    ApplyLength("100");
+    EXPECT_TRUE(Form2->BitBtn1->icon().isNull());
+    EXPECT_TRUE(Form2->BitBtn2->icon().isNull());
+    AddBearingAt("0");
+    EXPECT_EQ(Analysis.BearingCount, 1);
+}
