@@ -14,7 +14,7 @@ constexpr int kWrapWidth = 520; // a line is written once 6 * its length reaches
 // Lays text lines out at PageLine and moves PageLine on.
 class TReportLayout {
 public:
-    explicit TReportLayout(TAnalysisState& state) : state_(state) {}
+    TReportLayout(TAnalysisState& state, const TLineFits& fits) : state_(state), fits_(fits) {}
 
     std::vector<TPageText> texts;
 
@@ -36,7 +36,11 @@ public:
     {
         if (6 * running_.size() >= kWrapWidth) FlushItems();
     }
-    void AddItem(const QString& item) { running_ += item; }
+    void AddItem(const QString& item)
+    {
+        if (!running_.isEmpty() && !fits_(running_ + item)) FlushItems();
+        running_ += item;
+    }
     void FlushItems()
     {
         Line(40, running_, 20);
@@ -47,6 +51,7 @@ private:
     void Advance(int rows) { state_.PageLine = static_cast<int16_t>(state_.PageLine + rows); }
 
     TAnalysisState& state_;
+    const TLineFits& fits_;
     QString running_;
 };
 
@@ -127,9 +132,9 @@ QString ReactionsLine(const TAnalysisState& state, bool horizontal)
     return prefix + "A = " + Fixed(state, a) + " N   " + prefix + "B = " + Fixed(state, b) + " N";
 }
 
-std::vector<TPageText> ReportTexts(TAnalysisState& state, bool horizontal)
+std::vector<TPageText> ReportTexts(TAnalysisState& state, bool horizontal, const TLineFits& fits)
 {
-    TReportLayout layout(state);
+    TReportLayout layout(state, fits);
     layout.Heading("Results");
     LayOutShearItems(layout, state);
     LayOutMomentItems(layout, state);
@@ -143,10 +148,11 @@ std::vector<TPageText> ReportTexts(TAnalysisState& state, bool horizontal)
 void WriteCalculationReport(Canvas& page, TAnalysisState& state, bool horizontal)
 {
     DrawDiagrams(page, state);
-    const int bodySize = page.Font.Size;
-    for (const TPageText& line : ReportTexts(state, horizontal)) {
+    page.Font.Size = kBodySize;
+    const TLineFits fits = [&page](const QString& line) { return 40 + page.TextWidth(line) <= page.Width(); };
+    for (const TPageText& line : ReportTexts(state, horizontal, fits)) {
         page.Font.Size = line.FontSize;
         page.TextOut(line.X, line.Y, line.Text);
     }
-    page.Font.Size = bodySize;
+    page.Font.Size = kBodySize;
 }

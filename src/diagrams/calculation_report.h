@@ -5,6 +5,7 @@
 #include "analysis/analysis_state.h"
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 class Canvas;
@@ -18,9 +19,13 @@ struct TPageText {
     bool operator==(const TPageText&) const = default;
 };
 
+// Whether a line of items written at x 40 stays on the page.
+using TLineFits = std::function<bool(const QString& line)>;
+
 // The "Results", "Initial data" and "Solving the equation system -> reactions" blocks, laid out
-// from state.PageLine on; advances state.PageLine past them.
-std::vector<TPageText> ReportTexts(TAnalysisState& state, bool horizontal);
+// from state.PageLine on; advances state.PageLine past them. A line of items is written once it
+// reaches 87 characters, or earlier when the next item would carry it off the page.
+std::vector<TPageText> ReportTexts(TAnalysisState& state, bool horizontal, const TLineFits& fits);
 
 // "RHA = 500.00 N   RHB = 500.00 N" (RVA/RVB for the vertical plane).
 QString ReactionsLine(const TAnalysisState& state, bool horizontal);

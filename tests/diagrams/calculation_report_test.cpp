@@ -26,6 +26,8 @@ TAnalysisState SolvedExample(bool horizontal)
     return state;
 }
 
+bool AnyLineFits(const QString&) { return true; }
+
 TEST(CalculationReport, WritesTheExampleTextsAtTheirRows)
 {
     TAnalysisState state = SolvedExample(true);
@@ -48,7 +50,7 @@ TEST(CalculationReport, WritesTheExampleTextsAtTheirRows)
         {40, 760, 8, "0*RHA + 100*RHB + = 50000"},
         {50, 780, 8, "RHA = 500.00 N   RHB = 500.00 N"},
     };
-    const std::vector<TPageText> texts = ReportTexts(state, true);
+    const std::vector<TPageText> texts = ReportTexts(state, true, AnyLineFits);
     ASSERT_EQ(texts.size(), expected.size());
     for (size_t i = 0; i < texts.size(); ++i) {
         EXPECT_EQ(texts[i], expected[i]) << i << ": " << qPrintable(texts[i].Text) << " at " << texts[i].Y;
@@ -59,7 +61,7 @@ TEST(CalculationReport, WritesTheExampleTextsAtTheirRows)
 TEST(CalculationReport, VerticalPlaneNamesItsReactions)
 {
     TAnalysisState state = SolvedExample(false);
-    const std::vector<TPageText> texts = ReportTexts(state, false);
+    const std::vector<TPageText> texts = ReportTexts(state, false, AnyLineFits);
     EXPECT_EQ(texts[5].Text, "RVA = 500.00 N   RVB = 500.00 N");
     EXPECT_EQ(texts[15].Text, "0*RVA + 100*RVB + = 50000");
 }
@@ -69,7 +71,7 @@ TEST(CalculationReport, WrapsItemLinesOnceTheyReach87Characters)
     TAnalysisState state;
     state.ShaftLength = 100;
     for (int j = 0; j < 9; ++j) state.ShearPoints.push_back({500, 10.0L * j});
-    const std::vector<TPageText> texts = ReportTexts(state, true);
+    const std::vector<TPageText> texts = ReportTexts(state, true, AnyLineFits);
     // "k: F= 500.00 N   " has 17 characters: five items make 85, so the sixth is still added
     // and the seventh starts a new line.
     EXPECT_EQ(texts[1].Y, 450);
@@ -78,6 +80,18 @@ TEST(CalculationReport, WrapsItemLinesOnceTheyReach87Characters)
     EXPECT_EQ(texts[2].Y, 470);
     EXPECT_TRUE(texts[2].Text.startsWith("7: F= 500.00 N   "));
     EXPECT_EQ(texts[3].Y, 490); // the (empty) moment line follows
+}
+
+TEST(CalculationReport, AnItemThatWouldRunOffThePageStartsANewLine)
+{
+    TAnalysisState state;
+    state.ShaftLength = 100;
+    for (int j = 0; j < 4; ++j) state.ShearPoints.push_back({500, 10.0L * j});
+    const auto fitsTwoItems = [](const QString& line) { return line.size() <= 2 * 17; };
+    const std::vector<TPageText> texts = ReportTexts(state, true, fitsTwoItems);
+    EXPECT_EQ(texts[1].Text, "1: F= 500.00 N   2: F= 500.00 N   ");
+    EXPECT_EQ(texts[2].Text, "3: F= 500.00 N   4: F= 500.00 N   ");
+    EXPECT_EQ(texts[3].Y, 490);
 }
 
 TEST(CalculationReport, NumbersMomentItemsAsInThePlaneDiagram)
@@ -92,7 +106,7 @@ TEST(CalculationReport, NumbersMomentItemsAsInThePlaneDiagram)
     TData data;
     data.SetOriz(true);
     SolvePlane(state, data);
-    const QString items = ReportTexts(state, true)[2].Text;
+    const QString items = ReportTexts(state, true, AnyLineFits)[2].Text;
     EXPECT_TRUE(items.startsWith("2: M= 0.00/0.00 N*mm   3: M= ")) << qPrintable(items);
     EXPECT_EQ(items.count(": M= "), 3) << qPrintable(items);
 }
@@ -113,6 +127,29 @@ TEST(CalculationReport, DrawsDiagramsAndTextOnThePage)
     for (int y = 420; y < 440 && !inkBelowRow420; ++y)
         for (int x = 30; x < 90; ++x) inkBelowRow420 |= page.Pixel(x, y) == QColor(Qt::black);
     EXPECT_TRUE(inkBelowRow420);
+}
+
+} // namespace
+
+namespace {
+
+// Long moment values made the third item line run past the right edge of the saved page.
+TEST(CalculationReport, NoTextRunsOffThePage)
+{
+    TAnalysisState state;
+    state.ShaftLength = 300;
+    state.Reactions = {Bearing("RHA", 20), Bearing("RHB", 280)};
+    state.Forces = {{"FH1", 0, 'f', 100, 1500, 0, 0}, {"FH2", 0, 'f', 0, 400, 0, 0}};
+    state.Moments = {{"MH1", 0, 'm', 200, 60000, 1, 0}};
+    TData data;
+    data.SetOriz(true);
+    SolvePlane(state, data);
+    QImage image(595, 860, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    Canvas page(image);
+    WriteCalculationReport(page, state, true);
+    for (int y = 420; y < 860; ++y)
+        for (int x = 585; x < 595; ++x) ASSERT_EQ(page.Pixel(x, y), QColor(Qt::white)) << x << ", " << y;
 }
 
 } // namespace
