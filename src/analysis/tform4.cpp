@@ -5,6 +5,7 @@
 #include "canvas/canvas.h"
 #include "canvas/canvas_painting.h"
 #include "common/errors.h"
+#include "widgets/window_setup.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -17,13 +18,8 @@ TForm4* Form4 = nullptr;
 TForm4::TForm4(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
 {
-    setWindowTitle("Distributed load -> concentrated load");
-    setGeometry(522, 30, 266, 346);
-    setFixedSize(266, 346);
-    QPalette panel = palette();
-    panel.setColor(QPalette::Window, Qt::white);
-    setPalette(panel);
-    setAutoFillBackground(true);
+    PlaceFixedWindow(*this, "Distributed load -> concentrated load", QRect(522, 30, 266, 346));
+    SetPlainBackground(*this, Qt::white);
     setFont(ScreenFont(TFont()));
 
     Label1 = new QLabel("Choose your case and input the values needed :", this);

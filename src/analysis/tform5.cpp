@@ -7,6 +7,7 @@
 #include "canvas/canvas.h"
 #include "canvas/canvas_painting.h"
 #include "common/errors.h"
+#include "widgets/window_setup.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -26,13 +27,8 @@ constexpr int kPictureLeft = 10;
 
 TForm5::TForm5(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
 {
-    setWindowTitle("Eccentric axial force -> moment");
-    setGeometry(534, 91, 241, 250);
-    setFixedSize(241, 250);
-    QPalette panel = palette();
-    panel.setColor(QPalette::Window, Qt::white);
-    setPalette(panel);
-    setAutoFillBackground(true);
+    PlaceFixedWindow(*this, "Eccentric axial force -> moment", QRect(534, 91, 241, 250));
+    SetPlainBackground(*this, Qt::white);
     setFont(ScreenFont(TFont()));
 
     Label1 = new QLabel(" Conversion of eccentric axial forces", this);

@@ -14,6 +14,7 @@
 #include "diagrams/tform3.h"
 #include "dimensioning/tform10.h"
 #include "widgets/image_button.h"
+#include "widgets/window_setup.h"
 
 #include <QAction>
 #include <QLabel>
@@ -139,11 +140,7 @@ QLabel* TForm6::AddHeading(const QString& text, int top)
     heading->setFont(ScreenFont(bold));
     heading->setGeometry(kBarLeft, top, kBarWidth, 17);
     heading->setIndent(4);
-    heading->setAutoFillBackground(true);
-    QPalette colours = heading->palette();
-    colours.setColor(QPalette::Window, ColorFromValue(kHeadingBar));
-    colours.setColor(QPalette::WindowText, Qt::black);
-    heading->setPalette(colours);
+    SetPlainBackground(*heading, ColorFromValue(kHeadingBar));
     return heading;
 }
 

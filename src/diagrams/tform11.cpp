@@ -5,6 +5,7 @@
 #include "analysis/analysis_state.h"
 #include "canvas/canvas_painting.h"
 #include "common/number_text.h"
+#include "widgets/window_setup.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -107,15 +108,9 @@ TReactionTexts ReactionTexts(double rha, double rva, double rhb, double rvb, con
 
 TForm11::TForm11(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
 {
-    setWindowTitle("Bearing reactions");
-    setGeometry(QRect(QPoint(10, 436), kClientSize));
-    setFixedSize(kClientSize);
+    PlaceFixedWindow(*this, "Bearing reactions", QRect(QPoint(10, 436), kClientSize));
     setFont(ScreenFont(TFont())); // "MS Sans Serif" 8 pt, as the page draws it
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, Qt::white);
-    colours.setColor(QPalette::WindowText, Qt::black);
-    setPalette(colours);
-    setAutoFillBackground(true);
+    SetPlainBackground(*this, Qt::white);
 
     Image1 = new QLabel(this);
     Image1->move(kFormulaPlace);

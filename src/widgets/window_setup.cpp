@@ -1,0 +1,20 @@
+#include "widgets/window_setup.h"
+
+#include <QPalette>
+#include <QWidget>
+
+void PlaceFixedWindow(QWidget& window, const QString& caption, const QRect& geometry)
+{
+    window.setWindowTitle(caption);
+    window.setGeometry(geometry);
+    window.setFixedSize(geometry.size());
+}
+
+void SetPlainBackground(QWidget& widget, const QColor& color)
+{
+    QPalette colours = widget.palette();
+    colours.setColor(QPalette::Window, color);
+    colours.setColor(QPalette::WindowText, Qt::black);
+    widget.setPalette(colours);
+    widget.setAutoFillBackground(true);
+}
