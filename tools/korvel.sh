@@ -29,9 +29,10 @@ build_all() {
     cmake --build "$build" -j "$(nproc)"
 }
 
-# Runs a command on the display, or on a virtual one when there is none.
+# Runs a command on the display, or on a virtual one when there is none. The virtual server must
+# not reset when its last client leaves, or a test starting at that moment finds no display.
 on_display() {
-    if [ -n "${DISPLAY:-}" ]; then "$@"; else xvfb-run -a -s "-screen 0 1280x1024x24" "$@"; fi
+    if [ -n "${DISPLAY:-}" ]; then "$@"; else xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$@"; fi
 }
 
 case "$mode" in
