@@ -8,9 +8,15 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QScreen>
+#include <QTimer>
 
 TForm1* Form1 = nullptr;
 QString StartDir;
+
+namespace {
+constexpr int kWindowManagerGrace = 300; // ms a window manager gets to maximise the window
+}
 
 TForm1::TForm1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -53,6 +59,19 @@ void TForm1::changeEvent(QEvent* event)
     if (event->type() != QEvent::WindowStateChange) return;
     const auto* change = static_cast<QWindowStateChangeEvent*>(event);
     if (change->oldState().testFlag(Qt::WindowMinimized) && !isMinimized()) RestoreMinimisedWindows();
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (isMaximized()) QTimer::singleShot(kWindowManagerGrace, this, Guarded(this, &TForm1::FillScreenIfNotMaximised));
+}
+
+void TForm1::FillScreenIfNotMaximised()
+{
+    const QRect available = screen()->availableGeometry();
+    // A maximised window spans nearly the screen; the restore size is far smaller.
+    if (isMaximized() && width() < available.width() / 2) setGeometry(available);
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

@@ -22,10 +22,13 @@ public:
 
     void FormCreate();
     void CaptionButton1Click();
+    // Where no window manager maximises the window, it is given the whole screen itself.
+    void FillScreenIfNotMaximised();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void RestoreMinimisedWindows();
