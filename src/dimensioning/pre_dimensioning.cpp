@@ -21,9 +21,10 @@ long double RoundedUpDiameter(long double torsionDiameter)
 
 long double PreDimension(const QString& twistingMomentText, const QString& allowTwistStressText)
 {
-    const long double twistingMoment = ReadTwistingMoment(twistingMomentText);
-    const long double stress = ReadAllowTwistStress(allowTwistStressText);
-    return RoundedUpDiameter(TorsionDiameter(twistingMoment, stress));
+    // Both fields convert first, as the formula reads them; the divisor is judged before the root.
+    const long double twistingMoment = StrToFloat(twistingMomentText);
+    const long double stress = CheckAllowTwistStress(StrToFloat(allowTwistStressText));
+    return RoundedUpDiameter(TorsionDiameter(CheckTwistingMoment(twistingMoment), stress));
 }
 
 QString DiameterLabelText(long double diameter) { return FloatToStr(diameter) + " mm"; }

@@ -10,7 +10,7 @@ long double TorsionDiameter(long double twistingMoment, long double allowTwistSt
 long double RoundedUpDiameter(long double torsionDiameter);
 
 // From the texts of the two fields to the pre-dimensioned diameter; fails on a text that is not
-// a number, a missing or non-positive stress and a negative moment.
+// a number (an empty one included), a stress not above zero and a negative moment.
 long double PreDimension(const QString& twistingMomentText, const QString& allowTwistStressText);
 
 // "56 mm"

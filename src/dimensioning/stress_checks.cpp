@@ -3,12 +3,16 @@
 #include "common/errors.h"
 #include "common/number_text.h"
 
-long double ReadAllowTwistStress(const QString& text)
+long double CheckAllowTwistStress(long double stress)
 {
-    if (text.trimmed().isEmpty()) RaiseError(kMissingTwistStress);
-    const long double stress = StrToFloat(text);
     if (stress <= 0) RaiseError(kNonPositiveTwistStress);
     return stress;
+}
+
+long double CheckTwistingMoment(long double moment)
+{
+    if (moment < 0) RaiseError(kNegativeTwistingMoment);
+    return moment;
 }
 
 long double ReadAllowBendStress(const QString& text)
@@ -18,9 +22,4 @@ long double ReadAllowBendStress(const QString& text)
     return stress;
 }
 
-long double ReadTwistingMoment(const QString& text)
-{
-    const long double moment = StrToFloat(text);
-    if (moment < 0) RaiseError(kNegativeTwistingMoment);
-    return moment;
-}
+long double ReadTwistingMoment(const QString& text) { return CheckTwistingMoment(StrToFloat(text)); }

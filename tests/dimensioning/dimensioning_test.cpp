@@ -43,9 +43,12 @@ TEST(PreDimensioning, UnusableInputIsRefused)
     const Case cases[] = {
         {"1000000", "0", "Rezistenta admisibila la torsiune trebuie sa fie mai mare decat zero !"},
         {"1000000", "-30", "Rezistenta admisibila la torsiune trebuie sa fie mai mare decat zero !"},
-        {"1000000", " ", "Rezistenta admisibila la torsiune nu a fost introdusa !"},
+        {"1000000", " ", "' ' is not a valid floating point value"},
         {"-1000000", "30", "Momentul de torsiune nu poate fi negativ !"},
         {"1e6x", "30", "'1e6x' is not a valid floating point value"},
+        // Both fields are read before either value is judged, the divisor first.
+        {"-1000000", "", "'' is not a valid floating point value"},
+        {"-1000000", "0", "Rezistenta admisibila la torsiune trebuie sa fie mai mare decat zero !"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(FailureText([&] { PreDimension(c.moment, c.stress); }), c.message) << c.stress.toStdString();

@@ -74,7 +74,7 @@ TEST_F(DimensioningWindow, UnusableStressOrMomentLeavesTheResult)
     EXPECT_EQ(data->DPred(), 56);
     EXPECT_EQ(messages.texts,
               QStringList({"Rezistenta admisibila la torsiune trebuie sa fie mai mare decat zero !",
-                           "Rezistenta admisibila la torsiune nu a fost introdusa !",
+                           "'' is not a valid floating point value",
                            "Momentul de torsiune nu poate fi negativ !"}));
 }
 
