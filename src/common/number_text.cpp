@@ -149,6 +149,9 @@ QString IntToStr(long long value) { return QString::number(value); }
 
 long long Round(long double value)
 {
-    if (!std::isfinite(value)) RaiseError(kInvalidOperation);
-    return static_cast<long long>(std::nearbyintl(value));
+    // 2^63 bounds the integers a long long holds; converting a value beyond them is undefined.
+    constexpr long double kLimit = 9223372036854775808.0L;
+    const long double nearest = std::nearbyintl(value);
+    if (!(nearest >= -kLimit && nearest < kLimit)) RaiseError(kInvalidOperation);
+    return static_cast<long long>(nearest);
 }

@@ -24,5 +24,6 @@ long double StrToFloat(const QString& text);
 
 QString IntToStr(long long value);
 
-// To the nearest integer, halves to the even neighbour (12.5 -> 12, 13.5 -> 14).
+// To the nearest integer, halves to the even neighbour (12.5 -> 12, 13.5 -> 14); NaN, infinity
+// and values beyond the 64-bit range fail with "Invalid floating point operation".
 long long Round(long double value);

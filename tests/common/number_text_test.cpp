@@ -75,6 +75,16 @@ TEST(NumberText, RoundsHalvesToEven)
     EXPECT_EQ(Round(62.4999L), 62);
     EXPECT_EQ(Round(0.5L), 0);
     EXPECT_THROW(Round(NAN), KorvelError);
+    // Beyond the integer range there is no nearest integer to give.
+    EXPECT_EQ(Round(-9.2e18L), -9200000000000000000LL);
+    for (const long double huge : {1e19L, -1e30L, 9.3e18L}) {
+        try {
+            Round(huge);
+            ADD_FAILURE() << "rounded " << double(huge);
+        } catch (const KorvelError& error) {
+            EXPECT_EQ(error.Text(), kInvalidOperation);
+        }
+    }
 }
 
 TEST(NumberText, ArithmeticFaultsBecomeMessages)
