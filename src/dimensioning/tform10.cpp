@@ -136,7 +136,7 @@ void TForm10::CreateCoefficients()
     for (const QString& name : TwistCycleNames()) c1->addItem(name);
     Edit6 = AddStressRow("Alowable stress at bending (static load), σaiI [MPa]", 76);
     Edit4 = AddStressRow("Alowable stress at bending (pulsatory load), σaiII [MPa]", 106);
-    Edit5 = AddStressRow("Alowable stress at bending (alternant symmetrical load), σaiIII [MPa]", 136);
+    Edit5 = AddStressRow("Alowable stress at bending (alternant symmetrical load), σaiIIII [MPa]", 136);
     AddLabel(GroupBox1, "α coefifcient  :", 10, 175, 100);
     Edit3 = new QLineEdit(GroupBox1);
     Edit3->setGeometry(110, 172, 60, 21);

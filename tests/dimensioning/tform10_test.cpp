@@ -7,6 +7,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -49,6 +50,9 @@ TEST_F(DimensioningWindow, CreationSelectsTheFirstItemsAndTheThirdTheory)
     EXPECT_EQ(Form10->c1->currentIndex(), 0);
     EXPECT_TRUE(data->T3());
     EXPECT_FALSE(data->MM());
+    QStringList captions;
+    for (const QLabel* label : Form10->GroupBox1->findChildren<QLabel*>()) captions << label->text();
+    EXPECT_TRUE(captions.contains("Alowable stress at bending (alternant symmetrical load), σaiIIII [MPa]"));
     EXPECT_EQ(Form10->geometry(), QRect(247, 90, 411, 436));
     EXPECT_TRUE(Form10->windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_TRUE(Form10->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
