@@ -20,8 +20,9 @@ void TrackBar::SetTickLabels(const QMap<int, QString>& labels)
 void TrackBar::SetLabelInterval(int interval)
 {
     QMap<int, QString> labels;
-    for (int value = minimum(); interval > 0 && value <= maximum(); value += interval)
-        labels.insert(value, QString::number(value));
+    // Counted wide, so that a range ending near the largest int does not wrap round for ever.
+    for (long long value = minimum(); interval > 0 && value <= maximum(); value += interval)
+        labels.insert(int(value), QString::number(value));
     SetTickLabels(labels);
 }
 

@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QTest>
+#include <climits>
 #include <gtest/gtest.h>
 
 namespace {
@@ -48,6 +49,14 @@ TEST(TrackBar, WritesALabelBesideEveryLabelledTickBelowTheSlider)
 
     bar.SetLabelInterval(0);
     EXPECT_TRUE(bar.TickLabels().isEmpty());
+}
+
+TEST(TrackBar, LabelsARangeThatEndsAtTheLargestInteger)
+{
+    TrackBar bar(Qt::Horizontal);
+    bar.setRange(INT_MAX - 25, INT_MAX);
+    bar.SetLabelInterval(10);
+    EXPECT_EQ(bar.TickLabels().keys(), (QList<int>{INT_MAX - 25, INT_MAX - 15, INT_MAX - 5}));
 }
 
 TEST(TrackBar, PutsLabelsRightOfAVerticalBarWithTheMinimumAtTheBottom)
