@@ -32,25 +32,26 @@ private:
 bool IsBearingA(const QString& name) { return name == "RHA" || name == "RVA"; }
 bool IsBearingB(const QString& name) { return name == "RHB" || name == "RVB"; }
 
-std::optional<double> BearingPosition(const Tincarcare& reactions,
-                                      bool (*isBearing)(const QString&))
+// The entered position of bearing A (or B); the last such term decides.
+std::optional<long double> BearingPosition(const Tincarcare& terms, bool (*isBearing)(const QString&))
 {
-    std::optional<double> position;
-    for (const Tvector& term : reactions)
-        if (isBearing(term.Name)) position = static_cast<double>(term.Position);
+    std::optional<long double> position;
+    for (const Tvector& term : terms)
+        if (isBearing(term.Name)) position = term.Position;
     return position;
 }
 
 // Without a length every page column divides by zero; without two distinct bearings the
-// determinant of the system is zero.
+// determinant of the system is zero. The equations hold the positions as doubles, so that is
+// where they must differ.
 void CheckPlaneInputs(const TAnalysisState& state)
 {
     if (!(state.ShaftLength > 0)) RaiseError(kShaftLengthMissing);
-    const std::optional<double> positionA = BearingPosition(state.Reactions, IsBearingA);
+    const std::optional<long double> positionA = BearingPosition(state.Reactions, IsBearingA);
     if (!positionA) RaiseError(kBearingAMissing);
-    const std::optional<double> positionB = BearingPosition(state.Reactions, IsBearingB);
+    const std::optional<long double> positionB = BearingPosition(state.Reactions, IsBearingB);
     if (!positionB) RaiseError(kBearingBMissing);
-    if (*positionA == *positionB) RaiseError(kBearingsCoincide);
+    if (static_cast<double>(*positionA) == static_cast<double>(*positionB)) RaiseError(kBearingsCoincide);
 }
 
 // Step 1.
@@ -69,20 +70,12 @@ void ListLoads(TAnalysisState& state, TValueTexts& texts)
 }
 
 // Step 2.
-long double EnteredPosition(const Tincarcare& terms, bool (*isBearing)(const QString&))
-{
-    long double position = 0;
-    for (const Tvector& term : terms)
-        if (isBearing(term.Name)) position = term.Position;
-    return position;
-}
-
 void CollectForceTerms(TAnalysisState& state)
 {
     state.ForceTerms = Concatenate(state.Reactions, state.Forces);
     SortByPosition(state.ForceTerms);
-    state.PosA = static_cast<double>(EnteredPosition(state.ForceTerms, IsBearingA));
-    state.PosB = static_cast<double>(EnteredPosition(state.ForceTerms, IsBearingB));
+    state.PosA = static_cast<double>(BearingPosition(state.ForceTerms, IsBearingA).value_or(0));
+    state.PosB = static_cast<double>(BearingPosition(state.ForceTerms, IsBearingB).value_or(0));
 }
 
 // Step 3: the moment of a force or bearing about bearing A turns against the force. The arm is
@@ -104,7 +97,7 @@ Tvector MomentAboutA(const Tvector& source, long double positionA, TValueTexts& 
 
 void AppendMomentsAboutA(TAnalysisState& state, TValueTexts& texts)
 {
-    const long double positionA = EnteredPosition(state.ForceTerms, IsBearingA);
+    const long double positionA = BearingPosition(state.ForceTerms, IsBearingA).value_or(0);
     for (const Tvector& source : state.ForceTerms)
         if (source.Position >= 0) state.Moments.push_back(MomentAboutA(source, positionA, texts));
     SortByPosition(state.Moments);
