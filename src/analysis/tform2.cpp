@@ -53,12 +53,6 @@ void EnableAll(std::initializer_list<QWidget*> controls, bool enabled)
 
 } // namespace
 
-void DrawShaftAxis(Canvas& page)
-{
-    page.MoveTo(50, 65);
-    page.LineTo(550, 65);
-}
-
 void LoadGlyph(QPushButton* button, const QString& fileName)
 {
     const QImage image(fileName);

@@ -6,7 +6,6 @@
 
 #include <QString>
 
-class Canvas;
 class Led;
 class QAction;
 class QButtonGroup;
@@ -21,9 +20,6 @@ inline const QString kApplyGlyphFile = QStringLiteral("img/bapply.bmp");
 // Shows the glyph file (relative to the working directory) on the button, its bottom-left
 // colour transparent; a file that cannot be read leaves the button without a picture.
 void LoadGlyph(QPushButton* button, const QString& fileName);
-
-// The shaft axis across the page, in the canvas's current pen.
-void DrawShaftAxis(Canvas& page);
 
 // The step whose controls are enabled; after the moments, only "Calculate" opens.
 enum class TEntryStep { Length, Bearings, Forces, Moments, Calculate };

@@ -56,6 +56,12 @@ void DrawSupport(Canvas& canvas, int a)
 
 } // namespace
 
+void DrawShaftAxis(Canvas& canvas)
+{
+    canvas.MoveTo(50, kAxisRow);
+    canvas.LineTo(550, kAxisRow);
+}
+
 void DrawForce(Canvas& canvas, const Tvector& force, long double shaftLength)
 {
     if (!(shaftLength > 0)) return;

@@ -5,6 +5,9 @@
 #include "analysis/load_model.h"
 #include "canvas/canvas.h"
 
+// The shaft axis from column 50 to 550, in the canvas's current pen.
+void DrawShaftAxis(Canvas& canvas);
+
 // Arrow with its tip on the axis: below it pointing up for direction 1 (with the reactions),
 // above it pointing down otherwise. Leaves pen width 1 and the brush colour white.
 void DrawForce(Canvas& canvas, const Tvector& force, long double shaftLength);

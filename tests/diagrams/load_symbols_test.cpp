@@ -24,6 +24,19 @@ int Side(bool up, int rowBelowAxis) { return up ? rowBelowAxis : 130 - rowBelowA
 
 } // namespace
 
+TEST(DrawShaftAxis, RunsAlongRow65FromColumn50UpToTheShaftsEnd)
+{
+    TPage page;
+    page.canvas.Pen.Color = Qt::red;
+    DrawShaftAxis(page.canvas);
+    EXPECT_EQ(ColumnsOf(page, 65, 0, 594, Qt::red).size(), 500u);
+    EXPECT_TRUE(IsColor(page, 50, 65, Qt::red));
+    EXPECT_TRUE(IsColor(page, 549, 65, Qt::red));
+    EXPECT_TRUE(IsWhite(page, 550, 65)); // a line leaves its end pixel
+    EXPECT_TRUE(AllWhite(page, QRect(0, 64, 595, 1)));
+    EXPECT_TRUE(AllWhite(page, QRect(0, 66, 595, 1)));
+}
+
 TEST(DrawForce, ArrowStandsOnTheAxisWithAFilledHeadAndItsName)
 {
     struct TCase {
