@@ -5,11 +5,43 @@
 #include "common/number_text.h"
 #include "diagrams/result_diagrams.h"
 
+#include <QStringList>
+
 namespace {
 
 constexpr int kHeadingSize = 10;
 constexpr int kBodySize = 8;
 constexpr int kWrapWidth = 520; // a line is written once 6 * its length reaches this
+constexpr int kContinuationRows = 20;
+
+// Where a line too long for the page breaks: before a sign that is not an exponent's (1E-6) or
+// after the blanks between listed loads; failing those between words; failing that at `limit`.
+qsizetype BreakPosition(const QString& text, qsizetype limit)
+{
+    for (qsizetype p = limit; p > 0; --p) {
+        const bool sign = (text[p] == '+' || text[p] == '-') && text[p - 1] != 'E';
+        if (sign || (p >= 4 && text.mid(p - 4, 4) == "    ")) return p;
+    }
+    for (qsizetype p = limit; p > 0; --p)
+        if (text[p - 1] == ' ' || text[p] == ' ') return p;
+    return limit;
+}
+
+QStringList SplitToFit(QString text, const std::function<bool(const QString&)>& fits)
+{
+    QStringList pieces;
+    while (!fits(text)) {
+        qsizetype limit = 1; // the longest start that fits, at least one character
+        while (limit < text.size() && fits(text.left(limit + 1))) ++limit;
+        const qsizetype cut = BreakPosition(text, limit);
+        pieces << text.left(cut);
+        qsizetype next = cut;
+        while (next < text.size() && text[next] == ' ') ++next; // a further row starts with its text
+        text = text.mid(next);
+    }
+    if (pieces.isEmpty() || !text.isEmpty()) pieces << text;
+    return pieces;
+}
 
 // Lays text lines out at PageLine and moves PageLine on.
 class TReportLayout {
@@ -26,7 +58,12 @@ public:
     void Text(int x, const QString& text) { texts.push_back({x, state_.PageLine, kBodySize, text}); }
     void Line(int x, const QString& text, int advance)
     {
-        Text(x, text);
+        const QStringList pieces = SplitToFit(text, [&](const QString& piece) { return fits_(x, piece); });
+        for (qsizetype i = 0; i + 1 < pieces.size(); ++i) {
+            Text(x, pieces[i]);
+            Advance(kContinuationRows);
+        }
+        Text(x, pieces.last());
         Advance(advance);
     }
 
@@ -38,7 +75,7 @@ public:
     }
     void AddItem(const QString& item)
     {
-        if (!running_.isEmpty() && !fits_(running_ + item)) FlushItems();
+        if (!running_.isEmpty() && !fits_(40, running_ + item)) FlushItems();
         running_ += item;
     }
     void FlushItems()
@@ -149,7 +186,7 @@ void WriteCalculationReport(Canvas& page, TAnalysisState& state, bool horizontal
 {
     DrawDiagrams(page, state);
     page.Font.Size = kBodySize;
-    const TLineFits fits = [&page](const QString& line) { return 40 + page.TextWidth(line) <= page.Width(); };
+    const TLineFits fits = [&page](int x, const QString& line) { return x + page.TextWidth(line) <= page.Width(); };
     for (const TPageText& line : ReportTexts(state, horizontal, fits)) {
         page.Font.Size = line.FontSize;
         page.TextOut(line.X, line.Y, line.Text);

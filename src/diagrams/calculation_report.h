@@ -19,12 +19,13 @@ struct TPageText {
     bool operator==(const TPageText&) const = default;
 };
 
-// Whether a line of items written at x 40 stays on the page.
-using TLineFits = std::function<bool(const QString& line)>;
+// Whether a line written at column x stays on the page.
+using TLineFits = std::function<bool(int x, const QString& line)>;
 
 // The "Results", "Initial data" and "Solving the equation system -> reactions" blocks, laid out
 // from state.PageLine on; advances state.PageLine past them. A line of items is written once it
-// reaches 87 characters, or earlier when the next item would carry it off the page.
+// reaches 87 characters, or earlier when the next item would carry it off the page; any other
+// line too long for the page goes on over further rows, so no text is lost off its edge.
 std::vector<TPageText> ReportTexts(TAnalysisState& state, bool horizontal, const TLineFits& fits);
 
 // "RHA = 500.00 N   RHB = 500.00 N" (RVA/RVB for the vertical plane).

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 Tvector Bearing(const QString& name, long double position)
@@ -26,7 +28,7 @@ TAnalysisState SolvedExample(bool horizontal)
     return state;
 }
 
-bool AnyLineFits(const QString&) { return true; }
+bool AnyLineFits(int, const QString&) { return true; }
 
 TEST(CalculationReport, WritesTheExampleTextsAtTheirRows)
 {
@@ -87,11 +89,36 @@ TEST(CalculationReport, AnItemThatWouldRunOffThePageStartsANewLine)
     TAnalysisState state;
     state.ShaftLength = 100;
     for (int j = 0; j < 4; ++j) state.ShearPoints.push_back({500, 10.0L * j});
-    const auto fitsTwoItems = [](const QString& line) { return line.size() <= 2 * 17; };
+    const auto fitsTwoItems = [](int, const QString& line) { return line.size() <= 2 * 17; };
     const std::vector<TPageText> texts = ReportTexts(state, true, fitsTwoItems);
     EXPECT_EQ(texts[1].Text, "1: F= 500.00 N   2: F= 500.00 N   ");
     EXPECT_EQ(texts[2].Text, "3: F= 500.00 N   4: F= 500.00 N   ");
     EXPECT_EQ(texts[3].Y, 490);
+}
+
+TEST(CalculationReport, LongLinesGoOnOverFurtherRowsBreakingBeforeASign)
+{
+    TAnalysisState state;
+    state.ShaftLength = 100;
+    state.ForceEqText = "RHA-FH1+RHE-FH2+RHB = 0";
+    state.ForceListText = "FH1 = 1E-6    FH2 = 2000    ";
+    const auto fitsTwelve = [](int, const QString& line) { return line.size() <= 12; };
+    const std::vector<TPageText> texts = ReportTexts(state, true, fitsTwelve);
+    auto rowsOf = [&](int firstY) {
+        QStringList rows;
+        for (const TPageText& text : texts)
+            if (text.Y >= firstY && text.Y < firstY + 40) rows << text.Text;
+        return rows;
+    };
+    const int initialDataY = std::find_if(texts.begin(), texts.end(), [](const TPageText& t) {
+                                 return t.Text == "Initial data";
+                             })->Y + 30;
+    EXPECT_EQ(rowsOf(initialDataY), QStringList({"FH1 = 1E-6  ", "FH2 = 2000  "}));
+    const auto equation = std::find_if(texts.begin(), texts.end(), [](const TPageText& t) { return t.Text == "RHA-FH1"; });
+    ASSERT_NE(equation, texts.end());
+    EXPECT_EQ((equation + 1)->Text, "+RHE-FH2");
+    EXPECT_EQ((equation + 1)->Y, equation->Y + 20);
+    EXPECT_EQ((equation + 2)->Text, "+RHB = 0");
 }
 
 TEST(CalculationReport, NumbersMomentItemsAsInThePlaneDiagram)
@@ -133,13 +160,16 @@ TEST(CalculationReport, DrawsDiagramsAndTextOnThePage)
 
 namespace {
 
-// Long moment values made the third item line run past the right edge of the saved page.
+// Long moment values made an item line, and many forces the load list and the equations, run
+// past the right edge of the saved page.
 TEST(CalculationReport, NoTextRunsOffThePage)
 {
     TAnalysisState state;
     state.ShaftLength = 300;
     state.Reactions = {Bearing("RHA", 20), Bearing("RHB", 280)};
     state.Forces = {{"FH1", 0, 'f', 100, 1500, 0, 0}, {"FH2", 0, 'f', 0, 400, 0, 0}};
+    for (int n = 3; n <= 12; ++n)
+        state.Forces.push_back({"FH" + QString::number(n), 0, 'f', 20.0L * n, 1234.5L * n, 0, 0});
     state.Moments = {{"MH1", 0, 'm', 200, 60000, 1, 0}};
     TData data;
     data.SetOriz(true);
