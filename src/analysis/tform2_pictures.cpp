@@ -1,5 +1,7 @@
 #include "analysis/tform2_pictures.h"
 
+#include "widgets/panel_skin.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -7,15 +9,7 @@
 
 namespace {
 
-const QColor kNavy(0, 0, 128);
 const QColor kArrowColour(0, 0, 160);
-
-QPixmap TransparentPixmap(int width, int height)
-{
-    QPixmap pixmap(width, height);
-    pixmap.fill(Qt::transparent);
-    return pixmap;
-}
 
 void DrawHead(QPainter& painter, QPointF tip, QPointF back, QPointF side)
 {
@@ -27,16 +21,8 @@ void DrawHead(QPainter& painter, QPointF tip, QPointF back, QPointF side)
 
 QPixmap EntrySkin(QSize size, const std::vector<int>& separatorRows)
 {
-    QPixmap skin = TransparentPixmap(size.width(), size.height());
+    QPixmap skin = RoundedPanelSkin(size, QColor(236, 240, 247), QColor(204, 214, 230));
     QPainter painter(&skin);
-    // Hard edges: the window's shape is taken from the alpha channel.
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    QLinearGradient face(0, 0, 0, size.height());
-    face.setColorAt(0, QColor(236, 240, 247));
-    face.setColorAt(1, QColor(204, 214, 230));
-    painter.setBrush(face);
-    painter.setPen(QPen(kNavy, 2));
-    painter.drawRoundedRect(QRectF(1, 1, size.width() - 2, size.height() - 2), 12, 12);
     for (int row : separatorRows) {
         painter.setPen(QColor(150, 160, 185));
         painter.drawLine(12, row, size.width() - 13, row);
@@ -48,7 +34,7 @@ QPixmap EntrySkin(QSize size, const std::vector<int>& separatorRows)
 
 QPixmap ForceDirectionPicture(bool up)
 {
-    QPixmap picture = TransparentPixmap(12, 18);
+    QPixmap picture = TransparentPixmap(QSize(12, 18));
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(kArrowColour, 2));
@@ -62,7 +48,7 @@ QPixmap ForceDirectionPicture(bool up)
 
 QPixmap MomentDirectionPicture(bool clockwise)
 {
-    QPixmap picture = TransparentPixmap(16, 18);
+    QPixmap picture = TransparentPixmap(QSize(16, 18));
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(kArrowColour, 2));
@@ -77,7 +63,7 @@ QPixmap MomentDirectionPicture(bool clockwise)
 
 QIcon LengthApplyGlyph()
 {
-    QPixmap glyph = TransparentPixmap(16, 16);
+    QPixmap glyph = TransparentPixmap(QSize(16, 16));
     QPainter painter(&glyph);
     painter.setPen(QColor(0, 100, 0));
     painter.setBrush(QColor(0, 170, 0));
@@ -88,7 +74,7 @@ QIcon LengthApplyGlyph()
 
 QIcon CalculateGlyph()
 {
-    QPixmap glyph = TransparentPixmap(16, 16);
+    QPixmap glyph = TransparentPixmap(QSize(16, 16));
     QPainter painter(&glyph);
     painter.setPen(QPen(Qt::black, 2));
     painter.drawLine(1, 5, 15, 5);

@@ -2,6 +2,8 @@
 // panel's skin and the glyphs of its buttons.
 #include "app/app_pictures.h"
 
+#include "widgets/panel_skin.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -14,13 +16,6 @@ const QColor kShaftDark(120, 132, 148);
 const QColor kGlyphInk(40, 48, 60);
 const QColor kHorizontalLoad(30, 90, 200);
 const QColor kVerticalLoad(200, 40, 40);
-
-QPixmap TransparentPixmap(const QSize& size)
-{
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    return pixmap;
-}
 
 QPainterPath RoundedOutline(const QSize& size, qreal radius)
 {

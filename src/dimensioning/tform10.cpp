@@ -9,7 +9,7 @@
 #include "dimensioning/materials.h"
 #include "dimensioning/pre_dimensioning.h"
 #include "dimensioning/stress_checks.h"
-#include "dimensioning/tform10_skin.h"
+#include "widgets/panel_skin.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -76,7 +76,7 @@ TForm10::TForm10(QWidget* parent) : SkinnedWindow(parent, Qt::WindowStaysOnTopHi
 {
     setGeometry(247, 90, 411, 436);
     setFixedSize(411, 436);
-    SetSkin(DimensioningSkin(size()));
+    SetSkin(RoundedPanelSkin(size(), QColor(236, 240, 247), QColor(204, 214, 230)));
     setFont(ScreenFont(TFont()));
     CreatePreDimensioning();
     CreateTheory();
