@@ -1,10 +1,10 @@
 #include "canvas_test_image.h"
+#include "test_support.h"
 #include "common/errors.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QtEndian>
 #include <gtest/gtest.h>
 
 namespace {
@@ -120,15 +120,7 @@ TEST(CanvasSaveToBmp, WritesATwentyFourBitBitmapOfThePage)
     const QString fileName = folder.filePath("page.bmp");
     canvas.SaveToBmp(fileName);
 
-    QFile file(fileName);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray header = file.read(54);
-    ASSERT_EQ(header.size(), 54);
-    EXPECT_EQ(header.left(2), "BM");
-    EXPECT_EQ(qFromLittleEndian<qint32>(header.constData() + 18), 595);
-    EXPECT_EQ(qFromLittleEndian<qint32>(header.constData() + 22), 860);
-    EXPECT_EQ(qFromLittleEndian<quint16>(header.constData() + 28), 24);
-    EXPECT_EQ(qFromLittleEndian<quint32>(header.constData() + 30), 0u) << "uncompressed";
+    ExpectBitmapFile(fileName, 595, 860);
 
     QImage back;
     ASSERT_TRUE(back.load(fileName));

@@ -2,6 +2,10 @@
 
 #include "common/number_text.h"
 
+#include <QFile>
+#include <QtEndian>
+#include <gtest/gtest.h>
+
 MessageRecorder::MessageRecorder()
     : previous_(SetMessageSink([this](const QString& text) { texts << text; }))
 {
@@ -17,3 +21,16 @@ DecimalSeparatorScope::DecimalSeparatorScope(QChar separator) : previous_(Decima
 DecimalSeparatorScope::~DecimalSeparatorScope() { SetDecimalSeparator(previous_); }
 
 QString SourcePath(const QString& relative) { return QString(KORVEL_SOURCE_DIR) + "/" + relative; }
+
+void ExpectBitmapFile(const QString& fileName, int width, int height)
+{
+    QFile file(fileName);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(fileName);
+    const QByteArray header = file.read(54);
+    ASSERT_EQ(header.size(), 54);
+    EXPECT_EQ(header.left(2), "BM");
+    EXPECT_EQ(qFromLittleEndian<qint32>(header.constData() + 18), width);
+    EXPECT_EQ(qFromLittleEndian<qint32>(header.constData() + 22), height);
+    EXPECT_EQ(qFromLittleEndian<quint16>(header.constData() + 28), 24);
+    EXPECT_EQ(qFromLittleEndian<quint32>(header.constData() + 30), 0u) << "uncompressed";
+}

@@ -35,3 +35,6 @@ private:
 
 // Path of a file in the source tree, for test data committed with the project.
 QString SourcePath(const QString& relative);
+
+// Checks that a file is an uncompressed 24-bit Windows bitmap of the given size.
+void ExpectBitmapFile(const QString& fileName, int width, int height);
