@@ -24,9 +24,10 @@ install_missing() {
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-build_all() {
+# Builds the given targets, or everything.
+compile_targets() {
     [ -f "$build/build.ninja" ] || cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-    cmake --build "$build" -j "$(nproc)"
+    cmake --build "$build" -j "$(nproc)" ${1:+--target "$@"}
 }
 
 # Runs a command on the display, or on a virtual one when there is none. The virtual server must
@@ -38,13 +39,13 @@ on_display() {
 case "$mode" in
     run)
         install_missing
-        build_all
+        compile_targets korvel
         cd "$root"
         on_display "$build/src/app/korvel"
         ;;
     test)
         install_missing
-        build_all
+        compile_targets
         cd "$build"
         on_display ctest --output-on-failure --timeout 600 -j "$(nproc)"
         ;;
