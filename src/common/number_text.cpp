@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -77,6 +79,29 @@ void IncrementDigits(QString& digits)
     digits.prepend('1');
 }
 
+// N with `decimals` digits after the separator; N has no trailing zero when decimals > 0.
+QString ScaledIntegerText(long long scaled, int decimals)
+{
+    const QString digits = QString::number(std::llabs(scaled)).rightJustified(decimals + 1, '0');
+    const QString sign = scaled < 0 ? "-" : "";
+    if (decimals == 0) return sign + digits;
+    return sign + digits.left(digits.size() - decimals) + Separator() + digits.right(decimals);
+}
+
+// Most entered values have a few decimals. When value * 10^k lands exactly on an integer N below
+// 10^15, the value lies within a few units of 10^-19 (relative) of N / 10^k, far inside the half
+// unit of the 15th digit, so N / 10^k is its 15-digit text: no digit search needed.
+std::optional<QString> ShortDecimalText(long double value)
+{
+    if (value != 0 && std::fabs(value) < 1e-5L) return std::nullopt; // written with an exponent
+    long double scaled = value;
+    for (int decimals = 0; decimals <= kGeneralDigits && std::fabs(scaled) < 1e15L; ++decimals) {
+        if (scaled == std::truncl(scaled)) return ScaledIntegerText(static_cast<long long>(scaled), decimals);
+        scaled *= 10;
+    }
+    return std::nullopt;
+}
+
 int DecimalsOf(const QString& format)
 {
     const qsizetype point = format.indexOf('.');
@@ -92,8 +117,7 @@ void SetDecimalSeparator(QChar separator) { Separator() = separator; }
 QString FloatToStr(long double value)
 {
     CheckedValue(value);
-    // Whole numbers below 10^15 print as they are; most loads and positions are whole.
-    if (std::fabs(value) < 1e15L && value == std::truncl(value)) return QString::number(static_cast<long long>(value));
+    if (const std::optional<QString> text = ShortDecimalText(value)) return *text;
     const TDecimalDigits decimal = SignificantDigits(value, kGeneralDigits);
     const QString digits = StripTrailingZeros(decimal.digits);
     const bool scientific = decimal.exponent < -5 || decimal.exponent >= kGeneralDigits;

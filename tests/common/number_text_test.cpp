@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
 namespace {
 
@@ -110,6 +111,39 @@ TEST(NumberText, ArithmeticFaultsBecomeMessages)
     });
     EXPECT_FALSE(after);
     EXPECT_EQ(recorder.texts, QStringList{"'x' is not a valid floating point value"});
+}
+
+} // namespace
+
+namespace {
+
+// Values with a few decimals take a short way to their text; every other value goes through the
+// digit search. Entered decimals must come back as typed, and products as the nearest 15 digits.
+QString ShortDecimal(long long mantissa, int decimals)
+{
+    QString text = QString::number(std::llabs(mantissa)).rightJustified(decimals + 1, '0');
+    if (decimals > 0) {
+        text.insert(text.size() - decimals, '.');
+        while (text.endsWith('0')) text.chop(1);
+        if (text.endsWith('.')) text.chop(1);
+    }
+    return mantissa < 0 && text != "0" ? "-" + text : text;
+}
+
+TEST(NumberText, ShortDecimalsComeBackAsTypedAndProductsToFifteenDigits)
+{
+    std::mt19937_64 random(7);
+    std::uniform_int_distribution<long long> mantissas(-999999, 999999);
+    std::uniform_int_distribution<int> decimals(0, 4);
+    for (int i = 0; i < 20000; ++i) {
+        const QString typed = ShortDecimal(mantissas(random), decimals(random));
+        const long double value = StrToFloat(typed);
+        ASSERT_EQ(FloatToStr(value), typed);
+
+        const long double product = value * (1 + i % 97) / 7.0L;
+        const long double back = StrToFloat(FloatToStr(product));
+        ASSERT_LE(std::fabs(back - product), std::fabs(product) * 5e-15L) << qPrintable(FloatToStr(product));
+    }
 }
 
 } // namespace
