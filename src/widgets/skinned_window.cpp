@@ -33,12 +33,14 @@ void SkinnedWindow::SetSkinDrawer(PictureDrawer drawer)
     update();
 }
 
+// A region that grows uncovers pixels the window has not painted yet.
 void SkinnedWindow::SetRegion(const QRegion& region)
 {
     if (region.isEmpty())
         clearMask();
     else
         setMask(region);
+    update();
 }
 
 void SkinnedWindow::SetAlwaysOnTop(bool onTop)

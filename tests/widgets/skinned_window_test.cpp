@@ -69,3 +69,32 @@ TEST(SkinnedWindow, MovesWhenDraggedByItsBodyButChildrenKeepTheirClicks)
     QTest::qWait(50);
     EXPECT_EQ(window.pos(), placed);
 }
+
+namespace {
+class PaintCountingWindow : public SkinnedWindow {
+public:
+    int paints = 0;
+
+protected:
+    void PaintSkin(QPainter& painter) override
+    {
+        ++paints;
+        SkinnedWindow::PaintSkin(painter);
+    }
+};
+}
+
+// A growing region (the splash's wipe) showed black where the window had not painted yet.
+TEST(SkinnedWindow, RepaintsWhatAGrowingRegionUncovers)
+{
+    PaintCountingWindow window;
+    window.resize(100, 100);
+    window.SetRegion(QRegion(95, 0, 5, 100));
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QCoreApplication::processEvents();
+    const int paintsBefore = window.paints;
+    window.SetRegion(QRegion(50, 0, 50, 100));
+    QCoreApplication::processEvents();
+    EXPECT_GT(window.paints, paintsBefore);
+}
