@@ -17,6 +17,14 @@ const QColor kGlyphInk(40, 48, 60);
 const QColor kHorizontalLoad(30, 90, 200);
 const QColor kVerticalLoad(200, 40, 40);
 
+QFont PictureFont(int pixelSize, bool bold)
+{
+    QFont font("DejaVu Sans");
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
 QPainterPath RoundedOutline(const QSize& size, qreal radius)
 {
     QPainterPath path;
@@ -81,10 +89,7 @@ void DrawPlaneGlyph(QPainter& painter, const QRect& area, const QColor& load, co
     for (qreal x : {box.left() + 4.0, box.right() - 4.0})
         painter.drawPolygon(QPolygonF({QPointF(x, axis + 1), QPointF(x - 4, axis + 8), QPointF(x + 4, axis + 8)}));
     DrawArrow(painter, QPointF(box.center().x(), box.top()), QPointF(box.center().x(), axis - 1), load);
-    QFont font("DejaVu Sans");
-    font.setPixelSize(10);
-    font.setBold(true);
-    painter.setFont(font);
+    painter.setFont(PictureFont(10, true));
     painter.setPen(load);
     painter.drawText(QRectF(box.left(), box.top() - 2, box.width() / 2.0 - 2, 14), Qt::AlignRight, plane);
 }
@@ -102,15 +107,10 @@ QPixmap SplashPicture(const QSize& size)
     painter.setPen(QPen(QColor(150, 180, 210), 1));
     painter.drawPath(RoundedOutline(size, 14).translated(0.5, 0.5));
 
-    QFont title("DejaVu Sans");
-    title.setPixelSize(34);
-    title.setBold(true);
-    painter.setFont(title);
+    painter.setFont(PictureFont(34, true));
     painter.setPen(Qt::white);
     painter.drawText(QRect(18, 22, size.width() - 36, 44), Qt::AlignLeft | Qt::AlignVCenter, "Korvel");
-    QFont subtitle("DejaVu Sans");
-    subtitle.setPixelSize(11);
-    painter.setFont(subtitle);
+    painter.setFont(PictureFont(11, false));
     painter.setPen(QColor(190, 214, 240));
     painter.drawText(QRect(20, 66, size.width() - 40, 16), Qt::AlignLeft, "Shaft strength design");
     DrawShaft(painter, QRectF(26, 100, size.width() - 52, 44));
@@ -131,10 +131,7 @@ QPixmap PanelSkin(const QSize& size)
     painter.setBrush(QColor(250, 250, 250));
     painter.setPen(Qt::NoPen);
     painter.drawRoundedRect(QRectF(4, 22, size.width() - 8, size.height() - 26), 5, 5);
-    QFont title("DejaVu Sans");
-    title.setPixelSize(12);
-    title.setBold(true);
-    painter.setFont(title);
+    painter.setFont(PictureFont(12, true));
     painter.setPen(Qt::white);
     painter.drawText(QRect(10, 3, size.width() - 20, 16), Qt::AlignLeft | Qt::AlignVCenter, "Korvel");
     return skin;
