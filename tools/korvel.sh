@@ -26,7 +26,9 @@ install_missing() {
 
 # Builds the given targets, or everything.
 compile_targets() {
-    [ -f "$build/build.ninja" ] || cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    local launcher=()
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    [ -f "$build/build.ninja" ] || cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}"
     cmake --build "$build" -j "$(nproc)" ${1:+--target "$@"}
 }
 
