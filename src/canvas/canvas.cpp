@@ -4,6 +4,7 @@
 
 #include "canvas/canvas_painting.h"
 #include "canvas/thin_line.h"
+#include "common/errors.h"
 
 #include <QPen>
 #include <algorithm>
@@ -167,4 +168,17 @@ void Canvas::CopyRect(const QRect& destination, const Canvas& source, const QRec
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     if (pixels.isNull()) painter.drawImage(destination, source.Image(), sourceRect);
     else painter.drawImage(destination, pixels);
+}
+
+void Canvas::GrowTo(int height, const QColor& fill)
+{
+    if (height <= image_->height()) return;
+    QImage taller(image_->width(), height, image_->format());
+    if (taller.isNull()) RaiseError(QStringLiteral("Out of memory"));
+    taller.fill(fill);
+    QPainter painter(&taller);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(0, 0, *image_);
+    painter.end();
+    *image_ = std::move(taller);
 }

@@ -10,7 +10,7 @@
 //  - TextOut puts the top-left of the text box at the point, on a box of the brush colour while
 //    the brush is solid, transparent otherwise;
 //  - 96 DPI: a font of s points is s * 96 / 72 pixels high (the em; the text box holds ascent and
-//    descent); "MS Sans Serif" and "Small Fonts" are drawn with DejaVu Sans, without antialiasing.
+//    descent); "MS Sans Serif" and "Small Fonts" are drawn with Liberation Sans, without antialiasing.
 // Every primitive opens its own painter, so the image is free for other readers between calls.
 #pragma once
 
@@ -73,6 +73,9 @@ public:
     int TextHeight(const QString& text) const { return TextExtent(text).height(); }
     // Copies the `source` rectangle of another canvas into `destination` (same size: 1:1).
     void CopyRect(const QRect& destination, const Canvas& source, const QRect& sourceRect);
+    // Makes the image `height` rows tall when it is shorter, the new rows in `fill`; the rows it
+    // has keep their pixels. Fails with a message when there is no memory for the taller image.
+    void GrowTo(int height, const QColor& fill);
     // Writes a 24-bit Windows bitmap of the whole image; fails with a message when it cannot.
     void SaveToBmp(const QString& fileName) const;
 

@@ -6,6 +6,8 @@
 #include "diagrams/result_diagrams.h"
 
 #include <QStringList>
+#include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -13,49 +15,96 @@ constexpr int kHeadingSize = 10;
 constexpr int kBodySize = 8;
 constexpr int kWrapWidth = 520; // a line is written once 6 * its length reaches this
 constexpr int kContinuationRows = 20;
+constexpr int kReactionsColumn = 350;
 
-// Where a line too long for the page breaks: before a sign that is not an exponent's (1E-6) or
-// after the blanks between listed loads; failing those between words; failing that at `limit`.
-qsizetype BreakPosition(const QString& text, qsizetype limit)
+using TFits = std::function<bool(const QString&)>;
+
+// Where a line too long for the page breaks, between `from` and `limit`: before a sign that is
+// not an exponent's (1E-6) or after the blanks between listed loads; failing those between words;
+// failing that at `limit`.
+qsizetype BreakPosition(const QString& text, qsizetype from, qsizetype limit)
 {
-    for (qsizetype p = limit; p > 0; --p) {
+    const QStringView view(text);
+    for (qsizetype p = limit; p > from; --p) {
         const bool sign = (text[p] == '+' || text[p] == '-') && text[p - 1] != 'E';
-        if (sign || (p >= 4 && text.mid(p - 4, 4) == "    ")) return p;
+        if (sign || (p - 4 >= from && view.sliced(p - 4, 4) == u"    ")) return p;
     }
-    for (qsizetype p = limit; p > 0; --p)
+    for (qsizetype p = limit; p > from; --p)
         if (text[p - 1] == ' ' || text[p] == ' ') return p;
     return limit;
 }
 
-QStringList SplitToFit(QString text, const std::function<bool(const QString&)>& fits)
+// The length of the longest run of `text` from `from` on that fits, at least one character while
+// any are left. The search gallops from `guess` in steps that double, then halves the last step
+// back. Only runs up to about twice the fitting one are measured, so a line costs time in
+// proportion to its length; and a guess taken from the row before, whose text is much like this
+// one, settles in two or three measurements.
+qsizetype FittingLength(const QString& text, qsizetype from, qsizetype guess, const TFits& fits)
+{
+    const qsizetype rest = text.size() - from;
+    if (rest == 0) return 0;
+    const auto runFits = [&](qsizetype length) { return fits(text.mid(from, length)); };
+    qsizetype good = 0;       // the longest length known to fit, 0 while none is
+    qsizetype bad = rest + 1; // the shortest length known not to fit, or past the end
+    const qsizetype start = std::clamp<qsizetype>(guess, 1, rest);
+    if (runFits(start)) {
+        good = start;
+        for (qsizetype step = 1; good < rest; step *= 2) {
+            const qsizetype length = std::min(good + step, rest);
+            if (!runFits(length)) {
+                bad = length;
+                break;
+            }
+            good = length;
+        }
+    } else {
+        bad = start;
+        for (qsizetype step = 1; bad > 1; step *= 2) {
+            const qsizetype length = std::max<qsizetype>(bad - step, 1);
+            if (runFits(length)) {
+                good = length;
+                break;
+            }
+            bad = length;
+        }
+    }
+    while (bad - good > 1) {
+        const qsizetype middle = (good + bad) / 2;
+        (runFits(middle) ? good : bad) = middle;
+    }
+    return std::max<qsizetype>(good, 1);
+}
+
+QStringList SplitToFit(const QString& text, const TFits& fits)
 {
     QStringList pieces;
-    while (!fits(text)) {
-        qsizetype limit = 1; // the longest start that fits, at least one character
-        while (limit < text.size() && fits(text.left(limit + 1))) ++limit;
-        const qsizetype cut = BreakPosition(text, limit);
-        pieces << text.left(cut);
-        qsizetype next = cut;
-        while (next < text.size() && text[next] == ' ') ++next; // a further row starts with its text
-        text = text.mid(next);
+    qsizetype from = 0;
+    qsizetype length = 1;
+    for (;;) {
+        length = FittingLength(text, from, length, fits);
+        if (from + length >= text.size()) break;
+        const qsizetype cut = BreakPosition(text, from, from + length);
+        pieces << text.mid(from, cut - from);
+        for (from = cut; from < text.size() && text[from] == ' ';) ++from; // a further row starts with its text
     }
-    if (pieces.isEmpty() || !text.isEmpty()) pieces << text;
+    if (pieces.isEmpty() || from < text.size()) pieces << text.mid(from);
     return pieces;
 }
 
-// Lays text lines out at PageLine and moves PageLine on.
+// Lays text lines out from a first row on.
 class TReportLayout {
 public:
-    TReportLayout(TAnalysisState& state, const TLineFits& fits) : state_(state), fits_(fits) {}
+    TReportLayout(int firstRow, const TLineFits& fits) : row_(firstRow), fits_(fits) {}
 
     std::vector<TPageText> texts;
+    int NextRow() const { return row_; }
 
     void Heading(const QString& text)
     {
-        texts.push_back({30, state_.PageLine, kHeadingSize, text});
+        texts.push_back({30, row_, kHeadingSize, text});
         Advance(30);
     }
-    void Text(int x, const QString& text) { texts.push_back({x, state_.PageLine, kBodySize, text}); }
+    void Text(int x, const QString& text) { texts.push_back({x, row_, kBodySize, text}); }
     void Line(int x, const QString& text, int advance)
     {
         const QStringList pieces = SplitToFit(text, [&](const QString& piece) { return fits_(x, piece); });
@@ -85,9 +134,9 @@ public:
     }
 
 private:
-    void Advance(int rows) { state_.PageLine = static_cast<int16_t>(state_.PageLine + rows); }
+    void Advance(int rows) { row_ += rows; }
 
-    TAnalysisState& state_;
+    int row_; // counted wider than PageLine: a report of hundreds of loads runs past its range
     const TLineFits& fits_;
     QString running_;
 };
@@ -117,11 +166,15 @@ void LayOutMomentItems(TReportLayout& layout, const TAnalysisState& state)
     layout.FlushItems();
 }
 
+// The maxima and the reactions share a row. Maxima too long to end before the reactions' column
+// (at 6 pixels a character, as the item rule counts) take rows of their own above them instead.
 void LayOutMaxima(TReportLayout& layout, const TAnalysisState& state, bool horizontal)
 {
     layout.Line(50, "Critical cross section = section " + IntToStr(state.CriticalSection), 30);
-    layout.Text(50, "Fmax= " + Fixed(state, state.Fmax) + " N    " + "Mmax= " + Fixed(state, state.Mmax) + " N*mm");
-    layout.Line(350, ReactionsLine(state, horizontal), 30);
+    const QString maxima = "Fmax= " + Fixed(state, state.Fmax) + " N    " + "Mmax= " + Fixed(state, state.Mmax) + " N*mm";
+    if (50 + 6 * maxima.size() <= kReactionsColumn) layout.Text(50, maxima);
+    else layout.Line(50, maxima, 20);
+    layout.Line(kReactionsColumn, ReactionsLine(state, horizontal), 30);
 }
 
 void LayOutInitialData(TReportLayout& layout, const TAnalysisState& state)
@@ -159,6 +212,17 @@ void DrawDiagrams(Canvas& page, TAnalysisState& state)
     page.Brush.Color = Qt::white;
 }
 
+// The rows down to the bottom of the lowest text.
+int RowsUsed(Canvas& page, const std::vector<TPageText>& texts)
+{
+    int bottom = 0;
+    for (const TPageText& line : texts) {
+        page.Font.Size = line.FontSize;
+        bottom = std::max(bottom, line.Y + page.TextHeight(line.Text));
+    }
+    return bottom;
+}
+
 } // namespace
 
 QString ReactionsLine(const TAnalysisState& state, bool horizontal)
@@ -171,7 +235,7 @@ QString ReactionsLine(const TAnalysisState& state, bool horizontal)
 
 std::vector<TPageText> ReportTexts(TAnalysisState& state, bool horizontal, const TLineFits& fits)
 {
-    TReportLayout layout(state, fits);
+    TReportLayout layout(state.PageLine, fits);
     layout.Heading("Results");
     LayOutShearItems(layout, state);
     LayOutMomentItems(layout, state);
@@ -179,15 +243,28 @@ std::vector<TPageText> ReportTexts(TAnalysisState& state, bool horizontal, const
     LayOutInitialData(layout, state);
     LayOutEquations(layout, state, horizontal);
     layout.Line(50, ReactionsLine(state, horizontal), 20);
+    state.PageLine = static_cast<int16_t>(std::min<int>(layout.NextRow(), std::numeric_limits<int16_t>::max()));
     return layout.texts;
+}
+
+int PageHeightFor(int rows)
+{
+    const int pages = std::max(1, (rows + kPageHeight - 1) / kPageHeight);
+    return pages * kPageHeight;
+}
+
+TLineFits PageLineFits(const Canvas& page)
+{
+    return [&page](int x, const QString& line) { return x + page.TextWidth(line) <= page.Width(); };
 }
 
 void WriteCalculationReport(Canvas& page, TAnalysisState& state, bool horizontal)
 {
     DrawDiagrams(page, state);
     page.Font.Size = kBodySize;
-    const TLineFits fits = [&page](int x, const QString& line) { return x + page.TextWidth(line) <= page.Width(); };
-    for (const TPageText& line : ReportTexts(state, horizontal, fits)) {
+    const std::vector<TPageText> texts = ReportTexts(state, horizontal, PageLineFits(page));
+    page.GrowTo(PageHeightFor(RowsUsed(page, texts)), Qt::white);
+    for (const TPageText& line : texts) {
         page.Font.Size = line.FontSize;
         page.TextOut(line.X, line.Y, line.Text);
     }

@@ -22,6 +22,17 @@ struct TPageText {
 // Whether a line written at column x stays on the page.
 using TLineFits = std::function<bool(int x, const QString& line)>;
 
+// The page is 595 x 860. A report that needs more rows grows it downwards by whole pages, so
+// nothing is written below its edge; the rows above keep their places.
+constexpr int kPageWidth = 595;
+constexpr int kPageHeight = 860;
+
+// The height of the page that holds `rows` rows: one page, or as many as it takes.
+int PageHeightFor(int rows);
+
+// Whether a line written at column x ends within the width of `page`, in its current font.
+TLineFits PageLineFits(const Canvas& page);
+
 // The "Results", "Initial data" and "Solving the equation system -> reactions" blocks, laid out
 // from state.PageLine on; advances state.PageLine past them. A line of items is written once it
 // reaches 87 characters, or earlier when the next item would carry it off the page; any other
@@ -31,5 +42,6 @@ std::vector<TPageText> ReportTexts(TAnalysisState& state, bool horizontal, const
 // "RHA = 500.00 N   RHB = 500.00 N" (RVA/RVB for the vertical plane).
 QString ReactionsLine(const TAnalysisState& state, bool horizontal);
 
-// Draws the diagrams, then writes the report texts. Leaves the brush solid white.
+// Draws the diagrams, then writes the report texts, growing the page first when they need more
+// rows than it has. Leaves the brush solid white.
 void WriteCalculationReport(Canvas& page, TAnalysisState& state, bool horizontal);

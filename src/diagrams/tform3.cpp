@@ -1,9 +1,9 @@
-// TForm3: the diagram page, a 595 x 860 white page image in a scrolling tool window. The load
-// scheme, the diagrams and the report are drawn on its canvas; the user can save it as a bitmap.
+// TForm3: the diagram page in its scrolling tool window: clearing, placements and saving.
 #include "diagrams/tform3.h"
 
 #include "app/tform1.h"
 #include "common/errors.h"
+#include "diagrams/calculation_report.h"
 
 #include <QAction>
 #include <QDir>
@@ -12,12 +12,13 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 TForm3* Form3 = nullptr;
 
 namespace {
-const QSize kPageSize(595, 860);
+const QSize kPageSize(kPageWidth, kPageHeight);
 }
 
 TPageImage::TPageImage(const QImage& picture, QWidget* parent) : QWidget(parent), picture_(picture)
@@ -68,9 +69,12 @@ Canvas& TForm3::PageCanvas()
     return canvas_;
 }
 
-// The outline of the rectangle lies outside the image, so only the white inside shows.
+// A page grown by a long report starts again at its first size. The outline of the rectangle
+// lies outside the image, so only the white inside shows.
 void TForm3::PaintWhite()
 {
+    if (page_.size() != kPageSize) page_ = QImage(kPageSize, QImage::Format_RGB32);
+    FitImageToPage();
     canvas_.Pen = TPen();
     canvas_.Brush = TBrush();
     canvas_.Font = TFont();
@@ -78,9 +82,12 @@ void TForm3::PaintWhite()
     Image1->update();
 }
 
+// A new page is seen from its top, where its drawing starts.
 void TForm3::ClearPage()
 {
     PaintWhite();
+    ScrollBox1->verticalScrollBar()->setValue(0);
+    ScrollBox1->horizontalScrollBar()->setValue(0);
     resize(width(), 170);
 }
 
@@ -93,10 +100,14 @@ void TForm3::ShowPlane(const QString& caption)
 
 void TForm3::ShowResults()
 {
+    FitImageToPage();
     MoveTop(24);
     resize(width(), 565);
     show();
 }
+
+// The report may have grown the page: the scroll area then reaches its new rows.
+void TForm3::FitImageToPage() { Image1->setFixedSize(page_.size()); }
 
 void TForm3::MoveTop(int top)
 {

@@ -1,5 +1,6 @@
-// TForm3: the diagram page, a 595 x 860 white page image in a scrolling tool window. The load
-// scheme, the diagrams and the report are drawn on its canvas; the user can save it as a bitmap.
+// TForm3: the diagram page, a 595 x 860 white page image (longer when a long report grows it) in a
+// scrolling tool window. The load scheme, the diagrams and the report are drawn on its canvas;
+// the user can save it as a bitmap.
 #pragma once
 
 #include "canvas/canvas.h"
@@ -44,15 +45,17 @@ public:
 
     void FormCreate();
     void SaveToFile1Click();
-    // Wipes the page white and brings the window back to its small height.
+    // Wipes the page white at its first size, scrolls to its top and brings the window back to
+    // its small height.
     void ClearPage();
     // The page of a plane that starts: caption "Horizontal plane" or "Vertical plane".
     void ShowPlane(const QString& caption);
-    // The page after a calculation: tall enough to show the diagrams.
+    // The page after a calculation: tall enough to show the diagrams, scrolling over all its rows.
     void ShowResults();
 
 private:
     QString RunSaveDialog();
+    void FitImageToPage();
     void MoveTop(int top);
     void PaintWhite();
 

@@ -39,14 +39,16 @@ TEST(CanvasText, FontsAreSizedAtNinetySixDotsPerInch)
         canvas.Font.Size = c.points;
         const QFont& font = ScreenFont(canvas.Font);
         EXPECT_EQ(font.pixelSize(), c.pixels) << c.name << " " << c.points;
-        EXPECT_EQ(QFontInfo(font).family(), "DejaVu Sans") << c.name;
+        EXPECT_EQ(QFontInfo(font).family(), "Liberation Sans") << c.name;
         const QFontMetrics metrics(font);
         EXPECT_EQ(canvas.TextExtent("10"), QSize(metrics.horizontalAdvance("10"), metrics.ascent() + metrics.descent()));
     }
     canvas.Font = TFont();
-    EXPECT_EQ(canvas.TextHeight("10"), 13) << "8 points: 11-pixel DejaVu Sans, ascent plus descent";
+    // 11 pixels: ascent 0.905 em rounds to 10 and descent 0.212 em to 2; a digit is 0.556 em, 6
+    // pixels, the width per character that the page's 87-character lines are laid out for.
+    EXPECT_EQ(canvas.TextHeight("10"), 12);
+    EXPECT_EQ(canvas.TextWidth("1234567890"), 60);
     EXPECT_EQ(canvas.TextExtent("").width(), 0);
-    EXPECT_GT(canvas.TextWidth("1000"), canvas.TextWidth("10"));
 }
 
 TEST(CanvasText, BoldIsWider)

@@ -145,6 +145,7 @@ TEST(CalculationReport, DrawsDiagramsAndTextOnThePage)
     image.fill(Qt::white);
     Canvas page(image);
     WriteCalculationReport(page, state, true);
+    EXPECT_EQ(image.size(), QSize(595, 860)) << "a report that fits keeps the page as it is";
     EXPECT_EQ(page.Pixel(50, 235), QColor(Qt::black));             // shear axis
     EXPECT_EQ(page.Pixel(300, 380), QColor(Qt::black));            // moment maximum, 45 rows below 335
     EXPECT_EQ(page.Pixel(296, 65), ColorFromValue(255));            // Mmax circle on the shaft axis
@@ -180,6 +181,102 @@ TEST(CalculationReport, NoTextRunsOffThePage)
     WriteCalculationReport(page, state, true);
     for (int y = 420; y < 860; ++y)
         for (int x = 585; x < 595; ++x) ASSERT_EQ(page.Pixel(x, y), QColor(Qt::white)) << x << ", " << y;
+}
+
+} // namespace
+
+namespace {
+
+TAnalysisState SolvedPlane(long double length, Tincarcare forces, Tincarcare moments = {})
+{
+    TAnalysisState state;
+    state.ShaftLength = length;
+    state.Reactions = {Bearing("RHA", 0), Bearing("RHB", length)};
+    state.ReactionSumText = "RHA+RHB";
+    state.Forces = std::move(forces);
+    state.Moments = std::move(moments);
+    TData data;
+    data.SetOriz(true);
+    SolvePlane(state, data);
+    return state;
+}
+
+std::vector<TPageText>::const_iterator FirstStartingWith(const std::vector<TPageText>& texts, const QString& start)
+{
+    return std::find_if(texts.begin(), texts.end(), [&](const TPageText& t) { return t.Text.startsWith(start); });
+}
+
+// RHA = 1650 N, M = 660000 N*mm at 400 and 705000 N*mm at 700: the first three moment items make
+// 89 characters, so the 87-character rule alone ends the row after item 3, and the page's font
+// must let those 89 characters fit from column 40.
+TEST(CalculationReport, OrdinaryShaftWrapsItemsByThe87CharacterRuleAlone)
+{
+    TAnalysisState state = SolvedPlane(1000, {{"FH1", 0, 'f', 400, 1500, 0, 0}, {"FH2", 0, 'f', 700, 2500, 0, 0}});
+    QImage image(595, 860, QImage::Format_RGB32);
+    const std::vector<TPageText> texts = ReportTexts(state, true, PageLineFits(Canvas(image)));
+    const auto moments = FirstStartingWith(texts, "1: M=");
+    ASSERT_NE(moments, texts.end());
+    EXPECT_EQ(moments->Text, "1: M= 0.00/0.00 N*mm   2: M= 660000.00/660000.00 N*mm   3: M= 705000.00/705000.00 N*mm   ");
+    EXPECT_EQ((moments + 1)->Text, "4: M= 0.00/0.00 N*mm   ");
+    EXPECT_EQ((moments + 1)->Y, moments->Y + 20);
+}
+
+TEST(CalculationReport, PageGrowsByWholePages)
+{
+    struct TCase { int rows; int height; };
+    for (const TCase& c : {TCase{0, 860}, TCase{860, 860}, TCase{861, 1720}, TCase{1720, 1720}, TCase{1721, 2580}})
+        EXPECT_EQ(PageHeightFor(c.rows), c.height) << c.rows;
+}
+
+// Eight forces and two moments write their equations past row 860: the page grows to two pages,
+// the diagrams stay where they were and the last line is on the page.
+TEST(CalculationReport, LongReportGrowsThePageAndKeepsItsLastLine)
+{
+    Tincarcare forces;
+    for (int n = 1; n <= 8; ++n) forces.push_back({"FH" + QString::number(n), 0, 'f', 100.0L * n, 1111.0L * n, 0, 0});
+    TAnalysisState state = SolvedPlane(900, forces, {{"MH1", 0, 'm', 150, 250000, 1, 0}, {"MH2", 0, 'm', 650, 120000, 0, 0}});
+    QImage image(595, 860, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    Canvas page(image);
+    TAnalysisState laidOut = state;
+    const TPageText last = ReportTexts(laidOut, true, PageLineFits(page)).back();
+    ASSERT_GT(last.Y + page.TextHeight(last.Text), 860);
+    WriteCalculationReport(page, state, true);
+    ASSERT_EQ(image.size(), QSize(595, 1720));
+    EXPECT_EQ(page.Pixel(50, 235), QColor(Qt::black)); // shear axis, where it was
+    bool inkOnLastLine = false;
+    for (int y = last.Y; y < last.Y + page.TextHeight(last.Text); ++y)
+        for (int x = 50; x < 60; ++x) inkOnLastLine |= page.Pixel(x, y) == QColor(Qt::black);
+    EXPECT_TRUE(inkOnLastLine);
+    EXPECT_EQ(page.Pixel(300, 1719), QColor(Qt::white));
+}
+
+// 255 forces of 1e300 N: each equation runs over hundreds of rows. Every row fits, nothing is
+// dropped, each row is measured a few times whatever the length of its line, and the rows go on
+// downwards past the range of PageLine.
+TEST(CalculationReport, VeryLongLinesSplitInTimeProportionalToTheirLength)
+{
+    Tincarcare forces;
+    for (int n = 1; n <= 255; ++n) forces.push_back({"FH" + QString::number(n), 0, 'f', n * 3.9L, 1e300L, uint8_t(n % 2), 0});
+    TAnalysisState state = SolvedPlane(1000, forces);
+    int measurements = 0;
+    const auto fitsNinety = [&](int, const QString& line) {
+        ++measurements;
+        return line.size() <= 90;
+    };
+    const std::vector<TPageText> texts = ReportTexts(state, true, fitsNinety);
+
+    const auto equation = FirstStartingWith(texts, "Solving the equation system") + 1;
+    const auto values = std::find_if(equation + 1, texts.end(), [](const TPageText& t) { return t.Text.startsWith("RHA"); });
+    QString joined;
+    for (auto row = equation; row != values; ++row) joined += row->Text;
+    EXPECT_GT(values - equation, 10);
+    EXPECT_EQ(joined.remove(' '), QString(state.ForceEqText).remove(' '));
+    for (const TPageText& text : texts) ASSERT_LE(text.Text.size(), 90) << qPrintable(text.Text);
+    EXPECT_LT(measurements, 6 * int(texts.size()));
+    for (size_t i = 1; i < texts.size(); ++i) ASSERT_GT(texts[i].Y, texts[i - 1].Y) << i;
+    EXPECT_GT(texts.back().Y, 32767);
+    EXPECT_EQ(state.PageLine, 32767);
 }
 
 } // namespace
