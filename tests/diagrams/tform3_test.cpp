@@ -1,8 +1,11 @@
 // The diagram page window: a white page at creation and after clearing, the window placements
-// of the planes, the page shown as drawn, and "Save to file" with its working-directory rule.
+// of the planes, the page shown as drawn, "Save to file" with its working-directory rule, and a
+// report too long for one page, entered through the real buttons.
+#include "../analysis/tform2_workflow.h"
 #include "app/tform1.h"
 #include "app/window_set.h"
 #include "diagrams/tform3.h"
+#include "profile/tform7.h"
 #include "test_support.h"
 
 #include <QAction>
@@ -143,6 +146,57 @@ TEST_F(PageTest, UnwritableFileIsReportedAndWritesNothing)
     EXPECT_FALSE(QFile::exists(target));
     EXPECT_EQ(Form3->Page(), before);
     EXPECT_EQ(QDir::currentPath(), StartDir);
+}
+
+} // namespace
+
+namespace {
+
+QColor ShownAt(int x, int y) { return Form3->ScrollBox1->viewport()->grab().toImage().pixelColor(x, y); }
+
+class LongReportTest : public EntryTest {
+protected:
+    // Eight forces and two moments on a 900 mm shaft: the report runs past row 860.
+    static void CalculateLongReport()
+    {
+        EnterShaft("900", {"0", "900"});
+        for (int n = 1; n <= 8; ++n) AddForceAt(QString::number(100 * n), QString::number(1111 * n), false);
+        Form2->BitBtn5->click();
+        AddMomentAt("150", "250000", true);
+        AddMomentAt("650", "120000", false);
+        Form2->BitBtn7->click();
+        Form2->BitBtn8->click();
+    }
+};
+
+TEST_F(LongReportTest, PageGrowsOnScreenAndInTheFileAndANewPlaneStartsAtTheTopOfOnePage)
+{
+    CalculateLongReport();
+    const QImage page = Form3->Page();
+    ASSERT_EQ(page.size(), QSize(595, 1720));
+    EXPECT_EQ(Form3->Image1->size(), page.size());
+    // The strips the editor receives come from the page's fixed rows.
+    const QImage& editor = Form7->Frame81->Image1->Picture();
+    EXPECT_EQ(editor.copy(0, 210, 595, 130), page.copy(0, 0, 595, 130));
+    EXPECT_EQ(editor.copy(0, 340, 595, 100), page.copy(0, 285, 595, 100));
+
+    // The last rows of the report can be scrolled to.
+    QScrollBar* scroll = Form3->ScrollBox1->verticalScrollBar();
+    scroll->setValue(scroll->maximum());
+    EXPECT_EQ(scroll->value() + Form3->ScrollBox1->viewport()->height(), 1720);
+
+    QTemporaryDir folder;
+    Form3->AskSaveFileName = [&] { return folder.filePath("long.bmp"); };
+    Form3->SaveToFile1->trigger();
+    ExpectBitmapFile(folder.filePath("long.bmp"), 595, 1720);
+    EXPECT_EQ(QImage(folder.filePath("long.bmp")).convertToFormat(QImage::Format_RGB32), page);
+
+    // Still scrolled to the bottom, the vertical plane starts on one page seen from its top.
+    StartVertical();
+    EXPECT_EQ(Form3->Page().size(), QSize(595, 860));
+    EXPECT_EQ(Form3->Image1->size(), QSize(595, 860));
+    EXPECT_EQ(scroll->value(), 0);
+    EXPECT_EQ(ShownAt(300, 65), QColor(Qt::black)); // the shaft axis
 }
 
 } // namespace
