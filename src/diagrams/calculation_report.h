@@ -34,9 +34,10 @@ int PageHeightFor(int rows);
 TLineFits PageLineFits(const Canvas& page);
 
 // The "Results", "Initial data" and "Solving the equation system -> reactions" blocks, laid out
-// from state.PageLine on; advances state.PageLine past them. A line of items is written once it
-// reaches 87 characters, or earlier when the next item would carry it off the page; any other
-// line too long for the page goes on over further rows, so no text is lost off its edge.
+// from state.PageLine on; advances state.PageLine past them, as far as a smallint goes (the texts'
+// own rows go on below it). A line of items is written once it reaches 87 characters, or earlier
+// when the next item would carry it off the page; any other line too long for the page goes on
+// over further rows, so no text is lost off its edge.
 std::vector<TPageText> ReportTexts(TAnalysisState& state, bool horizontal, const TLineFits& fits);
 
 // "RHA = 500.00 N   RHB = 500.00 N" (RVA/RVB for the vertical plane).
