@@ -1,0 +1,209 @@
+#include "profile/verification.h"
+
+#include "common/errors.h"
+#include "common/number_text.h"
+#include "diagrams/section_moment.h"
+#include "dimensioning/combined_stress.h"
+#include "profile/dhl_statement.h"
+#include "profile/profile_points.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// A non-vertical piece of the contour walk, left end first.
+struct TSegment {
+    long double x1, r1, x2, r2;
+
+    long double RadiusAt(long double x) const
+    {
+        if (x == x1) return std::fabs(r1);
+        if (x == x2) return std::fabs(r2);
+        return std::fabs(r1 + (x - x1) * (r2 - r1) / (x2 - x1));
+    }
+};
+
+// The walk's segments sorted by their left end, with the furthest right end reached so far, so
+// that a query looks only at the few segments that can reach x, whatever order the walk takes.
+class TContourIndex {
+public:
+    explicit TContourIndex(const TModel& contour)
+    {
+        for (size_t i = 1; i < contour.size(); ++i) {
+            const TProfilePoint& a = contour[i - 1];
+            const TProfilePoint& b = contour[i];
+            if (a.x < b.x) segments_.push_back({a.x, a.r, b.x, b.r});
+            if (b.x < a.x) segments_.push_back({b.x, b.r, a.x, a.r});
+        }
+        std::sort(segments_.begin(), segments_.end(), [](const TSegment& a, const TSegment& b) { return a.x1 < b.x1; });
+        long double reach = -INFINITY;
+        for (const TSegment& segment : segments_) reach_.push_back(reach = std::max(reach, segment.x2));
+    }
+
+    // Twice the smallest radius of the segments that reach x: at a shoulder the smaller side.
+    std::optional<long double> DiameterAt(long double x) const
+    {
+        const auto after = std::upper_bound(segments_.begin(), segments_.end(), x,
+                                            [](long double v, const TSegment& s) { return v < s.x1; });
+        std::optional<long double> smallest;
+        for (size_t i = size_t(after - segments_.begin()); i-- > 0 && reach_[i] >= x;) {
+            if (segments_[i].x2 < x) continue;
+            const long double radius = segments_[i].RadiusAt(x);
+            if (!smallest || radius < *smallest) smallest = radius;
+        }
+        if (smallest) return 2 * *smallest;
+        return std::nullopt;
+    }
+
+private:
+    std::vector<TSegment> segments_;
+    std::vector<long double> reach_;
+};
+
+// Why the required diameter cannot be computed yet, or an empty text.
+QString MissingInput(const TAnalysisState& analysis)
+{
+    const bool horizontal = analysis.HorzDiagram.size() >= 2;
+    const bool vertical = analysis.VertDiagram.size() >= 2;
+    if (!horizontal && !vertical) return "neither plane is calculated";
+    if (!horizontal) return "the horizontal plane is not calculated";
+    if (!vertical) return "the vertical plane is not calculated";
+    if (!(analysis.AllowBendStress > 0)) return "no allowable stress stored: apply the initial data";
+    return QString();
+}
+
+struct TStrengthCheck {
+    const TAnalysisState& analysis;
+    const TData& data;
+    const TContourIndex& contour;
+    QString missing;
+
+    long double Moment(long double x) const
+    {
+        return SectionMoment(analysis.HorzDiagram, analysis.VertDiagram, data.MM(), x);
+    }
+
+    long double Required(long double moment) const
+    {
+        return RequiredDiameter(moment, analysis.TorsionCoeff, data.MT(), analysis.AllowBendStress, data.T3());
+    }
+
+    TVerificationRow Row(long double x) const
+    {
+        TVerificationRow row;
+        row.Position = x;
+        row.Drawn = contour.DiameterAt(x);
+        if (!missing.isEmpty()) {
+            row.Reason = missing;
+            return row;
+        }
+        try {
+            row.Moment = Moment(x);
+            row.Required = Required(*row.Moment);
+        } catch (const KorvelError& error) {
+            row.Reason = error.Text();
+            return row;
+        }
+        Judge(row);
+        return row;
+    }
+
+    static void Judge(TVerificationRow& row)
+    {
+        if (!row.Drawn) {
+            row.Verdict = TVerdict::NotDrawn;
+            return;
+        }
+        if (*row.Required > 0) row.Ratio = *row.Drawn / *row.Required;
+        row.Verdict = row.Ratio && *row.Ratio < 1 ? TVerdict::TooSmall : TVerdict::Ok;
+    }
+
+    // Stations where nothing is drawn or nothing is required have no ratio and cannot be the
+    // weakest.
+    void FindWeakest(TVerification& result) const
+    {
+        if (!missing.isEmpty()) {
+            result.WeakestReason = missing;
+            return;
+        }
+        const long long first = Round(analysis.Points.front().Position);
+        const long long last = Round(analysis.Points.back().Position);
+        for (long long s = first; s <= last; ++s) {
+            const TVerificationRow row = Row(s);
+            if (!row.Reason.isEmpty()) {
+                result.WeakestReason = row.Reason;
+                result.WeakestPosition.reset();
+                return;
+            }
+            if (row.Ratio && (!result.WeakestPosition || *row.Ratio < result.WeakestRatio)) {
+                result.WeakestPosition = s;
+                result.WeakestRatio = *row.Ratio;
+            }
+        }
+        if (!result.WeakestPosition) result.WeakestReason = "no loaded section is drawn";
+    }
+};
+
+QString OptionalNumber(const std::optional<long double>& value)
+{
+    return value ? FormatFloat("0.00", *value) : QString();
+}
+
+QString VerdictText(const TVerificationRow& row)
+{
+    switch (row.Verdict) {
+    case TVerdict::Ok: return "OK";
+    case TVerdict::TooSmall: return "too small";
+    case TVerdict::NotDrawn: return "not drawn here";
+    case TVerdict::Unknown: break;
+    }
+    return row.Reason;
+}
+
+} // namespace
+
+TModel ShaftContour(const QStringList& memo, uint8_t arcSteps)
+{
+    QStringList sorted = memo;
+    TModel contour;
+    ExtractProfilePoints(sorted, contour, arcSteps);
+    // The walk measures from its first point, which the sorted text's first statement gives.
+    const long double start = ReadLineStatement(sorted.first()).X1;
+    for (TProfilePoint& point : contour) point.x += start;
+    return contour;
+}
+
+TVerification VerifyShaft(const TAnalysisState& analysis, const TData& data, const TModel& contour)
+{
+    const TContourIndex index(contour);
+    const TStrengthCheck check{analysis, data, index, MissingInput(analysis)};
+    TVerification result;
+    result.Rows.reserve(analysis.Points.size());
+    for (const TShaftPoint& point : analysis.Points) result.Rows.push_back(check.Row(point.Position));
+    if (analysis.Points.empty())
+        result.WeakestReason = "no analysed positions";
+    else
+        check.FindWeakest(result);
+    return result;
+}
+
+QStringList VerificationCells(const TVerificationRow& row)
+{
+    return {FloatToStr(row.Position), OptionalNumber(row.Moment), OptionalNumber(row.Required),
+            OptionalNumber(row.Drawn),  OptionalNumber(row.Ratio),  VerdictText(row)};
+}
+
+QString VerificationTableText(const TVerification& verification)
+{
+    QStringList lines{"x [mm]\tM(x) [N*mm]\td(x) required [mm]\td drawn [mm]\tdrawn / required\tresult"};
+    for (const TVerificationRow& row : verification.Rows) lines << VerificationCells(row).join('\t');
+    return lines.join('\n') + '\n';
+}
+
+QString WeakestSectionText(const TVerification& verification)
+{
+    if (!verification.WeakestPosition) return "Weakest section: none (" + verification.WeakestReason + ")";
+    return "Weakest section: x = " + FloatToStr(*verification.WeakestPosition) + " mm, ratio " +
+           FormatFloat("0.00", verification.WeakestRatio);
+}
