@@ -61,6 +61,37 @@ private:
     std::vector<long double> reach_;
 };
 
+// Whole millimetres between two neighbouring diagram points, or one on a point: each plane's
+// moment is linear along the run, so the combined moment is largest at one of its ends.
+struct TStationRun {
+    long long First = 0, Last = 0;
+    long double Bound = 0; // no ratio in the run is below it
+};
+
+std::vector<long double> DiagramPositions(const TAnalysisState& analysis)
+{
+    std::vector<long double> positions;
+    for (const Tav* diagram : {&analysis.HorzDiagram, &analysis.VertDiagram})
+        for (const TMomentPoint& point : *diagram) positions.push_back(point.Position);
+    std::sort(positions.begin(), positions.end());
+    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+    return positions;
+}
+
+std::vector<TStationRun> StationRuns(long long first, long long last, const std::vector<long double>& breaks)
+{
+    std::vector<TStationRun> runs;
+    auto next = breaks.begin();
+    for (long long s = first; s <= last;) {
+        next = std::lower_bound(next, breaks.end(), (long double)s);
+        long long end = last;
+        if (next != breaks.end() && *next <= last) end = *next == s ? s : (long long)std::ceil(*next) - 1;
+        runs.push_back({s, end});
+        s = end + 1;
+    }
+    return runs;
+}
+
 // Why the required diameter cannot be computed yet, or an empty text.
 QString MissingInput(const TAnalysisState& analysis)
 {
@@ -119,29 +150,57 @@ struct TStrengthCheck {
         row.Verdict = row.Ratio && *row.Ratio < 1 ? TVerdict::TooSmall : TVerdict::Ok;
     }
 
-    // Stations where nothing is drawn or nothing is required have no ratio and cannot be the
-    // weakest.
+    // The smallest ratio a run of stations could hold: its thinnest drawn section over the
+    // diameter its largest moment requires. None where no station of the run can have a ratio.
+    std::optional<long double> LowerBound(const TStationRun& run) const
+    {
+        std::optional<long double> thinnest;
+        for (long long s = run.First; s <= run.Last; ++s)
+            if (const std::optional<long double> drawn = contour.DiameterAt(s); drawn && (!thinnest || *drawn < *thinnest))
+                thinnest = drawn;
+        if (!thinnest) return std::nullopt;
+        const long double required = Required(std::max(std::fabs(Moment(run.First)), std::fabs(Moment(run.Last))));
+        if (!(required > 0)) return std::nullopt;
+        return *thinnest / required;
+    }
+
+    // Every whole millimetre counts, but the required diameter is costly: runs are searched in
+    // the order of their lower bounds, and a run whose bound exceeds the weakest ratio found so
+    // far cannot hold a weaker section. Stations where nothing is drawn or nothing is required
+    // have no ratio; of equal ratios the leftmost station wins.
     void FindWeakest(TVerification& result) const
     {
         if (!missing.isEmpty()) {
             result.WeakestReason = missing;
             return;
         }
-        const long long first = Round(analysis.Points.front().Position);
-        const long long last = Round(analysis.Points.back().Position);
-        for (long long s = first; s <= last; ++s) {
-            const TVerificationRow row = Row(s);
-            if (!row.Reason.isEmpty()) {
-                result.WeakestReason = row.Reason;
-                result.WeakestPosition.reset();
-                return;
-            }
-            if (row.Ratio && (!result.WeakestPosition || *row.Ratio < result.WeakestRatio)) {
-                result.WeakestPosition = s;
-                result.WeakestRatio = *row.Ratio;
-            }
+        std::vector<TStationRun> runs;
+        try {
+            const long long first = Round(analysis.Points.front().Position);
+            const long long last = Round(analysis.Points.back().Position);
+            for (TStationRun run : StationRuns(first, last, DiagramPositions(analysis)))
+                if (const std::optional<long double> bound = LowerBound(run)) runs.push_back({run.First, run.Last, *bound});
+        } catch (const KorvelError& error) {
+            result.WeakestReason = error.Text();
+            return;
+        }
+        std::sort(runs.begin(), runs.end(), [](const TStationRun& a, const TStationRun& b) { return a.Bound < b.Bound; });
+        for (const TStationRun& run : runs) {
+            if (result.WeakestPosition && run.Bound > result.WeakestRatio) break;
+            for (long long s = run.First; s <= run.Last; ++s) Consider(result, s);
         }
         if (!result.WeakestPosition) result.WeakestReason = "no loaded section is drawn";
+    }
+
+    void Consider(TVerification& result, long long s) const
+    {
+        const TVerificationRow row = Row(s);
+        if (!row.Ratio) return;
+        const bool weaker = !result.WeakestPosition || *row.Ratio < result.WeakestRatio ||
+                            (*row.Ratio == result.WeakestRatio && s < *result.WeakestPosition);
+        if (!weaker) return;
+        result.WeakestPosition = s;
+        result.WeakestRatio = *row.Ratio;
     }
 };
 

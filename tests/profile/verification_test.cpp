@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace {
 
 // A 100 mm shaft on bearings at 0 and 100 with one load at `load`: the moment rises linearly to
@@ -115,6 +117,44 @@ TEST(Verification, RowsSayWhyAValueIsMissing)
 
     shaft.analysis.Points.clear();
     EXPECT_EQ(WeakestSectionText(shaft.Verify(kCylinder)), "Weakest section: none (no analysed positions)");
+}
+
+// The weakest-section search skips runs of millimetres that cannot hold a weaker section; it must
+// find what a look at every millimetre finds, on shafts with jumps in the moment and cones.
+TEST(Verification, WeakestSectionIsTheSmallestRatioOfEveryMillimetre)
+{
+    for (unsigned seed = 1; seed <= 6; ++seed) {
+        std::mt19937 random(seed);
+        const auto uniform = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+        TLoadedShaft shaft(50);
+        shaft.analysis.ShaftLength = 300;
+        shaft.analysis.Points = {{1, 7.5}, {1, 290.5}};
+        for (Tav* diagram : {&shaft.analysis.HorzDiagram, &shaft.analysis.VertDiagram}) {
+            diagram->clear();
+            for (long double x = 0; x < 300; x += uniform(5, 60) + 0.25L) {
+                const long double left = uniform(-400, 400) * 1000;
+                diagram->push_back({left, uniform(0, 3) == 0 ? -left : left, x});
+            }
+            diagram->push_back({0, 0, 300});
+        }
+        shaft.data.SetMM(seed % 2 == 0);
+        TModel contour{{0, 0}};
+        for (long double x = 0; x < 300; x += uniform(10, 50))
+            contour.push_back({x, (long double)uniform(15, 30)}); // steps joined by cones
+        contour.push_back({300, 20});
+        contour.push_back({300, 0});
+
+        const TVerification weakest = VerifyShaft(shaft.analysis, shaft.data, contour);
+        TAnalysisState everyMillimetre = shaft.analysis;
+        everyMillimetre.Points.clear();
+        for (int s = 8; s <= 290; ++s) everyMillimetre.Points.push_back({0, (long double)s});
+        std::optional<TVerificationRow> expected;
+        for (const TVerificationRow& row : VerifyShaft(everyMillimetre, shaft.data, contour).Rows)
+            if (row.Ratio && (!expected || *row.Ratio < *expected->Ratio)) expected = row;
+        ASSERT_TRUE(weakest.WeakestPosition) << seed;
+        EXPECT_EQ(*weakest.WeakestPosition, expected->Position) << seed;
+        EXPECT_EQ(weakest.WeakestRatio, *expected->Ratio) << seed;
+    }
 }
 
 TEST(Verification, ContourOfATextThatDoesNotReadFails)
