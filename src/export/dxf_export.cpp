@@ -19,7 +19,13 @@ namespace {
 double Degrees(double y, double x)
 {
     const double angle = std::atan2(y, x) * 180 / std::numbers::pi;
-    return angle < 0 ? angle + 360 : angle + 0.0; // no -0 in the file
+    return angle < 0 ? angle + 360 : angle + 0.0; // +0.0 turns -0 into 0
+}
+
+// Below the axis; 0 - y rather than -y, so that a point on the axis stays 0 and not -0.
+double Mirrored(double y)
+{
+    return 0.0 - y;
 }
 
 void AddLine(TDxfDrawing& drawing, const TLineStatement& line)
@@ -27,7 +33,7 @@ void AddLine(TDxfDrawing& drawing, const TLineStatement& line)
     const TDxfLine upper{double(line.X1), double(line.Y1), double(line.X2), double(line.Y2)};
     if (upper.X1 == upper.X2 && upper.Y1 == upper.Y2) return;
     drawing.Lines.push_back(upper);
-    if (upper.Y1 != 0 || upper.Y2 != 0) drawing.Lines.push_back({upper.X1, -upper.Y1, upper.X2, -upper.Y2});
+    if (upper.Y1 != 0 || upper.Y2 != 0) drawing.Lines.push_back({upper.X1, Mirrored(upper.Y1), upper.X2, Mirrored(upper.Y2)});
 }
 
 // The text's arcs run clockwise from start to end with y away from the axis, which is how a CAD
@@ -42,7 +48,7 @@ void AddArc(TDxfDrawing& drawing, const TArcStatement& arc)
     const double xs = double(arc.XS) - cx, ys = double(arc.YS) - cy;
     const double xe = double(arc.XE) - cx, ye = double(arc.YE) - cy;
     drawing.Arcs.push_back({cx, cy, radius, Degrees(ye, xe), Degrees(ys, xs)});
-    drawing.Arcs.push_back({cx, -cy, radius, Degrees(-ys, xs), Degrees(-ye, xe)});
+    drawing.Arcs.push_back({cx, Mirrored(cy), radius, Degrees(Mirrored(ys), xs), Degrees(Mirrored(ye), xe)});
 }
 
 void AddStatement(TDxfDrawing& drawing, const TStatement& statement)
