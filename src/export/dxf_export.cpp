@@ -22,6 +22,14 @@ double Degrees(double y, double x)
     return angle < 0 ? angle + 360 : angle + 0.0; // +0.0 turns -0 into 0
 }
 
+// A coordinate of the file; one beyond the range of a double would write "inf" into it.
+double Millimetres(long double value)
+{
+    const double millimetres = double(value);
+    if (!std::isfinite(millimetres)) RaiseError(kOverflow);
+    return millimetres;
+}
+
 // Below the axis; 0 - y rather than -y, so that a point on the axis stays 0 and not -0.
 double Mirrored(double y)
 {
@@ -30,7 +38,7 @@ double Mirrored(double y)
 
 void AddLine(TDxfDrawing& drawing, const TLineStatement& line)
 {
-    const TDxfLine upper{double(line.X1), double(line.Y1), double(line.X2), double(line.Y2)};
+    const TDxfLine upper{Millimetres(line.X1), Millimetres(line.Y1), Millimetres(line.X2), Millimetres(line.Y2)};
     if (upper.X1 == upper.X2 && upper.Y1 == upper.Y2) return;
     drawing.Lines.push_back(upper);
     if (upper.Y1 != 0 || upper.Y2 != 0) drawing.Lines.push_back({upper.X1, Mirrored(upper.Y1), upper.X2, Mirrored(upper.Y2)});
@@ -41,37 +49,39 @@ void AddLine(TDxfDrawing& drawing, const TLineStatement& line)
 // image turns the other way again.
 void AddArc(TDxfDrawing& drawing, const TArcStatement& arc)
 {
-    const double cx = double(arc.XA + arc.XB) / 2;
-    const double cy = double(arc.YA + arc.YB) / 2;
-    const double radius = std::fabs(double(arc.XB - arc.XA)) / 2;
+    const double cx = Millimetres(arc.XA / 2 + arc.XB / 2);
+    const double cy = Millimetres(arc.YA / 2 + arc.YB / 2);
+    const double radius = std::fabs(Millimetres(arc.XB / 2 - arc.XA / 2));
     if (!(radius > 0)) return;
-    const double xs = double(arc.XS) - cx, ys = double(arc.YS) - cy;
-    const double xe = double(arc.XE) - cx, ye = double(arc.YE) - cy;
+    const double xs = Millimetres(arc.XS) - cx, ys = Millimetres(arc.YS) - cy;
+    const double xe = Millimetres(arc.XE) - cx, ye = Millimetres(arc.YE) - cy;
     drawing.Arcs.push_back({cx, cy, radius, Degrees(ye, xe), Degrees(ys, xs)});
     drawing.Arcs.push_back({cx, Mirrored(cy), radius, Degrees(Mirrored(ys), xs), Degrees(Mirrored(ye), xe)});
 }
 
-void AddStatement(TDxfDrawing& drawing, const TStatement& statement)
-{
-    if (statement.Kind == TStatementKind::Line) AddLine(drawing, statement.Line);
-    if (statement.Kind == TStatementKind::Arc) AddArc(drawing, statement.Arc);
-}
+// The axis spans the ends of every statement and runs a little past them.
+struct TAxisExtent {
+    double Left = INFINITY, Right = -INFINITY;
 
-// The axis spans the contour's end points and runs a little past them.
-void AddAxis(TDxfDrawing& drawing, const QStringList& memo)
-{
-    double left = INFINITY, right = -INFINITY;
-    const auto reach = [&](long double x) {
-        left = std::min(left, double(x));
-        right = std::max(right, double(x));
-    };
-    for (const QString& text : memo) {
-        const TStatement statement = ReadStatement(text);
-        if (statement.Kind == TStatementKind::Line) reach(statement.Line.X1), reach(statement.Line.X2);
-        if (statement.Kind == TStatementKind::Arc) reach(statement.Arc.XS), reach(statement.Arc.XE);
+    void Include(long double x)
+    {
+        Left = std::min(Left, Millimetres(x));
+        Right = std::max(Right, Millimetres(x));
     }
-    if (left > right) RaiseError("The drawing is empty: there is nothing to export.");
-    drawing.Axis = {left - kAxisOverhang, 0, right + kAxisOverhang, 0};
+};
+
+void AddStatement(TDxfDrawing& drawing, TAxisExtent& axis, const TStatement& statement)
+{
+    if (statement.Kind == TStatementKind::Line) {
+        AddLine(drawing, statement.Line);
+        axis.Include(statement.Line.X1);
+        axis.Include(statement.Line.X2);
+    }
+    if (statement.Kind == TStatementKind::Arc) {
+        AddArc(drawing, statement.Arc);
+        axis.Include(statement.Arc.XS);
+        axis.Include(statement.Arc.XE);
+    }
 }
 
 void WriteHeader(DL_Dxf& dxf, DL_WriterA& writer)
@@ -146,8 +156,10 @@ const QString kStagingFailure = "Cannot prepare the DXF file: %1";
 TDxfDrawing ProfileDrawing(const QStringList& memo)
 {
     TDxfDrawing drawing;
-    for (const QString& text : memo) AddStatement(drawing, ReadStatement(text));
-    AddAxis(drawing, memo);
+    TAxisExtent axis;
+    for (const QString& text : memo) AddStatement(drawing, axis, ReadStatement(text));
+    if (axis.Left > axis.Right) RaiseError("The drawing is empty: there is nothing to export.");
+    drawing.Axis = {axis.Left - kAxisOverhang, 0, axis.Right + kAxisOverhang, 0};
     return drawing;
 }
 

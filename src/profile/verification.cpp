@@ -132,11 +132,11 @@ struct TStrengthCheck {
         try {
             row.Moment = Moment(x);
             row.Required = Required(*row.Moment);
+            Judge(row);
         } catch (const KorvelError& error) {
             row.Reason = error.Text();
-            return row;
+            row.Verdict = TVerdict::Unknown;
         }
-        Judge(row);
         return row;
     }
 
@@ -146,7 +146,7 @@ struct TStrengthCheck {
             row.Verdict = TVerdict::NotDrawn;
             return;
         }
-        if (*row.Required > 0) row.Ratio = *row.Drawn / *row.Required;
+        if (*row.Required > 0) row.Ratio = CheckedValue(*row.Drawn / *row.Required);
         row.Verdict = row.Ratio && *row.Ratio < 1 ? TVerdict::TooSmall : TVerdict::Ok;
     }
 

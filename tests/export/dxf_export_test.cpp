@@ -97,6 +97,7 @@ TEST(DxfExport, FailedExportGivesOneMessageAndLeavesTheExistingFileWhole)
     const std::vector<std::pair<QStringList, QString>> cases{
         {{"line 0/15/40/15/0/", "line 40/20/1OO/20/0/"}, "'1OO' is not a valid floating point value"},
         {{"", "the shaft"}, "The drawing is empty: there is nothing to export."},
+        {{"line 0/15/1E400/15/0/"}, "Floating point overflow"},
     };
     for (const auto& [memo, message] : cases) {
         EXPECT_EQ(FailureOf([&] { WriteProfileDxf(fileName, memo); }), message);
