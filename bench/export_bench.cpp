@@ -67,8 +67,10 @@ std::vector<TStlTriangle> SweptContour(int slices)
     for (size_t i = 1; i < contour.size(); ++i)
         for (int j = 0; j < slices; ++j) {
             const TStlVector normal{0, float(std::cos(2 * std::numbers::pi * j / slices)), 0};
-            triangles.push_back({normal, {vertex(contour[i - 1], j), vertex(contour[i], j + 1), vertex(contour[i], j)}});
-            triangles.push_back({normal, {vertex(contour[i - 1], j), vertex(contour[i - 1], j + 1), vertex(contour[i], j + 1)}});
+            const TProfilePoint& a = contour[i - 1];
+            const TProfilePoint& b = contour[i];
+            triangles.push_back({normal, {vertex(a, j), vertex(b, j + 1), vertex(b, j)}});
+            triangles.push_back({normal, {vertex(a, j), vertex(a, j + 1), vertex(b, j + 1)}});
         }
     return triangles;
 }

@@ -41,7 +41,8 @@ void AddLine(TDxfDrawing& drawing, const TLineStatement& line)
     const TDxfLine upper{Millimetres(line.X1), Millimetres(line.Y1), Millimetres(line.X2), Millimetres(line.Y2)};
     if (upper.X1 == upper.X2 && upper.Y1 == upper.Y2) return;
     drawing.Lines.push_back(upper);
-    if (upper.Y1 != 0 || upper.Y2 != 0) drawing.Lines.push_back({upper.X1, Mirrored(upper.Y1), upper.X2, Mirrored(upper.Y2)});
+    if (upper.Y1 != 0 || upper.Y2 != 0)
+        drawing.Lines.push_back({upper.X1, Mirrored(upper.Y1), upper.X2, Mirrored(upper.Y2)});
 }
 
 // The text's arcs run clockwise from start to end with y away from the axis, which is how a CAD

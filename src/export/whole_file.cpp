@@ -9,6 +9,8 @@ void WriteWholeFile(const QString& fileName, const QByteArray& bytes)
 {
     QSaveFile file(fileName);
     const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-    if (!written)
-        RaiseError(QString("Cannot write the file \"%1\": %2").arg(QDir::toNativeSeparators(fileName), file.errorString()));
+    if (!written) {
+        const QString name = QDir::toNativeSeparators(fileName);
+        RaiseError(QString("Cannot write the file \"%1\": %2").arg(name, file.errorString()));
+    }
 }

@@ -155,9 +155,10 @@ struct TStrengthCheck {
     std::optional<long double> LowerBound(const TStationRun& run) const
     {
         std::optional<long double> thinnest;
-        for (long long s = run.First; s <= run.Last; ++s)
-            if (const std::optional<long double> drawn = contour.DiameterAt(s); drawn && (!thinnest || *drawn < *thinnest))
-                thinnest = drawn;
+        for (long long s = run.First; s <= run.Last; ++s) {
+            const std::optional<long double> drawn = contour.DiameterAt(s);
+            if (drawn && (!thinnest || *drawn < *thinnest)) thinnest = drawn;
+        }
         if (!thinnest) return std::nullopt;
         const long double required = Required(std::max(std::fabs(Moment(run.First)), std::fabs(Moment(run.Last))));
         if (!(required > 0)) return std::nullopt;
@@ -178,13 +179,16 @@ struct TStrengthCheck {
         try {
             const long long first = Round(analysis.Points.front().Position);
             const long long last = Round(analysis.Points.back().Position);
-            for (TStationRun run : StationRuns(first, last, DiagramPositions(analysis)))
-                if (const std::optional<long double> bound = LowerBound(run)) runs.push_back({run.First, run.Last, *bound});
+            for (TStationRun run : StationRuns(first, last, DiagramPositions(analysis))) {
+                const std::optional<long double> bound = LowerBound(run);
+                if (bound) runs.push_back({run.First, run.Last, *bound});
+            }
         } catch (const KorvelError& error) {
             result.WeakestReason = error.Text();
             return;
         }
-        std::sort(runs.begin(), runs.end(), [](const TStationRun& a, const TStationRun& b) { return a.Bound < b.Bound; });
+        std::sort(runs.begin(), runs.end(),
+                  [](const TStationRun& a, const TStationRun& b) { return a.Bound < b.Bound; });
         for (const TStationRun& run : runs) {
             if (result.WeakestPosition && run.Bound > result.WeakestRatio) break;
             for (long long s = run.First; s <= run.Last; ++s) Consider(result, s);

@@ -132,12 +132,14 @@ TEST(StlExport, FailedWriteLeavesTheExistingFileWhole)
     const QString full = FailureOf([&] { WriteStl(fileName, triangles); });
     setrlimit(RLIMIT_FSIZE, &limit);
     std::signal(SIGXFSZ, previousSignal);
-    EXPECT_TRUE(full.startsWith("Cannot write the file \"" + QDir::toNativeSeparators(fileName) + "\": ")) << full.toStdString();
+    const QString heading = "Cannot write the file \"" + QDir::toNativeSeparators(fileName) + "\": ";
+    EXPECT_TRUE(full.startsWith(heading)) << full.toStdString();
     EXPECT_EQ(Contents(fileName), previous);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList("shaft.stl"));
 
     ASSERT_TRUE(QDir(folder.path()).mkdir("taken.stl"));
-    EXPECT_TRUE(FailureOf([&] { WriteStl(folder.filePath("taken.stl"), triangles); }).startsWith("Cannot write the file"));
+    const QString taken = FailureOf([&] { WriteStl(folder.filePath("taken.stl"), triangles); });
+    EXPECT_TRUE(taken.startsWith("Cannot write the file")) << taken.toStdString();
 
     std::vector<TStlTriangle> broken = triangles;
     broken.back().Vertices[2][1] = NAN;
