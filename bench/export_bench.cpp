@@ -51,7 +51,9 @@ void VerificationOfALongShaft(benchmark::State& state)
     analysis.AllowBendStress = 80;
     TData data;
     data.SetMT(500000);
-    const TModel contour = SteppedContour();
+    const TModel walk = SteppedContour();
+    TContour contour;
+    for (size_t i = 1; i < walk.size(); ++i) contour.push_back({walk[i - 1].x, walk[i - 1].r, walk[i].x, walk[i].r});
     for (auto _ : state) benchmark::DoNotOptimize(VerifyShaft(analysis, data, contour));
 }
 BENCHMARK(VerificationOfALongShaft)->Unit(benchmark::kMillisecond);

@@ -5,14 +5,14 @@
 #include "diagrams/section_moment.h"
 #include "dimensioning/combined_stress.h"
 #include "profile/dhl_statement.h"
-#include "profile/profile_points.h"
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace {
 
-// A non-vertical piece of the contour walk, left end first.
+// A non-vertical piece of the contour, left end first.
 struct TSegment {
     long double x1, r1, x2, r2;
 
@@ -24,17 +24,15 @@ struct TSegment {
     }
 };
 
-// The walk's segments sorted by their left end, with the furthest right end reached so far, so
-// that a query looks only at the few segments that can reach x, whatever order the walk takes.
+// The segments sorted by their left end, with the furthest right end reached so far, so that a
+// query looks only at the few segments that can reach x, whatever order they are drawn in.
 class TContourIndex {
 public:
-    explicit TContourIndex(const TModel& contour)
+    explicit TContourIndex(const TContour& contour)
     {
-        for (size_t i = 1; i < contour.size(); ++i) {
-            const TProfilePoint& a = contour[i - 1];
-            const TProfilePoint& b = contour[i];
-            if (a.x < b.x) segments_.push_back({a.x, a.r, b.x, b.r});
-            if (b.x < a.x) segments_.push_back({b.x, b.r, a.x, a.r});
+        for (const TContourSegment& s : contour) {
+            if (s.X1 < s.X2) segments_.push_back({s.X1, s.R1, s.X2, s.R2});
+            if (s.X2 < s.X1) segments_.push_back({s.X2, s.R2, s.X1, s.R1});
         }
         std::sort(segments_.begin(), segments_.end(), [](const TSegment& a, const TSegment& b) { return a.x1 < b.x1; });
         long double reach = -INFINITY;
@@ -208,6 +206,30 @@ struct TStrengthCheck {
     }
 };
 
+// With y away from the axis an arc runs clockwise from its start to its end, so counter-clockwise
+// from the radial through its end to the one through its start.
+void AppendArcChords(TContour& contour, const TArcStatement& arc, uint8_t arcSteps)
+{
+    const long double cx = arc.XA / 2 + arc.XB / 2;
+    const long double cy = arc.YA / 2 + arc.YB / 2;
+    const long double radius = std::fabs(arc.XB / 2 - arc.XA / 2);
+    const long double from = std::atan2(arc.YE - cy, arc.XE - cx);
+    long double sweep = std::atan2(arc.YS - cy, arc.XS - cx) - from;
+    if (sweep < 0) sweep += 2 * std::numbers::pi_v<long double>;
+    if (!(radius > 0) || !(sweep > 0) || arcSteps == 0) return;
+    // The ends as written, so that the arc meets the lines beside it exactly.
+    const auto point = [&](int j) {
+        if (j == 0) return TProfilePoint{arc.XE, arc.YE};
+        if (j == arcSteps) return TProfilePoint{arc.XS, arc.YS};
+        const long double angle = from + sweep * j / arcSteps;
+        return TProfilePoint{cx + radius * std::cos(angle), cy + radius * std::sin(angle)};
+    };
+    for (int j = 0; j < arcSteps; ++j) {
+        const TProfilePoint a = point(j), b = point(j + 1);
+        contour.push_back({a.x, a.r, b.x, b.r});
+    }
+}
+
 QString OptionalNumber(const std::optional<long double>& value)
 {
     return value ? FormatFloat("0.00", *value) : QString();
@@ -226,18 +248,19 @@ QString VerdictText(const TVerificationRow& row)
 
 } // namespace
 
-TModel ShaftContour(const QStringList& memo, uint8_t arcSteps)
+TContour DrawnContour(const QStringList& memo, uint8_t arcSteps)
 {
-    QStringList sorted = memo;
-    TModel contour;
-    ExtractProfilePoints(sorted, contour, arcSteps);
-    // The walk measures from its first point, which the sorted text's first statement gives.
-    const long double start = ReadLineStatement(sorted.first()).X1;
-    for (TProfilePoint& point : contour) point.x += start;
+    TContour contour;
+    for (const QString& text : memo) {
+        const TStatement statement = ReadStatement(text);
+        const TLineStatement& line = statement.Line;
+        if (statement.Kind == TStatementKind::Line) contour.push_back({line.X1, line.Y1, line.X2, line.Y2});
+        if (statement.Kind == TStatementKind::Arc) AppendArcChords(contour, statement.Arc, arcSteps);
+    }
     return contour;
 }
 
-TVerification VerifyShaft(const TAnalysisState& analysis, const TData& data, const TModel& contour)
+TVerification VerifyShaft(const TAnalysisState& analysis, const TData& data, const TContour& contour)
 {
     const TContourIndex index(contour);
     const TStrengthCheck check{analysis, data, index, MissingInput(analysis)};

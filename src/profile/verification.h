@@ -11,10 +11,17 @@
 #include <optional>
 #include <vector>
 
-// The contour walk of the drawing text with positions measured from the shaft's left end, as
-// the analysed positions are. The memo itself is left as it is; a text that does not read fails
-// with its message.
-TModel ShaftContour(const QStringList& memo, uint8_t arcSteps);
+// A piece of the drawn contour: a line statement, or a chord of an arc; mm, r from the axis.
+struct TContourSegment {
+    long double X1 = 0, R1 = 0, X2 = 0, R2 = 0;
+};
+using TContour = std::vector<TContourSegment>;
+
+// The contour as the editor draws it: every line statement as written, and every arc as
+// `arcSteps` chords from its start to its end on the circle of its bounding square. Unlike the
+// walk the solid is swept from, steps not yet joined by shoulders stay steps. A field that does
+// not read fails with its message.
+TContour DrawnContour(const QStringList& memo, uint8_t arcSteps);
 
 enum class TVerdict { Ok, TooSmall, NotDrawn, Unknown };
 
@@ -35,9 +42,9 @@ struct TVerification {
     QString WeakestReason; // why there is no weakest section
 };
 
-// One row per entry of `Points`; `contour` as ShaftContour gives it. Nothing fails: a value that
-// cannot be computed is missing from its row and the row says why.
-TVerification VerifyShaft(const TAnalysisState& analysis, const TData& data, const TModel& contour);
+// One row per entry of `Points`. Nothing fails: a value that cannot be computed is missing from
+// its row and the row says why.
+TVerification VerifyShaft(const TAnalysisState& analysis, const TData& data, const TContour& contour);
 
 // The cells of a row as the table shows them: position, M(x), d(x) required, d drawn, ratio,
 // result; a missing value is an empty cell.

@@ -27,7 +27,7 @@ struct TLoadedShaft {
         data.SetMT(400000);
     }
 
-    TVerification Verify(const QStringList& memo) const { return VerifyShaft(analysis, data, ShaftContour(memo, 20)); }
+    TVerification Verify(const QStringList& memo) const { return VerifyShaft(analysis, data, DrawnContour(memo, 20)); }
 
     TAnalysisState analysis;
     TData data;
@@ -138,11 +138,14 @@ TEST(Verification, WeakestSectionIsTheSmallestRatioOfEveryMillimetre)
             diagram->push_back({0, 0, 300});
         }
         shaft.data.SetMM(seed % 2 == 0);
-        TModel contour{{0, 0}};
-        for (long double x = 0; x < 300; x += uniform(10, 50))
-            contour.push_back({x, (long double)uniform(15, 30)}); // steps joined by cones
-        contour.push_back({300, 20});
-        contour.push_back({300, 0});
+        TContour contour;
+        long double x = 0, r = 20;
+        while (x < 300) { // cylinders and cones
+            const long double nextX = std::min<long double>(300, x + uniform(5, 50)), nextR = uniform(15, 30);
+            contour.push_back({x, r, nextX, uniform(0, 1) ? nextR : r});
+            x = nextX;
+            r = contour.back().R2;
+        }
 
         const TVerification weakest = VerifyShaft(shaft.analysis, shaft.data, contour);
         TAnalysisState everyMillimetre = shaft.analysis;
@@ -157,10 +160,20 @@ TEST(Verification, WeakestSectionIsTheSmallestRatioOfEveryMillimetre)
     }
 }
 
-TEST(Verification, ContourOfATextThatDoesNotReadFails)
+// Steps not yet joined by shoulders are still the steps drawn, not the cones the solid's walk
+// would make of them; a rounded corner is read on its circle.
+TEST(Verification, DrawnDiameterFollowsTheLinesAndArcsAsDrawn)
 {
-    EXPECT_EQ(FailureOf([] { ShaftContour({"line 0/0/0/x/0/"}, 20); }), "'x' is not a valid floating point value");
-    EXPECT_EQ(FailureOf([] { ShaftContour({}, 20); }), "List index out of bounds (0)");
+    TLoadedShaft shaft(20);
+    shaft.analysis.Points = {{1, 0}, {0, 20}, {0, 60}, {0, 98}};
+    const QStringList steps{"line 0/20/40/20/0/", "line 40/15/96/15/0/", "arc 92/7/100/15/96/15/100/11/"};
+    const TVerification verification = shaft.Verify(steps);
+    EXPECT_EQ(*verification.Rows[1].Drawn, 40);
+    EXPECT_EQ(*verification.Rows[2].Drawn, 30);
+    EXPECT_NEAR(double(*verification.Rows[3].Drawn), 2 * (11 + std::sqrt(12.0)), 0.01);
+
+    EXPECT_EQ(FailureOf([] { DrawnContour({"line 0/0/0/x/0/"}, 20); }), "'x' is not a valid floating point value");
+    EXPECT_TRUE(DrawnContour({}, 20).empty());
 }
 
 } // namespace
