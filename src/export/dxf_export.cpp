@@ -107,8 +107,9 @@ void WriteTables(DL_Dxf& dxf, DL_WriterA& writer)
     dxf.writeLinetype(writer, DL_LinetypeData("CONTINUOUS", "Solid line", 0, 0, 0));
     dxf.writeLinetype(writer, DL_LinetypeData("CENTER", "Center ____ _ ____ _ ____", 0, 4, 50.8, centre));
     writer.tableEnd();
+    // Line weights in hundredths of a millimetre: a thick contour, a thin axis.
     writer.tableLayers(3);
-    dxf.writeLayer(writer, DL_LayerData("0", 0), DL_Attributes("", DL_Codes::white, 100, "CONTINUOUS", 1));
+    dxf.writeLayer(writer, DL_LayerData("0", 0), DL_Attributes("", DL_Codes::white, -3, "CONTINUOUS", 1));
     dxf.writeLayer(writer, DL_LayerData(kContourLayer, 0), DL_Attributes("", DL_Codes::white, 50, "CONTINUOUS", 1));
     dxf.writeLayer(writer, DL_LayerData(kAxisLayer, 0), DL_Attributes("", DL_Codes::red, 25, "CENTER", 1));
     writer.tableEnd();
