@@ -1,0 +1,295 @@
+#include "profile/verification.h"
+
+#include "common/errors.h"
+#include "common/number_text.h"
+#include "diagrams/section_moment.h"
+#include "dimensioning/combined_stress.h"
+#include "profile/dhl_statement.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+// A non-vertical piece of the contour, left end first.
+struct TSegment {
+    long double x1, r1, x2, r2;
+
+    long double RadiusAt(long double x) const
+    {
+        if (x == x1) return std::fabs(r1);
+        if (x == x2) return std::fabs(r2);
+        return std::fabs(r1 + (x - x1) * (r2 - r1) / (x2 - x1));
+    }
+};
+
+// The segments sorted by their left end, with the furthest right end reached so far, so that a
+// query looks only at the few segments that can reach x, whatever order they are drawn in.
+class TContourIndex {
+public:
+    explicit TContourIndex(const TContour& contour)
+    {
+        for (const TContourSegment& s : contour) {
+            if (s.X1 < s.X2) segments_.push_back({s.X1, s.R1, s.X2, s.R2});
+            if (s.X2 < s.X1) segments_.push_back({s.X2, s.R2, s.X1, s.R1});
+        }
+        std::sort(segments_.begin(), segments_.end(), [](const TSegment& a, const TSegment& b) { return a.x1 < b.x1; });
+        long double reach = -INFINITY;
+        for (const TSegment& segment : segments_) reach_.push_back(reach = std::max(reach, segment.x2));
+    }
+
+    // Twice the smallest radius of the segments that reach x: at a shoulder the smaller side.
+    std::optional<long double> DiameterAt(long double x) const
+    {
+        const auto after = std::upper_bound(segments_.begin(), segments_.end(), x,
+                                            [](long double v, const TSegment& s) { return v < s.x1; });
+        std::optional<long double> smallest;
+        for (size_t i = size_t(after - segments_.begin()); i-- > 0 && reach_[i] >= x;) {
+            if (segments_[i].x2 < x) continue;
+            const long double radius = segments_[i].RadiusAt(x);
+            if (!smallest || radius < *smallest) smallest = radius;
+        }
+        if (smallest) return 2 * *smallest;
+        return std::nullopt;
+    }
+
+private:
+    std::vector<TSegment> segments_;
+    std::vector<long double> reach_;
+};
+
+// Whole millimetres between two neighbouring diagram points, or one on a point: each plane's
+// moment is linear along the run, so the combined moment is largest at one of its ends.
+struct TStationRun {
+    long long First = 0, Last = 0;
+    long double Bound = 0; // no ratio in the run is below it
+};
+
+std::vector<long double> DiagramPositions(const TAnalysisState& analysis)
+{
+    std::vector<long double> positions;
+    for (const Tav* diagram : {&analysis.HorzDiagram, &analysis.VertDiagram})
+        for (const TMomentPoint& point : *diagram) positions.push_back(point.Position);
+    std::sort(positions.begin(), positions.end());
+    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+    return positions;
+}
+
+std::vector<TStationRun> StationRuns(long long first, long long last, const std::vector<long double>& breaks)
+{
+    std::vector<TStationRun> runs;
+    auto next = breaks.begin();
+    for (long long s = first; s <= last;) {
+        next = std::lower_bound(next, breaks.end(), (long double)s);
+        long long end = last;
+        if (next != breaks.end() && *next <= last) end = *next == s ? s : (long long)std::ceil(*next) - 1;
+        runs.push_back({s, end});
+        s = end + 1;
+    }
+    return runs;
+}
+
+// Why the required diameter cannot be computed yet, or an empty text.
+QString MissingInput(const TAnalysisState& analysis)
+{
+    const bool horizontal = analysis.HorzDiagram.size() >= 2;
+    const bool vertical = analysis.VertDiagram.size() >= 2;
+    if (!horizontal && !vertical) return "neither plane is calculated";
+    if (!horizontal) return "the horizontal plane is not calculated";
+    if (!vertical) return "the vertical plane is not calculated";
+    if (!(analysis.AllowBendStress > 0)) return "no allowable stress stored: apply the initial data";
+    return QString();
+}
+
+struct TStrengthCheck {
+    const TAnalysisState& analysis;
+    const TData& data;
+    const TContourIndex& contour;
+    QString missing;
+
+    long double Moment(long double x) const
+    {
+        return SectionMoment(analysis.HorzDiagram, analysis.VertDiagram, data.MM(), x);
+    }
+
+    long double Required(long double moment) const
+    {
+        return RequiredDiameter(moment, analysis.TorsionCoeff, data.MT(), analysis.AllowBendStress, data.T3());
+    }
+
+    TVerificationRow Row(long double x) const
+    {
+        TVerificationRow row;
+        row.Position = x;
+        row.Drawn = contour.DiameterAt(x);
+        if (!missing.isEmpty()) {
+            row.Reason = missing;
+            return row;
+        }
+        try {
+            row.Moment = Moment(x);
+            row.Required = Required(*row.Moment);
+            Judge(row);
+        } catch (const KorvelError& error) {
+            row.Reason = error.Text();
+            row.Verdict = TVerdict::Unknown;
+        }
+        return row;
+    }
+
+    static void Judge(TVerificationRow& row)
+    {
+        if (!row.Drawn) {
+            row.Verdict = TVerdict::NotDrawn;
+            return;
+        }
+        if (*row.Required > 0) row.Ratio = CheckedValue(*row.Drawn / *row.Required);
+        row.Verdict = row.Ratio && *row.Ratio < 1 ? TVerdict::TooSmall : TVerdict::Ok;
+    }
+
+    // The smallest ratio a run of stations could hold: its thinnest drawn section over the
+    // diameter its largest moment requires. None where no station of the run can have a ratio.
+    std::optional<long double> LowerBound(const TStationRun& run) const
+    {
+        std::optional<long double> thinnest;
+        for (long long s = run.First; s <= run.Last; ++s) {
+            const std::optional<long double> drawn = contour.DiameterAt(s);
+            if (drawn && (!thinnest || *drawn < *thinnest)) thinnest = drawn;
+        }
+        if (!thinnest) return std::nullopt;
+        const long double required = Required(std::max(std::fabs(Moment(run.First)), std::fabs(Moment(run.Last))));
+        if (!(required > 0)) return std::nullopt;
+        return *thinnest / required;
+    }
+
+    // Every whole millimetre counts, but the required diameter is costly: runs are searched in
+    // the order of their lower bounds, and a run whose bound exceeds the weakest ratio found so
+    // far cannot hold a weaker section. Stations where nothing is drawn or nothing is required
+    // have no ratio; of equal ratios the leftmost station wins.
+    void FindWeakest(TVerification& result) const
+    {
+        if (!missing.isEmpty()) {
+            result.WeakestReason = missing;
+            return;
+        }
+        std::vector<TStationRun> runs;
+        try {
+            const long long first = Round(analysis.Points.front().Position);
+            const long long last = Round(analysis.Points.back().Position);
+            for (TStationRun run : StationRuns(first, last, DiagramPositions(analysis))) {
+                const std::optional<long double> bound = LowerBound(run);
+                if (bound) runs.push_back({run.First, run.Last, *bound});
+            }
+        } catch (const KorvelError& error) {
+            result.WeakestReason = error.Text();
+            return;
+        }
+        std::sort(runs.begin(), runs.end(),
+                  [](const TStationRun& a, const TStationRun& b) { return a.Bound < b.Bound; });
+        for (const TStationRun& run : runs) {
+            if (result.WeakestPosition && run.Bound > result.WeakestRatio) break;
+            for (long long s = run.First; s <= run.Last; ++s) Consider(result, s);
+        }
+        if (!result.WeakestPosition) result.WeakestReason = "no loaded section is drawn";
+    }
+
+    void Consider(TVerification& result, long long s) const
+    {
+        const TVerificationRow row = Row(s);
+        if (!row.Ratio) return;
+        const bool weaker = !result.WeakestPosition || *row.Ratio < result.WeakestRatio ||
+                            (*row.Ratio == result.WeakestRatio && s < *result.WeakestPosition);
+        if (!weaker) return;
+        result.WeakestPosition = s;
+        result.WeakestRatio = *row.Ratio;
+    }
+};
+
+// With y away from the axis an arc runs clockwise from its start to its end, so counter-clockwise
+// from the radial through its end to the one through its start.
+void AppendArcChords(TContour& contour, const TArcStatement& arc, uint8_t arcSteps)
+{
+    const long double cx = arc.XA / 2 + arc.XB / 2;
+    const long double cy = arc.YA / 2 + arc.YB / 2;
+    const long double radius = std::fabs(arc.XB / 2 - arc.XA / 2);
+    const long double from = std::atan2(arc.YE - cy, arc.XE - cx);
+    long double sweep = std::atan2(arc.YS - cy, arc.XS - cx) - from;
+    if (sweep < 0) sweep += 2 * std::numbers::pi_v<long double>;
+    if (!(radius > 0) || !(sweep > 0) || arcSteps == 0) return;
+    // The ends as written, so that the arc meets the lines beside it exactly.
+    const auto point = [&](int j) {
+        if (j == 0) return TProfilePoint{arc.XE, arc.YE};
+        if (j == arcSteps) return TProfilePoint{arc.XS, arc.YS};
+        const long double angle = from + sweep * j / arcSteps;
+        return TProfilePoint{cx + radius * std::cos(angle), cy + radius * std::sin(angle)};
+    };
+    for (int j = 0; j < arcSteps; ++j) {
+        const TProfilePoint a = point(j), b = point(j + 1);
+        contour.push_back({a.x, a.r, b.x, b.r});
+    }
+}
+
+QString OptionalNumber(const std::optional<long double>& value)
+{
+    return value ? FormatFloat("0.00", *value) : QString();
+}
+
+QString VerdictText(const TVerificationRow& row)
+{
+    switch (row.Verdict) {
+    case TVerdict::Ok: return "OK";
+    case TVerdict::TooSmall: return "too small";
+    case TVerdict::NotDrawn: return "not drawn here";
+    case TVerdict::Unknown: break;
+    }
+    return row.Reason;
+}
+
+} // namespace
+
+TContour DrawnContour(const QStringList& memo, uint8_t arcSteps)
+{
+    TContour contour;
+    for (const QString& text : memo) {
+        const TStatement statement = ReadStatement(text);
+        const TLineStatement& line = statement.Line;
+        if (statement.Kind == TStatementKind::Line) contour.push_back({line.X1, line.Y1, line.X2, line.Y2});
+        if (statement.Kind == TStatementKind::Arc) AppendArcChords(contour, statement.Arc, arcSteps);
+    }
+    return contour;
+}
+
+TVerification VerifyShaft(const TAnalysisState& analysis, const TData& data, const TContour& contour)
+{
+    const TContourIndex index(contour);
+    const TStrengthCheck check{analysis, data, index, MissingInput(analysis)};
+    TVerification result;
+    result.Rows.reserve(analysis.Points.size());
+    for (const TShaftPoint& point : analysis.Points) result.Rows.push_back(check.Row(point.Position));
+    if (analysis.Points.empty())
+        result.WeakestReason = "no analysed positions";
+    else
+        check.FindWeakest(result);
+    return result;
+}
+
+QStringList VerificationCells(const TVerificationRow& row)
+{
+    return {FloatToStr(row.Position), OptionalNumber(row.Moment), OptionalNumber(row.Required),
+            OptionalNumber(row.Drawn),  OptionalNumber(row.Ratio),  VerdictText(row)};
+}
+
+QString VerificationTableText(const TVerification& verification)
+{
+    QStringList lines{"x [mm]\tM(x) [N*mm]\td(x) required [mm]\td drawn [mm]\tdrawn / required\tresult"};
+    for (const TVerificationRow& row : verification.Rows) lines << VerificationCells(row).join('\t');
+    return lines.join('\n') + '\n';
+}
+
+QString WeakestSectionText(const TVerification& verification)
+{
+    if (!verification.WeakestPosition) return "Weakest section: none (" + verification.WeakestReason + ")";
+    return "Weakest section: x = " + FloatToStr(*verification.WeakestPosition) + " mm, ratio " +
+           FormatFloat("0.00", verification.WeakestRatio);
+}

@@ -1,0 +1,55 @@
+// The strength check of the drawn shaft: at every analysed position the bending moment, the
+// diameter the combined-stress rule requires, the diameter drawn and whether it is enough; and
+// the weakest section over every whole millimetre between the first and the last position.
+#pragma once
+
+#include "analysis/analysis_state.h"
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+// A piece of the drawn contour: a line statement, or a chord of an arc; mm, r from the axis.
+struct TContourSegment {
+    long double X1 = 0, R1 = 0, X2 = 0, R2 = 0;
+};
+using TContour = std::vector<TContourSegment>;
+
+// The contour as the editor draws it: every line statement as written, and every arc as
+// `arcSteps` chords from its start to its end on the circle of its bounding square. Unlike the
+// walk the solid is swept from, steps not yet joined by shoulders stay steps. A field that does
+// not read fails with its message.
+TContour DrawnContour(const QStringList& memo, uint8_t arcSteps);
+
+enum class TVerdict { Ok, TooSmall, NotDrawn, Unknown };
+
+struct TVerificationRow {
+    long double Position = 0;
+    std::optional<long double> Moment;   // N*mm, both planes combined
+    std::optional<long double> Required; // mm
+    std::optional<long double> Drawn;    // mm; at a shoulder the smaller side
+    std::optional<long double> Ratio;    // drawn / required; none where nothing is required
+    TVerdict Verdict = TVerdict::Unknown;
+    QString Reason; // why a value is missing
+};
+
+struct TVerification {
+    std::vector<TVerificationRow> Rows;
+    std::optional<long double> WeakestPosition; // a whole millimetre
+    long double WeakestRatio = 0;
+    QString WeakestReason; // why there is no weakest section
+};
+
+// One row per entry of `Points`. Nothing fails: a value that cannot be computed is missing from
+// its row and the row says why.
+TVerification VerifyShaft(const TAnalysisState& analysis, const TData& data, const TContour& contour);
+
+// The cells of a row as the table shows them: position, M(x), d(x) required, d drawn, ratio,
+// result; a missing value is an empty cell.
+QStringList VerificationCells(const TVerificationRow& row);
+// A heading line and one line per row, cells separated by tabs: for pasting into a spreadsheet.
+QString VerificationTableText(const TVerification& verification);
+// "Weakest section: x = 120 mm, ratio 0.87", or why there is none.
+QString WeakestSectionText(const TVerification& verification);

@@ -1,0 +1,150 @@
+#include "export/stl_export.h"
+
+#include "../profile/profile_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <cmath>
+#include <csignal>
+#include <numbers>
+#include <sys/resource.h>
+
+namespace {
+
+TStlVector Vertex(const TProfilePoint& point, int slice, int slices)
+{
+    const double angle = 2 * std::numbers::pi * (slice % slices) / slices;
+    return {float(point.x), float(point.r * std::cos(angle)), float(point.r * std::sin(angle))};
+}
+
+TStlTriangle Facet(const TStlVector& a, const TStlVector& b, const TStlVector& c)
+{
+    const double u[3] = {b[0] - a[0], b[1] - a[1], b[2] - a[2]};
+    const double v[3] = {c[0] - a[0], c[1] - a[1], c[2] - a[2]};
+    const double n[3] = {u[1] * v[2] - u[2] * v[1], u[2] * v[0] - u[0] * v[2], u[0] * v[1] - u[1] * v[0]};
+    const double length = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
+    return {{float(n[0] / length), float(n[1] / length), float(n[2] / length)}, {a, b, c}};
+}
+
+// The profile swept a full turn about the x axis, two facets per step of every band, one where
+// an end of the band lies on the axis; the walk runs clockwise in the (x, r) half plane.
+std::vector<TStlTriangle> RevolvedProfile(const TModel& profile, int slices)
+{
+    std::vector<TStlTriangle> triangles;
+    for (size_t i = 1; i < profile.size(); ++i) {
+        const TProfilePoint& a = profile[i - 1];
+        const TProfilePoint& b = profile[i];
+        for (int j = 0; j < slices; ++j) {
+            const TStlVector a0 = Vertex(a, j, slices), a1 = Vertex(a, j + 1, slices);
+            const TStlVector b0 = Vertex(b, j, slices), b1 = Vertex(b, j + 1, slices);
+            if (b.r != 0) triangles.push_back(Facet(a0, b1, b0));
+            if (a.r != 0) triangles.push_back(Facet(a0, a1, b1));
+        }
+    }
+    return triangles;
+}
+
+const TModel kSteppedCylinder{{0, 0}, {0, 15}, {40, 15}, {40, 20}, {100, 20}, {100, 0}};
+
+double AdmeshFigure(const QString& report, const QString& name)
+{
+    const QRegularExpression pattern(QRegularExpression::escape(name) + "\\s*:\\s*(\\S+)");
+    const QRegularExpressionMatch match = pattern.match(report);
+    EXPECT_TRUE(match.hasMatch()) << name.toStdString();
+    return match.captured(1).toDouble();
+}
+
+QByteArray Contents(const QString& fileName)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(StlExport, RevolvedSteppedCylinderIsAClosedSolidOfTheExpectedVolume)
+{
+    const int slices = 100;
+    const std::vector<TStlTriangle> triangles = RevolvedProfile(kSteppedCylinder, slices);
+    QTemporaryDir folder;
+    const QString fileName = folder.filePath("shaft.stl");
+    WriteStl(fileName, triangles);
+    EXPECT_EQ(QFileInfo(fileName).size(), 84 + 50 * qint64(triangles.size()));
+
+    QProcess admesh;
+    admesh.start("admesh", {fileName});
+    ASSERT_TRUE(admesh.waitForFinished(60000));
+    const QString report = QString::fromLocal8Bit(admesh.readAllStandardOutput());
+    EXPECT_EQ(AdmeshFigure(report, "Number of facets"), double(triangles.size())) << report.toStdString();
+    EXPECT_EQ(AdmeshFigure(report, "Number of parts"), 1);
+    for (const char* repair : {"Degenerate facets", "Edges fixed", "Facets removed", "Facets added",
+                               "Facets reversed", "Backwards edges", "Normals fixed"})
+        EXPECT_EQ(AdmeshFigure(report, repair), 0) << repair;
+
+    // Each step is a prism on a regular polygon of `slices` sides: area n/2 r^2 sin(2 pi / n).
+    const double pi = std::numbers::pi;
+    const double polygon = slices / 2.0 * std::sin(2 * pi / slices);
+    const double faceted = polygon * (15 * 15 * 40 + 20 * 20 * 60);
+    const double round = pi * (15 * 15 * 40 + 20 * 20 * 60);
+    const double volume = AdmeshFigure(report, "Volume");
+    EXPECT_NEAR(volume, faceted, faceted * 1e-5);
+    EXPECT_LT(volume, round);
+    EXPECT_GT(volume, round * (1 - 1e-3));
+}
+
+TEST(StlExport, OpenProfileIsRefusedNamingTheMissingEndFaces)
+{
+    const std::vector<std::pair<TModel, QString>> cases{
+        {{{0, 15}, {40, 15}, {40, 20}, {100, 20}}, "neither a left nor a right end face"},
+        {{{0, 15}, {40, 15}, {40, 20}, {100, 20}, {100, 0}}, "no left end face"},
+        {{{0, 0}, {0, 15}, {40, 15}, {40, 20}, {100, 20}}, "no right end face"},
+    };
+    for (const auto& [profile, missing] : cases)
+        EXPECT_EQ(FailureOf([&] { CheckSolidProfile(profile); }),
+                  "The profile is open: it has " + missing +
+                      ", so it does not close into a solid. Draw the vertical lines first.");
+    EXPECT_EQ(FailureOf([] { CheckSolidProfile(kSteppedCylinder); }), "");
+}
+
+// A disk that fills up half way, a folder in the file's place, a coordinate that is no number:
+// each gives one message and leaves what was there before.
+TEST(StlExport, FailedWriteLeavesTheExistingFileWhole)
+{
+    QTemporaryDir folder;
+    const QString fileName = folder.filePath("shaft.stl");
+    const QByteArray previous = "the solid exported before";
+    {
+        QFile file(fileName);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(previous);
+    }
+    const std::vector<TStlTriangle> triangles = RevolvedProfile(kSteppedCylinder, 100);
+
+    rlimit limit{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit small{4096, limit.rlim_max};
+    const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const QString full = FailureOf([&] { WriteStl(fileName, triangles); });
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, previousSignal);
+    const QString heading = "Cannot write the file \"" + QDir::toNativeSeparators(fileName) + "\": ";
+    EXPECT_TRUE(full.startsWith(heading)) << full.toStdString();
+    EXPECT_EQ(Contents(fileName), previous);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList("shaft.stl"));
+
+    ASSERT_TRUE(QDir(folder.path()).mkdir("taken.stl"));
+    const QString taken = FailureOf([&] { WriteStl(folder.filePath("taken.stl"), triangles); });
+    EXPECT_TRUE(taken.startsWith("Cannot write the file")) << taken.toStdString();
+
+    std::vector<TStlTriangle> broken = triangles;
+    broken.back().Vertices[2][1] = NAN;
+    EXPECT_EQ(FailureOf([&] { WriteStl(fileName, broken); }), "Invalid floating point operation");
+    EXPECT_EQ(Contents(fileName), previous);
+}
+
+} // namespace
