@@ -1,6 +1,8 @@
 // The dimensioning window pressed through its buttons: pre-dimensioning, coefficients, "Apply".
 #include "analysis/analysis_state.h"
+#include "analysis/tform2.h"
 #include "app/tform6.h"
+#include "widgets/image_button.h"
 #include "app/window_set.h"
 #include "dimensioning/tform10.h"
 #include "test_support.h"
@@ -11,10 +13,31 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QGuiApplication>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <xcb/xcb.h>
 
 namespace {
+
+// Whether the display stacks `upper` above `lower`: the root's children come bottom to top.
+bool StackedAbove(const QWidget* upper, const QWidget* lower)
+{
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11) return false;
+    xcb_connection_t* connection = x11->connection();
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(connection, xcb_query_tree(connection, root), nullptr);
+    const xcb_window_t* children = xcb_query_tree_children(tree);
+    const int count = xcb_query_tree_children_length(tree);
+    int upperIndex = -1, lowerIndex = -1;
+    for (int i = 0; i < count; ++i) {
+        if (children[i] == upper->winId()) upperIndex = i;
+        if (children[i] == lower->winId()) lowerIndex = i;
+    }
+    free(tree);
+    return lowerIndex >= 0 && upperIndex > lowerIndex;
+}
 
 class DimensioningWindow : public ::testing::Test {
 protected:
@@ -158,6 +181,23 @@ TEST_F(DimensioningWindow, ApplyRefusesAStressThatIsNoStress)
     EXPECT_EQ(messages.texts,
               QStringList({"Rezistenta admisibila la incovoiere trebuie sa fie mai mare decat zero !",
                            "Momentul de torsiune nu poate fi negativ !"}));
+}
+
+// Opened again while the entry window lies over it, the window must come up in front of it,
+// its "Apply" in view and its first field ready. (Which program holds the keyboard is not
+// asserted: the test programs share one display.)
+TEST_F(DimensioningWindow, OpenedDuringAnEntryItComesInFront)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form10));
+    Form2->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form2));
+    ASSERT_TRUE(StackedAbove(Form2, Form10));
+
+    Form6->show();
+    QTest::mouseClick(Form6->IBtn5, Qt::LeftButton);
+    QTest::qWait(20);
+    EXPECT_TRUE(StackedAbove(Form10, Form2));
+    EXPECT_EQ(Form10->focusWidget(), Form10->Edit1);
 }
 
 } // namespace
