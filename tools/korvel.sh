@@ -9,7 +9,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build"
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-qpa-plugins libqt6opengl6-dev libgl-dev libglu1-mesa-dev
-          libgl1-mesa-dri xvfb xauth fonts-dejavu-core googletest libgtest-dev libbenchmark-dev)
+          libgl1-mesa-dri xvfb xauth fonts-dejavu-core googletest libgtest-dev libbenchmark-dev python3-sympy)
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
