@@ -6,6 +6,7 @@
 #include "app/window_set.h"
 #include "dimensioning/tform10.h"
 #include "test_support.h"
+#include "x_display.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -13,31 +14,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QGuiApplication>
 #include <QTest>
 #include <gtest/gtest.h>
-#include <xcb/xcb.h>
 
 namespace {
-
-// Whether the display stacks `upper` above `lower`: the root's children come bottom to top.
-bool StackedAbove(const QWidget* upper, const QWidget* lower)
-{
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11) return false;
-    xcb_connection_t* connection = x11->connection();
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(connection, xcb_query_tree(connection, root), nullptr);
-    const xcb_window_t* children = xcb_query_tree_children(tree);
-    const int count = xcb_query_tree_children_length(tree);
-    int upperIndex = -1, lowerIndex = -1;
-    for (int i = 0; i < count; ++i) {
-        if (children[i] == upper->winId()) upperIndex = i;
-        if (children[i] == lower->winId()) lowerIndex = i;
-    }
-    free(tree);
-    return lowerIndex >= 0 && upperIndex > lowerIndex;
-}
 
 class DimensioningWindow : public ::testing::Test {
 protected:
