@@ -4,6 +4,8 @@
 #include "common/errors.h"
 #include "common/number_text.h"
 
+#include <cmath>
+
 namespace {
 
 constexpr int kBearingLetters = 8;
@@ -21,10 +23,19 @@ bool IsNewPoint(const TAnalysisState& state, long double position)
     return true;
 }
 
-// Checks every counter the Add will raise before the Add stores anything.
-void RefuseFullCounters(const TAnalysisState& state, uint8_t count, const QString& message,
-                        long double position)
+// A load off the shaft gets no lever arm in the equations and no column on the page; a
+// position whose column cannot be computed is just as far off.
+void RefuseOutsideShaft(const TAnalysisState& state, long double position)
 {
+    const bool onShaft = position >= 0 && position <= state.ShaftLength;
+    if (!onShaft || !std::isfinite(position * 500)) RaiseError(kPositionOutside);
+}
+
+// Checks the position and every counter the Add will raise before the Add stores anything.
+void RefuseBeforeStoring(const TAnalysisState& state, uint8_t count, const QString& message,
+                         long double position)
+{
+    RefuseOutsideShaft(state, position);
     RefuseWhenFull(count, message);
     if (IsNewPoint(state, position)) RefuseWhenFull(state.PointCount, kTooManyPoints);
 }
@@ -49,9 +60,20 @@ QString BearingName(int index, bool horizontal)
     return QString(horizontal ? "RH" : "RV") + QChar('A' + index);
 }
 
+void ApplyShaftLength(TAnalysisState& state, long double length)
+{
+    if (!(length > 0)) RaiseError(kShaftLengthMissing);
+    state.ShaftLength = length;
+}
+
+bool BearingCarriesLoad(const Tvector& bearing)
+{
+    return bearing.Name == "RHA" || bearing.Name == "RHB" || bearing.Name == "RVA" || bearing.Name == "RVB";
+}
+
 Tvector AddBearing(TAnalysisState& state, long double position, bool horizontal)
 {
-    RefuseFullCounters(state, state.BearingCount, kTooManyBearings, position);
+    RefuseBeforeStoring(state, state.BearingCount, kTooManyBearings, position);
     KeepPoint(state, position, 1);
     const Tvector bearing{BearingName(state.BearingCount, horizontal), 1, 'f', position, 0, 1, 0};
     state.Reactions.push_back(bearing);
@@ -63,7 +85,7 @@ Tvector AddBearing(TAnalysisState& state, long double position, bool horizontal)
 
 Tvector AddForce(TAnalysisState& state, long double position, long double value, bool up, bool horizontal)
 {
-    RefuseFullCounters(state, state.ForceCount, kTooManyForces, position);
+    RefuseBeforeStoring(state, state.ForceCount, kTooManyForces, position);
     KeepPoint(state, position, 0);
     const Tvector force{TermName("F", horizontal, state.ForceCount), 0, 'f', position, value, uint8_t(up), 0};
     state.Forces.push_back(force);
@@ -74,7 +96,7 @@ Tvector AddForce(TAnalysisState& state, long double position, long double value,
 Tvector AddMoment(TAnalysisState& state, long double position, long double value, bool clockwise,
                   bool horizontal)
 {
-    RefuseFullCounters(state, state.MomentCount, kTooManyMoments, position);
+    RefuseBeforeStoring(state, state.MomentCount, kTooManyMoments, position);
     KeepPoint(state, position, 0);
     const Tvector moment{TermName("M", horizontal, state.MomentCount), 0, 'm', position, value,
                          uint8_t(clockwise), 0};

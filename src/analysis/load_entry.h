@@ -1,9 +1,14 @@
-// The rules of the load entry: the names of the new terms, each shaft position kept once, and
-// the byte counters, which refuse a 256th item instead of wrapping around.
+// The rules of the load entry: a positive length, positions on the shaft, the names of the new
+// terms, each shaft position kept once, and the byte counters, which refuse a 256th item instead
+// of wrapping around.
 #pragma once
 
 #include "analysis/analysis_state.h"
 
+inline const QString kShaftLengthMissing =
+    QStringLiteral("Lungimea arborelui trebuie sa fie mai mare decat zero !");
+inline const QString kPositionOutside = QStringLiteral("Pozitia trebuie sa se afle intre limitele existente !");
+inline const QString kBearingCarriesNoLoad = QStringLiteral("Doar lagarele A si B preiau sarcini in calcul !");
 inline const QString kTooManyBearings = QStringLiteral("Nu se pot introduce mai mult de 255 de reazeme !");
 inline const QString kTooManyForces = QStringLiteral("Nu se pot introduce mai mult de 255 de forte !");
 inline const QString kTooManyMoments = QStringLiteral("Nu se pot introduce mai mult de 255 de momente !");
@@ -13,8 +18,14 @@ inline const QString kTooManyPoints =
 // "RHA" ... "RHH" (horizontal) or "RVA" ... "RVH" for the bearings 0 to 7; empty beyond.
 QString BearingName(int index, bool horizontal);
 
-// Each Add stores its term and its position (when new) and returns the term, or fails with a
-// message before anything is stored.
+// The length of a new shaft; 0 or less is refused before it is stored.
+void ApplyShaftLength(TAnalysisState& state, long double length);
+
+// Only bearings A and B enter the equilibrium equations; further ones are drawn and listed only.
+bool BearingCarriesLoad(const Tvector& bearing);
+
+// Each Add refuses a position outside 0...ShaftLength (the page could not place it), then
+// stores its term and its position (when new) and returns the term. A refusal stores nothing.
 Tvector AddBearing(TAnalysisState& state, long double position, bool horizontal);
 Tvector AddForce(TAnalysisState& state, long double position, long double value, bool up, bool horizontal);
 Tvector AddMoment(TAnalysisState& state, long double position, long double value, bool clockwise,

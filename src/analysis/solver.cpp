@@ -235,6 +235,22 @@ long double MomentLeftOf(const std::vector<TMomentContribution>& contributions, 
     return moment;
 }
 
+// Loads that share a position act on one cross section: every term there carries the moment
+// left of the first and right of the last. A moment between two of them exists on no section,
+// and would otherwise reach Mmax, the diagram and every later lookup.
+void JoinSharedPositions(Tav& points)
+{
+    for (size_t first = 0; first < points.size();) {
+        size_t last = first;
+        while (last + 1 < points.size() && points[last + 1].Position == points[first].Position) ++last;
+        for (size_t k = first; k <= last; ++k) {
+            points[k].Left = points[first].Left;
+            points[k].Right = points[last].Right;
+        }
+        first = last + 1;
+    }
+}
+
 void ComputeMoments(TAnalysisState& state)
 {
     std::vector<TMomentContribution> contributions;
@@ -248,6 +264,7 @@ void ComputeMoments(TAnalysisState& state)
         point.Left = MomentLeftOf(contributions, k, point.Position);
         point.Right = point.Left + contributions[k].At(point.Position);
     }
+    JoinSharedPositions(state.MomentPoints);
 }
 
 // Step 9.

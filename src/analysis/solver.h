@@ -3,9 +3,8 @@
 #pragma once
 
 #include "analysis/analysis_state.h"
+#include "analysis/load_entry.h"
 
-inline const QString kShaftLengthMissing =
-    QStringLiteral("Lungimea arborelui trebuie sa fie mai mare decat zero !");
 inline const QString kBearingAMissing = QStringLiteral("Reazemul A nu a fost introdus !");
 inline const QString kBearingBMissing = QStringLiteral("Reazemul B nu a fost introdus !");
 inline const QString kBearingsCoincide =

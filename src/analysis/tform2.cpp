@@ -11,6 +11,7 @@
 #include "app/tform6.h"
 #include "canvas/canvas_painting.h"
 #include "common/errors.h"
+#include "common/messages.h"
 #include "common/number_text.h"
 #include "diagrams/calculation_report.h"
 #include "diagrams/dimension_chain.h"
@@ -19,6 +20,7 @@
 #include "diagrams/tform3.h"
 #include "profile/tform7.h"
 #include "widgets/led.h"
+#include "widgets/window_setup.h"
 
 #include <QAction>
 #include <QBitmap>
@@ -45,6 +47,13 @@ constexpr int kButtonRight = kButtonLeft + kButtonWidth;
 bool Horizontal() { return Form6->Data1->Oriz(); }
 
 void RemoveGlyph(QPushButton* button) { button->setIcon(QIcon()); }
+
+// After an "Add" the next position replaces the last one as it is typed.
+void SelectForNext(QLineEdit* position)
+{
+    position->setFocus();
+    position->selectAll();
+}
 
 void EnableAll(std::initializer_list<QWidget*> controls, bool enabled)
 {
@@ -82,6 +91,7 @@ TForm2::TForm2(QWidget* parent) : SkinnedWindow(parent, Qt::WindowStaysOnTopHint
     Action1 = new QAction(this);
     Action2 = new QAction(this);
     ConnectHandlers();
+    ConnectEnterKeys();
     EnterStep(TEntryStep::Length);
     FormCreate();
 }
@@ -147,6 +157,15 @@ void TForm2::ConnectHandlers()
     for (const auto& [button, handler] : clicks) connect(button, &QPushButton::clicked, this, Guarded(this, handler));
     connect(Action1, &QAction::triggered, this, Guarded(this, &TForm2::Action1Execute));
     connect(Action2, &QAction::triggered, this, Guarded(this, &TForm2::Action2Execute));
+}
+
+// Enter in a field presses the button of its step: "Add", or "Apply" where the step has no "Add".
+// A button that is not enabled ignores the press.
+void TForm2::ConnectEnterKeys()
+{
+    const std::pair<QLineEdit*, QPushButton*> keys[] = {{Edit1, BitBtn1}, {Edit2, BitBtn2}, {Edit3, BitBtn4},
+                                                        {Edit4, BitBtn4}, {Edit5, BitBtn6}, {Edit6, BitBtn6}};
+    for (const auto& [edit, button] : keys) connect(edit, &QLineEdit::returnPressed, button, &QPushButton::click);
 }
 
 Led* TForm2::AddLed(int top)
@@ -227,7 +246,7 @@ void TForm2::EnterStep(TEntryStep step)
 
 void TForm2::BitBtn1Click()
 {
-    Analysis.ShaftLength = StrToFloat(Edit1->text());
+    ApplyShaftLength(Analysis, StrToFloat(Edit1->text()));
     DrawShaftAxis(Form3->PageCanvas());
     EnterStep(TEntryStep::Bearings);
     LoadGlyph(BitBtn2, kAddGlyphFile);
@@ -242,7 +261,8 @@ void TForm2::BitBtn2Click()
     Canvas& page = Form3->PageCanvas();
     DrawBearing(page, bearing, Analysis.ShaftLength);
     DrawPageDimensions(page, Analysis);
-    Edit2->setFocus();
+    SelectForNext(Edit2);
+    if (!BearingCarriesLoad(bearing)) ShowMessage(kBearingCarriesNoLoad);
 }
 
 void TForm2::BitBtn3Click()
@@ -262,7 +282,7 @@ void TForm2::BitBtn4Click()
     Canvas& page = Form3->PageCanvas();
     DrawForce(page, force, Analysis.ShaftLength);
     DrawPageDimensions(page, Analysis);
-    Edit3->setFocus();
+    SelectForNext(Edit3);
 }
 
 void TForm2::BitBtn5Click()
@@ -281,7 +301,7 @@ void TForm2::BitBtn6Click()
     Canvas& page = Form3->PageCanvas();
     DrawMomentSymbol(page, moment, Analysis.ShaftLength);
     DrawPageDimensions(page, Analysis);
-    Edit5->setFocus();
+    SelectForNext(Edit5);
 }
 
 void TForm2::BitBtn7Click()
@@ -335,4 +355,10 @@ void TForm2::Action2Execute()
     for (QLineEdit* edit : {Edit3, Edit4, Edit5, Edit6}) edit->clear();
     EnterStep(TEntryStep::Forces);
     Form3->ClearPage();
+}
+
+void TForm2::setVisible(bool visible)
+{
+    SkinnedWindow::setVisible(visible);
+    if (visible) ComeToFront(*this);
 }

@@ -71,12 +71,16 @@ public:
     void Action1Execute();
     void Action2Execute();
 
+    // Every show brings the window to the front with the keyboard focus.
+    void setVisible(bool visible) override;
+
 private:
     void CreateLengthStep();
     void CreateBearingStep();
     void CreateForceStep();
     void CreateMomentStep();
     void ConnectHandlers();
+    void ConnectEnterKeys();
     Led* AddLed(int top);
     QLabel* AddLabel(const QString& text, int left, int top);
     void AddHeading(const QString& text, int top);

@@ -86,3 +86,9 @@ void TForm4::BitBtn1Click()
     Form2->Edit3->setText(ResultantPositionText(loadCase, texts));
     Form2->Edit4->setText(ResultantValueText(loadCase, texts));
 }
+
+void TForm4::setVisible(bool visible)
+{
+    QWidget::setVisible(visible);
+    if (visible) ComeToFront(*this);
+}

@@ -16,6 +16,10 @@ class TForm4 : public QWidget {
 public:
     explicit TForm4(QWidget* parent = nullptr);
 
+    // Every show brings the window to the front with the keyboard focus.
+    void setVisible(bool visible) override;
+
+
     QLabel* Label1; // heading
     QRadioButton* rb1;
     QRadioButton* rb2;

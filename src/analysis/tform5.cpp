@@ -81,3 +81,9 @@ void TForm5::ClockwiseClick() { Form2->rb3->setChecked(true); }
 void TForm5::CounterClockwiseClick() { Form2->rb4->setChecked(true); }
 
 void TForm5::BitBtn1Click() { Form2->Edit6->setText(EccentricMomentText(e1->text(), e2->text())); }
+
+void TForm5::setVisible(bool visible)
+{
+    QWidget::setVisible(visible);
+    if (visible) ComeToFront(*this);
+}

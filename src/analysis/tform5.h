@@ -14,6 +14,10 @@ class TForm5 : public QWidget {
 public:
     explicit TForm5(QWidget* parent = nullptr);
 
+    // Every show brings the window to the front with the keyboard focus.
+    void setVisible(bool visible) override;
+
+
     QLabel* Label1; // heading
     QLabel* Label2; // "Case :"
     QLabel* Label3; // captions of the two fields

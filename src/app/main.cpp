@@ -8,19 +8,24 @@
 #include <QMessageBox>
 
 namespace {
+
+// The program's title, which its message boxes carry. It is deliberately not the application's
+// display name: the platform would append that to every window title.
+const QString kProgramTitle = QStringLiteral(" Korvel");
+
 // Modal and on top, so that it is never hidden behind the always-on-top panels.
 void ShowModalMessage(const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text, QMessageBox::Ok);
+    QMessageBox box(QMessageBox::NoIcon, kProgramTitle, text, QMessageBox::Ok);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.exec();
 }
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    application.setApplicationDisplayName(" Korvel");
     SetMessageSink(ShowModalMessage);
     CreateWindowSet();
     Form12->show();

@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <locale.h>
 #include <optional>
 
 namespace {
@@ -102,6 +103,17 @@ std::optional<QString> ShortDecimalText(long double value)
     return std::nullopt;
 }
 
+// from_chars refuses a result below the normal range, yet FloatToStr writes such values, and
+// what the program writes must read back. The C locale reads the decimal point.
+std::optional<long double> ReadSubnormal(const QByteArray& latin)
+{
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(0));
+    char* end = nullptr;
+    const long double value = strtold_l(latin.constData(), &end, cLocale);
+    if (end != latin.constData() + latin.size() || std::fpclassify(value) != FP_SUBNORMAL) return std::nullopt;
+    return value;
+}
+
 int DecimalsOf(const QString& format)
 {
     const qsizetype point = format.indexOf('.');
@@ -165,7 +177,9 @@ long double StrToFloat(const QString& text)
     const QByteArray latin = plain.toLatin1();
     long double value = 0;
     const auto result = std::from_chars(latin.constData(), latin.constData() + latin.size(), value);
-    if (result.ec != std::errc() || !std::isfinite(value)) fail();
+    if (result.ec == std::errc::result_out_of_range) value = ReadSubnormal(latin).value_or(NAN);
+    else if (result.ec != std::errc()) fail();
+    if (!std::isfinite(value)) fail();
     return negative ? -value : value;
 }
 

@@ -10,6 +10,7 @@
 #include "dimensioning/pre_dimensioning.h"
 #include "dimensioning/stress_checks.h"
 #include "widgets/panel_skin.h"
+#include "widgets/window_setup.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -192,4 +193,10 @@ void TForm10::BitBtn2Click()
     Form6->Data1->SetT3(rg2Items->checkedId() == 0);
     Form6->Data1->SetMT(ReadTwistingMoment(Edit1->text()));
     hide();
+}
+
+void TForm10::setVisible(bool visible)
+{
+    SkinnedWindow::setVisible(visible);
+    if (visible) ComeToFront(*this);
 }

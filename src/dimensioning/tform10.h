@@ -42,6 +42,9 @@ public:
     void BitBtn3Click();
     void BitBtn2Click();
 
+    // Every show brings the window to the front with the keyboard focus.
+    void setVisible(bool visible) override;
+
 private:
     void CreatePreDimensioning();
     void CreateTheory();

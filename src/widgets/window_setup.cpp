@@ -1,3 +1,4 @@
+// Set-up shared by the program's windows: fixed sizes, plain backgrounds, coming to the front.
 #include "widgets/window_setup.h"
 
 #include <QPalette>
@@ -8,6 +9,12 @@ void PlaceFixedWindow(QWidget& window, const QString& caption, const QRect& geom
     window.setWindowTitle(caption);
     window.setGeometry(geometry);
     window.setFixedSize(geometry.size());
+}
+
+void ComeToFront(QWidget& window)
+{
+    window.raise();
+    window.activateWindow();
 }
 
 void SetPlainBackground(QWidget& widget, const QColor& color)

@@ -1,4 +1,5 @@
-// The load entry's rules without a window: names, each position once, the byte counters that
+// The load entry's rules without a window: a positive length, positions on the shaft, names,
+// each position once, the byte counters that
 // refuse instead of wrapping around, and what a new shaft or the vertical plane keeps.
 #include "analysis/load_entry.h"
 
@@ -18,6 +19,13 @@ QString FailureOf(const std::function<void()>& action)
     return QString();
 }
 
+TAnalysisState Shaft(long double length)
+{
+    TAnalysisState state;
+    state.ShaftLength = length;
+    return state;
+}
+
 } // namespace
 
 TEST(BearingName, LettersAToHInEachPlaneAndNoNameBeyond)
@@ -29,9 +37,53 @@ TEST(BearingName, LettersAToHInEachPlaneAndNoNameBeyond)
     EXPECT_EQ(BearingName(200, false), "");
 }
 
-TEST(AddBearing, TheNinthHasNoNameAndTheSumTextJoinsThemAll)
+TEST(ApplyShaftLength, ZeroOrLessIsRefusedAndNotStored)
 {
     TAnalysisState state;
+    for (const long double length : {0.0L, -0.0L, -5.0L}) {
+        EXPECT_EQ(FailureOf([&] { ApplyShaftLength(state, length); }), kShaftLengthMissing);
+        EXPECT_EQ(state.ShaftLength, 0);
+    }
+    ApplyShaftLength(state, 1e-4940L);
+    EXPECT_EQ(state.ShaftLength, 1e-4940L);
+}
+
+// A position off the shaft is refused by every Add before anything is stored; both ends and a
+// shaft too long for its columns to be computed are the edge cases.
+TEST(AddLoads, PositionsOutsideTheShaftAreRefusedBeforeAnythingIsStored)
+{
+    struct Case { long double length, position; bool accepted; };
+    const Case cases[] = {{100, 0, true}, {100, 100, true}, {100, -0.0L, true}, {100, -50, false},
+                          {100, 100.000001L, false}, {100, 1e30L, false}, {100, 20280, false},
+                          {1e4930L, 1e4930L, false}, {1e4930L, 1e4920L, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(double(c.position));
+        TAnalysisState state = Shaft(c.length);
+        const std::function<void()> adds[] = {[&] { AddBearing(state, c.position, true); },
+                                              [&] { AddForce(state, c.position, 10, true, true); },
+                                              [&] { AddMoment(state, c.position, 10, true, true); }};
+        for (const auto& add : adds)
+            EXPECT_EQ(FailureOf(add), c.accepted ? QString() : kPositionOutside);
+        const size_t stored = c.accepted ? 1 : 0;
+        EXPECT_EQ(state.Reactions.size() + state.Forces.size() + state.Moments.size(), 3 * stored);
+        EXPECT_EQ(state.Points.size(), stored);
+        EXPECT_EQ(state.ReactionSumText, c.accepted ? "RHA" : "");
+    }
+}
+
+TEST(AddBearing, OnlyBearingsAAndBCarryLoad)
+{
+    TAnalysisState state = Shaft(100);
+    EXPECT_TRUE(BearingCarriesLoad(AddBearing(state, 0, true)));
+    EXPECT_TRUE(BearingCarriesLoad(AddBearing(state, 100, true)));
+    EXPECT_FALSE(BearingCarriesLoad(AddBearing(state, 50, true)));
+    RenameBearingsVertical(state.Reactions);
+    EXPECT_TRUE(BearingCarriesLoad(state.Reactions[1]));
+}
+
+TEST(AddBearing, TheNinthHasNoNameAndTheSumTextJoinsThemAll)
+{
+    TAnalysisState state = Shaft(100);
     for (int i = 0; i < 9; ++i) AddBearing(state, 10 * i, false);
     EXPECT_EQ(state.BearingCount, 9);
     EXPECT_EQ(state.Reactions[8].Name, "");
@@ -42,7 +94,7 @@ TEST(AddBearing, TheNinthHasNoNameAndTheSumTextJoinsThemAll)
 
 TEST(AddLoads, TermsAreNamedByPlaneAndCountAndShareThePointOfABearing)
 {
-    TAnalysisState state;
+    TAnalysisState state = Shaft(100);
     AddBearing(state, 20, false);
     const Tvector force = AddForce(state, 20, 150.5L, false, false);
     const Tvector moment = AddMoment(state, 35, 4000, true, false);
@@ -64,7 +116,7 @@ TEST(AddLoads, TermsAreNamedByPlaneAndCountAndShareThePointOfABearing)
 // A byte counter at 255 refuses the 256th item: nothing is stored and no counter wraps.
 TEST(AddLoads, AFullCounterRefusesBeforeAnythingIsStored)
 {
-    TAnalysisState state;
+    TAnalysisState state = Shaft(100);
     AddBearing(state, 0, true);
     state.BearingCount = state.ForceCount = state.MomentCount = 255;
     const TAnalysisState before = state;
@@ -90,10 +142,9 @@ TEST(AddLoads, AFullCounterRefusesBeforeAnythingIsStored)
 
 TEST(StartShaft, ForgetsThePositionsOfThePreviousShaft)
 {
-    TAnalysisState state;
+    TAnalysisState state = Shaft(100);
     AddBearing(state, 10, true);
     AddForce(state, 30, 5, true, true);
-    state.ShaftLength = 100;
     StartShaft(state);
     EXPECT_TRUE(state.Points.empty());
     EXPECT_EQ(state.PointCount, 0);

@@ -166,20 +166,37 @@ TEST(Solver, LoneMomentIsCarriedByAReactionCouple)
     EXPECT_EQ(state.CriticalSection, 2);
 }
 
-TEST(Solver, ForceAndMomentAtOnePositionKeepTheFirstInTheDiagram)
+// Loads at one position act on one cross section: every term there carries the moment left of
+// the first and right of the last. The moment between two opposite couples exists on no section
+// and must reach neither Mmax nor the diagram the later stages read.
+TEST(Solver, LoadsThatShareAPositionGiveOnePoint)
 {
-    TAnalysisState state = Plane(100, {Bearing("RHA", 0), Bearing("RHB", 100)},
-                                 {Force("FH1", 40, 1000, 0)}, {Moment("MH1", 40, 2000, 1)});
+    TAnalysisState state = Plane(100, {Bearing("RHA", 0), Bearing("RHB", 100)}, {Force("FH1", 10, 1, 0)},
+                                 {Moment("MH1", 50, 100000, 0), Moment("MH2", 50, 100000, 1)});
     HorizontalData data;
     SolvePlane(state, data);
 
+    ASSERT_EQ(Names(state.MomentTerms), QStringList({"RHA*0", "FH1*10", "MH1", "MH2", "RHB*100"}));
+    for (const size_t k : {2, 3}) {
+        EXPECT_NEAR(double(state.MomentPoints[k].Left), 5, 1e-12);
+        EXPECT_NEAR(double(state.MomentPoints[k].Right), 5, 1e-12);
+    }
+    EXPECT_NEAR(double(state.Mmax), 9, 1e-12);
+    EXPECT_EQ(state.CriticalSection, 2);
+    EXPECT_EQ(state.CriticalX, 100);
+    EXPECT_NEAR(double(data.HorzMom()), 9, 1e-12);
+    ASSERT_EQ(state.HorzDiagram.size(), 4u);
+    EXPECT_NEAR(double(state.HorzDiagram[2].Right), 5, 1e-12);
+
+    // A force and a couple: the point jumps by the couple whichever was entered first.
+    state = Plane(100, {Bearing("RHA", 0), Bearing("RHB", 100)}, {Force("FH1", 40, 1000, 0)},
+                  {Moment("MH1", 40, 2000, 1)});
+    SolvePlane(state, data);
     ASSERT_EQ(Names(state.MomentTerms), QStringList({"RHA*0", "MH1", "FH1*40", "RHB*100"}));
-    EXPECT_EQ(state.MomentPoints[2].Left, state.MomentPoints[1].Right);
-    EXPECT_EQ(state.MomentPoints[2].Right, state.MomentPoints[1].Right);
+    ExpectMomentPoint(state.MomentPoints[2], 40, state.MomentPoints[1].Left, state.MomentPoints[1].Right);
     EXPECT_EQ(state.MomentPoints[1].Right - state.MomentPoints[1].Left, 2000);
     ASSERT_EQ(state.HorzDiagram.size(), 3u);
-    ExpectMomentPoint(state.HorzDiagram[1], 40, state.MomentPoints[1].Left,
-                      state.MomentPoints[1].Right);
+    ExpectMomentPoint(state.HorzDiagram[1], 40, state.MomentPoints[1].Left, state.MomentPoints[1].Right);
     EXPECT_EQ(BuildPlaneDiagram(state.MomentPoints, state.ShaftLength).Numbers,
               std::vector<int>({1, 2, 0, 3}));
 }

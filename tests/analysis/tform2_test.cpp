@@ -7,6 +7,7 @@
 #include "widgets/led.h"
 
 #include <QSet>
+#include <QTest>
 
 namespace {
 
@@ -106,7 +107,9 @@ TEST_F(EntryTest, ThePlaneResetsReopenTheirStepWithEmptiedFields)
 
 TEST_F(EntryTest, BearingsAreNamedInOrderAndEachPositionIsKeptOnce)
 {
+    MessageRecorder messages;
     EnterShaft("100", {"0", "0", "100"});
+    EXPECT_EQ(messages.texts, QStringList({kBearingCarriesNoLoad})); // the third bearing stays, unloaded
     ASSERT_EQ(Analysis.Reactions.size(), 3u);
     EXPECT_EQ(Analysis.Reactions[1].Name, "RHB");
     EXPECT_EQ(Analysis.Reactions[2].Name, "RHC");
@@ -180,4 +183,54 @@ TEST_F(EntryTest, WithoutTheGlyphFilesTheButtonsWorkWithoutPictures)
     EXPECT_TRUE(Form2->BitBtn2->icon().isNull());
     AddBearingAt("0");
     EXPECT_EQ(Analysis.BearingCount, 1);
+}
+
+// The entry typed as a user types it: Enter presses the step's button, a refused length leaves
+// its step open, and after each "Add" the next position replaces the last ("20" then "80" must
+// not give 2080). A position off the shaft is refused without a trace on the page, and a third
+// bearing is kept with a word that it carries no load.
+TEST_F(EntryTest, TheKeyboardAloneEntersAPlane)
+{
+    MessageRecorder messages;
+    StartHorizontal();
+    const auto type = [](QLineEdit* edit, const QString& text) {
+        QTest::keyClicks(edit, text);
+        QTest::keyClick(edit, Qt::Key_Return);
+    };
+    type(Form2->Edit1, "0");
+    EXPECT_TRUE(Form2->Edit1->isEnabled());
+    EXPECT_EQ(Analysis.ShaftLength, 0);
+    Form2->Edit1->selectAll();
+    type(Form2->Edit1, "100");
+    EXPECT_TRUE(Form2->Edit2->isEnabled());
+
+    type(Form2->Edit2, "20");
+    EXPECT_EQ(Form2->Edit2->selectedText(), "20");
+    type(Form2->Edit2, "80");
+    const QImage page = Form3->Page();
+    type(Form2->Edit2, "120");
+    EXPECT_EQ(Form3->Page(), page);
+    Form2->Edit2->selectAll();
+    type(Form2->Edit2, "50");
+    ASSERT_EQ(Analysis.Reactions.size(), 3u);
+    EXPECT_EQ(Analysis.Reactions[1].Position, 80);
+    EXPECT_EQ(Analysis.Reactions[2].Position, 50);
+    EXPECT_EQ(Analysis.PointCount, 3);
+
+    Form2->BitBtn3->click();
+    QTest::keyClicks(Form2->Edit3, "40");
+    type(Form2->Edit4, "1000");
+    EXPECT_EQ(Form2->Edit3->selectedText(), "40");
+    Form2->BitBtn5->click();
+    QTest::keyClicks(Form2->Edit5, "60");
+    type(Form2->Edit6, "500");
+    EXPECT_EQ(Form2->Edit5->selectedText(), "60");
+    ASSERT_EQ(Analysis.Forces.size(), 1u);
+    ASSERT_EQ(Analysis.Moments.size(), 1u);
+    EXPECT_EQ(Analysis.Moments[0].Position, 60);
+
+    Form2->BitBtn7->click();
+    type(Form2->Edit6, "7"); // the moments step is closed: Enter adds nothing
+    EXPECT_EQ(Analysis.Moments.size(), 1u);
+    EXPECT_EQ(messages.texts, QStringList({kShaftLengthMissing, kPositionOutside, kBearingCarriesNoLoad}));
 }

@@ -53,6 +53,7 @@ TEST_F(EntryTest, LoadInHorizontalPlaneTwiceStartsAnEmptyShaftOnAClearedPage)
 
 TEST_F(EntryTest, LoadInVerticalPlaneRedrawsTheShaftWithItsBearingsRenamed)
 {
+    MessageRecorder messages; // the third bearing carries no load
     EnterShaft("100", {"0", "100", "60"});
     AddForceAt("50", "1000", false);
     Calculate();

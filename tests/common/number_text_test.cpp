@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <random>
 
 namespace {
@@ -66,6 +67,24 @@ TEST(NumberText, ParsesSignsBlanksAndTheSeparatorOnly)
     DecimalSeparatorScope comma(',');
     EXPECT_EQ(StrToFloat("37,5"), 37.5L);
     EXPECT_THROW(StrToFloat("37.5"), KorvelError);
+}
+
+// Whatever the program writes into a field or a drawing text must read back, down to the values
+// below the normal range (9.99999999996053E-4941) and up to the largest.
+TEST(NumberText, EveryWrittenNumberReadsBack)
+{
+    const long double extremes[] = {std::numeric_limits<long double>::denorm_min(), 1e-4940L, -3.3e-4935L,
+                                    std::numeric_limits<long double>::min(), 1e-4000L,
+                                    std::numeric_limits<long double>::max(), -1.5e300L, 2.0L / 3.0L};
+    for (const QChar separator : {QChar('.'), QChar(',')}) {
+        DecimalSeparatorScope scope(separator);
+        for (const long double value : extremes) {
+            const QString text = FloatToStr(value);
+            const long double back = StrToFloat(text);
+            EXPECT_NEAR(double(back / value), 1.0, 1e-14) << text.toStdString();
+        }
+    }
+    EXPECT_THROW(StrToFloat("1E-5000"), KorvelError); // nothing the program writes underflows to 0
 }
 
 TEST(NumberText, RoundsHalvesToEven)

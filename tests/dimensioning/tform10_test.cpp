@@ -1,9 +1,12 @@
 // The dimensioning window pressed through its buttons: pre-dimensioning, coefficients, "Apply".
 #include "analysis/analysis_state.h"
+#include "analysis/tform2.h"
 #include "app/tform6.h"
+#include "widgets/image_button.h"
 #include "app/window_set.h"
 #include "dimensioning/tform10.h"
 #include "test_support.h"
+#include "x_display.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -158,6 +161,23 @@ TEST_F(DimensioningWindow, ApplyRefusesAStressThatIsNoStress)
     EXPECT_EQ(messages.texts,
               QStringList({"Rezistenta admisibila la incovoiere trebuie sa fie mai mare decat zero !",
                            "Momentul de torsiune nu poate fi negativ !"}));
+}
+
+// Opened again while the entry window lies over it, the window must come up in front of it,
+// its "Apply" in view and its first field ready. (Which program holds the keyboard is not
+// asserted: the test programs share one display.)
+TEST_F(DimensioningWindow, OpenedDuringAnEntryItComesInFront)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form10));
+    Form2->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form2));
+    ASSERT_TRUE(StackedAbove(Form2, Form10));
+
+    Form6->show();
+    QTest::mouseClick(Form6->IBtn5, Qt::LeftButton);
+    QTest::qWait(20);
+    EXPECT_TRUE(StackedAbove(Form10, Form2));
+    EXPECT_EQ(Form10->focusWidget(), Form10->Edit1);
 }
 
 } // namespace
