@@ -10,7 +10,7 @@ build="$root/build"
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-qpa-plugins libqt6opengl6-dev libgl-dev libglu1-mesa-dev
           libgl1-mesa-dri xvfb xauth fonts-dejavu-core fonts-liberation2 googletest libgtest-dev libbenchmark-dev
-          libdxflib-dev python3-ezdxf admesh python3-sympy)
+          libdxflib-dev python3-ezdxf admesh python3-sympy libxcb1-dev)
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
