@@ -7,6 +7,7 @@
 #include "profile/canvas_mapping.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -48,8 +49,9 @@ void AddStations(const TStrengthInputs& inputs, const TCombinedStress& rule, TSt
         [](const TShaftPoint& a, const TShaftPoint& b) { return a.Position < b.Position; });
     const long long first = Round(lowest->Position);
     const long long last = Round(highest->Position);
-    const long long step = std::max(1LL, (last - first + kMostStations - 1) / kMostStations);
-    profile.Stations.reserve(size_t((last - first) / step + 2));
+    const long double span = static_cast<long double>(last) - first;
+    const long long step = std::max(1LL, static_cast<long long>(std::ceil(span / kMostStations)));
+    profile.Stations.reserve(size_t(span / step) + 2);
     for (long long s = first; s < last; s += step)
         profile.Stations.push_back({static_cast<long double>(s), DiameterAt(inputs, rule, s)});
     profile.Stations.push_back({static_cast<long double>(last), DiameterAt(inputs, rule, last)});
@@ -61,6 +63,7 @@ QPoint RadiusPixel(const TStation& station, long double shaftLength)
 }
 
 } // namespace
+
 bool operator==(const TStrengthInputs& a, const TStrengthInputs& b)
 {
     return a.TwistingMoment == b.TwistingMoment && a.ThirdTheory == b.ThirdTheory &&

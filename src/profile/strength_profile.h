@@ -25,10 +25,12 @@ struct TStrengthInputs {
 
 bool operator==(const TStrengthInputs& a, const TStrengthInputs& b);
 
+// What the analysis and the navigation panel's Data1 hold now.
 TStrengthInputs StrengthInputsOf(const TAnalysisState& analysis, const TData& data);
 
-// The message that d(x) would fail with, or an empty text when it can be computed. While there
-// is a message the overlays that need d(x) draw nothing.
+// The message that d(x) would fail with (no stress stored yet), or an empty text when it can be
+// computed. While there is a message the overlays that need d(x) draw nothing, so the message
+// is shown once, when such an overlay is switched on.
 QString StrengthRuleProblem(const TStrengthInputs& inputs);
 
 // d(x) at one position.
@@ -59,4 +61,5 @@ struct TStrengthPicture {
     std::vector<TRecommendedMark> Marks;
 };
 
+// On the editor's drawing; a shaft of no length fails with the arithmetic message.
 TStrengthPicture StrengthPictureOf(const TStrengthProfile& profile, long double shaftLength);
