@@ -9,10 +9,12 @@
 #include "canvas/canvas_painting.h"
 #include "common/errors.h"
 #include "diagrams/dimension_chain.h"
+#include "diagrams/editor_drawing.h"
 #include "diagrams/load_symbols.h"
 #include "diagrams/tform11.h"
 #include "diagrams/tform3.h"
 #include "dimensioning/tform10.h"
+#include "profile/tform7.h"
 #include "widgets/image_button.h"
 #include "widgets/window_setup.h"
 
@@ -43,6 +45,7 @@ TForm6::TForm6(QWidget* parent) : SkinnedWindow(parent, Qt::WindowStaysOnTopHint
     connect(IBtn5, &ImageButton::clicked, this, Guarded(this, &TForm6::IBtn5Click));
     connect(Bitbtn2, &ImageButton::clicked, this, Guarded(this, &TForm6::Bitbtn2Click));
     connect(BitBtn3, &ImageButton::clicked, this, Guarded(this, &TForm6::BitBtn3Click));
+    connect(BitBtn4, &ImageButton::clicked, this, Guarded(this, &TForm6::BitBtn4Click));
     FormCreate();
 }
 
@@ -94,6 +97,21 @@ void TForm6::BitBtn3Click()
     RenameBearingsVertical(Analysis.Reactions);
     for (const Tvector& bearing : Analysis.Reactions) DrawBearing(page, bearing, Analysis.ShaftLength);
     DrawPageDimensions(page, Analysis);
+}
+
+// The editor over the analysed positions: what it already shows stays, the chain and the
+// markers are drawn over it.
+void TForm6::BitBtn4Click()
+{
+    Form11->close();
+    Form3->close();
+    Canvas& drawing = Form7->Frame81->Image1->DrawingCanvas();
+    DrawEditorDimensions(drawing, Analysis.Points, Analysis.ShaftLength);
+    DrawPointMarkers(drawing, Analysis.Points, Analysis.ShaftLength);
+    Form7->show();
+    Form7->raise();
+    Form7->activateWindow();
+    Form7->Frame81->setFocus();
 }
 
 void TForm6::BuildGroups()

@@ -42,6 +42,7 @@ public:
     void IBtn5Click();
     void Bitbtn2Click();
     void BitBtn3Click();
+    void BitBtn4Click();
 
 private:
     QLabel* AddHeading(const QString& text, int top);

@@ -6,6 +6,8 @@
 
 #include <QFontMetrics>
 #include <QHash>
+#include <algorithm>
+#include <vector>
 
 // The fonts the drawings name are bitmap fonts of another platform. Of the free fonts, Liberation
 // Sans (installed with the program) comes closest to their widths: at 8 points its digits are the
@@ -39,16 +41,86 @@ const QFont& ScreenFont(const TFont& font)
     return *fonts.insert(key, screen);
 }
 
+namespace {
+
+// One text in one font, shaped and rasterised once: the editor writes hundreds of labels on every
+// redraw, and laying out their glyphs each time costs more than the rest of the drawing.
+struct TTextStamp {
+    std::vector<QPoint> Ink; // the pixels the text paints, from the top-left of its box
+    QSize Extent;            // the text box: advance by ascent plus descent
+};
+
+const TTextStamp& TextStamp(const TFont& font, const QString& text)
+{
+    static QHash<QString, TTextStamp> stamps;
+    const QString key = font.Name + '|' + QString::number(font.Size) + (font.Bold ? "|b|" : "||") + text;
+    const auto found = stamps.constFind(key);
+    if (found != stamps.cend()) return *found;
+    if (stamps.size() >= 4096) stamps.clear();
+    const QFont& screen = ScreenFont(font);
+    const QFontMetrics metrics(screen);
+    TTextStamp stamp;
+    stamp.Extent = QSize(metrics.horizontalAdvance(text), metrics.height());
+    const QRect box(QPoint(0, -metrics.ascent()), stamp.Extent);
+    const QRect area = metrics.boundingRect(text).united(box).adjusted(-2, -2, 2, 2);
+    QImage glyphs(area.size(), QImage::Format_ARGB32_Premultiplied);
+    glyphs.fill(Qt::transparent);
+    QPainter painter(&glyphs);
+    painter.setFont(screen);
+    painter.setPen(Qt::black);
+    painter.drawText(-area.left(), -area.top(), text);
+    painter.end();
+    const QPoint offset(area.left(), area.top() + metrics.ascent());
+    for (int y = 0; y < glyphs.height(); ++y)
+        for (int x = 0; x < glyphs.width(); ++x)
+            if (qAlpha(glyphs.pixel(x, y)) >= 128) stamp.Ink.push_back(QPoint(x, y) + offset);
+    return *stamps.insert(key, stamp);
+}
+
+bool HasPlainPixels(const QImage& image)
+{
+    const QImage::Format format = image.format();
+    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+           format == QImage::Format_ARGB32_Premultiplied;
+}
+
+void FillBox(QImage& image, QRect box, QRgb color)
+{
+    box &= image.rect();
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        std::fill(line + box.left(), line + box.right() + 1, color);
+    }
+}
+
+void StampInk(QImage& image, const TTextStamp& stamp, QPoint topLeft, QRgb color)
+{
+    uchar* bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    const QRect inside = image.rect();
+    for (const QPoint& ink : stamp.Ink) {
+        const QPoint pixel = topLeft + ink;
+        if (inside.contains(pixel)) reinterpret_cast<QRgb*>(bits + pixel.y() * stride)[pixel.x()] = color;
+    }
+}
+
+} // namespace
+
 // The box of a text is its advance wide and the font's ascent plus descent high.
 QSize Canvas::TextExtent(const QString& text) const
 {
-    const QFontMetrics metrics(ScreenFont(Font));
-    return QSize(metrics.horizontalAdvance(text), metrics.height());
+    return TextStamp(Font, text).Extent;
 }
 
 void Canvas::TextOut(int x, int y, const QString& text)
 {
     if (image_->isNull()) return;
+    if (HasPlainPixels(*image_)) {
+        const TTextStamp& stamp = TextStamp(Font, text);
+        if (Brush.Style == TBrushStyle::Solid) FillBox(*image_, QRect(QPoint(x, y), stamp.Extent), Brush.Color.rgb());
+        StampInk(*image_, stamp, QPoint(x, y), Font.Color.rgb());
+        return;
+    }
     const QFont& font = ScreenFont(Font);
     const QFontMetrics metrics(font);
     QPainter painter(image_);

@@ -3,6 +3,7 @@
 
 #include <QBrush>
 #include <QPainter>
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -14,7 +15,7 @@ class BorderFill {
 public:
     BorderFill(const QImage& image, QRgb border)
         : pixels_(image.convertToFormat(QImage::Format_RGB32)), border_(border | ~RGB_MASK),
-          seen_(size_t(image.width()) * image.height())
+          seen_(size_t(image.height()))
     {
     }
 
@@ -38,11 +39,9 @@ public:
 private:
     bool Open(int x, int y) const
     {
-        return pixels_.valid(x, y) && !seen_[Index(x, y)]
+        return pixels_.valid(x, y) && (seen_[y].empty() || !seen_[y][x])
             && reinterpret_cast<const QRgb*>(pixels_.constScanLine(y))[x] != border_;
     }
-
-    size_t Index(int x, int y) const { return size_t(y) * pixels_.width() + x; }
 
     // Widens the run through `point` to the border on both sides and marks it seen.
     QRect Run(QPoint point)
@@ -52,7 +51,9 @@ private:
         const int y = point.y();
         while (Open(left - 1, y)) --left;
         while (Open(right + 1, y)) ++right;
-        for (int x = left; x <= right; ++x) seen_[Index(x, y)] = true;
+        std::vector<uint8_t>& seen = seen_[y];
+        if (seen.empty()) seen.resize(size_t(pixels_.width()));
+        std::fill(seen.begin() + left, seen.begin() + right + 1, uint8_t(1));
         return QRect(left, y, right - left + 1, 1);
     }
 
@@ -69,7 +70,9 @@ private:
 
     const QImage pixels_; // 32-bit opaque pixels, read directly
     QRgb border_;
-    std::vector<uint8_t> seen_;
+    // Per row, made when the fill first reaches it: the editor fills many small arrowheads on
+    // every redraw, and clearing a flag for every pixel of the image each time costs more.
+    std::vector<std::vector<uint8_t>> seen_;
 };
 
 } // namespace
@@ -78,6 +81,14 @@ void Canvas::FloodFill(int x, int y, const QColor& border)
 {
     if (Brush.Style == TBrushStyle::Clear || !image_->valid(x, y)) return;
     const std::vector<QRect> runs = BorderFill(*image_, border.rgb()).Runs(QPoint(x, y));
+    if (Brush.Style == TBrushStyle::Solid && image_->format() == QImage::Format_RGB32) {
+        const QRgb color = Brush.Color.rgb();
+        for (const QRect& run : runs) {
+            QRgb* line = reinterpret_cast<QRgb*>(image_->scanLine(run.y()));
+            std::fill(line + run.left(), line + run.right() + 1, color);
+        }
+        return;
+    }
     const QBrush brush(Brush.Color,
         Brush.Style == TBrushStyle::Solid ? Qt::SolidPattern : Qt::VerPattern);
     QPainter painter(image_);

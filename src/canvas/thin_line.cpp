@@ -30,12 +30,17 @@ void DrawThinLine(QImage& image, QPoint from, QPoint to, const QColor& color)
     const bool direct = format == QImage::Format_RGB32 || format == QImage::Format_ARGB32
         || format == QImage::Format_ARGB32_Premultiplied;
     uchar* bits = direct ? image.bits() : nullptr;
+    const long long width = image.width();
+    const long long height = image.height();
+    const qsizetype stride = image.bytesPerLine();
     const QRgb value = color.rgba();
+    const long long minor = alongX ? dy : dx; // 0 for the many straight lines: no division
     for (long long i = first; i <= last; ++i) {
-        const long long x = from.x() + (alongX ? i * majorStep : RoundedQuotient(i * dx, steps));
-        const long long y = from.y() + (alongX ? RoundedQuotient(i * dy, steps) : i * majorStep);
-        if (x < 0 || y < 0 || x >= image.width() || y >= image.height()) continue;
-        if (direct) reinterpret_cast<QRgb*>(bits + y * image.bytesPerLine())[x] = value;
+        const long long offset = minor == 0 ? 0 : RoundedQuotient(i * minor, steps);
+        const long long x = from.x() + (alongX ? i * majorStep : offset);
+        const long long y = from.y() + (alongX ? offset : i * majorStep);
+        if (x < 0 || y < 0 || x >= width || y >= height) continue;
+        if (direct) reinterpret_cast<QRgb*>(bits + y * stride)[x] = value;
         else image.setPixelColor(int(x), int(y), color);
     }
 }

@@ -150,7 +150,7 @@ QString FormatFloat(const QString& format, long double value)
         scaled = decimal.digits.left(kept).leftJustified(kept, '0');
         if (kept < decimal.digits.size() && decimal.digits[kept] >= '5') IncrementDigits(scaled);
     }
-    const bool isZero = !scaled.contains(QRegularExpression("[1-9]"));
+    const bool isZero = std::all_of(scaled.begin(), scaled.end(), [](QChar c) { return c == '0'; });
     scaled = scaled.rightJustified(decimals + 1, '0');
     const QString integer = scaled.left(scaled.size() - decimals);
     const QString sign = value < 0 && !isZero ? "-" : "";

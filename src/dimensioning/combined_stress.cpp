@@ -5,15 +5,28 @@
 #include <cmath>
 #include <numbers>
 
-long double RequiredDiameter(long double moment, long double torsionCoeff,
-                             long double twistingMoment, long double allowBendStress,
-                             bool thirdTheory)
+TCombinedStress PrepareCombinedStress(long double torsionCoeff, long double twistingMoment,
+                                      long double allowBendStress, bool thirdTheory)
 {
     if (allowBendStress < 0) RaiseError(kInvalidOperation);
     const long double k = thirdTheory ? 4 : 3;
     const long double twist = torsionCoeff * twistingMoment;
-    const long double root = std::sqrt(4 * moment * moment + k * twist * twist);
-    const long double base =
-        CheckedDivide(16, std::numbers::pi_v<long double> * allowBendStress) * root;
-    return CheckedValue(std::pow(CheckedValue(base), 1.0L / 3));
+    TCombinedStress rule;
+    rule.Factor = CheckedDivide(16, std::numbers::pi_v<long double> * allowBendStress);
+    rule.TwistTerm = CheckedValue(k * twist * twist);
+    return rule;
+}
+
+// cbrtl rather than a power of 1/3: the profile overlays evaluate the rule at every millimetre.
+long double DiameterUnder(const TCombinedStress& rule, long double moment)
+{
+    const long double root = std::sqrt(4 * moment * moment + rule.TwistTerm);
+    return std::cbrt(CheckedValue(rule.Factor * root));
+}
+
+long double RequiredDiameter(long double moment, long double torsionCoeff,
+                             long double twistingMoment, long double allowBendStress,
+                             bool thirdTheory)
+{
+    return DiameterUnder(PrepareCombinedStress(torsionCoeff, twistingMoment, allowBendStress, thirdTheory), moment);
 }

@@ -181,8 +181,9 @@ void ClearMarks(QStringList& memo, Canvas& target, TEditorState& state, const TA
     state.SelectedIndex = -1;
     if (memo.isEmpty()) return;
     for (QString& text : memo) {
+        // Only line statements are read: an arc, whatever its fields, never holds up the unmarking.
+        if (StatementKind(text) != TStatementKind::Line) continue;
         const TFieldTexts fields = ReadFieldTexts(text);
-        if (fields.Kind != TStatementKind::Line) continue;
         const TLineStatement line = ConvertStatement(fields).Line;
         const bool straight = line.X1 == line.X2 || line.Y1 == line.Y2;
         if (straight && line.Marked)

@@ -23,5 +23,6 @@ void DrawArc(Canvas& canvas, const TArcStatement& arc, const TEditorState& setti
 void Generate(const QStringList& memo, Canvas& target, TEditorState& state, const TAnalysisState& analysis);
 
 // Unmarks the marked horizontal and vertical line statements (a marked chamfer stays marked),
-// drops the selection and redraws; an empty memo only drops the selection.
+// drops the selection and redraws; an empty memo only drops the selection. Arc statements are
+// not read, so a malformed one fails only in the redraw, after the unmarking.
 void ClearMarks(QStringList& memo, Canvas& target, TEditorState& state, const TAnalysisState& analysis);

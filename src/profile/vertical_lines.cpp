@@ -5,6 +5,7 @@
 #include "profile/dhl_statement.h"
 #include "profile/midpoint_sort.h"
 
+#include <QSet>
 #include <vector>
 
 namespace {
@@ -30,12 +31,68 @@ bool NeedsShoulder(TLineShape a, TLineShape b, QStringView yFrom, QStringView yT
     return !chamfer || yFrom != yTo;
 }
 
-// From (x, yFrom) to (x, yTo), unless it is a chamfer's corner.
-void AddShoulder(QStringList& memo, TLineShape a, TLineShape b, QStringView x, QStringView yFrom, QStringView yTo)
+// The vertical line statements of the text, by their field texts, each way round: a shoulder or
+// an end face that is already drawn is not drawn again, so running the operation twice, or after
+// a chamfer, adds nothing twice. A sloped line never stands for one.
+class TVerticalLines {
+public:
+    void Add(QStringView x, QStringView y1, QStringView y2)
+    {
+        keys_.insert(Key(x, y1, y2));
+        keys_.insert(Key(x, y2, y1));
+    }
+    bool Contains(QStringView x, QStringView y1, QStringView y2) const { return keys_.contains(Key(x, y1, y2)); }
+
+    // Appends the line from (x, yFrom) to (x, yTo) unless the text holds it.
+    void Append(QStringList& memo, QStringView x, QStringView yFrom, QStringView yTo)
+    {
+        if (Contains(x, yFrom, yTo)) return;
+        Add(x, yFrom, yTo);
+        const QString xText = x.toString();
+        memo.append(LineStatementText(xText, yFrom.toString(), xText, yTo.toString(), "0"));
+    }
+
+private:
+    static QString Key(QStringView x, QStringView y1, QStringView y2)
+    {
+        return x.toString() + '/' + y1.toString() + '/' + y2.toString();
+    }
+    QSet<QString> keys_;
+};
+
+// The fields and the shape of every memo line.
+struct TTextLines {
+    std::vector<TFieldTexts> Fields;
+    std::vector<TLineShape> Shapes;
+};
+
+TTextLines ReadTextLines(const QStringList& memo)
 {
-    if (!NeedsShoulder(a, b, yFrom, yTo)) return;
-    const QString xText = x.toString();
-    memo.append(LineStatementText(xText, yFrom.toString(), xText, yTo.toString(), "0"));
+    TTextLines lines;
+    lines.Fields.reserve(memo.size());
+    lines.Shapes.reserve(memo.size());
+    for (const QString& line : memo) {
+        lines.Fields.push_back(ReadFieldTexts(line));
+        lines.Shapes.push_back(ShapeOf(lines.Fields.back()));
+    }
+    return lines;
+}
+
+TVerticalLines VerticalLinesOf(const TTextLines& lines)
+{
+    TVerticalLines vertical;
+    for (size_t i = 0; i < lines.Fields.size(); ++i) {
+        const TFieldTexts& f = lines.Fields[i];
+        if (lines.Shapes[i] == TLineShape::Vertical) vertical.Add(f.Field(0), f.Field(1), f.Field(3));
+    }
+    return vertical;
+}
+
+// From (x, yFrom) to (x, yTo), unless it is a chamfer's corner.
+void AddShoulder(QStringList& memo, TVerticalLines& drawn, TLineShape a, TLineShape b, QStringView x,
+                 QStringView yFrom, QStringView yTo)
+{
+    if (NeedsShoulder(a, b, yFrom, yTo)) drawn.Append(memo, x, yFrom, yTo);
 }
 
 // Each pair of lines that take part, examined once: the one that ends where the other starts
@@ -43,14 +100,10 @@ void AddShoulder(QStringList& memo, TLineShape a, TLineShape b, QStringView x, Q
 void AddShoulders(QStringList& memo)
 {
     const qsizetype count = memo.size(); // shoulders appended below are vertical: never examined
-    std::vector<TFieldTexts> fields;
-    std::vector<TLineShape> shapes;
-    fields.reserve(count);
-    shapes.reserve(count);
-    for (const QString& line : memo) {
-        fields.push_back(ReadFieldTexts(line));
-        shapes.push_back(ShapeOf(fields.back()));
-    }
+    const TTextLines lines = ReadTextLines(memo);
+    const std::vector<TFieldTexts>& fields = lines.Fields;
+    const std::vector<TLineShape>& shapes = lines.Shapes;
+    TVerticalLines drawn = VerticalLinesOf(lines);
     for (qsizetype i = 0; i < count; ++i) {
         if (!TakesPart(shapes[i])) continue;
         const TFieldTexts& a = fields[i];
@@ -58,34 +111,38 @@ void AddShoulders(QStringList& memo)
             if (!TakesPart(shapes[j])) continue;
             const TFieldTexts& b = fields[j];
             if (a.Field(0) == b.Field(2))
-                AddShoulder(memo, shapes[i], shapes[j], b.Field(2), b.Field(3), a.Field(1));
+                AddShoulder(memo, drawn, shapes[i], shapes[j], b.Field(2), b.Field(3), a.Field(1));
             else if (a.Field(2) == b.Field(0))
-                AddShoulder(memo, shapes[i], shapes[j], a.Field(2), a.Field(3), b.Field(1));
+                AddShoulder(memo, drawn, shapes[i], shapes[j], a.Field(2), a.Field(3), b.Field(1));
         }
     }
 }
 
-struct TPointTexts {
+struct TEndPoint {
     QString X, Y;
+    bool OnAxis = false;
 };
 
 // The first point of a statement (its start) or its last point (its end), as written; the
 // numbers are checked before they go into the text.
-TPointTexts EndPointTexts(const QString& line, bool start)
+TEndPoint EndPointOf(const QString& line, bool start)
 {
     ReadRequiredStatement(line);
     const TFieldTexts fields = ReadFieldTexts(line);
     const int first = (fields.Kind == TStatementKind::Arc ? 4 : 0) + (start ? 0 : 2);
-    return {fields.Text(first), fields.Text(first + 1)};
+    return {fields.Text(first), fields.Text(first + 1), ReadField(fields.Field(first + 1)) == 0};
 }
 
+// A contour that already reaches the axis at an end (its face drawn before) gets no face of no
+// length there.
 void AddEndFaces(QStringList& memo)
 {
     MidpointSort(memo);
-    const TPointTexts first = EndPointTexts(memo.first(), true);
-    const TPointTexts last = EndPointTexts(memo.last(), false);
-    memo.append(LineStatementText(first.X, "0", first.X, first.Y, "0"));
-    memo.append(LineStatementText(last.X, last.Y, last.X, "0", "0"));
+    const TEndPoint first = EndPointOf(memo.first(), true);
+    const TEndPoint last = EndPointOf(memo.last(), false);
+    TVerticalLines drawn = VerticalLinesOf(ReadTextLines(memo));
+    if (!first.OnAxis) drawn.Append(memo, first.X, u"0", first.Y);
+    if (!last.OnAxis) drawn.Append(memo, last.X, last.Y, u"0");
 }
 
 } // namespace

@@ -9,7 +9,9 @@
 #include <QStringList>
 
 // Appends the shoulders, sorts the memo, appends the end faces and runs the Generate pass on
-// `target`. Ends are matched by their field texts, so 40 and 40.0 do not meet. An empty memo
-// fails with "List index out of bounds (0)" and changes nothing; a line that does not read stops
-// the operation at the sort, with the shoulders already appended.
+// `target`. Ends are matched by their field texts, so 40 and 40.0 do not meet. A shoulder or
+// face whose vertical line the text already holds is not appended again, and an end that already
+// lies on the axis gets no face, so a second run only sorts. An empty memo fails with "List index
+// out of bounds (0)" and changes nothing; a line that does not read stops the operation at the
+// sort, with the shoulders already appended.
 void DrawVerticalLines(QStringList& memo, Canvas& target, TEditorState& state, const TAnalysisState& analysis);

@@ -97,4 +97,24 @@ TEST(CanvasText, IsTransparentWhileTheBrushIsHatchedOrClear)
     }
 }
 
+// Labels on the editor's images are stamped from a kept layout; other images go through a
+// painter. Both must give the same pixels, also at the image's edges.
+TEST(CanvasText, KeptLayoutsPaintWhatThePainterPaints)
+{
+    for (const QPoint at : {QPoint(10, 5), QPoint(-7, -4), QPoint(70, 30)}) {
+        QImage stamped = WhiteImage(100, 40);
+        QImage painted(100, 40, QImage::Format_RGB888);
+        painted.fill(Qt::white);
+        for (QImage* image : {&stamped, &painted}) {
+            Canvas canvas(*image);
+            canvas.Font.Name = "Small Fonts";
+            canvas.Font.Size = 7;
+            canvas.Font.Color = QColor(0, 128, 0);
+            canvas.Brush.Color = Qt::yellow;
+            canvas.TextOut(at.x(), at.y(), "25.00 jM");
+        }
+        EXPECT_EQ(stamped, painted.convertToFormat(QImage::Format_RGB32)) << at.x() << "," << at.y();
+    }
+}
+
 } // namespace

@@ -189,6 +189,12 @@ TEST(ClearMarks, UnmarksStraightLinesByTheirTextsAndKeepsChamfersMarked)
     EXPECT_EQ(f.state.Lines[2].Marked, 1);
     EXPECT_EQ(f.image.pixelColor(150, 175), kBlack);
 
+    // A malformed arc does not hold up the unmarking; the redraw then reports it.
+    QStringList withBadArc{"arc 1/2/3/", "line 0/15/40/15/1/"};
+    EXPECT_EQ(FailureOf([&] { ClearMarks(withBadArc, f.target, f.state, f.analysis); }),
+              "'arc 1/2/3/': every field must end with \"/\"");
+    EXPECT_EQ(withBadArc[1], "line 0/15/40/15/0/");
+
     QStringList empty;
     TEditorFixture untouched;
     untouched.state.SelectedIndex = 2;

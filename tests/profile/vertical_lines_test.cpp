@@ -59,6 +59,36 @@ TEST(VerticalLines, OnlyHorizontalStartsAreExaminedAndEndsMeetByText)
     }
 }
 
+TEST(VerticalLines, WhatIsDrawnAlreadyIsNotDrawnAgain)
+{
+    // After a chamfer the shoulder at x 50 is in the text (shortened); the chamfer ends on it.
+    const QStringList chamfered{"line 10/20/46/20/0/", "line 50/18/50/12/0/", "line 50/12/100/12/0/",
+                                "line 46/20/50/18/1/"};
+    TEditorFixture f;
+    QStringList memo = chamfered;
+    DrawVerticalLines(memo, f.target, f.state, f.analysis);
+    EXPECT_EQ(memo, QStringList({"line 10/20/46/20/0/", "line 46/20/50/18/1/", "line 50/18/50/12/0/",
+                                 "line 50/12/100/12/0/", "line 10/0/10/20/0/", "line 100/12/100/0/0/"}));
+
+    // A second run sorts and adds nothing: the profile has no band of no length.
+    QStringList again = memo;
+    DrawVerticalLines(again, f.target, f.state, f.analysis);
+    QStringList sorted = memo;
+    sorted.move(4, 0);
+    EXPECT_EQ(again, sorted);
+    TModel once;
+    TModel twice;
+    ExtractProfilePoints(memo, once, 20);
+    ExtractProfilePoints(again, twice, 20);
+    ASSERT_EQ(once.size(), twice.size());
+    for (size_t i = 0; i < once.size(); ++i) EXPECT_TRUE(once[i].x == twice[i].x && once[i].r == twice[i].r) << i;
+
+    // A hand-drawn shoulder written the other way round is the same shoulder.
+    QStringList handDrawn{"line 0/15/40/15/0/", "line 40/20/40/15/0/", "line 40/20/100/20/0/"};
+    DrawVerticalLines(handDrawn, f.target, f.state, f.analysis);
+    EXPECT_EQ(handDrawn.filter("line 40/").size(), 2);
+}
+
 TEST(VerticalLines, FailuresKeepTheShouldersAndNeverWriteAnUnreadableFace)
 {
     TEditorFixture f;

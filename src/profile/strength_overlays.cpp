@@ -1,0 +1,150 @@
+#include "profile/strength_overlays.h"
+
+#include "common/number_text.h"
+#include "profile/canvas_mapping.h"
+#include "profile/dhl_statement.h"
+
+#include <memory>
+
+namespace {
+
+const QColor kBlack(0, 0, 0);
+const QColor kWhite(255, 255, 255);
+const QColor kGreen(0, 128, 0);
+
+// A filled arrowhead with its tip at (x, tip), its base 10 rows towards `direction`.
+void DrawArrowhead(Canvas& canvas, int x, int tip, int direction)
+{
+    const int base = tip + 10 * direction;
+    canvas.MoveTo(x, tip);
+    canvas.LineTo(x - 3, base);
+    canvas.LineTo(x + 3, base);
+    canvas.LineTo(x, tip);
+    canvas.Brush.Color = kBlack;
+    canvas.FloodFill(x + 1, tip + 9 * direction, kBlack);
+    canvas.FloodFill(x - 1, tip + 9 * direction, kBlack);
+    canvas.Brush.Color = kWhite;
+}
+
+void DrawDiameterMark(Canvas& canvas, const TDiameterMark& mark)
+{
+    DrawArrowhead(canvas, mark.X, mark.Upper, -1);
+    DrawArrowhead(canvas, mark.X, mark.Lower, +1);
+    canvas.MoveTo(mark.X, mark.Upper);
+    canvas.LineTo(mark.X, mark.Lower);
+    canvas.Font.Name = "Small Fonts";
+    canvas.Font.Size = 7;
+    canvas.TextOut(mark.X + 4, (mark.Upper + mark.Lower) / 2 - 14, mark.Label);
+}
+
+void DrawRecommendedMark(Canvas& canvas, const TRecommendedMark& mark)
+{
+    const int x = mark.At.x();
+    const int y = mark.At.y();
+    canvas.Pen.Color = kGreen;
+    canvas.MoveTo(x - 9, y - 4);
+    canvas.LineTo(x - 9, y - 2);
+    canvas.LineTo(x + 9, y - 2);
+    canvas.LineTo(x + 9, y - 4);
+    const TFont font = canvas.Font;
+    canvas.Font.Name = "Small Fonts";
+    canvas.Font.Size = 6;
+    canvas.Font.Color = kGreen;
+    canvas.Brush.Style = TBrushStyle::Clear;
+    const QSize extent = canvas.TextExtent(mark.Label);
+    canvas.TextOut(x - int(Round(extent.width() / 2.0L)), y - 4 - extent.height(), mark.Label);
+    canvas.Font.Name = font.Name;
+    canvas.Font.Size = font.Size;
+    canvas.Font.Color = font.Color;
+    canvas.Brush.Style = TBrushStyle::Solid;
+}
+
+} // namespace
+
+std::vector<TDiameterMark> DiameterMarksOf(const QStringList& memo, long double shaftLength)
+{
+    std::vector<TDiameterMark> marks;
+    for (const QString& text : memo) {
+        const TStatement statement = ReadStatement(text);
+        const TLineStatement& line = statement.Line;
+        if (statement.Kind != TStatementKind::Line || line.Y1 != line.Y2) continue;
+        marks.push_back({px((line.X1 + line.X2) / 2, shaftLength), py(line.Y1, shaftLength),
+                         py(-line.Y1, shaftLength), FormatFloat("0.00", 2 * line.Y1)});
+    }
+    return marks;
+}
+
+void DrawDiameterMarks(Canvas& canvas, const std::vector<TDiameterMark>& marks)
+{
+    const int width = canvas.Pen.Width;
+    canvas.Pen.Width = 1;
+    for (const TDiameterMark& mark : marks) DrawDiameterMark(canvas, mark);
+    canvas.Pen.Width = width;
+}
+
+void DrawEqualStrengthProfile(Canvas& canvas, const TStrengthPicture& picture)
+{
+    if (picture.Curve.empty()) return;
+    canvas.Pen.Color = kGreen;
+    canvas.MoveTo(picture.Curve.front().x(), picture.Curve.front().y());
+    for (const QPoint& pixel : picture.Curve) canvas.LineTo(pixel.x(), pixel.y());
+    canvas.Pen.Color = kBlack;
+}
+
+void DrawRecommendedMarks(Canvas& canvas, const TStrengthPicture& picture)
+{
+    for (const TRecommendedMark& mark : picture.Marks) DrawRecommendedMark(canvas, mark);
+}
+
+TStrengthOverlays::TStrengthOverlays(TStrengthInputsProvider inputs) : inputs_(std::move(inputs)) {}
+
+void TStrengthOverlays::DrawDiameters(Canvas& canvas, const QStringList& memo)
+{
+    const long double shaftLength = inputs_().ShaftLength;
+    if (memo != marksMemo_ || shaftLength != marksLength_) {
+        marks_ = DiameterMarksOf(memo, shaftLength);
+        marksMemo_ = memo;
+        marksLength_ = shaftLength;
+    }
+    DrawDiameterMarks(canvas, marks_);
+}
+
+void TStrengthOverlays::DrawEqualStrength(Canvas& canvas)
+{
+    const TStrengthPicture* picture = CurrentPicture();
+    if (picture) DrawEqualStrengthProfile(canvas, *picture);
+}
+
+void TStrengthOverlays::DrawRecommended(Canvas& canvas)
+{
+    const TStrengthPicture* picture = CurrentPicture();
+    if (picture) DrawRecommendedMarks(canvas, *picture);
+}
+
+const TStrengthPicture* TStrengthOverlays::CurrentPicture()
+{
+    TStrengthInputs inputs = inputs_();
+    // The inputs are kept before d(x) is worked out: if that fails, the failure is shown by this
+    // pass alone, and later passes over the same analysis draw nothing instead of failing again.
+    if (drawnFrom_ != inputs) {
+        picture_.reset();
+        drawnFrom_ = std::move(inputs);
+        if (StrengthRuleProblem(*drawnFrom_).isEmpty())
+            picture_ = StrengthPictureOf(ComputeStrengthProfile(*drawnFrom_), drawnFrom_->ShaftLength);
+    }
+    return picture_ ? &*picture_ : nullptr;
+}
+
+void InstallStrengthOverlays(TEditorState& state, TStrengthInputsProvider inputs)
+{
+    auto overlays = std::make_shared<TStrengthOverlays>(std::move(inputs));
+    state.Overlays.Diameters = [overlays](Canvas& canvas, const QStringList& memo) {
+        overlays->DrawDiameters(canvas, memo);
+    };
+    state.Overlays.EqualStrength = [overlays](Canvas& canvas, const QStringList&) {
+        overlays->DrawEqualStrength(canvas);
+    };
+    state.Overlays.Recommended = [overlays](Canvas& canvas, const QStringList&) {
+        overlays->DrawRecommended(canvas);
+    };
+}

@@ -1,0 +1,65 @@
+// What the strength overlays of the editor draw, worked out from the analysis: the diameter the
+// combined-stress rule requires along the shaft and at the analysed positions, and the pixels of
+// the equal-strength curve and of the recommended-diameter marks.
+#pragma once
+
+#include "analysis/analysis_state.h"
+#include "analysis/load_model.h"
+
+#include <QPoint>
+#include <QString>
+#include <vector>
+
+// Everything the required diameter d(x) depends on, read at drawing time.
+struct TStrengthInputs {
+    long double TwistingMoment = 0; // MT
+    bool ThirdTheory = true;        // T3
+    bool CombinePlanes = false;     // MM
+    long double TorsionCoeff = 0;   // alpha
+    long double AllowBendStress = 0;
+    Tav HorzDiagram;
+    Tav VertDiagram;
+    TPuncte Points; // not necessarily sorted
+    long double ShaftLength = 0;
+};
+
+bool operator==(const TStrengthInputs& a, const TStrengthInputs& b);
+
+// What the analysis and the navigation panel's Data1 hold now.
+TStrengthInputs StrengthInputsOf(const TAnalysisState& analysis, const TData& data);
+
+// The message that d(x) would fail with (no stress stored yet), or an empty text when it can be
+// computed. While there is a message the overlays that need d(x) draw nothing, so the message
+// is shown once, when such an overlay is switched on.
+QString StrengthRuleProblem(const TStrengthInputs& inputs);
+
+// d(x) at one position.
+struct TStation {
+    long double Position = 0;
+    long double Diameter = 0;
+};
+
+// d(x) along the shaft: one station per millimetre from the rounded smallest to the rounded
+// largest analysed position (a shaft of more than 100 m takes a coarser step), and at every
+// analysed position in the order of `Points`.
+struct TStrengthProfile {
+    std::vector<TStation> Stations;
+    std::vector<TStation> AtPoints;
+};
+
+// Fails with the rule's message when d(x) cannot be computed.
+TStrengthProfile ComputeStrengthProfile(const TStrengthInputs& inputs);
+
+// A recommended diameter: the required-radius row at the position's column, and its label.
+struct TRecommendedMark {
+    QPoint At;
+    QString Label;
+};
+
+struct TStrengthPicture {
+    std::vector<QPoint> Curve; // the equal-strength curve, consecutive repeats left out
+    std::vector<TRecommendedMark> Marks;
+};
+
+// On the editor's drawing; a shaft of no length fails with the arithmetic message.
+TStrengthPicture StrengthPictureOf(const TStrengthProfile& profile, long double shaftLength);

@@ -1,0 +1,54 @@
+// "2D Drawing" of the navigation panel after both planes: the page and the reactions panel make
+// way for the editor, which shows the distance chain and the markers of the analysed positions.
+#include "../analysis/tform2_workflow.h"
+
+#include "diagrams/tform11.h"
+#include "diagrams/tform3.h"
+#include "profile/tform7.h"
+
+#include <QTest>
+
+namespace {
+
+const QColor kBlack(0, 0, 0);
+const QColor kBlue(0, 0, 255);
+
+TEST_F(EntryTest, TwoDDrawingOpensTheEditorOverTheAnalysedPositions)
+{
+    EnterShaft("100", {"0", "100"});
+    AddForceAt("50", "1000", false);
+    Calculate();
+    StartVertical();
+    AddForceAt("30", "400", true);
+    Calculate();
+    ASSERT_TRUE(Form11->isVisible());
+    Form7->Frame81->Image1->DrawingCanvas().Image().setPixelColor(10, 10, Qt::red);
+
+    QTest::mouseClick(Form6->BitBtn4, Qt::LeftButton);
+
+    EXPECT_FALSE(Form11->isVisible());
+    EXPECT_FALSE(Form3->isVisible());
+    EXPECT_TRUE(Form7->isVisible());
+    EXPECT_EQ(Form7->focusWidget(), Form7->Frame81);
+    const QImage& drawing = Form7->Frame81->Image1->Picture();
+    EXPECT_EQ(drawing.pixelColor(10, 10), QColor(Qt::red)) << "drawn over what the editor shows";
+    // Markers: the axis, bearing circles at both ends, crosses at 30 (column 200) and 50 (300).
+    EXPECT_EQ(drawing.pixelColor(120, 100), kBlack);
+    EXPECT_EQ(drawing.pixelColor(50, 96), kBlue);
+    EXPECT_EQ(drawing.pixelColor(550, 96), kBlue);
+    EXPECT_EQ(drawing.pixelColor(197, 97), kBlue);
+    EXPECT_EQ(drawing.pixelColor(303, 97), kBlue);
+    EXPECT_EQ(drawing.pixelColor(300, 60), QColor(128, 128, 128));
+    // The chain on row 210 with the length of each link above it: 30, 20 and 50.
+    for (const int x : {120, 250, 420}) EXPECT_EQ(drawing.pixelColor(x, 210), kBlack) << x;
+    int labelInk = 0;
+    for (int y = 195; y < 209; ++y)
+        for (int x = 100; x < 125; ++x) labelInk += drawing.pixelColor(x, y) == kBlack;
+    EXPECT_GT(labelInk, 5) << "\"30\" ends at the middle of its link, column 125";
+
+    const QImage first = drawing.copy();
+    Form6->BitBtn4->click();
+    EXPECT_EQ(Form7->Frame81->Image1->Picture(), first);
+}
+
+} // namespace
