@@ -30,6 +30,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QToolButton>
 #include <limits>
 
@@ -53,12 +54,35 @@ QLabel* AddLabel(QWidget* parent, const QString& text, const QRect& place)
     return label;
 }
 
-// Wrapped onto two lines, centred on the row of the field beside it.
+// The 9-pixel font of the read-outs and of the captions that must fit a narrow place.
+QFont SmallFont()
+{
+    QFont small = ScreenFont(TFont{"Small Fonts", 7});
+    small.setPixelSize(9);
+    small.setLetterSpacing(QFont::AbsoluteSpacing, -0.5); // "x1: 120.00" within its column
+    return small;
+}
+
+// Wrapped onto two lines in the small font, centred on the row of the field beside it.
 QLabel* AddWrappedLabel(QWidget* parent, const QString& text, int left, int fieldTop, int width)
 {
-    QLabel* label = AddLabel(parent, text, QRect(left, fieldTop - 10, width, 42));
+    QLabel* label = AddLabel(parent, text, QRect(left, fieldTop - 5, width, 32));
+    label->setFont(SmallFont());
     label->setWordWrap(true);
     return label;
+}
+
+// A caption whose words stand in the gaps between fields, its blanks counted for a narrower
+// font than ours: the characters are spaced so that the second word starts `secondWordLeft`
+// pixels from the caption's left.
+void SpaceWords(QLabel* label, int secondWordLeft)
+{
+    const QString text = label->text();
+    const int secondWord = text.indexOf(QRegularExpression("\\S"), text.indexOf(' '));
+    const int natural = label->fontMetrics().horizontalAdvance(text.left(secondWord));
+    QFont font = label->font();
+    font.setLetterSpacing(QFont::AbsoluteSpacing, qreal(secondWordLeft - natural) / secondWord);
+    label->setFont(font);
 }
 
 QLineEdit* AddEdit(QWidget* parent, const QRect& place)
@@ -188,6 +212,8 @@ void TForm7::CreateOperations()
     for (QToolButton* tool : {SpeedButton2, SpeedButton6, SpeedButton7, SpeedButton3, SpeedButton1})
         tool->setCheckable(true);
     Label5 = AddLabel(GroupBox2, "D1                                D2   R", QRect(200, 24, 144, 16));
+    SpaceWords(Label5, 110); // D2 after its editor, R before its own
+    Label5->lower();
     eo1 = AddCornerSize(GroupBox2, 216);
     eo2 = AddCornerSize(GroupBox2, 264);
     eo3 = AddCornerSize(GroupBox2, 344);
@@ -196,6 +222,7 @@ void TForm7::CreateOperations()
 void TForm7::CreateLineFields()
 {
     Label13 = AddLabel(this, "X1             R1              X2             R2", QRect(32, 532, 224, 16));
+    SpaceWords(Label13, 54); // each caption in the gap before its field
     std::array<QLineEdit**, 4> edits{&Edit1, &Edit2, &Edit3, &Edit4};
     const int lefts[] = {48, 101, 156, 208};
     for (int i = 0; i < 4; ++i) *edits[i] = AddEdit(this, QRect(lefts[i], 529, 37, 21));
@@ -206,8 +233,7 @@ void TForm7::CreateLineFields()
     Shape1->setGeometry(440, 526, 145, 30);
     Shape1->setFrameShape(QFrame::Box);
     SetPlainBackground(*Shape1, ColorFromValue(14145495));
-    QFont small = ScreenFont(TFont{"Small Fonts", 7});
-    small.setPixelSize(9);
+    const QFont small = SmallFont();
     std::array<QLabel**, 6> readOuts{&l1, &l2, &l3, &l4, &l5, &l6};
     const QString texts[] = {"x1: 00.00", "y1: 00.00", "x2: 00.00", "y2: 00.00", "dx: 00.00", "dy: 00.00"};
     for (int i = 0; i < 6; ++i) {
@@ -234,7 +260,7 @@ void TForm7::CreateDhlPanel()
     colours.setColor(QPalette::Base, ColorFromValue(15724527));
     Memo1->setPalette(colours);
     BitBtn4 = new QPushButton("Generate", Panel1);
-    BitBtn4->setGeometry(176, 232, 73, 17);
+    BitBtn4->setGeometry(176, 224, 73, 17);
     Panel1->hide();
     new PanelDragger(Panel1, Panel1);
 }
