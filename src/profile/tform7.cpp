@@ -175,9 +175,9 @@ void TForm7::CreateInputs()
     Label14 = AddWrappedLabel(this, "Add points for dimensioning/verification", 16, 22, 122);
     Edit5 = AddEdit(this, QRect(140, 22, 38, 21));
     BitBtn2 = new QPushButton("Add", this);
-    BitBtn2->setGeometry(180, 21, 50, 23);
-    sp5 = AddToggle("Show recomended diameters", QString(), 264, 21, 186);
-    SpeedButton5 = AddToggle("Show equal strength profile", QString(), 456, 21, 190);
+    BitBtn2->setGeometry(180, 24, 50, 22);
+    sp5 = AddToggle("Show recomended diameters", QString(), 264, 24, 186);
+    SpeedButton5 = AddToggle("Show equal strength profile", QString(), 456, 24, 190);
     Label1 = AddWrappedLabel(this, "The forces application points (X) :", 16, 53, 102);
     c1 = new QComboBox(this);
     c1->setEditable(true);
@@ -190,12 +190,11 @@ void TForm7::CreateInputs()
     Label4 = AddWrappedLabel(this, "Distance to the right:", 452, 53, 60);
     e3 = AddEdit(this, QRect(512, 53, 48, 21));
     b1 = new QPushButton("Apply", this);
-    b1->setGeometry(568, 52, 75, 24);
-    sp8 = AddToolButton(this, DiametersGlyph(), "Show diameters", 488, 100);
+    b1->setGeometry(568, 54, 75, 22);
+    sp8 = AddToolButton(this, DiametersGlyph(), "Show diameters", 488, 96);
     sp8->setCheckable(true);
-    sp4 = AddToggle("DHL", "Drawing Helper Language", 520, 100, 40);
-    sp4->move(560, 100);
-    sp6 = AddToggle("Settings", QString(), 600, 100, 60);
+    sp4 = AddToggle("DHL", "Drawing Helper Language", 560, 96, 40);
+    sp6 = AddToggle("Settings", QString(), 600, 96, 60);
 }
 
 void TForm7::CreateOperations()
@@ -226,7 +225,7 @@ void TForm7::CreateLineFields()
     std::array<QLineEdit**, 4> edits{&Edit1, &Edit2, &Edit3, &Edit4};
     const int lefts[] = {48, 101, 156, 208};
     for (int i = 0; i < 4; ++i) *edits[i] = AddEdit(this, QRect(lefts[i], 529, 37, 21));
-    sp7 = AddToggle("Modify", QString(), 256, 528, 60);
+    sp7 = AddToggle("Modify", QString(), 256, 530, 60);
     sp7->setCheckable(false);
     EnableLineFields(false);
     Shape1 = new QFrame(this);
