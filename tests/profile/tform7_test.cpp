@@ -141,6 +141,13 @@ TEST_F(EditorTest, TracksTheLineUnderThePointerAndDrawsBetweenTwoBoxedEnds)
     EXPECT_EQ(Memo().size(), 2);
     PressAt({200, 175});
     EXPECT_EQ(Memo().last(), "line 50/20/60/30/0/");
+
+    // A double click: its first press ends a line, its second does not start the next one.
+    PressAt({275, 175});
+    MoveTo({75, 150});
+    QTest::mouseDClick(Form7->windowHandle(), Qt::LeftButton, {}, Image()->mapTo(Form7, QPoint(75, 150)));
+    EXPECT_EQ(Memo().last(), "line 90/30/10/20/0/");
+    EXPECT_FALSE(Form7->Editor.LineStartPicked);
 }
 
 TEST_F(EditorTest, ModifiesAPickOfTheMirroredHalfAndDeletesTwice)
