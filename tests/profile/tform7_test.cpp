@@ -204,6 +204,17 @@ TEST_F(EditorTest, SettingsRedrawWithoutTouchingTheTextAndRefuseAWidthBeyondAByt
     EXPECT_EQ(Form7->Editor.LineWidth, 1);
     EXPECT_EQ(Form7->Memo1->toPlainText(), "line 10/20/50/20/0/\nline 50/20/50/12/0/\n");
 
+    int diameterPasses = 0;
+    Form7->Editor.Overlays.Diameters = [&](Canvas&, const QStringList&) { ++diameterPasses; };
+    Click(Form7->sp8);
+    EXPECT_TRUE(Form7->Editor.ShowDiameters);
+    Click(Form7->sp8);
+    EXPECT_FALSE(Form7->Editor.ShowDiameters);
+    EXPECT_EQ(diameterPasses, 1) << "drawn while the switch was down";
+    Click(Form7->sp5);
+    Click(Form7->SpeedButton5);
+    EXPECT_TRUE(Form7->Editor.ShowRecommended && Form7->Editor.ShowEqualStrength);
+
     Form7->eo3->setValue(3);
     Click(Form7->SpeedButton1);
     EXPECT_EQ(Form7->Editor.ChamferD1, 3);
