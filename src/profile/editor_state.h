@@ -1,5 +1,6 @@
-// The profile editor's drawing state: the line table rebuilt by every Generate pass, the pen and
-// mark settings, the overlay switches, and the bitmap the drawing is composed on.
+// The profile editor's state: the tool modes and what the pointer picked, the line table rebuilt
+// by every Generate pass, the pen and mark settings, the overlay switches, and the bitmap the
+// drawing is composed on.
 #pragma once
 
 #include "canvas/canvas.h"
@@ -32,10 +33,44 @@ constexpr uint8_t kMarkNone = 0;
 constexpr uint8_t kMarkSquare = 1;
 constexpr uint8_t kMarkCircle = 2;
 
+// A point of the drawing in millimetres.
+struct TDrawingPoint {
+    long double x = 0, y = 0;
+};
+
 struct TEditorState {
     TEditorState();
     TEditorState(const TEditorState&) = delete;
     TEditorState& operator=(const TEditorState&) = delete;
+
+    bool CornerMode = false; // fillet or chamfer
+    bool ChamferMode = false;
+    bool DrawMode = false;
+    bool ModifyMode = false;
+    bool DeleteMode = false;
+    bool LineStartPicked = false;
+    bool FirstLinePicked = false;
+
+    // Record indices into Lines; -1 for none.
+    int16_t HoverIndex = -1; // kept when the pointer leaves the line
+    int16_t HighlightIndex = -1;
+    int16_t SnapIndex = -1;
+    int16_t FirstLineIndex = -1;
+    int16_t SelectedIndex = -1;
+
+    TDrawingPoint SnapPoint; // the line end boxed last, kept when the box goes
+    TDrawingPoint LineStart;
+    TDrawingPoint LineEnd;
+    bool StartBoxShown = false;
+    bool EndBoxShown = false;
+
+    TLineRecord HoverRecord;
+    TLineRecord FirstRecord;
+    TLineRecord SecondRecord;
+
+    long double FilletRadius = 2;
+    long double ChamferD1 = 2; // cut on the line picked first
+    long double ChamferD2 = 2; // cut on the line picked second
 
     uint8_t ArcWidth = 2;
     uint8_t ArcMarkWidth = 1;
@@ -50,10 +85,11 @@ struct TEditorState {
     TOverlayHooks Overlays;
 
     uint8_t ArcSteps = 20; // steps of an arc in the profile extraction
-    int16_t SelectedIndex = -1;
 
     TLinii Lines;
     int LineCount() const { return int(Lines.size()); }
+    // A remembered index that the rebuilt table no longer holds counts as none.
+    int16_t Valid(int16_t index) const { return index >= 0 && index < LineCount() ? index : int16_t(-1); }
 
     QImage DrawingBitmap;
     Canvas DrawingCanvas; // keeps its pen, brush and font from one pass to the next

@@ -1,18 +1,32 @@
-// TForm7: the 2D profile editor. Below its drawing band it shows the load schemes and moment
-// diagrams of both planes, and it lists the analysed positions.
+// TForm7: the 2D profile editor. The engineer draws the half-section of the shaft with the
+// pointer tools, or types its statements into the DHL panel; below the drawing band it shows the
+// load schemes and moment diagrams of both planes, and it lists the analysed positions.
 #pragma once
 
 #include "analysis/load_model.h"
 #include "canvas/canvas.h"
+#include "profile/editor_state.h"
 #include "widgets/skinned_window.h"
 
 #include <QImage>
 #include <QScrollArea>
+#include <QStringList>
+#include <array>
+#include <functional>
 
+class ImageButton;
 class QComboBox;
+class QFrame;
+class QGroupBox;
 class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QToolButton;
+class SpinEdit;
 
-// The editor's drawing image, shown 1:1, with the canvas that draws on it.
+// The editor's drawing image, shown 1:1, with the canvas that draws on it. The pointer's moves
+// and presses go to the editor; the second press of a double click goes nowhere.
 class TDrawingImage : public QWidget {
     Q_OBJECT
 public:
@@ -22,8 +36,15 @@ public:
     Canvas& DrawingCanvas();
     const QImage& Picture() const { return picture_; }
 
+signals:
+    void MouseMoved(QMouseEvent* event);
+    void MousePressed(QMouseEvent* event);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     QImage picture_;
@@ -44,15 +65,126 @@ class TForm7 : public SkinnedWindow {
 public:
     explicit TForm7(QWidget* parent = nullptr);
 
+    TEditorState Editor;
+
     TFrame8* Frame81;
+    // Step and point inputs.
+    QLabel* Label14;
+    QLineEdit* Edit5; // a position to dimension or verify
+    QPushButton* BitBtn2; // "Add"
+    QToolButton* sp5;     // "Show recomended diameters"
+    QToolButton* SpeedButton5; // "Show equal strength profile"
     QLabel* Label1;
     QComboBox* c1; // the analysed positions
+    QLabel* Label2;
+    QLineEdit* e1; // step diameter
+    QLabel* Label3;
+    QLineEdit* e2; // distance to the left
+    QLabel* Label4;
+    QLineEdit* e3; // distance to the right
+    QPushButton* b1; // "Apply"
+    // Operations.
+    QGroupBox* GroupBox2;
+    QToolButton* SpeedButton4; // vertical lines
+    QToolButton* SpeedButton2; // draw lines
+    QToolButton* SpeedButton6; // modify lines
+    QToolButton* SpeedButton7; // delete lines
+    QToolButton* SpeedButton3; // chamfer
+    QToolButton* SpeedButton1; // fillet
+    QLabel* Label5;
+    SpinEdit* eo1; // chamfer D1
+    SpinEdit* eo2; // chamfer D2
+    SpinEdit* eo3; // fillet R
+    QToolButton* sp8; // show diameters
+    QToolButton* sp4; // the DHL panel
+    QToolButton* sp6; // the Settings panel
+    // The selected line and the line under the pointer.
+    QLabel* Label13;
+    QLineEdit* Edit1;
+    QLineEdit* Edit2;
+    QLineEdit* Edit3;
+    QLineEdit* Edit4;
+    QToolButton* sp7; // "Modify" or "Delete"
+    QFrame* Shape1;
+    QLabel* l1;
+    QLabel* l2;
+    QLabel* l3;
+    QLabel* l4;
+    QLabel* l5;
+    QLabel* l6;
+    ImageButton* IBtn2; // the 3D view
+    // The DHL panel.
+    QFrame* Panel1;
+    QPlainTextEdit* Memo1;
+    QPushButton* BitBtn4; // "Generate"
+    // The Settings panel.
+    QFrame* Panel2;
+    QGroupBox* GroupBox1;
+    QLineEdit* ed1; // arc width
+    QLineEdit* ed2; // line width
+    QLineEdit* ed3; // arc mark width
+    QLineEdit* ed4; // line mark width
+    QComboBox* cb1; // arc mark type
+    QComboBox* cb2; // line mark type
+
+    // The drawing text, one statement a line, and back; every operation goes through these.
+    QStringList MemoLines() const;
+    void SetMemoLines(const QStringList& lines);
 
     // Copies a calculated plane's load scheme and moment diagram from the page below the
     // drawing band; the vertical plane also labels both planes' strips.
     void ReceiveDiagrams(const Canvas& page, bool horizontal);
     // Lists the positions, in their order, in place of what the list held; the first is selected.
     void ListPositions(const TPuncte& points);
+
+    void FormCreate();
+    void sp4Click();
+    void sp6Click();
+    void BitBtn4Click();
+    void ed1Change();
+    void ed2Change();
+    void ed3Change();
+    void ed4Change();
+    void cb1Change();
+    void cb2Change();
+    void eo1Change();
+    void eo2Change();
+    void eo3Change();
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void SpeedButton3Click();
+    void SpeedButton6Click();
+    void SpeedButton7Click();
+    void sp7Click();
+    void Frame81Image1MouseMove(QMouseEvent* event);
+    void Frame81Image1MouseDown(QMouseEvent* event);
+    void b1Click();
+    void BitBtn2Click();
+    void sp8Click();
+    void sp5Click();
+    void SpeedButton5Click();
+    void SpeedButton4Click();
+
+private:
+    void CreateInputs();
+    void CreateOperations();
+    void CreateLineFields();
+    void CreateDhlPanel();
+    void CreateSettingsPanel();
+    void ConnectHandlers();
+    QToolButton* AddToolButton(QWidget* parent, const QIcon& glyph, const QString& hint, int left, int top);
+    QToolButton* AddToggle(const QString& caption, const QString& hint, int left, int top, int width);
+    // Reads the memo, edits it and writes it back, also when the edit fails half-way; a true
+    // result of the edit redraws. Returns that result.
+    bool EditMemo(const std::function<bool(QStringList&)>& edit);
+    void Redraw();
+    void RaiseOtherTools(QToolButton* pressed);
+    void EnableLineFields(bool enabled);
+    void EnableCornerSizes(bool d1d2, bool r);
+    void ShowReadOuts(const std::array<QString, 6>& texts);
+    void PressLeft();
+    void PressForCorner();
+    void ResetTools();
 };
 
 extern TForm7* Form7;

@@ -1,0 +1,25 @@
+// The editor's commands over typed numbers: a step of the profile, a position at which the shaft
+// is dimensioned or verified, and the pen and mark settings.
+#pragma once
+
+#include "analysis/analysis_state.h"
+
+#include <QString>
+#include <cstdint>
+
+inline const QString kOutsideShaft = QStringLiteral("Pozitia trebuie sa se afle intre limitele existente !");
+inline const QString kWidthOutOfRange = QStringLiteral("Grosimea trebuie sa fie intre 0 si 255 !");
+
+// The step of diameter `diameter` from x + left to x + right, both offsets added as typed.
+QString StepLineStatement(long double x, long double diameter, long double left, long double right);
+
+// Adds a position between the first and the last analysed position (both ends included) and
+// keeps the positions sorted. Fails with a message, changing nothing, outside that span or when
+// the point count is full.
+void AddDimensioningPoint(TAnalysisState& analysis, long double position);
+
+// An integer text as the integer conversion reads it: blanks before it and a sign allowed;
+// anything else fails with "'<text>' is not a valid integer value".
+int ReadInteger(const QString& text);
+// A pen width or mark width: an integer from 0 to 255, refused with a message otherwise.
+uint8_t ReadWidth(const QString& text);

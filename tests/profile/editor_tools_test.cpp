@@ -1,0 +1,155 @@
+// The pointer tools without a window: tracking with its read-outs, highlight and boxes, the line
+// drawn between two boxed ends, picks written back with positive radii, modify and delete, and
+// the memo text read as a text list reads it.
+#include "profile/dhl_rendering.h"
+#include "profile/editor_commands.h"
+#include "profile/editor_tools.h"
+#include "profile/memo_text.h"
+
+#include "profile_test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A shaft of 200 mm: x maps to column 50 + 2.5 x, a radius to row 100 + 2.5 y.
+struct ToolsTest : ::testing::Test, TEditorFixture {
+    ToolsTest() { analysis.ShaftLength = 200; }
+
+    QStringList memo{"line 10/20/50/20/0/", "line 60/30/90/30/0/"};
+
+    void Regenerate() { Generate(memo, target, state, analysis); }
+    TTracking MoveTo(int x, int y) { return TrackPointer(state, x, y, analysis.ShaftLength); }
+};
+
+TEST_F(ToolsTest, TrackingHighlightsBoxesAndReportsTheLineUnderThePointer)
+{
+    Regenerate();
+    TTracking over = MoveTo(120, 151); // on the first step, 1 row below it
+    ASSERT_EQ(over.Marks.size(), 1u);
+    EXPECT_EQ(over.Marks[0].Record, 0);
+    EXPECT_FALSE(over.Redraw);
+    ASSERT_TRUE(over.ReadOuts);
+    EXPECT_EQ(*over.ReadOuts, (TReadOuts{"x1: 10.00", "r1: 20.00", "x2: 50.00", "r2: 20.00", "dx: 40.00", "dy: 0.00"}));
+
+    // The mirror image reports the same radii.
+    EXPECT_EQ((*MoveTo(120, 50).ReadOuts)[1], "r1: 20.00");
+    EXPECT_EQ(state.HoverIndex, 1);
+
+    TTracking atEnd = MoveTo(174, 148); // the end of the first step: line and box
+    EXPECT_EQ(atEnd.Marks.size(), 2u);
+    EXPECT_EQ(atEnd.Marks[1].Centre, QPoint(175, 150));
+    EXPECT_TRUE(state.EndBoxShown);
+    DrawTracking(target, atEnd, state, analysis.ShaftLength);
+    EXPECT_EQ(image.pixelColor(120, 150), ColorFromValue(16711680)); // blue highlight
+    EXPECT_EQ(image.pixelColor(169, 145), ColorFromValue(32768));    // green box outline
+    EXPECT_EQ(image.pixelColor(180, 145), ColorFromValue(32768));
+
+    // Leaving both the line and the box: one redraw, cleared read-outs; the hover and the snap
+    // point stay for the tools.
+    TTracking away = MoveTo(400, 20);
+    EXPECT_TRUE(away.Redraw);
+    EXPECT_TRUE(away.Marks.empty());
+    EXPECT_EQ(*away.ReadOuts, ClearedReadOuts());
+    EXPECT_EQ(state.HighlightIndex, -1);
+    EXPECT_FALSE(state.EndBoxShown);
+    EXPECT_EQ(state.HoverIndex, 0);
+    EXPECT_EQ(state.SnapPoint.x, 50);
+    EXPECT_FALSE(MoveTo(401, 20).Redraw) << "nothing left to remove";
+}
+
+TEST_F(ToolsTest, DrawsALineBetweenTwoBoxedEndsAndNeverAPointLine)
+{
+    Regenerate();
+    SelectTool(state, TTool::Draw);
+    MoveTo(175, 150); // end of the first step
+    EXPECT_FALSE(DrawLinesPress(state, memo));
+    EXPECT_FALSE(DrawLinesPress(state, memo)) << "the same end again";
+    MoveTo(200, 25); // start of the second step, on the mirrored half
+    EXPECT_TRUE(DrawLinesPress(state, memo));
+    EXPECT_EQ(memo.last(), "line 50/20/60/30/0/");
+    EXPECT_FALSE(state.LineStartPicked);
+
+    TEditorState empty; // no line at all: both presses take (0, 0)
+    QStringList none;
+    EXPECT_FALSE(DrawLinesPress(empty, none));
+    EXPECT_FALSE(DrawLinesPress(empty, none));
+    EXPECT_TRUE(none.isEmpty());
+}
+
+TEST_F(ToolsTest, PickModifyAndDeleteEditTheStatementInPlace)
+{
+    memo.prepend("a line of my own");
+    Regenerate();
+    SelectTool(state, TTool::Modify);
+    MoveTo(120, 50); // the mirror of the first step
+    MoveTo(400, 20); // picked after leaving it: the hover stays
+    const auto picked = PickLine(state, memo);
+    ASSERT_TRUE(picked);
+    EXPECT_EQ(*picked, (std::array<QString, 4>{"10", "20", "50", "20"}));
+    EXPECT_EQ(memo[1], "line 10/20/50/20/1/");
+    Regenerate();
+
+    EXPECT_EQ(FailureOf([&] { ModifySelected(state, memo, {"10", "2O", "50", "20"}); }),
+              "'2O' is not a valid floating point value");
+    EXPECT_EQ(memo[1], "line 10/20/50/20/1/");
+    EXPECT_TRUE(ModifySelected(state, memo, {"10", " 25", "50", "25"}));
+    EXPECT_EQ(memo[1], "line 10/ 25/50/25/0/");
+    EXPECT_EQ(state.SelectedIndex, -1);
+
+    memo << "line 90/30/90/0/0/";
+    Regenerate();
+    SelectTool(state, TTool::Delete);
+    state.HoverIndex = 0;
+    PickLine(state, memo);
+    Regenerate();
+    EXPECT_TRUE(DeleteSelected(state, memo));
+    Regenerate();
+    EXPECT_TRUE(DeleteSelected(state, memo));
+    Regenerate();
+    EXPECT_EQ(memo, (QStringList{"a line of my own", "line 90/30/90/0/0/"}));
+
+    state.HoverIndex = state.SelectedIndex = 9; // beyond the rebuilt table: no pick, no delete
+    EXPECT_FALSE(PickLine(state, memo));
+    EXPECT_FALSE(DeleteSelected(state, memo));
+    EXPECT_EQ(memo.size(), 2);
+}
+
+TEST(MemoText, ReadsLikeATextList)
+{
+    EXPECT_TRUE(TextLines("").isEmpty());
+    EXPECT_EQ(TextLines("a\n"), QStringList{"a"});
+    EXPECT_EQ(TextLines("a\r\nb"), (QStringList{"a", "b"}));
+    EXPECT_EQ(TextLines("a\n\n"), (QStringList{"a", ""}));
+    for (const QStringList& lines : {QStringList{}, QStringList{""}, QStringList{"a", ""}, QStringList{"a", "b"}})
+        EXPECT_EQ(TextLines(LinesText(lines)), lines);
+}
+
+TEST(EditorCommands, StepLinesPointsAndWidths)
+{
+    EXPECT_EQ(StepLineStatement(100, 40, -10, 15), "line 90/20/115/20/0/");
+
+    TAnalysisState analysis;
+    EXPECT_EQ(FailureOf([&] { AddDimensioningPoint(analysis, 10); }), kOutsideShaft);
+    analysis.Points = {{1, 50}, {1, 0}, {0, 100}}; // entered order, as after one plane
+    analysis.PointCount = 3;
+    AddDimensioningPoint(analysis, 100);
+    AddDimensioningPoint(analysis, 0);
+    EXPECT_EQ(FailureOf([&] { AddDimensioningPoint(analysis, 100.5); }), kOutsideShaft);
+    ASSERT_EQ(analysis.PointCount, 5);
+    const long double sorted[] = {0, 0, 50, 100, 100};
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(analysis.Points[i].Position, sorted[i]);
+    analysis.PointCount = 255;
+    EXPECT_EQ(FailureOf([&] { AddDimensioningPoint(analysis, 20); }).left(26), "Nu se pot introduce mai mu");
+    EXPECT_EQ(analysis.Points.size(), 5u);
+
+    EXPECT_EQ(ReadWidth(" 7"), 7);
+    EXPECT_EQ(ReadWidth("255"), 255);
+    for (const char* outside : {"256", "-1", "99999999999"})
+        EXPECT_EQ(FailureOf([&] { ReadWidth(outside); }), outside == QString("99999999999")
+                                                                ? "'99999999999' is not a valid integer value"
+                                                                : kWidthOutOfRange);
+    EXPECT_EQ(FailureOf([&] { ReadWidth("2.5"); }), "'2.5' is not a valid integer value");
+}
+
+} // namespace
