@@ -3,6 +3,7 @@
 #include "profile/tform7.h"
 
 #include "analysis/analysis_state.h"
+#include "app/tform6.h"
 #include "canvas/canvas_painting.h"
 #include "common/errors.h"
 #include "common/messages.h"
@@ -12,6 +13,7 @@
 #include "profile/editor_commands.h"
 #include "profile/editor_tools.h"
 #include "profile/memo_text.h"
+#include "profile/strength_overlays.h"
 #include "profile/tform7_panels.h"
 #include "profile/tform7_pictures.h"
 #include "profile/vertical_lines.h"
@@ -388,8 +390,15 @@ void TForm7::ListPositions(const TPuncte& points)
     c1->setCurrentIndex(0);
 }
 
+TStrengthInputs CurrentStrengthInputs()
+{
+    static const TData noPanel;
+    return StrengthInputsOf(Analysis, Form6 ? *Form6->Data1 : noPanel);
+}
+
 void TForm7::FormCreate()
 {
+    InstallStrengthOverlays(Editor, CurrentStrengthInputs);
     cb1->setCurrentIndex(1);
     cb2->setCurrentIndex(1);
     ed1->setText("2");
@@ -635,12 +644,22 @@ void TForm7::sp5Click()
 {
     Editor.ShowRecommended = sp5->isChecked();
     Redraw();
+    if (Editor.ShowRecommended) ReportStrengthProblem();
 }
 
 void TForm7::SpeedButton5Click()
 {
     Editor.ShowEqualStrength = SpeedButton5->isChecked();
     Redraw();
+    if (Editor.ShowEqualStrength) ReportStrengthProblem();
+}
+
+// Said once, when a strength overlay is switched on; the passes that follow simply leave the
+// overlay out until a stress is stored, instead of repeating the message at every pointer move.
+void TForm7::ReportStrengthProblem()
+{
+    const QString problem = StrengthRuleProblem(CurrentStrengthInputs());
+    if (!problem.isEmpty()) ShowMessage(problem);
 }
 
 void TForm7::SpeedButton4Click()

@@ -166,6 +166,7 @@ public:
     void SpeedButton4Click();
 
 private:
+    void ReportStrengthProblem();
     void CreateInputs();
     void CreateOperations();
     void CreateLineFields();
@@ -188,3 +189,7 @@ private:
 };
 
 extern TForm7* Form7;
+
+// What the strength overlays draw from: the analysis and the navigation panel's data.
+struct TStrengthInputs;
+TStrengthInputs CurrentStrengthInputs();

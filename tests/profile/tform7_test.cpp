@@ -2,6 +2,7 @@
 // worked corner as fillet and as chamfer, a line between two boxed ends, modify and delete, the
 // right-click reset, the refused corners, the settings and the step and point commands.
 #include "analysis/analysis_state.h"
+#include "app/tform6.h"
 #include "app/window_set.h"
 #include "profile/corner_tool.h"
 #include "profile/editor_commands.h"
@@ -246,6 +247,40 @@ TEST_F(EditorTest, AppliesAStepAddsAPointAndClosesTheContour)
 
     Click(Form7->SpeedButton4);
     EXPECT_EQ(Memo(), (QStringList{"line 90/20/115/20/0/", "line 90/0/90/20/0/", "line 115/20/115/0/0/"}));
+}
+
+} // namespace
+
+namespace {
+
+bool GreenInColumn(int x, int top, int bottom)
+{
+    for (int y = top; y <= bottom; ++y)
+        if (Form7->Frame81->Image1->Picture().pixelColor(x, y) == QColor(0, 128, 0)) return true;
+    return false;
+}
+
+// Without a stored stress the curve cannot be worked out: the user hears so once, when the switch
+// goes down, and the curve appears by itself once a stress is stored.
+TEST_F(EditorTest, EqualStrengthCurveWaitsForAStressWithOneMessage)
+{
+    Analysis.Points = {{1, 0}, {1, 200}};
+    Form6->Data1->SetMT(100000);
+    Type({"line 0/10/200/10/0/"});
+    Click(Form7->SpeedButton5);
+    EXPECT_EQ(messages.texts, QStringList{"Floating point division by zero"});
+    MoveTo({300, 125});
+    MoveTo({300, 60});
+    Click(Form7->BitBtn4);
+    EXPECT_EQ(messages.texts.size(), 1);
+    EXPECT_FALSE(GreenInColumn(300, 101, 199));
+
+    Analysis.TorsionCoeff = 1;
+    Analysis.AllowBendStress = 80;
+    Click(Form7->BitBtn4);
+    // d = cbrt(16 / (pi 80) * 2 * 1e5) = 23.35 mm: radius 11.67 mm, row 100 + 29.
+    EXPECT_TRUE(GreenInColumn(300, 128, 130));
+    EXPECT_EQ(messages.texts.size(), 1);
 }
 
 } // namespace
