@@ -22,7 +22,7 @@ public:
     TRevolutionSolid* AddRevolutionSolid() { return &solids_.emplace_back(); }
 
     TCamera* Camera() { return &camera_; }
-    const TCamera& Camera() const { return camera_; }
+    const TCamera* Camera() const { return &camera_; }
 
     const std::deque<TLightSource>& Lights() const { return lights_; }
     const std::deque<TSphere>& Spheres() const { return spheres_; }

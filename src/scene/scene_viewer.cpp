@@ -94,7 +94,9 @@ void TSceneViewer::initializeGL()
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_CULL_FACE);
     glEnable(GL_NORMALIZE);
-    glShadeModel(GL_FLAT);
+    // Flat normals already give each face one shade; smooth shading keeps the point lights from
+    // showing the seams between the triangles of one large face.
+    glShadeModel(GL_SMOOTH);
     glLightModeli(GL_LIGHT_MODEL_LOCAL_VIEWER, GL_TRUE);
 }
 
@@ -116,9 +118,9 @@ void TSceneViewer::ApplyCamera()
 {
     const float aspect = height() > 0 ? float(width()) / float(height()) : 1;
     glMatrixMode(GL_PROJECTION);
-    glLoadMatrixf(scene_->Camera().ProjectionMatrix(aspect).constData());
+    glLoadMatrixf(scene_->Camera()->ProjectionMatrix(aspect).constData());
     glMatrixMode(GL_MODELVIEW);
-    glLoadMatrixf(scene_->Camera().ViewMatrix().constData());
+    glLoadMatrixf(scene_->Camera()->ViewMatrix().constData());
 }
 
 // Light positions go through the view matrix, so they stay fixed in the scene.
