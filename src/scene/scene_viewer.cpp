@@ -84,12 +84,7 @@ void TSceneViewer::SetContinuousRendering(bool on)
 void TSceneViewer::initializeGL()
 {
     const QString problem = OpenGLSupportProblem(context()->format(), context()->isValid());
-    canDraw_ = problem.isEmpty();
-    if (!canDraw_) {
-        // A message box must not open inside the widget's painting.
-        QTimer::singleShot(0, this, [problem] { ShowMessage(problem); });
-        return;
-    }
+    if (!problem.isEmpty()) return Refuse(problem);
     quadric_ = gluNewQuadric();
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_CULL_FACE);
@@ -98,6 +93,24 @@ void TSceneViewer::initializeGL()
     // showing the seams between the triangles of one large face.
     glShadeModel(GL_SMOOTH);
     glLightModeli(GL_LIGHT_MODEL_LOCAL_VIEWER, GL_TRUE);
+}
+
+// Without any context the widget never initialises; the first show finds that out.
+void TSceneViewer::showEvent(QShowEvent* event)
+{
+    QOpenGLWidget::showEvent(event);
+    QTimer::singleShot(0, this, [this] {
+        if (!isValid()) Refuse(OpenGLSupportProblem(QSurfaceFormat(), false));
+    });
+}
+
+void TSceneViewer::Refuse(const QString& problem)
+{
+    canDraw_ = false;
+    if (refusalShown_) return;
+    refusalShown_ = true;
+    // A message box must not open inside the widget's painting.
+    QTimer::singleShot(0, this, [problem] { ShowMessage(problem); });
 }
 
 void TSceneViewer::paintGL()

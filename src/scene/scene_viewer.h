@@ -28,6 +28,7 @@ public:
 
 protected:
     void initializeGL() override;
+    void showEvent(QShowEvent* event) override;
     void paintGL() override;
 
 private:
@@ -37,6 +38,8 @@ private:
         std::vector<float> Vertices, Normals;
     };
 
+    // Draws nothing from now on and tells the user why, once.
+    void Refuse(const QString& problem);
     void ApplyCamera();
     void ApplyLights();
     void DrawSolids();
@@ -48,6 +51,7 @@ private:
     std::vector<TSolidArrays> arrays_;
     void* quadric_ = nullptr; // GLUquadric, kept opaque so that GLU stays out of this header
     bool canDraw_ = true;
+    bool refusalShown_ = false;
     bool continuous_ = false;
     long long frames_ = 0;
     long long framesSinceReset_ = 0;

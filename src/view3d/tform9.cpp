@@ -3,6 +3,8 @@
 
 #include "canvas/canvas_painting.h"
 #include "common/errors.h"
+#include "common/messages.h"
+#include "scene/gl_support.h"
 #include "scene/scene_viewer.h"
 #include "view3d/tform9_panel.h"
 #include "view3d/tform9_pictures.h"
@@ -19,6 +21,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QToolButton>
 
 TForm9* Form9 = nullptr;
@@ -89,16 +92,39 @@ TForm9::TForm9(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOn
     PlaceFixedWindow(*this, "3D Model", QRect(9, 29, 782, 541));
     setFont(ScreenFont(TFont()));
     CreateScene();
-    GLSceneViewer1 = new TSceneViewer(&Scene, this);
-    GLSceneViewer1->setGeometry(8, 8, 561, 449);
-    GLSceneViewer1->installEventFilter(this);
-    GLSceneViewer1->setFocusPolicy(Qt::StrongFocus);
+    CreateViewport();
     CreateLightControls();
     CreateViewControls();
     CreateSolidControls();
     CreatePanels();
     ConnectHandlers();
     FormCreate();
+}
+
+// Without a usable OpenGL context the viewport says so and every control still works on the scene.
+void TForm9::CreateViewport()
+{
+    const QRect viewport(8, 8, 561, 449);
+    if (!ViewerContextAvailable()) {
+        GLSceneViewer1 = nullptr;
+        auto* note = AddLabel(this, OpenGLSupportProblem(QSurfaceFormat(), false), viewport.adjusted(40, 0, -40, 0),
+                              Qt::AlignHCenter);
+        note->setWordWrap(true);
+        return;
+    }
+    GLSceneViewer1 = new TSceneViewer(&Scene, this);
+    GLSceneViewer1->setGeometry(viewport);
+    GLSceneViewer1->installEventFilter(this);
+    GLSceneViewer1->setFocusPolicy(Qt::StrongFocus);
+}
+
+void TForm9::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (GLSceneViewer1 || noViewerReported_) return;
+    noViewerReported_ = true;
+    // Shown after the window has come up, not in the middle of showing it.
+    QTimer::singleShot(0, this, [] { ShowMessage(OpenGLSupportProblem(QSurfaceFormat(), false)); });
 }
 
 void TForm9::CreateScene()

@@ -39,7 +39,7 @@ public:
     TSphere* Sphere1; // marks L2
     TSphere* Sphere2; // marks L1
 
-    TSceneViewer* GLSceneViewer1;
+    TSceneViewer* GLSceneViewer1; // none on a machine without a usable OpenGL
     int16_t LastMouseX = 0;
     int16_t LastMouseY = 0;
     bool LightMarkersToggle = true; // what the next click on IBtn1 does to the markers
@@ -109,8 +109,10 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void CreateViewport();
     void CreateScene();
     void CreateLightControls();
     void CreateViewControls();
@@ -120,6 +122,8 @@ private:
     // LC lights the scene from the viewer's eye; every camera move ends here.
     void CameraMoved();
     void SceneChanged();
+
+    bool noViewerReported_ = false;
 };
 
 extern TForm9* Form9;

@@ -19,5 +19,5 @@ void Build3DModel(QStringList& memo, uint8_t arcSteps)
     Form9->show();
     Form9->raise();
     Form9->activateWindow();
-    Form9->GLSceneViewer1->setFocus();
+    if (Form9->GLSceneViewer1) Form9->GLSceneViewer1->setFocus();
 }

@@ -51,7 +51,7 @@ void TForm9::CameraMoved()
 
 void TForm9::SceneChanged()
 {
-    GLSceneViewer1->update();
+    if (GLSceneViewer1) GLSceneViewer1->update();
 }
 
 bool TForm9::eventFilter(QObject* watched, QEvent* event)
@@ -225,14 +225,16 @@ void TForm9::c2Click()
     Timer2->SetEnabled(on);
     Panel2->setVisible(on);
     if (on) Panel2->raise();
+    if (!GLSceneViewer1) return;
     GLSceneViewer1->ResetFrameCounter();
     GLSceneViewer1->SetContinuousRendering(on);
 }
 
 void TForm9::Timer2Timer()
 {
-    Panel2->SetCaption(FormatFloat("0.0", GLSceneViewer1->FramesPerSecond()) + " FPS");
-    GLSceneViewer1->ResetFrameCounter();
+    const double framesPerSecond = GLSceneViewer1 ? GLSceneViewer1->FramesPerSecond() : 0;
+    Panel2->SetCaption(FormatFloat("0.0", framesPerSecond) + " FPS");
+    if (GLSceneViewer1) GLSceneViewer1->ResetFrameCounter();
 }
 
 void TForm9::RadioButton2Click()

@@ -3,6 +3,7 @@
 #include "app/window_set.h"
 #include "common/errors.h"
 #include "profile/tform7.h"
+#include "scene/gl_support.h"
 #include "scene/scene_viewer.h"
 #include "test_support.h"
 #include "view3d/tform9.h"
@@ -234,6 +235,23 @@ TEST_F(Form9Test, TurntableAxesAndFrameRate)
     EXPECT_GT(Form9->GLSceneViewer1->FramesRendered(), 0);
     Form9->c2->click();
     EXPECT_FALSE(Form9->Timer2->IsEnabled() || Form9->Panel2->isVisible());
+}
+
+// Under a display without OpenGL (the offscreen platform) the other branch runs.
+TEST_F(Form9Test, WithoutAUsableOpenGLTheWindowSaysSoOnceAndItsControlsStillWork)
+{
+    MessageRecorder messages;
+    Build(kSteppedText);
+    Form9->hide();
+    Form9->show();
+    QTest::qWait(50);
+    Form9->Button2->click();
+    Form9->c2->click();
+    Form9->Timer2Timer();
+    Form9->c2->click();
+    EXPECT_EQ(Form9->GLSceneViewer1 != nullptr, ViewerContextAvailable());
+    ASSERT_EQ(messages.texts.size(), Form9->GLSceneViewer1 ? 0 : 1);
+    if (!messages.texts.isEmpty()) EXPECT_TRUE(messages.texts[0].startsWith("The 3D view needs OpenGL 2.1"));
 }
 
 TEST_F(Form9Test, TheShaftIsDrawnLitWhereItProjectsAndTheBackgroundElsewhere)
