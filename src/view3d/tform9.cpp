@@ -15,6 +15,7 @@
 #include "widgets/track_bar.h"
 #include "widgets/window_setup.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -179,9 +180,11 @@ void TForm9::CreateViewControls()
     GroupBox2->setGeometry(576, 180, 193, 76);
     SpeedButton1 = AddSpeedButton(this, "Perspective", QRect(592, 212, 161, 20));
     SpeedButton2 = AddSpeedButton(this, "Orthogonal", QRect(592, 232, 161, 20));
+    // A group of its own: buttons exclusive by parent alone would also release the radio buttons.
+    auto* viewType = new QButtonGroup(this);
     for (QToolButton* button : {SpeedButton1, SpeedButton2}) {
         button->setCheckable(true);
-        button->setAutoExclusive(true);
+        viewType->addButton(button);
     }
     SpeedButton1->setChecked(true);
     GroupBox3 = new QGroupBox("View points", this);
@@ -200,7 +203,7 @@ void TForm9::CreateViewControls()
     Button2->setGeometry(640, 408, 25, 25);
     Button1 = new QPushButton("-", this);
     Button1->setGeometry(664, 408, 25, 25);
-    SetSmallFont(AddLabel(this, "Center the view", QRect(694, 386, 72, 14), Qt::AlignHCenter));
+    SetSmallFont(AddLabel(this, "Center the view", QRect(686, 386, 82, 14), Qt::AlignHCenter));
     SpeedButton6 = new ImageButton(this);
     SpeedButton6->setGeometry(704, 408, 49, 25);
     SpeedButton6->SetPictureDrawer(DrawCentreMark);
@@ -222,6 +225,8 @@ void TForm9::CreateSolidControls()
     RadioButton1->setGeometry(448, 476, 40, 20);
     RadioButton3 = new QRadioButton(this);
     RadioButton3->setGeometry(488, 476, 20, 20);
+    auto* steps = new QButtonGroup(this);
+    for (QRadioButton* radio : {RadioButton2, RadioButton1, RadioButton3}) steps->addButton(radio);
     se1 = new SpinEdit(this);
     se1->setGeometry(508, 472, 41, 22);
     se1->setRange(3, 100);

@@ -155,6 +155,8 @@ TEST_F(Form9Test, WheelZoomButtonsAndViewPointsPlaceTheCamera)
     }
     Form9->SpeedButton2->click();
     EXPECT_EQ(Form9->GLCamera1->Projection, TProjection::Orthogonal);
+    EXPECT_TRUE(Form9->SpeedButton2->isChecked() && !Form9->SpeedButton1->isChecked());
+    EXPECT_TRUE(Form9->RadioButton2->isChecked()); // the view type is a group of its own
     Form9->SpeedButton1->click();
     EXPECT_EQ(Form9->GLCamera1->Projection, TProjection::Perspective);
 }
