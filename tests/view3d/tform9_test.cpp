@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -207,6 +208,13 @@ TEST_F(Form9Test, LightBarsSwitchAndMarkers)
     Form9->show();
     Form9->IBtn1->click();
     EXPECT_TRUE(Form9->Sphere1->Visible && Form9->Sphere2->Visible && Form9->Panel1->isVisible());
+    // Dragging the picture drags its panel.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form9));
+    const QPoint panelAt = Form9->Panel1->pos();
+    QTest::mousePress(Form9->Image1, Qt::LeftButton, {}, QPoint(60, 60));
+    QTest::mouseMove(Form9->Image1, QPoint(90, 70));
+    QTest::mouseRelease(Form9->Image1, Qt::LeftButton, {}, QPoint(90, 70));
+    EXPECT_EQ(Form9->Panel1->pos(), panelAt + QPoint(30, 10));
     Form9->IBtn2->click(); // closes the panel only
     EXPECT_FALSE(Form9->Panel1->isVisible());
     EXPECT_TRUE(Form9->Sphere1->Visible);
