@@ -41,22 +41,49 @@ bool IsEar(const std::vector<QPointF>& polygon, const std::vector<int>& ring, si
     return true;
 }
 
-// Drops vertices that repeat their predecessor or lie on the line through their neighbours
-// (a spike of no width included): they enclose no area.
+// A vertex that repeats its predecessor or lies on the line through its neighbours (a spike of
+// no width included) encloses no area.
+bool IsFlat(const std::vector<QPointF>& polygon, const std::vector<int>& ring, size_t k)
+{
+    const size_t count = ring.size();
+    const QPointF& a = polygon[ring[(k + count - 1) % count]];
+    const QPointF& b = polygon[ring[k]];
+    const QPointF& c = polygon[ring[(k + 1) % count]];
+    return a == b || Cross(a, b, c) == 0;
+}
+
+// Passes until none is left: dropping one may flatten a neighbour already passed.
 void DropFlatCorners(const std::vector<QPointF>& polygon, std::vector<int>& ring)
 {
-    for (size_t k = 0; ring.size() >= 3 && k < ring.size();) {
-        const size_t count = ring.size();
-        const QPointF& a = polygon[ring[(k + count - 1) % count]];
-        const QPointF& b = polygon[ring[k]];
-        const QPointF& c = polygon[ring[(k + 1) % count]];
-        if (a == b || Cross(a, b, c) == 0) {
-            ring.erase(ring.begin() + k);
-            k = 0;
-        } else {
-            ++k;
+    for (bool dropped = true; dropped;) {
+        dropped = false;
+        for (size_t k = 0; ring.size() >= 3 && k < ring.size();) {
+            if (IsFlat(polygon, ring, k)) {
+                ring.erase(ring.begin() + k);
+                dropped = true;
+            } else {
+                ++k;
+            }
         }
     }
+}
+
+// After a cut only the neighbours of the cut corner can have become flat; `next` is the index of
+// the one after it and follows it through the removals.
+void DropFlatNeighbours(const std::vector<QPointF>& polygon, std::vector<int>& ring, size_t& next)
+{
+    for (bool dropped = true; dropped && ring.size() >= 3;) {
+        dropped = false;
+        const size_t count = ring.size();
+        for (const size_t k : {(next + count - 1) % count, next % count}) {
+            if (!IsFlat(polygon, ring, k)) continue;
+            ring.erase(ring.begin() + k);
+            if (k < next) --next;
+            dropped = true;
+            break;
+        }
+    }
+    next %= ring.size();
 }
 
 } // namespace
@@ -76,8 +103,7 @@ std::vector<TTriangleIndices> TriangulatePolygon(const std::vector<QPointF>& pol
             const size_t count = ring.size();
             triangles.push_back({ring[(corner + count - 1) % count], ring[corner], ring[(corner + 1) % count]});
             ring.erase(ring.begin() + corner);
-            DropFlatCorners(polygon, ring);
-            corner %= ring.size();
+            DropFlatNeighbours(polygon, ring, corner);
             failures = 0;
         } else {
             corner = (corner + 1) % ring.size();

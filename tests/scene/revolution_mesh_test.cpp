@@ -114,10 +114,23 @@ TEST(RevolutionMesh, NothingForOneNodeOrAnEmptySweep)
     EXPECT_TRUE(BuildRevolutionMesh(kStepped, 32, 90, 45, TRevolutionParts{}).empty());
 }
 
+// A shaft section with forty grooves, collinear runs between them: area 40 * 3 + 40 * 1.
+std::vector<QPointF> GroovedSection()
+{
+    std::vector<QPointF> polygon{{0, 0}};
+    for (int groove = 0; groove < 40; ++groove) {
+        const double x = groove * 2;
+        polygon.insert(polygon.end(), {{1.5, x}, {2, x}, {2, x + 1}, {1.5, x + 1}, {1.5, x + 1.5}});
+    }
+    polygon.insert(polygon.end(), {{1.5, 80}, {0, 80}});
+    return polygon;
+}
+
 TEST(PolygonTriangulation, CoversNonConvexPolygonsWithCounterClockwiseTriangles)
 {
     struct Case { const char* name; std::vector<QPointF> polygon; double area; };
     const Case cases[] = {
+        {"grooved section", GroovedSection(), 80 * 1.5 + 40 * 0.5},
         {"stepped section", {{0, -5}, {1.5, -5}, {1.5, -1}, {2, -1}, {2, 5}, {0, 5}}, 1.5 * 4 + 2 * 6},
         {"walked clockwise", {{0, 5}, {2, 5}, {2, -1}, {1.5, -1}, {1.5, -5}, {0, -5}}, 1.5 * 4 + 2 * 6},
         {"groove", {{0, 0}, {3, 0}, {3, 2}, {2, 2}, {2, 1}, {1, 1}, {1, 2}, {0, 2}}, 5},
