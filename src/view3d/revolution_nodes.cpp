@@ -1,0 +1,24 @@
+// Mapping of the profile points onto the solid's nodes.
+#include "view3d/revolution_nodes.h"
+
+#include "common/errors.h"
+#include "common/number_text.h"
+
+long double ProfileSpanOf(const TModel& points)
+{
+    return points.empty() ? 0 : points.back().x - points.front().x;
+}
+
+std::vector<QVector3D> ProfileNodes(const TModel& points, long double span)
+{
+    if (!(span > 0))
+        RaiseError(QStringLiteral("The profile's length along the axis is %1 mm: the 3D model needs a profile drawn "
+                                  "from left to right over a positive length.")
+                       .arg(FloatToStr(span)));
+    const long double scale = 10 / span;
+    std::vector<QVector3D> nodes;
+    nodes.reserve(points.size());
+    for (const TProfilePoint& point : points)
+        nodes.emplace_back(float(point.r * scale), float(point.x * scale - 5), 0.f);
+    return nodes;
+}
