@@ -35,9 +35,9 @@ QJsonObject ParseDocument(const QByteArray& json)
     return document.object();
 }
 
-void CheckFormatAndVersion(const TJsonFields& fields)
+void CheckFormatAndVersion(const QJsonObject& object, const TJsonFields& fields)
 {
-    if (fields.Text("format") != kDesignFormat)
+    if (object.value("format").toString() != kDesignFormat)
         RaiseError("The file is not a Korvel design: its \"format\" is not \"" + kDesignFormat + "\".");
     const int version = fields.Integer("version", 1, std::numeric_limits<int>::max());
     if (version > kDesignVersion)
@@ -140,8 +140,9 @@ TDesign ReadDesign(const TJsonFields& fields)
 
 TDesign DesignFromJson(const QByteArray& json)
 {
-    const TJsonFields fields(ParseDocument(json), QString());
-    CheckFormatAndVersion(fields);
+    const QJsonObject object = ParseDocument(json);
+    const TJsonFields fields(object, QString());
+    CheckFormatAndVersion(object, fields);
     const TDesign design = ReadDesign(fields);
     CheckDesign(design);
     return design;

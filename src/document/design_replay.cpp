@@ -6,6 +6,7 @@
 #include "common/number_text.h"
 #include "dimensioning/stress_checks.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -57,7 +58,8 @@ void CheckEntryOrder(const TPlaneEntries& plane, const QString& name)
 
 void CheckVerticalPlane(const TPlaneEntries& plane)
 {
-    const bool hasBearing = !plane.Entries.empty() && plane.Entries.front().Kind == TEntryKind::Bearing;
+    const bool hasBearing = std::any_of(plane.Entries.begin(), plane.Entries.end(),
+                                        [](const TLoadEntry& entry) { return entry.Kind == TEntryKind::Bearing; });
     if (plane.Step == TPlaneStep::Length || plane.Step == TPlaneStep::Bearings || hasBearing)
         RaiseError("The vertical plane of the design has a length or bearings of its own: it keeps those of "
                    "the horizontal plane and starts at the forces.");

@@ -21,20 +21,15 @@ TEST(DesignFile, RandomDesignsComeBackEqualAndWriteTheSameBytes)
 }
 
 // The shown decimal separator changes the texts of the fields, never the numbers of the file.
-TEST(DesignFile, NumbersAreWrittenTheSameUnderEitherSeparator)
+TEST(DesignFile, IsIndentedVersionedAndWrittenTheSameUnderEitherSeparator)
 {
     const TDesign design = SmallDesign();
     const QByteArray withPoint = DesignToJson(design);
     DecimalSeparatorScope comma(',');
     EXPECT_EQ(DesignToJson(design), withPoint);
     EXPECT_TRUE(withPoint.contains("\"Position\": \"50\""));
-}
-
-TEST(DesignFile, IsIndentedAndNamesItsFormatAndVersion)
-{
-    const QByteArray json = DesignToJson(SmallDesign());
-    EXPECT_TRUE(json.contains("\n    \"format\": \"Korvel design\",\n"));
-    EXPECT_TRUE(json.endsWith("\n    \"version\": 1\n}\n"));
+    EXPECT_TRUE(withPoint.contains("\n    \"format\": \"Korvel design\",\n"));
+    EXPECT_TRUE(withPoint.endsWith("\n    \"version\": 1\n}\n"));
 }
 
 // Opening checks on a scratch state: the analysis of the open design is not touched.
