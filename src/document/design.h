@@ -1,0 +1,85 @@
+// A design as the user left it: the entries of both planes, the dimensioning inputs, the
+// profile drawing with its settings and points, the overlay switches and the 3D view's
+// resolution. A plain value, written to and read from a design file.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <vector>
+
+enum class TEntryKind { Bearing, Force, Moment };
+
+// One "Add" of the load entry. Bearings carry value 0 and direction 1, as the entry stores them.
+struct TLoadEntry {
+    TEntryKind Kind = TEntryKind::Force;
+    long double Position = 0;
+    long double Value = 0;
+    uint8_t Direction = 1; // 1: with the reactions / clockwise; 0: against / counter-clockwise
+    bool operator==(const TLoadEntry&) const = default;
+};
+
+// How far the entry of a plane went. The vertical plane starts at the forces.
+enum class TPlaneStep { NotStarted, Length, Bearings, Forces, Moments, Calculate, Calculated };
+
+struct TPlaneEntries {
+    TPlaneStep Step = TPlaneStep::NotStarted;
+    std::vector<TLoadEntry> Entries; // in entry order
+    bool operator==(const TPlaneEntries&) const = default;
+};
+
+// The dimensioning window's fields as it holds them: texts, because the user may leave any text
+// in a field until "Calculate" or "Apply" reads it.
+struct TDimensioningInputs {
+    QString TwistingMoment;    // Mt, N*mm
+    QString AllowTwistStress;  // tau at, MPa
+    QString StaticStress;      // sigma aI, MPa
+    QString PulsatoryStress;   // sigma aII, MPa
+    QString AlternatingStress; // sigma aIII, MPa
+    QString TorsionCoeff;      // alpha
+    QString Material;          // the material box's text
+    QString TwistCycle;        // the cycle box's text
+    int Theory = 0;            // 0: 3rd strength theory, 1: 5th
+    bool Applied = false;      // "Apply" stored them
+    bool operator==(const TDimensioningInputs&) const = default;
+};
+
+struct TEditorSettings {
+    uint8_t ArcWidth = 2;
+    uint8_t ArcMarkWidth = 1;
+    uint8_t ArcMarkType = 1;
+    uint8_t LineWidth = 2;
+    uint8_t LineMarkWidth = 1;
+    uint8_t LineMarkType = 1;
+    bool operator==(const TEditorSettings&) const = default;
+};
+
+struct TOverlaySwitches {
+    bool ShowDiameters = false;
+    bool ShowRecommended = false;
+    bool ShowEqualStrength = false;
+    bool operator==(const TOverlaySwitches&) const = default;
+};
+
+// Which of the three slice buttons is checked: 32, 16, or the spin editor's value.
+enum class TSlicesChoice { Slices32, Slices16, SpinValue };
+
+struct TViewSettings {
+    TSlicesChoice Slices = TSlicesChoice::Slices32;
+    int SpinSlices = 12;        // 3 to 100
+    int RevolutionAngle = 360;  // degrees, 90 to 360
+    bool operator==(const TViewSettings&) const = default;
+};
+
+struct TDesign {
+    long double ShaftLength = 0;
+    TPlaneEntries Horizontal;
+    TPlaneEntries Vertical;
+    TDimensioningInputs Dimensioning;
+    QStringList Profile;                    // the DHL text, one statement a line
+    TEditorSettings Settings;
+    std::vector<long double> AddedPoints;   // dimensioning points added in the editor, in order
+    TOverlaySwitches Overlays;
+    TViewSettings View;
+    bool operator==(const TDesign&) const = default;
+};

@@ -1,0 +1,149 @@
+// Reading a design from its JSON document: the whole document is read and checked before the
+// design is handed back.
+#include "document/design_file.h"
+
+#include "common/errors.h"
+#include "document/design_keys.h"
+#include "document/design_replay.h"
+#include "document/json_fields.h"
+
+#include <QJsonDocument>
+#include <QJsonParseError>
+#include <limits>
+
+namespace {
+
+constexpr int kByteMaximum = 255;
+
+// "line 3, column 14" of a byte offset, as a text editor counts them.
+QString PlaceOf(const QByteArray& json, int offset)
+{
+    const QByteArray before = json.left(offset);
+    const int line = int(before.count('\n')) + 1;
+    const int column = int(before.size() - before.lastIndexOf('\n'));
+    return "line " + QString::number(line) + ", column " + QString::number(column);
+}
+
+QJsonObject ParseDocument(const QByteArray& json)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    if (error.error != QJsonParseError::NoError)
+        RaiseError("The file is not a JSON document: " + error.errorString() + " at " +
+                   PlaceOf(json, error.offset) + ".");
+    if (!document.isObject()) RaiseError("The file is not a Korvel design: it holds no group of fields.");
+    return document.object();
+}
+
+void CheckFormatAndVersion(const QJsonObject& object, const TJsonFields& fields)
+{
+    if (object.value("format").toString() != kDesignFormat)
+        RaiseError("The file is not a Korvel design: its \"format\" is not \"" + kDesignFormat + "\".");
+    const int version = fields.Integer("version", 1, std::numeric_limits<int>::max());
+    if (version > kDesignVersion)
+        RaiseError("The design was written by a newer Korvel (file version " + QString::number(version) +
+                   "); this Korvel reads versions up to " + QString::number(kDesignVersion) + ".");
+}
+
+TLoadEntry ReadEntry(const TJsonFields& fields)
+{
+    TLoadEntry entry;
+    entry.Kind = TEntryKind(fields.Choice("Kind", kEntryKindNames));
+    entry.Position = fields.Number("Position");
+    entry.Value = fields.Number("Value");
+    entry.Direction = uint8_t(fields.Integer("Direction", 0, 1));
+    return entry;
+}
+
+TPlaneEntries ReadPlane(const TJsonFields& fields)
+{
+    TPlaneEntries plane;
+    plane.Step = TPlaneStep(fields.Choice("Step", kPlaneStepNames));
+    for (const TJsonFields& entry : fields.Objects("Entries")) plane.Entries.push_back(ReadEntry(entry));
+    return plane;
+}
+
+TDimensioningInputs ReadDimensioning(const TJsonFields& fields)
+{
+    TDimensioningInputs inputs;
+    inputs.TwistingMoment = fields.Text("TwistingMoment");
+    inputs.AllowTwistStress = fields.Text("AllowTwistStress");
+    inputs.StaticStress = fields.Text("StaticStress");
+    inputs.PulsatoryStress = fields.Text("PulsatoryStress");
+    inputs.AlternatingStress = fields.Text("AlternatingStress");
+    inputs.TorsionCoeff = fields.Text("TorsionCoeff");
+    inputs.Material = fields.Text("Material");
+    inputs.TwistCycle = fields.Text("TwistCycle");
+    inputs.Theory = fields.Integer("Theory", 0, 1);
+    inputs.Applied = fields.Switch("Applied");
+    return inputs;
+}
+
+uint8_t ReadByte(const TJsonFields& fields, const QString& key)
+{
+    return uint8_t(fields.Integer(key, 0, kByteMaximum));
+}
+
+TEditorSettings ReadSettings(const TJsonFields& fields)
+{
+    TEditorSettings settings;
+    settings.ArcWidth = ReadByte(fields, "ArcWidth");
+    settings.ArcMarkWidth = ReadByte(fields, "ArcMarkWidth");
+    settings.ArcMarkType = ReadByte(fields, "ArcMarkType");
+    settings.LineWidth = ReadByte(fields, "LineWidth");
+    settings.LineMarkWidth = ReadByte(fields, "LineMarkWidth");
+    settings.LineMarkType = ReadByte(fields, "LineMarkType");
+    return settings;
+}
+
+// A memo line never holds a line break: one would turn into two statements.
+QStringList ReadProfile(const TJsonFields& fields)
+{
+    const QStringList lines = fields.Texts("Profile");
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        if (lines[i].contains('\n') || lines[i].contains('\r'))
+            RaiseFieldError(fields.PathOf("Profile") + "[" + QString::number(i) + "]",
+                            "one line of text, without a line break");
+    return lines;
+}
+
+TOverlaySwitches ReadOverlays(const TJsonFields& fields)
+{
+    return {fields.Switch("ShowDiameters"), fields.Switch("ShowRecommended"), fields.Switch("ShowEqualStrength")};
+}
+
+TViewSettings ReadView(const TJsonFields& fields)
+{
+    TViewSettings view;
+    view.Slices = TSlicesChoice(fields.Choice("Slices", kSlicesNames));
+    view.SpinSlices = fields.Integer("SpinSlices", 3, 100);
+    view.RevolutionAngle = fields.Integer("RevolutionAngle", 90, 360);
+    return view;
+}
+
+TDesign ReadDesign(const TJsonFields& fields)
+{
+    TDesign design;
+    design.ShaftLength = fields.Number("ShaftLength");
+    design.Horizontal = ReadPlane(fields.Object("Horizontal"));
+    design.Vertical = ReadPlane(fields.Object("Vertical"));
+    design.Dimensioning = ReadDimensioning(fields.Object("Dimensioning"));
+    design.Profile = ReadProfile(fields);
+    design.Settings = ReadSettings(fields.Object("Settings"));
+    design.AddedPoints = fields.Numbers("AddedPoints");
+    design.Overlays = ReadOverlays(fields.Object("Overlays"));
+    design.View = ReadView(fields.Object("View3D"));
+    return design;
+}
+
+} // namespace
+
+TDesign DesignFromJson(const QByteArray& json)
+{
+    const QJsonObject object = ParseDocument(json);
+    const TJsonFields fields(object, QString());
+    CheckFormatAndVersion(object, fields);
+    const TDesign design = ReadDesign(fields);
+    CheckDesign(design);
+    return design;
+}

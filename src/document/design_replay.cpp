@@ -1,0 +1,166 @@
+#include "document/design_replay.h"
+
+#include "analysis/load_entry.h"
+#include "analysis/solver.h"
+#include "common/errors.h"
+#include "common/number_text.h"
+#include "dimensioning/stress_checks.h"
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+QString EntryPath(const QString& plane, size_t index)
+{
+    return plane + ".Entries[" + QString::number(index) + "]";
+}
+
+// Runs one step of the replay; a refusal is reported with the place it comes from.
+void RunRefusable(const QString& what, const std::function<void()>& step)
+{
+    try {
+        step();
+    } catch (const KorvelError& error) {
+        RaiseError(what + ": " + error.Text());
+    }
+}
+
+TPlaneStep StepOfKind(TEntryKind kind)
+{
+    switch (kind) {
+    case TEntryKind::Bearing: return TPlaneStep::Bearings;
+    case TEntryKind::Force: return TPlaneStep::Forces;
+    case TEntryKind::Moment: return TPlaneStep::Moments;
+    }
+    return TPlaneStep::Moments;
+}
+
+// The entry takes the bearings, then the forces, then the moments, each only once its step opened.
+void CheckEntryOrder(const TPlaneEntries& plane, const QString& name)
+{
+    TPlaneStep reached = TPlaneStep::NotStarted;
+    for (size_t i = 0; i < plane.Entries.size(); ++i) {
+        const TLoadEntry& entry = plane.Entries[i];
+        const TPlaneStep step = StepOfKind(entry.Kind);
+        if (step < reached)
+            RaiseError("The entry \"" + EntryPath(name, i) +
+                       "\" of the design is out of order: a plane takes its bearings, then its forces, then its moments.");
+        if (step > plane.Step)
+            RaiseError("The entry \"" + EntryPath(name, i) + "\" of the design lies beyond the step \"" + name +
+                       ".Step\" at which that plane's entry stands.");
+        if (entry.Kind == TEntryKind::Bearing && (entry.Value != 0 || entry.Direction != 1))
+            RaiseError("The entry \"" + EntryPath(name, i) + "\" of the design is a bearing with a value or "
+                       "direction: a bearing carries value 0 and direction 1.");
+        reached = step;
+    }
+}
+
+void CheckVerticalPlane(const TPlaneEntries& plane)
+{
+    const bool hasBearing = std::any_of(plane.Entries.begin(), plane.Entries.end(),
+                                        [](const TLoadEntry& entry) { return entry.Kind == TEntryKind::Bearing; });
+    if (plane.Step == TPlaneStep::Length || plane.Step == TPlaneStep::Bearings || hasBearing)
+        RaiseError("The vertical plane of the design has a length or bearings of its own: it keeps those of "
+                   "the horizontal plane and starts at the forces.");
+}
+
+void EnterLoads(const TPlaneEntries& plane, const QString& name, bool horizontal, TAnalysisState& state)
+{
+    for (size_t i = 0; i < plane.Entries.size(); ++i) {
+        const TLoadEntry& entry = plane.Entries[i];
+        RunRefusable("The entry \"" + EntryPath(name, i) + "\" of the design is refused", [&] {
+            switch (entry.Kind) {
+            case TEntryKind::Bearing: AddBearing(state, entry.Position, horizontal); break;
+            case TEntryKind::Force: AddForce(state, entry.Position, entry.Value, entry.Direction == 1, horizontal); break;
+            case TEntryKind::Moment: AddMoment(state, entry.Position, entry.Value, entry.Direction == 1, horizontal); break;
+            }
+        });
+    }
+}
+
+void Calculate(const TPlaneEntries& plane, const QString& name, TAnalysisState& state, TData& data)
+{
+    if (plane.Step != TPlaneStep::Calculated) return;
+    RunRefusable("The " + name.toLower() + " plane of the design cannot be calculated", [&] { SolvePlane(state, data); });
+}
+
+void ReplayHorizontalPlane(const TDesign& design, TAnalysisState& state, TData& data)
+{
+    const TPlaneEntries& plane = design.Horizontal;
+    CheckEntryOrder(plane, "Horizontal");
+    if (plane.Step == TPlaneStep::NotStarted) return;
+    state.RHA = 0;
+    state.RHB = 0;
+    StartShaft(state);
+    data.SetOriz(true);
+    KeepFirstEntry(state.HorzDiagram);
+    if (plane.Step >= TPlaneStep::Bearings) state.ShaftLength = design.ShaftLength;
+    EnterLoads(plane, "Horizontal", true, state);
+    Calculate(plane, "Horizontal", state, data);
+}
+
+void ReplayVerticalPlane(const TDesign& design, TAnalysisState& state, TData& data)
+{
+    const TPlaneEntries& plane = design.Vertical;
+    CheckVerticalPlane(plane);
+    CheckEntryOrder(plane, "Vertical");
+    if (plane.Step == TPlaneStep::NotStarted) return;
+    state.RVA = 0;
+    state.RVB = 0;
+    KeepFirstEntry(state.VertDiagram);
+    ResetPartialPlane(state);
+    data.SetOriz(false);
+    RenameBearingsVertical(state.Reactions);
+    EnterLoads(plane, "Vertical", false, state);
+    Calculate(plane, "Vertical", state, data);
+    // The report of the vertical plane hands the sorted positions to the editor.
+    if (plane.Step == TPlaneStep::Calculated) SortByPosition(state.Points);
+}
+
+// In the order of "Apply", which stops at the first field it refuses.
+void ApplyDimensioning(const TDimensioningInputs& inputs, TAnalysisState& state, TData& data)
+{
+    if (!inputs.Applied) return;
+    RunRefusable("The dimensioning inputs of the design were stored, but \"Apply\" refuses them", [&] {
+        state.TorsionCoeff = StrToFloat(inputs.TorsionCoeff);
+        state.AllowBendStress = ReadAllowBendStress(inputs.AlternatingStress);
+        data.SetT3(inputs.Theory == 0);
+        data.SetMT(ReadTwistingMoment(inputs.TwistingMoment));
+    });
+}
+
+void AddEditorPoints(const TDesign& design, TAnalysisState& state)
+{
+    for (size_t i = 0; i < design.AddedPoints.size(); ++i)
+        RunRefusable("The point \"AddedPoints[" + QString::number(i) + "]\" of the design is refused",
+                     [&] { AddDimensionPoint(state, design.AddedPoints[i]); });
+}
+
+} // namespace
+
+void AddDimensionPoint(TAnalysisState& state, long double position)
+{
+    if (state.Points.empty() || position < state.Points.front().Position || position > state.Points.back().Position)
+        RaiseError(kPointOutsideShaft);
+    if (state.PointCount == 255) RaiseError(kTooManyPoints);
+    state.Points.push_back({0, position});
+    ++state.PointCount;
+    SortByPosition(state.Points);
+}
+
+void ReplayDesign(const TDesign& design, TAnalysisState& state, TData& data)
+{
+    ReplayHorizontalPlane(design, state, data);
+    ReplayVerticalPlane(design, state, data);
+    ApplyDimensioning(design.Dimensioning, state, data);
+    AddEditorPoints(design, state);
+}
+
+void CheckDesign(const TDesign& design)
+{
+    TAnalysisState scratch;
+    InitialiseEntryState(scratch);
+    TData data;
+    ReplayDesign(design, scratch, data);
+}

@@ -1,0 +1,121 @@
+#include "document/json_fields.h"
+
+#include "common/errors.h"
+#include "document/exact_number.h"
+
+#include <QJsonArray>
+#include <cmath>
+
+namespace {
+
+QString ElementPath(const QString& path, qsizetype index)
+{
+    return path + "[" + QString::number(index) + "]";
+}
+
+QString TextOf(const QJsonValue& value, const QString& path)
+{
+    if (!value.isString()) RaiseFieldError(path, "a text");
+    return value.toString();
+}
+
+long double NumberOf(const QJsonValue& value, const QString& path)
+{
+    const auto number = ReadExactNumber(TextOf(value, path));
+    if (!number) RaiseFieldError(path, "a finite decimal number written as a text, such as \"12.5\"");
+    return *number;
+}
+
+} // namespace
+
+void RaiseFieldError(const QString& path, const QString& expectation)
+{
+    RaiseError("The field \"" + path + "\" of the design must be " + expectation + ".");
+}
+
+TJsonFields::TJsonFields(QJsonObject object, QString path) : object_(std::move(object)), path_(std::move(path)) {}
+
+QString TJsonFields::PathOf(const QString& key) const
+{
+    return path_.isEmpty() ? key : path_ + "." + key;
+}
+
+QJsonValue TJsonFields::Require(const QString& key) const
+{
+    const auto found = object_.constFind(key);
+    if (found == object_.constEnd()) RaiseError("The design misses the field \"" + PathOf(key) + "\".");
+    return *found;
+}
+
+QJsonArray TJsonFields::RequireArray(const QString& key) const
+{
+    const QJsonValue value = Require(key);
+    if (!value.isArray()) RaiseFieldError(PathOf(key), "a list");
+    return value.toArray();
+}
+
+TJsonFields TJsonFields::Object(const QString& key) const
+{
+    const QJsonValue value = Require(key);
+    if (!value.isObject()) RaiseFieldError(PathOf(key), "a group of fields");
+    return TJsonFields(value.toObject(), PathOf(key));
+}
+
+std::vector<TJsonFields> TJsonFields::Objects(const QString& key) const
+{
+    const QJsonArray array = RequireArray(key);
+    std::vector<TJsonFields> objects;
+    objects.reserve(array.size());
+    for (qsizetype i = 0; i < array.size(); ++i) {
+        const QString path = ElementPath(PathOf(key), i);
+        if (!array[i].isObject()) RaiseFieldError(path, "a group of fields");
+        objects.emplace_back(array[i].toObject(), path);
+    }
+    return objects;
+}
+
+QString TJsonFields::Text(const QString& key) const { return TextOf(Require(key), PathOf(key)); }
+
+QStringList TJsonFields::Texts(const QString& key) const
+{
+    const QJsonArray array = RequireArray(key);
+    QStringList texts;
+    texts.reserve(array.size());
+    for (qsizetype i = 0; i < array.size(); ++i) texts += TextOf(array[i], ElementPath(PathOf(key), i));
+    return texts;
+}
+
+long double TJsonFields::Number(const QString& key) const { return NumberOf(Require(key), PathOf(key)); }
+
+std::vector<long double> TJsonFields::Numbers(const QString& key) const
+{
+    const QJsonArray array = RequireArray(key);
+    std::vector<long double> numbers;
+    numbers.reserve(array.size());
+    for (qsizetype i = 0; i < array.size(); ++i) numbers.push_back(NumberOf(array[i], ElementPath(PathOf(key), i)));
+    return numbers;
+}
+
+bool TJsonFields::Switch(const QString& key) const
+{
+    const QJsonValue value = Require(key);
+    if (!value.isBool()) RaiseFieldError(PathOf(key), "true or false");
+    return value.toBool();
+}
+
+int TJsonFields::Integer(const QString& key, int lowest, int highest) const
+{
+    const QJsonValue value = Require(key);
+    const double number = value.toDouble();
+    if (!value.isDouble() || number != std::floor(number) || number < lowest || number > highest)
+        RaiseFieldError(PathOf(key), "a whole number from " + QString::number(lowest) + " to " +
+                                         QString::number(highest));
+    return int(number);
+}
+
+int TJsonFields::Choice(const QString& key, const QStringList& names) const
+{
+    const int index = int(names.indexOf(Text(key)));
+    if (index < 0) RaiseFieldError(PathOf(key), "one of \"" + names.join("\", \"") + "\"");
+    return index;
+}

@@ -1,0 +1,36 @@
+// Reading the fields of a JSON object with the path of each field at hand, so that a field that
+// is missing or of the wrong kind fails with a message naming it ("Horizontal.Entries[2].Value").
+#pragma once
+
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+#include <utility>
+#include <vector>
+
+class TJsonFields {
+public:
+    TJsonFields(QJsonObject object, QString path);
+
+    TJsonFields Object(const QString& key) const;
+    std::vector<TJsonFields> Objects(const QString& key) const;
+    QString Text(const QString& key) const;
+    QStringList Texts(const QString& key) const;
+    long double Number(const QString& key) const;
+    std::vector<long double> Numbers(const QString& key) const;
+    bool Switch(const QString& key) const;
+    int Integer(const QString& key, int lowest, int highest) const;
+    // The index of the field's text among `names`.
+    int Choice(const QString& key, const QStringList& names) const;
+
+    QString PathOf(const QString& key) const;
+
+private:
+    QJsonValue Require(const QString& key) const;
+    QJsonArray RequireArray(const QString& key) const;
+
+    QJsonObject object_;
+    QString path_;
+};
+
+[[noreturn]] void RaiseFieldError(const QString& path, const QString& expectation);
