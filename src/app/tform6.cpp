@@ -46,6 +46,7 @@ TForm6::TForm6(QWidget* parent) : SkinnedWindow(parent, Qt::WindowStaysOnTopHint
     connect(Bitbtn2, &ImageButton::clicked, this, Guarded(this, &TForm6::Bitbtn2Click));
     connect(BitBtn3, &ImageButton::clicked, this, Guarded(this, &TForm6::BitBtn3Click));
     connect(BitBtn4, &ImageButton::clicked, this, Guarded(this, &TForm6::BitBtn4Click));
+    connect(IBtn6, &ImageButton::clicked, this, Guarded(this, &TForm6::IBtn6Click));
     FormCreate();
 }
 
@@ -113,6 +114,9 @@ void TForm6::BitBtn4Click()
     Form7->activateWindow();
     Form7->Frame81->setFocus();
 }
+
+// The same build as the editor's own 3D button.
+void TForm6::IBtn6Click() { Form7->IBtn2Click(); }
 
 void TForm6::BuildGroups()
 {

@@ -43,6 +43,7 @@ public:
     void Bitbtn2Click();
     void BitBtn3Click();
     void BitBtn4Click();
+    void IBtn6Click();
 
 private:
     QLabel* AddHeading(const QString& text, int top);

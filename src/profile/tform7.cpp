@@ -17,6 +17,7 @@
 #include "profile/tform7_panels.h"
 #include "profile/tform7_pictures.h"
 #include "profile/vertical_lines.h"
+#include "view3d/tform9_build.h"
 #include "widgets/image_button.h"
 #include "widgets/panel_skin.h"
 #include "widgets/spin_edit.h"
@@ -329,7 +330,8 @@ void TForm7::ConnectHandlers()
         {sp8, &TForm7::sp8Click},
         {sp5, &TForm7::sp5Click},
         {SpeedButton5, &TForm7::SpeedButton5Click},
-        {SpeedButton4, &TForm7::SpeedButton4Click}};
+        {SpeedButton4, &TForm7::SpeedButton4Click},
+        {IBtn2, &TForm7::IBtn2Click}};
     for (const auto& [button, handler] : clicks) connect(button, &QAbstractButton::clicked, this, Guarded(this, handler));
     const std::pair<QLineEdit*, void (TForm7::*)()> edits[] = {
         {ed1, &TForm7::ed1Change}, {ed2, &TForm7::ed2Change}, {ed3, &TForm7::ed3Change}, {ed4, &TForm7::ed4Change}};
@@ -660,6 +662,14 @@ void TForm7::ReportStrengthProblem()
 {
     const QString problem = StrengthRuleProblem(CurrentStrengthInputs());
     if (!problem.isEmpty()) ShowMessage(problem);
+}
+
+void TForm7::IBtn2Click()
+{
+    EditMemo([&](QStringList& memo) {
+        Build3DModel(memo, Editor.ArcSteps);
+        return false;
+    });
 }
 
 void TForm7::SpeedButton4Click()

@@ -164,6 +164,8 @@ public:
     void sp5Click();
     void SpeedButton5Click();
     void SpeedButton4Click();
+    // The solid of revolution of the drawing, in the 3D window; the text is left sorted.
+    void IBtn2Click();
 
 private:
     void ReportStrengthProblem();

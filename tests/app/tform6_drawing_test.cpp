@@ -5,6 +5,8 @@
 #include "diagrams/tform11.h"
 #include "diagrams/tform3.h"
 #include "profile/tform7.h"
+#include "scene/revolution_solid.h"
+#include "view3d/tform9.h"
 
 #include <QTest>
 
@@ -49,6 +51,26 @@ TEST_F(EntryTest, TwoDDrawingOpensTheEditorOverTheAnalysedPositions)
     const QImage first = drawing.copy();
     Form6->BitBtn4->click();
     EXPECT_EQ(Form7->Frame81->Image1->Picture(), first);
+}
+
+// "3D model" sweeps what the editor holds, sorted as the user then sees it, and swaps the editor
+// for the 3D window.
+TEST_F(EntryTest, ThreeDModelSweepsTheEditorsProfile)
+{
+    const QStringList stepped{"line 40/20/100/20/0/", "line 0/15/40/15/0/", "line 40/15/40/20/0/",
+                              "line 0/0/0/15/0/", "line 100/20/100/0/0/"};
+    Form7->SetMemoLines(stepped);
+    Form7->show();
+
+    QTest::mouseClick(Form6->IBtn6, Qt::LeftButton);
+
+    EXPECT_EQ(Form7->MemoLines(), (QStringList{"line 0/0/0/15/0/", "line 0/15/40/15/0/", "line 40/15/40/20/0/",
+                                               "line 40/20/100/20/0/", "line 100/20/100/0/0/"}));
+    const std::vector<QVector3D> nodes{{0, -5, 0}, {1.5, -5, 0}, {1.5, -1, 0}, {2, -1, 0}, {2, 5, 0}, {0, 5, 0}};
+    EXPECT_EQ(Form9->RevolutionSolid1->Nodes(), nodes);
+    EXPECT_FALSE(Form7->isVisible());
+    EXPECT_TRUE(Form9->isVisible());
+    Form9->close();
 }
 
 } // namespace
