@@ -2,6 +2,7 @@
 
 #include "common/errors.h"
 #include "export/whole_file.h"
+#include "scene/revolution_mesh.h"
 
 #include <QtEndian>
 
@@ -24,6 +25,9 @@ char* PutVector(char* out, const TStlVector& vector)
     }
     return out;
 }
+
+// The mesh runs about its Y axis; turned so that the axis lies along x, as in the drawing.
+TStlVector AlongX(const QVector3D& v) { return {v.y(), v.x(), -v.z()}; }
 
 } // namespace
 
@@ -61,4 +65,17 @@ QByteArray StlBytes(const std::vector<TStlTriangle>& triangles)
 void WriteStl(const QString& fileName, const std::vector<TStlTriangle>& triangles)
 {
     WriteWholeFile(fileName, StlBytes(triangles));
+}
+
+std::vector<TStlTriangle> SolidTriangles(const TModel& profile, int slices)
+{
+    CheckSolidProfile(profile);
+    std::vector<QVector3D> nodes;
+    for (const TProfilePoint& point : profile) nodes.emplace_back(float(point.r), float(point.x), 0.0f);
+    TRevolutionParts outsideOnly;
+    outsideOnly.Inside = false;
+    std::vector<TStlTriangle> triangles;
+    for (const TTriangle& t : BuildRevolutionMesh(nodes, slices, 0, 360, outsideOnly))
+        triangles.push_back({AlongX(t.Normal), {AlongX(t.A), AlongX(t.B), AlongX(t.C)}});
+    return triangles;
 }

@@ -27,3 +27,7 @@ QByteArray StlBytes(const std::vector<TStlTriangle>& triangles);
 
 // Writes the triangles to `fileName`, whole or not at all.
 void WriteStl(const QString& fileName, const std::vector<TStlTriangle>& triangles);
+
+// The solid the 3D window draws at `slices`, swept a full turn whatever angle the view is cut
+// at: in the profile's millimetres, the shaft's axis along x. Fails as CheckSolidProfile does.
+std::vector<TStlTriangle> SolidTriangles(const TModel& profile, int slices);

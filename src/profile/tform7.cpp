@@ -169,6 +169,7 @@ TForm7::TForm7(QWidget* parent) : SkinnedWindow(parent, Qt::WindowStaysOnTopHint
     CreateLineFields();
     CreateDhlPanel();
     CreateSettingsPanel();
+    CreateVerificationControls();
     FormCreate();
     ConnectHandlers();
 }
@@ -369,7 +370,11 @@ bool TForm7::EditMemo(const std::function<bool(QStringList&)>& edit)
     return redraw;
 }
 
-void TForm7::Redraw() { Generate(MemoLines(), Frame81->Image1->DrawingCanvas(), Editor, Analysis); }
+void TForm7::Redraw()
+{
+    Generate(MemoLines(), Frame81->Image1->DrawingCanvas(), Editor, Analysis);
+    RefreshVerification();
+}
 
 // 1:1 over the page's width: both images place a shaft position in the same column.
 void TForm7::ReceiveDiagrams(const Canvas& page, bool horizontal)
@@ -616,6 +621,7 @@ void TForm7::ResetTools()
         ClearMarks(memo, Frame81->Image1->DrawingCanvas(), Editor, Analysis);
         return false;
     });
+    RefreshVerification();
 }
 
 void TForm7::b1Click()
@@ -678,4 +684,5 @@ void TForm7::SpeedButton4Click()
         DrawVerticalLines(memo, Frame81->Image1->DrawingCanvas(), Editor, Analysis);
         return false;
     });
+    RefreshVerification();
 }

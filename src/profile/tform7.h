@@ -5,6 +5,7 @@
 
 #include "analysis/load_model.h"
 #include "canvas/canvas.h"
+#include "export/tform_save_dialog.h"
 #include "profile/editor_state.h"
 #include "widgets/skinned_window.h"
 
@@ -24,6 +25,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QToolButton;
 class SpinEdit;
+class TForm13;
 
 // The editor's drawing image, shown 1:1, with the canvas that draws on it. The pointer's moves
 // and presses go to the editor; the second press of a double click goes nowhere.
@@ -113,6 +115,10 @@ public:
     QLabel* l5;
     QLabel* l6;
     ImageButton* IBtn2; // the 3D view
+    QPushButton* VerificationButton; // the strength check in its own window
+    QPushButton* ExportDxfButton;    // "Export DXF..."
+    TForm13* VerificationWindow;
+    TAskFileName AskDxfFileName; // the save dialog, or a test's answer
     // The DHL panel.
     QFrame* Panel1;
     QPlainTextEdit* Memo1;
@@ -166,6 +172,8 @@ public:
     void SpeedButton4Click();
     // The solid of revolution of the drawing, in the 3D window; the text is left sorted.
     void IBtn2Click();
+    void VerificationButtonClick();
+    void ExportDxfButtonClick();
 
 private:
     void ReportStrengthProblem();
@@ -174,6 +182,9 @@ private:
     void CreateLineFields();
     void CreateDhlPanel();
     void CreateSettingsPanel();
+    void CreateVerificationControls();
+    // Every pass that redraws the drawing also checks it again while the check is shown.
+    void RefreshVerification();
     void ConnectHandlers();
     QToolButton* AddToolButton(QWidget* parent, const QIcon& glyph, const QString& hint, int left, int top);
     QToolButton* AddToggle(const QString& caption, const QString& hint, int left, int top, int width);

@@ -280,9 +280,14 @@ QStringList VerificationCells(const TVerificationRow& row)
             OptionalNumber(row.Drawn),  OptionalNumber(row.Ratio),  VerdictText(row)};
 }
 
+QStringList VerificationHeadings()
+{
+    return {"x [mm]", "M(x) [N*mm]", "d(x) required [mm]", "d drawn [mm]", "drawn / required", "result"};
+}
+
 QString VerificationTableText(const TVerification& verification)
 {
-    QStringList lines{"x [mm]\tM(x) [N*mm]\td(x) required [mm]\td drawn [mm]\tdrawn / required\tresult"};
+    QStringList lines{VerificationHeadings().join('\t')};
     for (const TVerificationRow& row : verification.Rows) lines << VerificationCells(row).join('\t');
     return lines.join('\n') + '\n';
 }

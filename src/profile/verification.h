@@ -46,6 +46,8 @@ struct TVerification {
 // its row and the row says why.
 TVerification VerifyShaft(const TAnalysisState& analysis, const TData& data, const TContour& contour);
 
+// The headings of the table's columns, in the order of the cells.
+QStringList VerificationHeadings();
 // The cells of a row as the table shows them: position, M(x), d(x) required, d drawn, ratio,
 // result; a missing value is an empty cell.
 QStringList VerificationCells(const TVerificationRow& row);

@@ -23,6 +23,8 @@ TSweep MakeSweep(int steps, float startAngle, float stopAngle)
         sweep.Cos.push_back(float(std::cos(start + j * step)));
         sweep.Sin.push_back(float(std::sin(start + j * step)));
     }
+    // A full turn ends on the very vertices it began with, or a hairline seam stays open.
+    if (stopAngle - startAngle == 360) sweep.Cos.back() = sweep.Cos.front(), sweep.Sin.back() = sweep.Sin.front();
     sweep.HalfStepCos = float(std::cos(step / 2));
     return sweep;
 }

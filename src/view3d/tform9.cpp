@@ -98,6 +98,7 @@ TForm9::TForm9(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOn
     CreateViewControls();
     CreateSolidControls();
     CreatePanels();
+    CreateExportButton();
     ConnectHandlers();
     FormCreate();
 }

@@ -3,6 +3,7 @@
 // and set its angular resolution.
 #pragma once
 
+#include "export/tform_save_dialog.h"
 #include "scene/scene.h"
 
 #include <QWidget>
@@ -76,6 +77,8 @@ public:
     QLineEdit* Edit1;
     AsyncTimer* Timer1;
     AsyncTimer* Timer2;
+    QPushButton* ExportStlButton; // "Export STL..."
+    TAskFileName AskStlFileName;  // the save dialog, or a test's answer
 
     void FormCreate();
     void GLSceneViewer1MouseDown(int x, int y);
@@ -105,6 +108,7 @@ public:
     void RadioButton3Click();
     void se1Change();
     void ExTrackBar1Change();
+    void ExportStlButtonClick();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -118,6 +122,7 @@ private:
     void CreateViewControls();
     void CreateSolidControls();
     void CreatePanels();
+    void CreateExportButton();
     void ConnectHandlers();
     // LC lights the scene from the viewer's eye; every camera move ends here.
     void CameraMoved();
