@@ -14,12 +14,13 @@
 TForm13::TForm13(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
 {
     setWindowTitle("Strength verification");
-    setGeometry(790, 40, 480, 320);
+    setGeometry(111, 600, 640, 290); // under the editor, whose drawing it is about
     Table1 = new QTableWidget(0, int(VerificationHeadings().size()), this);
     Table1->setHorizontalHeaderLabels(VerificationHeadings());
     Table1->verticalHeader()->hide();
     Table1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table1->setSelectionMode(QAbstractItemView::NoSelection);
+    Table1->setFocusPolicy(Qt::NoFocus);
     Table1->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     Table1->horizontalHeader()->setStretchLastSection(true);
     Label1 = new QLabel(this);

@@ -8,12 +8,12 @@
 
 #include <QPushButton>
 
-// Under the column of framed groups, above the revolution angle.
+// In the row under the viewport, between the display options and the steps.
 void TForm9::CreateExportButton()
 {
     ExportStlButton = new QPushButton("Export STL...", this);
     ExportStlButton->setToolTip("Save the whole solid, a full turn at the current steps, as an STL file in millimetres");
-    ExportStlButton->setGeometry(576, 446, 193, 22);
+    ExportStlButton->setGeometry(226, 474, 120, 24);
     AskStlFileName = [this] { return RunSaveDialog(this, "Export STL", "STL solid (*.stl)", "stl"); };
     connect(ExportStlButton, &QPushButton::clicked, this, Guarded(this, &TForm9::ExportStlButtonClick));
 }
