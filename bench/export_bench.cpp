@@ -6,9 +6,6 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-#include <cmath>
-#include <numbers>
-
 namespace {
 
 constexpr long double kShaftLength = 10000;
@@ -58,32 +55,19 @@ void VerificationOfALongShaft(benchmark::State& state)
 }
 BENCHMARK(VerificationOfALongShaft)->Unit(benchmark::kMillisecond);
 
-std::vector<TStlTriangle> SweptContour(int slices)
-{
-    const TModel contour = SteppedContour();
-    const auto vertex = [&](const TProfilePoint& p, int j) {
-        const double angle = 2 * std::numbers::pi * (j % slices) / slices;
-        return TStlVector{float(p.x), float(p.r * std::cos(angle)), float(p.r * std::sin(angle))};
-    };
-    std::vector<TStlTriangle> triangles;
-    for (size_t i = 1; i < contour.size(); ++i)
-        for (int j = 0; j < slices; ++j) {
-            const TStlVector normal{0, float(std::cos(2 * std::numbers::pi * j / slices)), 0};
-            const TProfilePoint& a = contour[i - 1];
-            const TProfilePoint& b = contour[i];
-            triangles.push_back({normal, {vertex(a, j), vertex(b, j + 1), vertex(b, j)}});
-            triangles.push_back({normal, {vertex(a, j), vertex(a, j + 1), vertex(b, j + 1)}});
-        }
-    return triangles;
-}
-
+// From the profile to the file, as the 3D window's export runs: the swept mesh and its writing.
 void StlOfA256PointProfileAt100Slices(benchmark::State& state)
 {
-    const std::vector<TStlTriangle> triangles = SweptContour(100);
+    const TModel profile = SteppedContour();
     QTemporaryDir folder;
     const QString fileName = folder.filePath("shaft.stl");
-    for (auto _ : state) WriteStl(fileName, triangles);
-    state.counters["triangles"] = double(triangles.size());
+    size_t triangles = 0;
+    for (auto _ : state) {
+        const std::vector<TStlTriangle> solid = SolidTriangles(profile, 100);
+        WriteStl(fileName, solid);
+        triangles = solid.size();
+    }
+    state.counters["triangles"] = double(triangles);
 }
 BENCHMARK(StlOfA256PointProfileAt100Slices)->Unit(benchmark::kMillisecond);
 

@@ -35,8 +35,14 @@ TForm13::TForm13(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOn
     connect(CopyButton, &QPushButton::clicked, this, Guarded(this, &TForm13::CopyButtonClick));
 }
 
+// The editor checks again at every redraw, pointer moves included: an unchanged table is left
+// as it stands.
 void TForm13::ShowVerification(const TVerification& verification)
 {
+    const bool unchanged = Table1->rowCount() == int(verification.Rows.size()) &&
+                           VerificationTableText(verification) == VerificationTableText(shown_) &&
+                           WeakestSectionText(verification) == Label1->text();
+    if (unchanged) return;
     shown_ = verification;
     Table1->setRowCount(int(verification.Rows.size()));
     for (int i = 0; i < int(verification.Rows.size()); ++i) ShowRow(i, verification.Rows[size_t(i)]);
