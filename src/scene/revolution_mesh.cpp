@@ -24,7 +24,7 @@ TSweep MakeSweep(int steps, float startAngle, float stopAngle)
         sweep.Sin.push_back(float(std::sin(start + j * step)));
     }
     // A full turn ends on the very vertices it began with, or a hairline seam stays open.
-    if (stopAngle - startAngle == 360) sweep.Cos.back() = sweep.Cos.front(), sweep.Sin.back() = sweep.Sin.front();
+    if (stopAngle - startAngle == 360) { sweep.Cos.back() = sweep.Cos.front(); sweep.Sin.back() = sweep.Sin.front(); }
     sweep.HalfStepCos = float(std::cos(step / 2));
     return sweep;
 }
