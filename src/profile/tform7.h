@@ -5,7 +5,7 @@
 
 #include "analysis/load_model.h"
 #include "canvas/canvas.h"
-#include "export/tform_save_dialog.h"
+#include "widgets/save_dialog.h"
 #include "profile/editor_state.h"
 #include "widgets/skinned_window.h"
 

@@ -3,7 +3,7 @@
 // and set its angular resolution.
 #pragma once
 
-#include "export/tform_save_dialog.h"
+#include "widgets/save_dialog.h"
 #include "scene/scene.h"
 
 #include <QWidget>

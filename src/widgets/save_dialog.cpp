@@ -1,4 +1,4 @@
-#include "export/tform_save_dialog.h"
+#include "widgets/save_dialog.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
