@@ -8,10 +8,16 @@
 #include "profile/plain_number.h"
 
 #include <cmath>
+#include <cstdio>
 
 namespace {
 
-QString Show(long double value) { return QString::number(double(value), 'g', 17); }
+QString Show(long double value)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.21Lg", value);
+    return text;
+}
 
 void ExpectReadsBack(const QString& written, long double value, long double tolerance)
 {
@@ -24,8 +30,11 @@ void CheckWrittenForms(long double value)
 {
     const long double magnitude = std::fabs(value);
     ExpectReadsBack(FloatToStr(value), value, magnitude * 1e-14L);
-    ExpectReadsBack(FormatFloat("0.00", value), value, std::fmax(0.005L, magnitude * 1e-17L) * 1.0001L);
-    ExpectReadsBack(FormatFloat("0.000", value), value, std::fmax(0.0005L, magnitude * 1e-17L) * 1.0001L);
+    // The fixed formats round the value's 18-digit decimal form, so they may be off by a half
+    // unit of their last decimal and a unit of that form's last digit.
+    const long double lastDigit = magnitude * 1e-17L;
+    ExpectReadsBack(FormatFloat("0.00", value), value, (0.005L + lastDigit) * 1.0001L);
+    ExpectReadsBack(FormatFloat("0.000", value), value, (0.0005L + lastDigit) * 1.0001L);
     long long rounded = 0;
     if (Attempt([&] { rounded = Round(value); }))
         Require(std::fabs(static_cast<long double>(rounded) - value) <= 0.5L, "Round moves by more than a half", Show(value));
