@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
+#include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -94,6 +96,7 @@ QString TWindowMonkey::Act()
     else if (kind < 15) done = Turn();
     else if (kind < 17) done = Drag();
     else if (kind < 18) done = Key();
+    else if (kind < 19) done = Menu();
     return done.isEmpty() ? ShowOrClose() : done;
 }
 
@@ -209,6 +212,21 @@ QString TWindowMonkey::Key()
     const QString described = Describe(target);
     QTest::keyClick(target, key);
     return "key " + QString::number(key, 16) + " on " + described;
+}
+
+// An item of a context menu, as a right click offers it.
+QString TWindowMonkey::Menu()
+{
+    QList<QAction*> items;
+    for (QWidget* widget : Reachable())
+        if (widget->contextMenuPolicy() == Qt::ActionsContextMenu)
+            for (QAction* action : widget->actions())
+                if (action->isEnabled() && action->isVisible()) items << action;
+    QAction* item = Any(items);
+    if (!item) return QString();
+    const QString text = item->text();
+    item->trigger();
+    return "menu item \"" + text + "\"";
 }
 
 QStringList TWindowMonkey::NonFiniteTexts() const

@@ -1,8 +1,8 @@
 // A random user of the window set: it finds the controls of every window by walking their
 // children, so new windows and controls are driven without change, and acts on what a user
 // could reach: it types into fields and memos, presses buttons, radio buttons and switches, picks
-// combo items, turns spin editors and track bars, drags the mouse over drawing images, and shows
-// and closes windows.
+// combo items, turns spin editors and track bars, drags the mouse over drawing images, picks
+// context-menu items, and shows and closes windows.
 #pragma once
 
 #include <QList>
@@ -42,6 +42,7 @@ private:
     QString Turn();
     QString Drag();
     QString Key();
+    QString Menu();
 
     int Below(int count) { return std::uniform_int_distribution<int>(0, count - 1)(random_); }
     template <class Item>
