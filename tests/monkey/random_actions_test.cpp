@@ -145,18 +145,27 @@ TEST_F(RandomActionsTest, NoCrashHangOrNonFiniteTextOverThousandsOfActions)
 
     THangWatch watch;
     QStringList recent;
+    qint64 slowest = 0;
+    QString slowestAction;
     for (int i = 0; i < actions; ++i) {
         watch.Start(QString("action %1 of seed %2").arg(i).arg(seed));
+        QElapsedTimer clock;
+        clock.start();
         recent << monkey.Act();
         if (trace) std::printf("%d: %s\n", i, qPrintable(recent.last()));
         QApplication::processEvents();
         watch.Stop();
+        if (clock.elapsed() > slowest) {
+            slowest = clock.elapsed();
+            slowestAction = recent.last();
+        }
         if (recent.size() > 25) recent.removeFirst();
         const QStringList shown = monkey.NonFiniteTexts();
         ASSERT_TRUE(shown.isEmpty()) << "seed " << seed << ", action " << i << ": " << qPrintable(shown.join("; "))
                                      << "\nafter:\n" << qPrintable(recent.join('\n'));
     }
-    std::printf("%d random actions, %lld messages shown\n", actions, static_cast<long long>(messages.texts.size()));
+    std::printf("%d random actions, %lld messages shown; the slowest took %lld ms: %s\n", actions,
+                static_cast<long long>(messages.texts.size()), static_cast<long long>(slowest), qPrintable(slowestAction));
 }
 
 } // namespace
