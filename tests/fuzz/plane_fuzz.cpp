@@ -4,6 +4,8 @@
 // Input: one step a line, its fields separated by blanks, numbers as typed into the fields:
 //   L <length>   B <position>   F <position> <value> u|d   M <position> <value> c|a
 //   C (Calculate)   V (load in the vertical plane)   H (a new shaft in the horizontal plane)
+// The entry window's order holds: a step behind the open one is no longer offered, the length
+// must be applied before the bearings, and a calculated plane closes the window until V or H.
 #include "fuzz_support.h"
 
 #include "analysis/analysis_state.h"
@@ -17,9 +19,19 @@
 #include "diagrams/section_moment.h"
 
 #include <QImage>
+#include <algorithm>
 #include <cmath>
 
 namespace {
+
+enum TEntryStepIndex { kLengthStep, kBearingStep, kForceStep, kMomentStep, kCalculateStep, kClosed };
+
+// The step a line belongs to, or -1 for the plane buttons and lines that are no step.
+int StepOf(QChar kind)
+{
+    const QString steps = "LBFMC";
+    return int(steps.indexOf(kind));
+}
 
 struct TSession {
     TSession()
@@ -30,6 +42,7 @@ struct TSession {
 
     void NewShaft()
     {
+        step = kLengthStep;
         state.RHA = state.RHB = 0;
         StartShaft(state);
         ClearPage();
@@ -39,6 +52,7 @@ struct TSession {
 
     void VerticalPlane()
     {
+        step = kForceStep;
         state.RVA = state.RVB = 0;
         KeepFirstEntry(state.VertDiagram);
         ResetPartialPlane(state);
@@ -52,6 +66,7 @@ struct TSession {
 
     void ClearPage() { image.fill(Qt::white); }
 
+    int step = 0; // the entry step open in the window
     TAnalysisState state;
     TData data;
     QImage image{595, 860, QImage::Format_RGB32};
@@ -76,6 +91,35 @@ void ExpectEquilibrium(const TAnalysisState& state, bool horizontal)
             FloatToStr(sum) + " of " + FloatToStr(scale));
 }
 
+bool OnShaft(const Tincarcare& terms, long double length)
+{
+    return std::all_of(terms.begin(), terms.end(),
+                       [&](const Tvector& term) { return term.Position >= 0 && term.Position <= length; });
+}
+
+// Bearing B and the loads have no moment left about bearing A (clockwise positive, forces up
+// turning counter-clockwise to the right of A), once every load lies on the shaft.
+void ExpectMomentBalance(const TAnalysisState& state, bool horizontal)
+{
+    for (const Tincarcare* terms : {&state.Reactions, &state.Forces, &state.Moments})
+        if (!OnShaft(*terms, state.ShaftLength)) return;
+    const long double rb = horizontal ? state.RHB : state.RVB;
+    long double sum = -(state.PosB - state.PosA) * rb;
+    long double scale = std::fabs(sum);
+    for (const Tvector& force : state.Forces) {
+        const long double moment = (force.Position - state.PosA) * force.Value;
+        sum += force.Direction == 1 ? -moment : moment;
+        scale += std::fabs(moment);
+    }
+    for (const Tvector& moment : state.Moments) {
+        if (moment.Name.contains('*')) continue; // the terms the solver derived from the forces
+        sum += moment.Direction == 1 ? moment.Value : -moment.Value;
+        scale += std::fabs(moment.Value);
+    }
+    Require(std::fabs(sum) <= scale * 1e-9L, "the moments about bearing A do not balance",
+            FloatToStr(sum) + " of " + FloatToStr(scale));
+}
+
 void ExpectFiniteResults(const TAnalysisState& state)
 {
     Require(Finite(state.Mmax) && Finite(state.Fmax), "an infinite maximum");
@@ -93,20 +137,33 @@ void Calculate(TSession& s)
     const bool horizontal = s.data.Oriz();
     SolvePlane(s.state, s.data);
     ExpectEquilibrium(s.state, horizontal);
+    ExpectMomentBalance(s.state, horizontal);
     ExpectFiniteResults(s.state);
     WriteCalculationReport(s.page, s.state, horizontal);
 }
 
+// Whether the window offers the line's step, opening it (the Apply buttons) when it lies ahead.
+bool Offered(TSession& s, QChar kind)
+{
+    const int step = StepOf(kind);
+    if (step < 0) return true;
+    if (step < s.step || (s.step == kLengthStep && step > kLengthStep)) return false;
+    s.step = step;
+    return true;
+}
+
 void RunStep(TSession& s, const QString& line)
 {
+    if (line.isEmpty() || !Offered(s, line[0])) return;
     const QStringList fields = line.mid(1).split(' ', Qt::SkipEmptyParts);
     const auto number = [&](int i) { return StrToFloat(fields.value(i)); };
     const bool horizontal = s.data.Oriz();
     TAnalysisState& state = s.state;
-    switch (line.isEmpty() ? u' ' : line[0].unicode()) {
+    switch (line[0].unicode()) {
     case 'L':
         state.ShaftLength = number(0);
         DrawShaftAxis(s.page);
+        s.step = kBearingStep;
         break;
     case 'B':
         DrawBearing(s.page, AddBearing(state, number(0), horizontal), state.ShaftLength);
@@ -127,7 +184,10 @@ void RunStep(TSession& s, const QString& line)
         DrawPageDimensions(s.page, state);
         break;
     }
-    case 'C': Calculate(s); break;
+    case 'C':
+        Calculate(s);
+        s.step = kClosed;
+        break;
     case 'V': s.VerticalPlane(); break;
     case 'H': s.NewShaft(); break;
     default: break;
