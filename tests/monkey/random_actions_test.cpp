@@ -108,9 +108,10 @@ protected:
         previousDirectory_ = QDir::currentPath();
         QDir::setCurrent(SourcePath(".")); // the glyph files are read relative to it
         CreateWindowSet();
-        // A modal dialog would wait for a user: the monkey answers every one with Cancel.
+        // A modal dialog or a popup menu would wait for a user: the monkey cancels every one.
         QObject::connect(&dismissModal_, &QTimer::timeout, [] {
             if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->reject();
+            if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
         });
         dismissModal_.start(50);
         // Every other save goes to a file, the others are cancelled.
