@@ -60,7 +60,7 @@ TEST(DhlStatement, BadFieldsFailWithTheirText)
         {"line", "'line': every field must end with \"/\""},
         {"line ", "'line ': every field must end with \"/\""},
     };
-    for (const auto& [text, message] : cases) EXPECT_EQ(FailureOf([&] { ReadStatement(text); }), message) << text;
+    for (const auto& [text, message] : cases) EXPECT_EQ(FailureOf([text = text] { ReadStatement(text); }), message) << text;
     // Read as a required line statement, an arc or a comment has only empty fields.
     EXPECT_EQ(FailureOf([] { ReadLineStatement("arc 30/0/40/10/30/5/35/10/"); }),
               "'' is not a valid floating point value");

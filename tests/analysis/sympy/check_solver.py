@@ -12,12 +12,8 @@ import sys
 from decimal import Decimal
 from fractions import Fraction
 
-try:
-    from sympy import Add, Rational, linsolve, symbols
-    from sympy.physics.continuum_mechanics.beam import Beam
-except ImportError:
-    print("SymPy is not installed (Debian package python3-sympy)")
-    sys.exit(77)
+from sympy import Add, Rational, linsolve, symbols
+from sympy.physics.continuum_mechanics.beam import Beam
 
 SHAFTS = 100
 SEED = 1207
