@@ -22,11 +22,15 @@ double Degrees(double y, double x)
     return angle < 0 ? angle + 360 : angle + 0.0; // +0.0 turns -0 into 0
 }
 
-// A coordinate of the file; one beyond the range of a double would write "inf" into it.
+// dxflib prints every real in fixed notation into a buffer of its own, so a coordinate of a few
+// hundred digits would run past that buffer; a billion kilometres is far beyond any shaft.
+constexpr double kLargestCoordinate = 1e15;
+
+// A coordinate of the file, refused where the file could not hold it.
 double Millimetres(long double value)
 {
     const double millimetres = double(value);
-    if (!std::isfinite(millimetres)) RaiseError(kOverflow);
+    if (!(std::fabs(millimetres) <= kLargestCoordinate)) RaiseError(kOverflow);
     return millimetres;
 }
 

@@ -98,6 +98,7 @@ TEST(DxfExport, FailedExportGivesOneMessageAndLeavesTheExistingFileWhole)
         {{"line 0/15/40/15/0/", "line 40/20/1OO/20/0/"}, "'1OO' is not a valid floating point value"},
         {{"", "the shaft"}, "The drawing is empty: there is nothing to export."},
         {{"line 0/15/1E400/15/0/"}, "Floating point overflow"},
+        {{"line 0/15/40/1E300/0/"}, "Floating point overflow"}, // would overrun dxflib's number buffer
     };
     for (const auto& [memo, message] : cases) {
         EXPECT_EQ(FailureOf([&] { WriteProfileDxf(fileName, memo); }), message);

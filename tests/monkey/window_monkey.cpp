@@ -137,7 +137,12 @@ QString TWindowMonkey::Type()
     target->setFocus();
     if (Below(2) == 0) {
         QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier); // typing replaces the selection
-        QTest::keyClicks(target, text);
+        // Line breaks are keys of their own: QTest has no key for the character.
+        const QStringList lines = text.split('\n');
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (i > 0) QTest::keyClick(target, Qt::Key_Return);
+            QTest::keyClicks(target, lines[i]);
+        }
     } else if (memo) {
         memo->setPlainText(text);
     } else {
