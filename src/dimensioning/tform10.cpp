@@ -9,6 +9,7 @@
 #include "dimensioning/materials.h"
 #include "dimensioning/pre_dimensioning.h"
 #include "dimensioning/stress_checks.h"
+#include "document/design_journal.h"
 #include "widgets/panel_skin.h"
 #include "widgets/window_setup.h"
 
@@ -192,6 +193,7 @@ void TForm10::BitBtn2Click()
     Analysis.AllowBendStress = ReadAllowBendStress(Edit5->text());
     Form6->Data1->SetT3(rg2Items->checkedId() == 0);
     Form6->Data1->SetMT(ReadTwistingMoment(Edit1->text()));
+    DesignJournal.DimensioningApplied = true;
     hide();
 }
 

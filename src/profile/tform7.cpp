@@ -8,6 +8,7 @@
 #include "common/errors.h"
 #include "common/messages.h"
 #include "common/number_text.h"
+#include "document/design_journal.h"
 #include "profile/corner_tool.h"
 #include "profile/dhl_rendering.h"
 #include "profile/editor_commands.h"
@@ -16,6 +17,7 @@
 #include "profile/strength_overlays.h"
 #include "profile/tform7_panels.h"
 #include "profile/tform7_pictures.h"
+#include "profile/tform7_undo.h"
 #include "profile/vertical_lines.h"
 #include "view3d/tform9_build.h"
 #include "widgets/image_button.h"
@@ -171,6 +173,7 @@ TForm7::TForm7(QWidget* parent) : SkinnedWindow(parent, Qt::WindowStaysOnTopHint
     CreateSettingsPanel();
     FormCreate();
     ConnectHandlers();
+    History = new TDrawingHistory(this);
 }
 
 void TForm7::CreateInputs()
@@ -362,14 +365,20 @@ bool TForm7::EditMemo(const std::function<bool(QStringList&)>& edit)
         redraw = edit(memo);
     } catch (...) {
         if (memo != before) SetMemoLines(memo);
+        if (History) History->NoteChange();
         throw;
     }
     if (memo != before) SetMemoLines(memo);
     if (redraw) Redraw();
+    if (History) History->NoteChange();
     return redraw;
 }
 
-void TForm7::Redraw() { Generate(MemoLines(), Frame81->Image1->DrawingCanvas(), Editor, Analysis); }
+void TForm7::Redraw()
+{
+    Generate(MemoLines(), Frame81->Image1->DrawingCanvas(), Editor, Analysis);
+    if (History) History->NoteChange();
+}
 
 // 1:1 over the page's width: both images place a shaft position in the same column.
 void TForm7::ReceiveDiagrams(const Canvas& page, bool horizontal)
@@ -632,7 +641,9 @@ void TForm7::b1Click()
 
 void TForm7::BitBtn2Click()
 {
-    AddDimensioningPoint(Analysis, StrToFloat(Edit5->text()));
+    const long double position = StrToFloat(Edit5->text());
+    AddDimensioningPoint(Analysis, position);
+    DesignJournal.AddedPoints.push_back(position);
     Redraw();
 }
 
