@@ -261,6 +261,7 @@ void TForm2::EnterLength(long double length)
 void TForm2::BitBtn2Click()
 {
     const Tvector bearing = EnterBearing(StrToFloat(Edit2->text()));
+    DrawPageDimensions(Form3->PageCanvas(), Analysis);
     SelectForNext(Edit2);
     if (!BearingCarriesLoad(bearing)) ShowMessage(kBearingCarriesNoLoad);
 }
@@ -269,9 +270,7 @@ Tvector TForm2::EnterBearing(long double position)
 {
     const Tvector bearing = AddBearing(Analysis, position, Horizontal());
     DesignJournal.Record({TEntryKind::Bearing, position, 0, 1});
-    Canvas& page = Form3->PageCanvas();
-    DrawBearing(page, bearing, Analysis.ShaftLength);
-    DrawPageDimensions(page, Analysis);
+    DrawBearing(Form3->PageCanvas(), bearing, Analysis.ShaftLength);
     return bearing;
 }
 
@@ -290,6 +289,7 @@ void TForm2::BitBtn4Click()
     const long double position = StrToFloat(Edit3->text());
     const long double value = StrToFloat(Edit4->text());
     EnterForce(position, value, rb1->isChecked());
+    DrawPageDimensions(Form3->PageCanvas(), Analysis);
     SelectForNext(Edit3);
 }
 
@@ -297,9 +297,7 @@ void TForm2::EnterForce(long double position, long double value, bool withReacti
 {
     const Tvector force = AddForce(Analysis, position, value, withReactions, Horizontal());
     DesignJournal.Record({TEntryKind::Force, position, value, uint8_t(withReactions)});
-    Canvas& page = Form3->PageCanvas();
-    DrawForce(page, force, Analysis.ShaftLength);
-    DrawPageDimensions(page, Analysis);
+    DrawForce(Form3->PageCanvas(), force, Analysis.ShaftLength);
 }
 
 void TForm2::BitBtn5Click()
@@ -316,6 +314,7 @@ void TForm2::BitBtn6Click()
     const long double position = StrToFloat(Edit5->text());
     const long double value = StrToFloat(Edit6->text());
     EnterMoment(position, value, rb3->isChecked());
+    DrawPageDimensions(Form3->PageCanvas(), Analysis);
     SelectForNext(Edit5);
 }
 
@@ -323,9 +322,7 @@ void TForm2::EnterMoment(long double position, long double value, bool clockwise
 {
     const Tvector moment = AddMoment(Analysis, position, value, clockwise, Horizontal());
     DesignJournal.Record({TEntryKind::Moment, position, value, uint8_t(clockwise)});
-    Canvas& page = Form3->PageCanvas();
-    DrawMomentSymbol(page, moment, Analysis.ShaftLength);
-    DrawPageDimensions(page, Analysis);
+    DrawMomentSymbol(Form3->PageCanvas(), moment, Analysis.ShaftLength);
 }
 
 void TForm2::BitBtn7Click()

@@ -72,7 +72,8 @@ public:
     void Action1Execute();
     void Action2Execute();
 
-    // What the buttons do with the numbers they read; a design being opened enters its own.
+    // What the buttons do with the numbers they read, short of the distance chain: the chain
+    // wipes its band before it draws, so a design being opened draws it once, after its last entry.
     void EnterLength(long double length);
     Tvector EnterBearing(long double position);
     void EnterForce(long double position, long double value, bool withReactions);

@@ -5,6 +5,8 @@
 #include "analysis/tform2.h"
 #include "app/tform6.h"
 #include "app/window_set.h"
+#include "diagrams/dimension_chain.h"
+#include "diagrams/tform3.h"
 #include "common/errors.h"
 #include "document/design_file.h"
 #include "document/design_journal.h"
@@ -68,6 +70,7 @@ void EnterPlane(const TPlaneEntries& plane, bool horizontal)
         Form2->BitBtn5Click();
         enterKind(TEntryKind::Moment);
     }
+    if (!plane.Entries.empty()) DrawPageDimensions(Form3->PageCanvas(), Analysis);
     if (plane.Step >= TPlaneStep::Calculate) Form2->BitBtn7Click();
     if (plane.Step >= TPlaneStep::Calculated) Form2->BitBtn8Click();
 }

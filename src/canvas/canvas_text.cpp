@@ -107,9 +107,11 @@ void StampInk(QImage& image, const TTextStamp& stamp, QPoint topLeft, QRgb color
 } // namespace
 
 // The box of a text is its advance wide and the font's ascent plus descent high.
+// Measured without rasterising: a report measures many trial texts that it never writes.
 QSize Canvas::TextExtent(const QString& text) const
 {
-    return TextStamp(Font, text).Extent;
+    const QFontMetrics metrics(ScreenFont(Font));
+    return QSize(metrics.horizontalAdvance(text), metrics.height());
 }
 
 void Canvas::TextOut(int x, int y, const QString& text)
