@@ -29,9 +29,8 @@ namespace {
 
 TDimensioningInputs CaptureDimensioning()
 {
-    return {Form10->Edit1->text(), Form10->Edit2->text(), Form10->Edit6->text(), Form10->Edit4->text(),
-            Form10->Edit5->text(), Form10->Edit3->text(), Form10->c2->currentText(), Form10->c1->currentText(),
-            Form10->rg2Items->checkedId() == 1 ? 1 : 0, DesignJournal.DimensioningApplied};
+    if (DesignJournal.AppliedDimensioning) return *DesignJournal.AppliedDimensioning;
+    return Form10->Inputs(false);
 }
 
 TEditorSettings CaptureSettings()

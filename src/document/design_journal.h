@@ -4,12 +4,16 @@
 
 #include "document/design.h"
 
+#include <optional>
+
 struct TDesignJournal {
     long double ShaftLength = 0;
     TPlaneEntries Horizontal;
     TPlaneEntries Vertical;
     bool HorizontalCurrent = true; // the plane the entry window works on
-    bool DimensioningApplied = false;
+    // The dimensioning fields as "Apply" stored them: they, not what was typed since, make the
+    // results, and a text typed since may be one that "Apply" would refuse.
+    std::optional<TDimensioningInputs> AppliedDimensioning;
     std::vector<long double> AddedPoints;
 
     // "Load in horizontal plane": a new shaft, and the vertical plane with it, is gone.

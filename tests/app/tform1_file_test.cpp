@@ -127,6 +127,7 @@ protected:
         Form10->c2->setCurrentIndex(2);
         Form10->BitBtn3->click();
         Form10->BitBtn2->click();
+        Form10->Edit3->setText("0,3x"); // a slip after "Apply", never stored
         Form7->SetMemoLines({"line 20/15/98/15/0/", "arc 94/17/98/15/98/15/100/17/", "line 100/17/100/20/0/",
                              "line 100/20/180/20/0/"});
         Form7->BitBtn4->click();
@@ -169,6 +170,8 @@ TEST_F(FileTest, ADesignEnteredThroughTheWindowsComesBackFromItsFileInAFreshProg
     EXPECT_TRUE(opened.Drawing == entered.Drawing) << "the drawing with its overlay";
     EXPECT_TRUE(Form11->isVisible());
     EXPECT_TRUE(Form9->RadioButton1->isChecked());
+    EXPECT_FALSE(Form10->Edit3->text().isEmpty());
+    EXPECT_NE(Form10->Edit3->text(), "0,3x") << "the coefficient that was stored comes back";
     EXPECT_FALSE(Form1->Modified());
     Form1->SaveFile(PathOf("again.korvel"));
     EXPECT_EQ(FileBytes(PathOf("again.korvel")), FileBytes(PathOf("shaft.korvel")));
