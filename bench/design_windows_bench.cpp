@@ -9,7 +9,7 @@
 #include "largest_design.h"
 
 #include <QApplication>
-#include <QDir>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -36,6 +36,7 @@ BENCHMARK(SaveDesign)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
+    QStandardPaths::setTestModeEnabled(true); // the recent files of the user stay as they are
     SetDecimalSeparator('.');
     SetMessageSink([](const QString& text) { qWarning("%s", qPrintable(text)); });
     CreateWindowSet();

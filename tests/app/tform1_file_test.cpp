@@ -21,6 +21,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -161,7 +162,9 @@ TEST_F(FileTest, ADesignEnteredThroughTheWindowsComesBackFromItsFileInAFreshProg
     EXPECT_EQ(Form1->windowTitle(), " Korvel - CAD - shaft.korvel");
 
     Restart();
-    Form1->OpenFile(PathOf("shaft.korvel"));
+    ASSERT_FALSE(Form1->RecentMenu->actions().isEmpty());
+    Form1->RecentMenu->actions().first()->trigger(); // the file saved last
+    EXPECT_EQ(Form1->FileName, PathOf("shaft.korvel"));
     EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join("\n").toStdString();
     const TShownDesign opened = Shown();
     EXPECT_EQ(opened.Analysis, entered.Analysis);
