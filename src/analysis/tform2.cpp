@@ -18,6 +18,7 @@
 #include "diagrams/load_symbols.h"
 #include "diagrams/tform11.h"
 #include "diagrams/tform3.h"
+#include "document/design_journal.h"
 #include "profile/tform7.h"
 #include "widgets/led.h"
 #include "widgets/window_setup.h"
@@ -244,9 +245,12 @@ void TForm2::EnterStep(TEntryStep step)
     if (step != TEntryStep::Length) RemoveGlyph(BitBtn1);
 }
 
-void TForm2::BitBtn1Click()
+void TForm2::BitBtn1Click() { EnterLength(StrToFloat(Edit1->text())); }
+
+void TForm2::EnterLength(long double length)
 {
-    ApplyShaftLength(Analysis, StrToFloat(Edit1->text()));
+    ApplyShaftLength(Analysis, length);
+    DesignJournal.ApplyLength(length);
     DrawShaftAxis(Form3->PageCanvas());
     EnterStep(TEntryStep::Bearings);
     LoadGlyph(BitBtn2, kAddGlyphFile);
@@ -256,17 +260,23 @@ void TForm2::BitBtn1Click()
 
 void TForm2::BitBtn2Click()
 {
-    const long double position = StrToFloat(Edit2->text());
-    const Tvector bearing = AddBearing(Analysis, position, Horizontal());
-    Canvas& page = Form3->PageCanvas();
-    DrawBearing(page, bearing, Analysis.ShaftLength);
-    DrawPageDimensions(page, Analysis);
+    const Tvector bearing = EnterBearing(StrToFloat(Edit2->text()));
+    DrawPageDimensions(Form3->PageCanvas(), Analysis);
     SelectForNext(Edit2);
     if (!BearingCarriesLoad(bearing)) ShowMessage(kBearingCarriesNoLoad);
 }
 
+Tvector TForm2::EnterBearing(long double position)
+{
+    const Tvector bearing = AddBearing(Analysis, position, Horizontal());
+    DesignJournal.Record({TEntryKind::Bearing, position, 0, 1});
+    DrawBearing(Form3->PageCanvas(), bearing, Analysis.ShaftLength);
+    return bearing;
+}
+
 void TForm2::BitBtn3Click()
 {
+    DesignJournal.Reach(TPlaneStep::Forces);
     EnterStep(TEntryStep::Forces);
     LoadGlyph(BitBtn4, kAddGlyphFile);
     LoadGlyph(BitBtn5, kApplyGlyphFile);
@@ -278,15 +288,21 @@ void TForm2::BitBtn4Click()
 {
     const long double position = StrToFloat(Edit3->text());
     const long double value = StrToFloat(Edit4->text());
-    const Tvector force = AddForce(Analysis, position, value, rb1->isChecked(), Horizontal());
-    Canvas& page = Form3->PageCanvas();
-    DrawForce(page, force, Analysis.ShaftLength);
-    DrawPageDimensions(page, Analysis);
+    EnterForce(position, value, rb1->isChecked());
+    DrawPageDimensions(Form3->PageCanvas(), Analysis);
     SelectForNext(Edit3);
+}
+
+void TForm2::EnterForce(long double position, long double value, bool withReactions)
+{
+    const Tvector force = AddForce(Analysis, position, value, withReactions, Horizontal());
+    DesignJournal.Record({TEntryKind::Force, position, value, uint8_t(withReactions)});
+    DrawForce(Form3->PageCanvas(), force, Analysis.ShaftLength);
 }
 
 void TForm2::BitBtn5Click()
 {
+    DesignJournal.Reach(TPlaneStep::Moments);
     EnterStep(TEntryStep::Moments);
     LoadGlyph(BitBtn6, kAddGlyphFile);
     LoadGlyph(BitBtn7, kApplyGlyphFile);
@@ -297,17 +313,23 @@ void TForm2::BitBtn6Click()
 {
     const long double position = StrToFloat(Edit5->text());
     const long double value = StrToFloat(Edit6->text());
-    const Tvector moment = AddMoment(Analysis, position, value, rb3->isChecked(), Horizontal());
-    Canvas& page = Form3->PageCanvas();
-    DrawMomentSymbol(page, moment, Analysis.ShaftLength);
-    DrawPageDimensions(page, Analysis);
+    EnterMoment(position, value, rb3->isChecked());
+    DrawPageDimensions(Form3->PageCanvas(), Analysis);
     SelectForNext(Edit5);
+}
+
+void TForm2::EnterMoment(long double position, long double value, bool clockwise)
+{
+    const Tvector moment = AddMoment(Analysis, position, value, clockwise, Horizontal());
+    DesignJournal.Record({TEntryKind::Moment, position, value, uint8_t(clockwise)});
+    DrawMomentSymbol(Form3->PageCanvas(), moment, Analysis.ShaftLength);
 }
 
 void TForm2::BitBtn7Click()
 {
     n->setFocus();
     EnterStep(TEntryStep::Calculate);
+    DesignJournal.Reach(TPlaneStep::Calculate);
 }
 
 // The solver checks its inputs before it changes anything: on a failure the window stays
@@ -316,6 +338,7 @@ void TForm2::BitBtn8Click()
 {
     const bool horizontal = Horizontal();
     SolvePlane(Analysis, *Form6->Data1);
+    DesignJournal.Reach(TPlaneStep::Calculated);
     ReportResults(horizontal);
     n->setFocus();
     close();
@@ -344,6 +367,7 @@ void TForm2::b2Click() { Form5->show(); }
 void TForm2::Action1Execute()
 {
     StartShaft(Analysis);
+    DesignJournal.StartShaft();
     for (QLineEdit* edit : {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6}) edit->clear();
     EnterStep(TEntryStep::Length);
     Form3->ClearPage();
@@ -352,6 +376,7 @@ void TForm2::Action1Execute()
 void TForm2::Action2Execute()
 {
     ResetPartialPlane(Analysis);
+    DesignJournal.StartVertical();
     for (QLineEdit* edit : {Edit3, Edit4, Edit5, Edit6}) edit->clear();
     EnterStep(TEntryStep::Forces);
     Form3->ClearPage();

@@ -2,6 +2,7 @@
 // bearings, forces, moments), each drawn on the page at once, and then calculated.
 #pragma once
 
+#include "analysis/load_model.h"
 #include "widgets/skinned_window.h"
 
 #include <QString>
@@ -70,6 +71,13 @@ public:
     void b2Click();
     void Action1Execute();
     void Action2Execute();
+
+    // What the buttons do with the numbers they read, short of the distance chain: the chain
+    // wipes its band before it draws, so a design being opened draws it once, after its last entry.
+    void EnterLength(long double length);
+    Tvector EnterBearing(long double position);
+    void EnterForce(long double position, long double value, bool withReactions);
+    void EnterMoment(long double position, long double value, bool clockwise);
 
     // Every show brings the window to the front with the keyboard focus.
     void setVisible(bool visible) override;

@@ -1,11 +1,14 @@
 // Program entry: the application, the message box every failure goes to, the window set, and
 // the splash that brings up the rest.
+#include "app/tform1.h"
 #include "app/tform12.h"
 #include "app/window_set.h"
+#include "common/errors.h"
 #include "common/messages.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTimer>
 
 namespace {
 
@@ -21,6 +24,19 @@ void ShowModalMessage(const QString& text)
     box.exec();
 }
 
+// A design named on the command line opens once the splash has gone: the splash's own handler
+// of the tick runs first, so the splash is hidden when this one sees it.
+void OpenAfterSplash(const QString& fileName)
+{
+    auto* connection = new QMetaObject::Connection;
+    *connection = QObject::connect(Form12->Timer1, &QTimer::timeout, Form1, [connection, fileName] {
+        if (Form12->isVisible()) return;
+        QObject::disconnect(*connection);
+        delete connection;
+        RunGuarded([&] { Form1->OpenFile(fileName); });
+    });
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -29,6 +45,8 @@ int main(int argc, char** argv)
     SetMessageSink(ShowModalMessage);
     CreateWindowSet();
     Form12->show();
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) OpenAfterSplash(arguments[1]);
     const int result = application.exec();
     DestroyWindowSet();
     return result;

@@ -1,5 +1,5 @@
-// TForm1: the main window. It holds nothing but the caption button that minimises the whole
-// program; closing it ends the program.
+// TForm1: the main window. It holds the caption button that minimises the whole program and the
+// "File" menu of the design; closing it ends the program.
 #include "app/tform1.h"
 
 #include "common/errors.h"
@@ -27,6 +27,7 @@ TForm1::TForm1(QWidget* parent)
     setGeometry(301, 264, 250, 185);
     CaptionButton1 = new CaptionButton(this, 34);
     connect(CaptionButton1, &CaptionButton::clicked, this, Guarded(this, &TForm1::CaptionButton1Click));
+    CreateFileMenu();
     FormCreate();
 }
 
@@ -76,6 +77,10 @@ void TForm1::FillScreenIfNotMaximised()
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    if (!ConfirmLosingChanges()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window != this) window->hide();

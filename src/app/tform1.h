@@ -1,13 +1,18 @@
-// TForm1: the main window. It holds nothing but the caption button that minimises the whole
-// program; closing it ends the program.
+// TForm1: the main window. It holds the caption button that minimises the whole program and the
+// "File" menu of the design; closing it ends the program.
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 
 class CaptionButton;
+class QAction;
+class QMenu;
+class QMenuBar;
+class QTimer;
 
 // The working directory when the main window was created; the page's save dialog returns to it
 // so that the relative glyph paths keep resolving.
@@ -19,11 +24,36 @@ public:
     explicit TForm1(QWidget* parent = nullptr);
 
     CaptionButton* CaptionButton1;
+    QMenuBar* MainMenu;
+    QMenu* FileMenu;
+    QMenu* RecentMenu;
+    QAction* NewAction;
+    QAction* OpenAction;
+    QAction* SaveAction;
+    QAction* SaveAsAction;
+
+    // The file of the open design; empty for a design never saved.
+    QString FileName;
 
     void FormCreate();
     void CaptionButton1Click();
     // Where no window manager maximises the window, it is given the whole screen itself.
     void FillScreenIfNotMaximised();
+
+    void NewClick();
+    void OpenClick();
+    // Both return whether the design was saved; a save that fails says why and keeps the old file.
+    bool SaveClick();
+    bool SaveAsClick();
+    void OpenFile(const QString& fileName);
+    bool SaveFile(const QString& fileName);
+    // Whether the design differs from what was last opened or saved.
+    bool Modified() const;
+    // Asks about unsaved changes; true when the work may go on (saved, discarded or none).
+    bool ConfirmLosingChanges();
+    void UpdateTitle();
+    // What the windows hold now counts as saved.
+    void MarkSaved();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -32,8 +62,14 @@ protected:
 
 private:
     void RestoreMinimisedWindows();
+    void CreateFileMenu();
+    void ListRecentFiles();
+    void RememberRecentFile(const QString& fileName);
+    void OpenRecentFile(const QString& fileName);
 
     QList<QPointer<QWidget>> minimisedWindows_;
+    QByteArray savedJson_;
+    QTimer* titleTimer_;
 };
 
 extern TForm1* Form1;

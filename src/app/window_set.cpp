@@ -7,6 +7,7 @@
 #include "app/tform6.h"
 #include "app/tform12.h"
 #include "diagrams/tform3.h"
+#include "document/design_journal.h"
 #include "diagrams/tform11.h"
 #include "dimensioning/tform10.h"
 #include "profile/tform7.h"
@@ -21,12 +22,8 @@ void Destroy(Form*& form)
     form = nullptr;
 }
 
-} // namespace
-
-void CreateWindowSet()
+void CreateWorkWindows()
 {
-    Form12 = new TForm12();
-    Form1 = new TForm1();
     Form2 = new TForm2();
     Form3 = new TForm3();
     Form4 = new TForm4();
@@ -38,7 +35,7 @@ void CreateWindowSet()
     Form11 = new TForm11();
 }
 
-void DestroyWindowSet()
+void DestroyWorkWindows()
 {
     Destroy(Form11);
     Destroy(Form10);
@@ -49,6 +46,31 @@ void DestroyWindowSet()
     Destroy(Form4);
     Destroy(Form3);
     Destroy(Form2);
+}
+
+} // namespace
+
+void CreateWindowSet()
+{
+    Form12 = new TForm12();
+    Form1 = new TForm1();
+    DesignJournal = TDesignJournal();
+    CreateWorkWindows();
+    Form1->MarkSaved();
+}
+
+void RestartWorkWindows()
+{
+    DestroyWorkWindows();
+    Analysis = TAnalysisState();
+    DesignJournal = TDesignJournal();
+    CreateWorkWindows();
+    if (Form1->isVisible()) Form6->show();
+}
+
+void DestroyWindowSet()
+{
+    DestroyWorkWindows();
     Destroy(Form1);
     Destroy(Form12);
 }

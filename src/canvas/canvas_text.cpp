@@ -107,9 +107,17 @@ void StampInk(QImage& image, const TTextStamp& stamp, QPoint topLeft, QRgb color
 } // namespace
 
 // The box of a text is its advance wide and the font's ascent plus descent high.
+// Measured without rasterising, and kept: a report measures many trial texts that it never
+// writes, and the same ones again on every calculation.
 QSize Canvas::TextExtent(const QString& text) const
 {
-    return TextStamp(Font, text).Extent;
+    static QHash<QString, QSize> extents;
+    const QString key = Font.Name + '|' + QString::number(Font.Size) + (Font.Bold ? "|b|" : "||") + text;
+    const auto found = extents.constFind(key);
+    if (found != extents.cend()) return *found;
+    if (extents.size() >= 16384) extents.clear();
+    const QFontMetrics metrics(ScreenFont(Font));
+    return *extents.insert(key, QSize(metrics.horizontalAdvance(text), metrics.height()));
 }
 
 void Canvas::TextOut(int x, int y, const QString& text)

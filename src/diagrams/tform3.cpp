@@ -54,9 +54,6 @@ TForm3::TForm3(QWidget* parent)
     Image1->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(SaveToFile1, &QAction::triggered, this, Guarded(this, &TForm3::SaveToFile1Click));
 
-    sd1 = new QFileDialog(this);
-    sd1->setAcceptMode(QFileDialog::AcceptSave);
-    sd1->setDefaultSuffix("bmp");
     AskSaveFileName = [this] { return RunSaveDialog(); };
     FormCreate();
 }
@@ -118,6 +115,11 @@ void TForm3::MoveTop(int top)
 
 QString TForm3::RunSaveDialog()
 {
+    if (!sd1) {
+        sd1 = new QFileDialog(this);
+        sd1->setAcceptMode(QFileDialog::AcceptSave);
+        sd1->setDefaultSuffix("bmp");
+    }
     if (sd1->exec() != QDialog::Accepted) return QString();
     return sd1->selectedFiles().value(0);
 }

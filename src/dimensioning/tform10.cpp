@@ -9,6 +9,7 @@
 #include "dimensioning/materials.h"
 #include "dimensioning/pre_dimensioning.h"
 #include "dimensioning/stress_checks.h"
+#include "document/design_journal.h"
 #include "widgets/panel_skin.h"
 #include "widgets/window_setup.h"
 
@@ -192,7 +193,14 @@ void TForm10::BitBtn2Click()
     Analysis.AllowBendStress = ReadAllowBendStress(Edit5->text());
     Form6->Data1->SetT3(rg2Items->checkedId() == 0);
     Form6->Data1->SetMT(ReadTwistingMoment(Edit1->text()));
+    DesignJournal.AppliedDimensioning = Inputs(true);
     hide();
+}
+
+TDimensioningInputs TForm10::Inputs(bool applied) const
+{
+    return {Edit1->text(), Edit2->text(), Edit6->text(), Edit4->text(), Edit5->text(), Edit3->text(),
+            c2->currentText(), c1->currentText(), rg2Items->checkedId() == 1 ? 1 : 0, applied};
 }
 
 void TForm10::setVisible(bool visible)

@@ -2,6 +2,7 @@
 // collects what the combined-stress rule needs: theory, allowable bending stress, alpha and Mt.
 #pragma once
 
+#include "document/design.h"
 #include "widgets/skinned_window.h"
 
 class QButtonGroup;
@@ -41,6 +42,9 @@ public:
     void BitBtn1Click();
     void BitBtn3Click();
     void BitBtn2Click();
+
+    // The fields as a design keeps them; `applied` says whether "Apply" stored them.
+    TDimensioningInputs Inputs(bool applied) const;
 
     // Every show brings the window to the front with the keyboard focus.
     void setVisible(bool visible) override;

@@ -8,6 +8,7 @@
 #include "common/errors.h"
 #include "common/messages.h"
 #include "common/number_text.h"
+#include "document/design_journal.h"
 #include "profile/corner_tool.h"
 #include "profile/dhl_rendering.h"
 #include "profile/editor_commands.h"
@@ -16,6 +17,7 @@
 #include "profile/strength_overlays.h"
 #include "profile/tform7_panels.h"
 #include "profile/tform7_pictures.h"
+#include "profile/tform7_undo.h"
 #include "profile/vertical_lines.h"
 #include "view3d/tform9_build.h"
 #include "widgets/image_button.h"
@@ -172,6 +174,7 @@ TForm7::TForm7(QWidget* parent) : SkinnedWindow(parent, Qt::WindowStaysOnTopHint
     CreateVerificationControls();
     FormCreate();
     ConnectHandlers();
+    History = new TDrawingHistory(this);
 }
 
 void TForm7::CreateInputs()
@@ -363,10 +366,12 @@ bool TForm7::EditMemo(const std::function<bool(QStringList&)>& edit)
         redraw = edit(memo);
     } catch (...) {
         if (memo != before) SetMemoLines(memo);
+        if (History) History->NoteChange();
         throw;
     }
     if (memo != before) SetMemoLines(memo);
     if (redraw) Redraw();
+    if (History) History->NoteChange();
     return redraw;
 }
 
@@ -374,6 +379,7 @@ void TForm7::Redraw()
 {
     Generate(MemoLines(), Frame81->Image1->DrawingCanvas(), Editor, Analysis);
     RefreshVerification();
+    if (History) History->NoteChange();
 }
 
 // 1:1 over the page's width: both images place a shaft position in the same column.
@@ -638,7 +644,9 @@ void TForm7::b1Click()
 
 void TForm7::BitBtn2Click()
 {
-    AddDimensioningPoint(Analysis, StrToFloat(Edit5->text()));
+    const long double position = StrToFloat(Edit5->text());
+    AddDimensioningPoint(Analysis, position);
+    DesignJournal.AddedPoints.push_back(position);
     Redraw();
 }
 

@@ -26,6 +26,7 @@ class QPushButton;
 class QToolButton;
 class SpinEdit;
 class TForm13;
+class TDrawingHistory;
 
 // The editor's drawing image, shown 1:1, with the canvas that draws on it. The pointer's moves
 // and presses go to the editor; the second press of a double click goes nowhere.
@@ -68,6 +69,7 @@ public:
     explicit TForm7(QWidget* parent = nullptr);
 
     TEditorState Editor;
+    TDrawingHistory* History = nullptr; // undo and redo of the drawing
 
     TFrame8* Frame81;
     // Step and point inputs.

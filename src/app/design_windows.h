@@ -1,0 +1,16 @@
+// The open design as the windows hold it: taken from them for saving, and given back to a window
+// set in its start state by pressing through the same handlers the user pressed.
+#pragma once
+
+#include "document/design.h"
+
+#include <QByteArray>
+
+TDesign CaptureDesign();
+
+// `design` must have passed its check; the windows must be as the program starts.
+void ApplyDesign(const TDesign& design);
+
+// Reads and checks the whole document, then puts the windows back to their start state and
+// replays it. A document that fails changes nothing and fails with the reason.
+void OpenDesignDocument(const QByteArray& json);
