@@ -31,6 +31,7 @@ public:
     QAction* OpenAction;
     QAction* SaveAction;
     QAction* SaveAsAction;
+    QAction* ExportDxfAction; // the editor's drawing out to a 2D CAD
 
     // The file of the open design; empty for a design never saved.
     QString FileName;
@@ -41,6 +42,7 @@ public:
     void FillScreenIfNotMaximised();
 
     void NewClick();
+    void ExportDxfClick();
     void OpenClick();
     // Both return whether the design was saved; a save that fails says why and keeps the old file.
     bool SaveClick();

@@ -78,12 +78,17 @@ void TForm1::CreateFileMenu()
     SaveAction = addAction("&Save", QKeySequence("Ctrl+S"), &TForm1::SaveClick);
     SaveAsAction = addAction("Save &As...", QKeySequence("Ctrl+Shift+S"), &TForm1::SaveAsClick);
     FileMenu->addSeparator();
+    ExportDxfAction = addAction("Export &DXF...", QKeySequence(), &TForm1::ExportDxfClick);
+    FileMenu->addSeparator();
     RecentMenu = FileMenu->addMenu("&Recent files");
     ListRecentFiles();
     titleTimer_ = new QTimer(this);
     connect(titleTimer_, &QTimer::timeout, this, Guarded(this, &TForm1::UpdateTitle));
     titleTimer_->start(kTitleRefresh);
 }
+
+// The same export as the button beside the editor's verification button.
+void TForm1::ExportDxfClick() { Form7->ExportDxfButtonClick(); }
 
 void TForm1::NewClick()
 {
