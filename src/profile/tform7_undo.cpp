@@ -2,6 +2,7 @@
 // and a snapshot cannot drift from what the tools did.
 #include "profile/tform7_undo.h"
 
+#include "common/errors.h"
 #include "profile/tform7.h"
 
 #include <QAction>
@@ -122,5 +123,7 @@ void TDrawingHistory::Restore(const TDrawingSnapshot& snapshot)
     e.Editor.FirstLineIndex = -1;
     last_ = snapshot;
     restoring_ = false;
-    e.BitBtn4Click();
+    // Undo runs from the stack's own actions, outside the guard of a handler: a text that does
+    // not draw is reported like any Generate, and the text is back all the same.
+    RunGuarded([&] { e.BitBtn4Click(); });
 }

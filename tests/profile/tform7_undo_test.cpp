@@ -122,4 +122,18 @@ TEST_F(EditorUndoTest, UndoDropsAPendingFirstCornerLineAndItsMark)
     EXPECT_TRUE(Form7->SpeedButton1->isChecked()) << "the tool stays chosen";
 }
 
+// The stack's buttons run outside a handler's guard: a text that cannot be drawn any more is
+// reported, and the earlier text comes back all the same.
+TEST_F(EditorUndoTest, AnUndoThatCannotDrawSaysWhyAndStillRestoresTheText)
+{
+    Form7->SetMemoLines({"line 10/20/50/20/0/"});
+    Click(Form7->BitBtn4);
+    Form7->SetMemoLines({"line 10/20/50/20/0/", "line 50/20/50/12/0/"});
+    Click(Form7->BitBtn4);
+    Analysis.ShaftLength = 0;
+    Click(Form7->History->UndoButton);
+    EXPECT_EQ(Memo(), QStringList{"line 10/20/50/20/0/"});
+    EXPECT_EQ(messages.texts, QStringList{"Floating point division by zero"});
+}
+
 } // namespace
