@@ -11,14 +11,16 @@ PanelDragger::PanelDragger(QWidget* handle, QWidget* panel) : QObject(handle), p
 
 bool PanelDragger::eventFilter(QObject* watched, QEvent* event)
 {
-    const auto* mouse = static_cast<QMouseEvent*>(event);
     switch (event->type()) {
-    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonPress: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() != Qt::LeftButton) return false;
         dragging_ = true;
         grab_ = panel_->mapFromGlobal(mouse->globalPosition().toPoint());
         return true;
+    }
     case QEvent::MouseMove: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
         if (!dragging_ || !(mouse->buttons() & Qt::LeftButton)) return false;
         const QWidget* window = panel_->parentWidget();
         QPoint place = window->mapFromGlobal(mouse->globalPosition().toPoint()) - grab_;
@@ -29,7 +31,7 @@ bool PanelDragger::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     case QEvent::MouseButtonRelease:
-        if (mouse->button() == Qt::LeftButton) dragging_ = false;
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) dragging_ = false;
         return dragging_;
     default:
         return QObject::eventFilter(watched, event);

@@ -101,7 +101,7 @@ TEST(DxfExport, FailedExportGivesOneMessageAndLeavesTheExistingFileWhole)
         {{"line 0/15/40/1E300/0/"}, "Floating point overflow"}, // would overrun dxflib's number buffer
     };
     for (const auto& [memo, message] : cases) {
-        EXPECT_EQ(FailureOf([&] { WriteProfileDxf(fileName, memo); }), message);
+        EXPECT_EQ(FailureOf([&, &memo = memo] { WriteProfileDxf(fileName, memo); }), message);
         QFile file(fileName);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         EXPECT_EQ(file.readAll(), previous);

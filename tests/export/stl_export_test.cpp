@@ -106,7 +106,7 @@ TEST(StlExport, OpenProfileIsRefusedNamingTheMissingEndFaces)
         {{{0, 0}, {0, 15}, {40, 15}, {40, 20}, {100, 20}}, "no right end face"},
     };
     for (const auto& [profile, missing] : cases)
-        EXPECT_EQ(FailureOf([&] { CheckSolidProfile(profile); }),
+        EXPECT_EQ(FailureOf([&profile = profile] { CheckSolidProfile(profile); }),
                   "The profile is open: it has " + missing +
                       ", so it does not close into a solid. Draw the vertical lines first.");
     EXPECT_EQ(FailureOf([] { CheckSolidProfile(kSteppedCylinder); }), "");
