@@ -15,7 +15,7 @@
 #include "profile/editor_tools.h"
 #include "profile/memo_text.h"
 #include "profile/strength_overlays.h"
-#include "profile/tform7_panels.h"
+#include "widgets/panel_dragger.h"
 #include "profile/tform7_pictures.h"
 #include "profile/tform7_undo.h"
 #include "profile/vertical_lines.h"

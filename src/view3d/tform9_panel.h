@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QFrame>
-#include <QPoint>
 #include <QString>
 
 class TDragPanel : public QFrame {
@@ -17,12 +16,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     QString caption_;
-    bool dragging_ = false;
-    QPoint grabOffset_;
 };

@@ -1,5 +1,4 @@
-// The editor's floating panels: dragged inside the window by their body while the left button is
-// held over it.
+// A floating panel dragged inside its window by its body while the left button is held over it.
 #pragma once
 
 #include <QObject>

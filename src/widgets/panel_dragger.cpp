@@ -1,4 +1,4 @@
-#include "profile/tform7_panels.h"
+#include "widgets/panel_dragger.h"
 
 #include <QMouseEvent>
 #include <QWidget>
