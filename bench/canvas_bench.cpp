@@ -1,8 +1,8 @@
 // One redraw of the profile editor's 650 x 200 bitmap: a white page, 100 lines of width 2 with
 // square end marks, 20 arcs with round end marks, section lines and 40 labels.
+#include "gui_benchmark_main.h"
 #include "canvas/canvas.h"
 
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -56,10 +56,4 @@ BENCHMARK(FloodFillPage)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    QGuiApplication application(argc, argv); // fonts need one
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-}
+KORVEL_GUI_BENCHMARK_MAIN()

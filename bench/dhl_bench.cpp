@@ -1,11 +1,11 @@
 // The drawing text at its largest: 256 statements of steps, fillets and shoulders along a
 // 10,000 mm shaft analysed at 255 positions. Each operation runs after every edit in the editor.
+#include "gui_benchmark_main.h"
 #include "profile/dhl_rendering.h"
 #include "profile/dhl_statement.h"
 #include "profile/midpoint_sort.h"
 #include "profile/profile_points.h"
 
-#include <QGuiApplication>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <random>
@@ -81,11 +81,4 @@ BENCHMARK(ProfileExtraction)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    QGuiApplication application(argc, argv); // fonts and painting need one
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+KORVEL_GUI_BENCHMARK_MAIN()

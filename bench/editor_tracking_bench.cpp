@@ -1,12 +1,12 @@
 // A pointer move over the editor's drawing at its largest: 256 line statements (512 line
 // records), 128 steps with their shoulders along a 1,000 mm shaft. Moving off a highlighted line
 // redraws the picture once from the drawing text.
+#include "gui_benchmark_main.h"
 #include "profile/dhl_rendering.h"
 #include "profile/dhl_statement.h"
 #include "profile/editor_tools.h"
 #include "profile/memo_text.h"
 
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -66,11 +66,4 @@ BENCHMARK(MoveWithNothingToRemove)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    QGuiApplication application(argc, argv); // fonts and painting need one
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+KORVEL_GUI_BENCHMARK_MAIN()

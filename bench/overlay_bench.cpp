@@ -1,11 +1,11 @@
 // The editor's Generate pass with all three strength overlays on, over the largest drawing: 256
 // statements (128 cylinders and their shoulders) along a 10,000 mm shaft analysed at 255
 // positions. The pass runs after every edit and on every pointer move that drops a highlight.
+#include "gui_benchmark_main.h"
 #include "profile/dhl_rendering.h"
 #include "profile/dhl_statement.h"
 #include "profile/strength_overlays.h"
 
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 #include <cmath>
 
@@ -97,11 +97,4 @@ BENCHMARK(FirstPassAfterAChange)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    QGuiApplication application(argc, argv); // fonts and painting need one
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+KORVEL_GUI_BENCHMARK_MAIN()

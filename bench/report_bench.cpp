@@ -1,11 +1,11 @@
 // The results text of "Calculate" on the largest plane the byte counters allow, with values so
 // large that every equation line runs over many rows of the page: 255 forces of 1e300 N. The
 // layout alone, and the whole report on a page that grows to hold it.
+#include "gui_benchmark_main.h"
 #include "analysis/solver.h"
 #include "canvas/canvas.h"
 #include "diagrams/calculation_report.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <benchmark/benchmark.h>
 
@@ -61,11 +61,4 @@ BENCHMARK(WriteHugeForcesReport)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    QGuiApplication application(argc, argv); // fonts need one
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+KORVEL_GUI_BENCHMARK_MAIN()
