@@ -391,9 +391,13 @@ void TForm7::ReceiveDiagrams(const Canvas& page, bool horizontal)
     drawing.CopyRect(QRect(0, top, width, kSchemeRows), page, QRect(0, 0, width, kSchemeRows));
     drawing.CopyRect(QRect(0, top + kSchemeRows, width, kMomentRows), page,
                      QRect(0, kMomentTop, width, kMomentRows));
-    if (horizontal) return;
-    drawing.TextOut(20, 265, "[H]");
-    drawing.TextOut(20, 540, "[V]");
+    if (!horizontal) {
+        drawing.TextOut(20, 265, "[H]");
+        drawing.TextOut(20, 540, "[V]");
+    }
+    // A new calculation changes the moments the open table was worked out from. A drawing that
+    // does not read is reported without stopping the calculation that brought the diagrams.
+    RunGuarded([this] { RefreshVerification(); });
 }
 
 void TForm7::ListPositions(const TPuncte& points)

@@ -100,6 +100,19 @@ TEST_F(VerificationWindowTest, ThinStepShowsRedUntilTheEditorThickensIt)
     EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('\n').toStdString();
 }
 
+// A new calculation while the table is open shows in it at once: 3000 N in the vertical plane give
+// M(50) = sqrt(37500^2 + 75000^2) = 83852.55 N*mm.
+TEST_F(VerificationWindowTest, ANewCalculationRefreshesTheOpenTable)
+{
+    Click(Form7->VerificationButton);
+    ASSERT_EQ(Row(1).value(1), "62500.00");
+    StartVertical();
+    AddForceAt("50", "3000", false);
+    Calculate();
+    EXPECT_EQ(Row(1).value(1), "83852.55");
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('\n').toStdString();
+}
+
 // ezdxf, Debian's independent reader, lists the layers and the lines it finds.
 QStringList ReadBackDxf(const QString& fileName)
 {
