@@ -14,11 +14,13 @@
 
 namespace {
 
-// A step that has already happened when it is pushed: its first redo does nothing.
+// A step that has already happened when it is pushed: its first redo does nothing. A step that
+// goes on typing into the settings field of the step before it joins that step, so that "12" typed
+// into a width is undone at once rather than a keystroke at a time.
 class TDrawingStep : public QUndoCommand {
 public:
-    TDrawingStep(TDrawingHistory& history, TDrawingSnapshot before, TDrawingSnapshot after)
-        : history_(history), before_(std::move(before)), after_(std::move(after))
+    TDrawingStep(TDrawingHistory& history, TDrawingSnapshot before, TDrawingSnapshot after, bool goesOnTyping)
+        : history_(history), before_(std::move(before)), after_(std::move(after)), goesOnTyping_(goesOnTyping)
     {
     }
 
@@ -28,11 +30,21 @@ public:
         if (done_) history_.Restore(after_);
         done_ = true;
     }
+    int id() const override { return kDrawingStep; }
+    bool mergeWith(const QUndoCommand* other) override
+    {
+        const auto* next = static_cast<const TDrawingStep*>(other);
+        if (!next->goesOnTyping_) return false;
+        after_ = next->after_;
+        return true;
+    }
 
 private:
+    static constexpr int kDrawingStep = 1;
     TDrawingHistory& history_;
     TDrawingSnapshot before_;
     TDrawingSnapshot after_;
+    bool goesOnTyping_;
     bool done_ = false;
 };
 
@@ -61,6 +73,20 @@ QStringList WithoutMarks(const QStringList& memo)
 bool SameDrawing(const TDrawingSnapshot& a, const TDrawingSnapshot& b)
 {
     return a.Settings == b.Settings && WithoutMarks(a.Memo) == WithoutMarks(b.Memo);
+}
+
+// The one settings field a step changed, with the drawing's text left as it was; -1 for any other
+// step.
+int ChangedSetting(const TDrawingSnapshot& before, const TDrawingSnapshot& after)
+{
+    if (WithoutMarks(before.Memo) != WithoutMarks(after.Memo)) return -1;
+    int changed = -1;
+    for (size_t i = 0; i < before.Settings.size(); ++i) {
+        if (before.Settings[i] == after.Settings[i]) continue;
+        if (changed >= 0) return -1;
+        changed = int(i);
+    }
+    return changed;
 }
 
 } // namespace
@@ -97,7 +123,10 @@ void TDrawingHistory::NoteChange()
     if (restoring_) return;
     TDrawingSnapshot now = Take();
     if (SameDrawing(now, last_)) return;
-    Stack->push(new TDrawingStep(*this, last_, now));
+    const int field = ChangedSetting(last_, now);
+    const bool goesOnTyping = field >= 0 && field == typingField_;
+    typingField_ = field;
+    Stack->push(new TDrawingStep(*this, last_, now, goesOnTyping));
     last_ = std::move(now);
 }
 
@@ -105,6 +134,7 @@ void TDrawingHistory::Forget()
 {
     Stack->clear();
     last_ = Take();
+    typingField_ = -1;
 }
 
 void TDrawingHistory::Restore(const TDrawingSnapshot& snapshot)
@@ -122,6 +152,7 @@ void TDrawingHistory::Restore(const TDrawingSnapshot& snapshot)
     e.Editor.FirstLinePicked = false;
     e.Editor.FirstLineIndex = -1;
     last_ = snapshot;
+    typingField_ = -1;
     restoring_ = false;
     // Undo runs from the stack's own actions, outside the guard of a handler: a text that does
     // not draw is reported like any Generate, and the text is back all the same.

@@ -43,4 +43,5 @@ private:
     TForm7* editor_;
     TDrawingSnapshot last_;
     bool restoring_ = false;
+    int typingField_ = -1; // the settings field the last step typed into, -1 after any other step
 };

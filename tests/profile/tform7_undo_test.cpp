@@ -122,6 +122,22 @@ TEST_F(EditorUndoTest, UndoDropsAPendingFirstCornerLineAndItsMark)
     EXPECT_TRUE(Form7->SpeedButton1->isChecked()) << "the tool stays chosen";
 }
 
+// A number typed key by key into one settings field is one step; another field is the next.
+TEST_F(EditorUndoTest, KeystrokesIntoOneSettingsFieldAreOneStep)
+{
+    Form7->ed2->clear();
+    QTest::keyClicks(Form7->ed2, "12");
+    Form7->ed4->setText("3");
+    Undo();
+    EXPECT_EQ(Form7->ed4->text(), "1");
+    EXPECT_EQ(Form7->ed2->text(), "12");
+    Undo();
+    EXPECT_EQ(Form7->ed2->text(), "2");
+    Redo();
+    EXPECT_EQ(Form7->ed2->text(), "12");
+    EXPECT_EQ(Form7->Editor.LineWidth, 12);
+}
+
 // The stack's buttons run outside a handler's guard: a text that cannot be drawn any more is
 // reported, and the earlier text comes back all the same.
 TEST_F(EditorUndoTest, AnUndoThatCannotDrawSaysWhyAndStillRestoresTheText)
