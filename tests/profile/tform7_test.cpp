@@ -1,6 +1,8 @@
 // The profile editor pressed through its real buttons and the real mouse on its drawing: the
 // worked corner as fillet and as chamfer, a line between two boxed ends, modify and delete, the
 // right-click reset, the refused corners, the settings and the step and point commands.
+#include "editor_window_fixture.h"
+
 #include "analysis/analysis_state.h"
 #include "app/tform6.h"
 #include "app/window_set.h"
@@ -30,22 +32,8 @@ const QPoint kOnStepMirror(120, 50);
 const QPoint kOnShoulder(175, 140);
 const QStringList kWorkedCorner{"line 10/20/50/20/0/", "line 50/20/50/12/0/"};
 
-class EditorTest : public ::testing::Test {
+class EditorTest : public EditorWindowTest {
 protected:
-    void SetUp() override
-    {
-        Analysis = TAnalysisState();
-        Analysis.ShaftLength = 200;
-        CreateWindowSet();
-        Form7->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(Form7));
-    }
-    void TearDown() override
-    {
-        DestroyWindowSet();
-        Analysis = TAnalysisState();
-    }
-
     static QWidget* Image() { return Form7->Frame81->Image1; }
     static QColor Pixel(QPoint p) { return Form7->Frame81->Image1->Picture().pixelColor(p); }
     static QStringList Memo() { return Form7->MemoLines(); }

@@ -1,5 +1,7 @@
 // Undo and redo of the editor's drawing with the real keys and buttons, over a run of mixed
 // tool actions.
+#include "editor_window_fixture.h"
+
 #include "analysis/analysis_state.h"
 #include "app/window_set.h"
 #include "profile/tform7.h"
@@ -21,22 +23,13 @@ namespace {
 const QPoint kOnStep(120, 150);     // line 10/20/50/20
 const QPoint kOnShoulder(175, 140); // line 50/20/50/12
 
-class EditorUndoTest : public ::testing::Test {
+class EditorUndoTest : public EditorWindowTest {
 protected:
     void SetUp() override
     {
-        Analysis = TAnalysisState();
-        Analysis.ShaftLength = 200;
-        CreateWindowSet();
-        Form7->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(Form7));
+        EditorWindowTest::SetUp();
         Form7->activateWindow(); // the keys go to the active window
         ASSERT_TRUE(QTest::qWaitForWindowActive(Form7));
-    }
-    void TearDown() override
-    {
-        DestroyWindowSet();
-        Analysis = TAnalysisState();
     }
 
     static QStringList Memo() { return Form7->MemoLines(); }
