@@ -1,8 +1,8 @@
 // Opening the largest design into the windows, with every result and picture rebuilt, and
 // saving it from them.
-#include "app/design_windows.h"
-#include "app/tform1.h"
-#include "app/window_set.h"
+#include "windows/main/design_windows.h"
+#include "windows/main/tform1.h"
+#include "windows/main/window_set.h"
 #include "common/messages.h"
 #include "common/number_text.h"
 #include "document/design_file.h"

@@ -1,8 +1,8 @@
 // Program entry: the application, the message box every failure goes to, the window set, and
 // the splash that brings up the rest.
-#include "app/tform1.h"
-#include "app/tform12.h"
-#include "app/window_set.h"
+#include "windows/main/tform1.h"
+#include "windows/main/tform12.h"
+#include "windows/main/window_set.h"
 #include "common/errors.h"
 #include "common/messages.h"
 

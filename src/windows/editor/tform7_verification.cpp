@@ -1,0 +1,67 @@
+// TForm7: the strength check of the drawing in its tool window, and the drawing out as DXF.
+#include "windows/editor/tform7.h"
+
+#include "analysis/analysis_state.h"
+#include "windows/main/tform6.h"
+#include "common/errors.h"
+#include "export/dxf_export.h"
+#include "export/whole_file.h"
+#include "windows/editor/tform13.h"
+#include "profile/verification.h"
+#include "widgets/window_setup.h"
+
+#include <QPushButton>
+
+namespace {
+
+const TData& NavigationData()
+{
+    static const TData noPanel;
+    return Form6 ? *Form6->Data1 : noPanel;
+}
+
+QPushButton* AddSmallButton(QWidget* parent, const QString& caption, const QString& hint, const QRect& place)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setToolTip(hint);
+    button->setGeometry(place);
+    return button;
+}
+
+} // namespace
+
+// In the gap of the bottom row, between the line fields and the read-outs.
+void TForm7::CreateVerificationControls()
+{
+    VerificationButton = AddSmallButton(this, "Verification",
+                                        "Check the drawn diameters against the required ones at every analysed position",
+                                        QRect(326, 519, 104, 20));
+    ExportDxfButton = AddSmallButton(this, "Export DXF...", "Save the drawing and its mirror image as a DXF file",
+                                     QRect(326, 541, 104, 20));
+    VerificationWindow = new TForm13(this);
+    AskDxfFileName = [this] { return RunSaveDialog(this, "Export DXF", "DXF drawing (*.dxf)", "dxf"); };
+    connect(VerificationButton, &QPushButton::clicked, this, Guarded(this, &TForm7::VerificationButtonClick));
+    connect(ExportDxfButton, &QPushButton::clicked, this, Guarded(this, &TForm7::ExportDxfButtonClick));
+}
+
+void TForm7::RefreshVerification()
+{
+    if (!VerificationWindow->isVisible()) return;
+    const TContour contour = DrawnContour(MemoLines(), Editor.ArcSteps);
+    VerificationWindow->ShowVerification(VerifyShaft(Analysis, NavigationData(), contour));
+}
+
+void TForm7::VerificationButtonClick()
+{
+    VerificationWindow->show();
+    ComeToFront(*VerificationWindow);
+    RefreshVerification();
+}
+
+// A drawing that cannot be exported is refused before the user picks a file.
+void TForm7::ExportDxfButtonClick()
+{
+    const QByteArray bytes = DxfBytes(ProfileDrawing(MemoLines()));
+    const QString fileName = ExportFileName(AskDxfFileName, "dxf");
+    if (!fileName.isEmpty()) WriteWholeFile(fileName, bytes);
+}

@@ -1,0 +1,177 @@
+// Taking the open design from the windows and giving it back to them.
+#include "windows/main/design_windows.h"
+
+#include "analysis/analysis_state.h"
+#include "windows/entry/tform2.h"
+#include "windows/main/tform6.h"
+#include "windows/main/window_set.h"
+#include "diagrams/dimension_chain.h"
+#include "windows/results/tform3.h"
+#include "common/errors.h"
+#include "document/design_file.h"
+#include "document/design_journal.h"
+#include "document/design_replay.h"
+#include "windows/dimensioning/tform10.h"
+#include "profile/editor_commands.h"
+#include "windows/editor/tform7.h"
+#include "windows/editor/tform7_undo.h"
+#include "windows/view3d/tform9.h"
+#include "widgets/spin_edit.h"
+#include "widgets/track_bar.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QToolButton>
+
+namespace {
+
+TDimensioningInputs CaptureDimensioning()
+{
+    if (DesignJournal.AppliedDimensioning) return *DesignJournal.AppliedDimensioning;
+    return Form10->Inputs(false);
+}
+
+TEditorSettings CaptureSettings()
+{
+    const TEditorState& editor = Form7->Editor;
+    return {editor.ArcWidth, editor.ArcMarkWidth, editor.ArcMarkType,
+            editor.LineWidth, editor.LineMarkWidth, editor.LineMarkType};
+}
+
+TViewSettings CaptureView()
+{
+    TSlicesChoice slices = TSlicesChoice::Slices32;
+    if (Form9->RadioButton1->isChecked()) slices = TSlicesChoice::Slices16;
+    if (Form9->RadioButton3->isChecked()) slices = TSlicesChoice::SpinValue;
+    return {slices, Form9->se1->value(), Form9->ExTrackBar1->value()};
+}
+
+// Each step of the plane enters the entries of its kind, then its "Apply" opens the next.
+void EnterPlane(const TPlaneEntries& plane, bool horizontal)
+{
+    const auto enterKind = [&](TEntryKind kind) {
+        for (const TLoadEntry& entry : plane.Entries) {
+            if (entry.Kind != kind) continue;
+            if (kind == TEntryKind::Bearing) Form2->EnterBearing(entry.Position);
+            if (kind == TEntryKind::Force) Form2->EnterForce(entry.Position, entry.Value, entry.Direction == 1);
+            if (kind == TEntryKind::Moment) Form2->EnterMoment(entry.Position, entry.Value, entry.Direction == 1);
+        }
+    };
+    if (plane.Step >= TPlaneStep::Bearings) enterKind(TEntryKind::Bearing);
+    if (plane.Step >= TPlaneStep::Forces) {
+        // The vertical plane starts at its forces.
+        if (horizontal) Form2->BitBtn3Click();
+        enterKind(TEntryKind::Force);
+    }
+    if (plane.Step >= TPlaneStep::Moments) {
+        Form2->BitBtn5Click();
+        enterKind(TEntryKind::Moment);
+    }
+    if (!plane.Entries.empty()) DrawPageDimensions(Form3->PageCanvas(), Analysis);
+    if (plane.Step >= TPlaneStep::Calculate) Form2->BitBtn7Click();
+    if (plane.Step >= TPlaneStep::Calculated) Form2->BitBtn8Click();
+}
+
+void ApplyPlanes(const TDesign& design)
+{
+    if (design.Horizontal.Step != TPlaneStep::NotStarted) {
+        Form6->Bitbtn2Click();
+        if (design.Horizontal.Step >= TPlaneStep::Bearings) Form2->EnterLength(design.ShaftLength);
+        EnterPlane(design.Horizontal, true);
+    }
+    if (design.Vertical.Step != TPlaneStep::NotStarted) {
+        Form6->BitBtn3Click();
+        EnterPlane(design.Vertical, false);
+    }
+}
+
+void ApplyDimensioning(const TDimensioningInputs& inputs)
+{
+    Form10->Edit1->setText(inputs.TwistingMoment);
+    Form10->Edit2->setText(inputs.AllowTwistStress);
+    Form10->Edit6->setText(inputs.StaticStress);
+    Form10->Edit4->setText(inputs.PulsatoryStress);
+    Form10->Edit5->setText(inputs.AlternatingStress);
+    Form10->Edit3->setText(inputs.TorsionCoeff);
+    Form10->c2->setCurrentText(inputs.Material);
+    Form10->c1->setCurrentText(inputs.TwistCycle);
+    Form10->rg2Items->button(inputs.Theory)->setChecked(true);
+    if (inputs.Applied) Form10->BitBtn2Click();
+}
+
+// A mark type beyond the list is what an unknown text in the box gives.
+void SelectMarkType(QComboBox* box, uint8_t type)
+{
+    if (type < box->count()) box->setCurrentIndex(type);
+    else box->setEditText(QString());
+}
+
+// The settings go in first, over the empty drawing, so that a text the drawing refuses is
+// reported once, by the one pass that draws it.
+void ApplyEditor(const TDesign& design)
+{
+    Form7->ed1->setText(QString::number(design.Settings.ArcWidth));
+    Form7->ed2->setText(QString::number(design.Settings.LineWidth));
+    Form7->ed3->setText(QString::number(design.Settings.ArcMarkWidth));
+    Form7->ed4->setText(QString::number(design.Settings.LineMarkWidth));
+    SelectMarkType(Form7->cb1, design.Settings.ArcMarkType);
+    SelectMarkType(Form7->cb2, design.Settings.LineMarkType);
+    Form7->SetMemoLines(design.Profile);
+    for (long double position : design.AddedPoints) {
+        AddDimensioningPoint(Analysis, position);
+        DesignJournal.AddedPoints.push_back(position);
+    }
+    // Switched on without the once-only note about a missing stress, which the user has seen.
+    TEditorState& editor = Form7->Editor;
+    editor.ShowDiameters = design.Overlays.ShowDiameters;
+    editor.ShowRecommended = design.Overlays.ShowRecommended;
+    editor.ShowEqualStrength = design.Overlays.ShowEqualStrength;
+    Form7->sp8->setChecked(editor.ShowDiameters);
+    Form7->sp5->setChecked(editor.ShowRecommended);
+    Form7->SpeedButton5->setChecked(editor.ShowEqualStrength);
+    RunGuarded([] { Form7->BitBtn4Click(); });
+    Form7->History->Forget();
+}
+
+void ApplyView(const TViewSettings& view)
+{
+    Form9->se1->setValue(view.SpinSlices);
+    Form9->ExTrackBar1->setValue(view.RevolutionAngle);
+    const std::array<QRadioButton*, 3> slices{Form9->RadioButton2, Form9->RadioButton1, Form9->RadioButton3};
+    slices[int(view.Slices)]->setChecked(true);
+}
+
+} // namespace
+
+TDesign CaptureDesign()
+{
+    TDesign design;
+    design.ShaftLength = DesignJournal.ShaftLength;
+    design.Horizontal = DesignJournal.Horizontal;
+    design.Vertical = DesignJournal.Vertical;
+    design.Dimensioning = CaptureDimensioning();
+    design.Profile = Form7->MemoLines();
+    design.Settings = CaptureSettings();
+    design.AddedPoints = DesignJournal.AddedPoints;
+    design.Overlays = {Form7->Editor.ShowDiameters, Form7->Editor.ShowRecommended, Form7->Editor.ShowEqualStrength};
+    design.View = CaptureView();
+    return design;
+}
+
+void ApplyDesign(const TDesign& design)
+{
+    ApplyPlanes(design);
+    ApplyDimensioning(design.Dimensioning);
+    ApplyEditor(design);
+    ApplyView(design.View);
+}
+
+void OpenDesignDocument(const QByteArray& json)
+{
+    const TDesign design = DesignFromJson(json);
+    CheckDesign(design);
+    RestartWorkWindows();
+    ApplyDesign(design);
+}

@@ -1,0 +1,58 @@
+#include "windows/main/file_questions.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace {
+
+const QString kDesignFilter = QStringLiteral("Korvel designs (*.korvel);;All files (*)");
+
+// On top, like every message of the program, so that the panels never hide it.
+TUnsavedAnswer AskInBox(const QString& designName)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral(" Korvel"),
+                    "The design \"" + designName + "\" has changes that are not saved. Save them first?",
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    const int answer = box.exec();
+    if (answer == QMessageBox::Save) return TUnsavedAnswer::Save;
+    if (answer == QMessageBox::Discard) return TUnsavedAnswer::Discard;
+    return TUnsavedAnswer::Cancel;
+}
+
+QString AskInDialog(TFileUse use, const QString& current)
+{
+    const QString folder = current.isEmpty() ? QString() : QFileInfo(current).absolutePath();
+    if (use == TFileUse::Open) return QFileDialog::getOpenFileName(nullptr, "Open design", folder, kDesignFilter);
+    return QFileDialog::getSaveFileName(nullptr, "Save design as", current.isEmpty() ? folder : current, kDesignFilter);
+}
+
+TUnsavedQuestion& UnsavedQuestion()
+{
+    static TUnsavedQuestion question = AskInBox;
+    return question;
+}
+
+TFileNameQuestion& FileNameQuestion()
+{
+    static TFileNameQuestion question = AskInDialog;
+    return question;
+}
+
+} // namespace
+
+TUnsavedQuestion SetUnsavedQuestion(TUnsavedQuestion question)
+{
+    return std::exchange(UnsavedQuestion(), std::move(question));
+}
+
+TFileNameQuestion SetFileNameQuestion(TFileNameQuestion question)
+{
+    return std::exchange(FileNameQuestion(), std::move(question));
+}
+
+TUnsavedAnswer AskAboutUnsavedChanges(const QString& designName) { return UnsavedQuestion()(designName); }
+
+QString AskForFileName(TFileUse use, const QString& current) { return FileNameQuestion()(use, current); }

@@ -1,0 +1,192 @@
+// TForm6: the navigation panel, the program's control centre. Its picture buttons start the
+// stages of the work; it owns the shared component Data1.
+#include "windows/main/tform6.h"
+
+#include "analysis/load_entry.h"
+#include "windows/entry/tform2.h"
+#include "windows/main/app_pictures.h"
+#include "canvas/canvas.h"
+#include "canvas/canvas_painting.h"
+#include "common/errors.h"
+#include "diagrams/dimension_chain.h"
+#include "diagrams/editor_drawing.h"
+#include "diagrams/load_symbols.h"
+#include "windows/results/tform11.h"
+#include "windows/results/tform3.h"
+#include "windows/dimensioning/tform10.h"
+#include "windows/editor/tform7.h"
+#include "widgets/image_button.h"
+#include "widgets/window_setup.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+TForm6* Form6 = nullptr;
+
+namespace {
+const QSize kPanelSize(176, 505);
+constexpr unsigned kHeadingBar = 15263976;
+constexpr int kBarLeft = 8;
+constexpr int kBarWidth = 160;
+constexpr int kButtonLeft = 14;
+constexpr int kBigButton = 40;
+constexpr int kSmallButton = 25;
+} // namespace
+
+TForm6::TForm6(QWidget* parent) : SkinnedWindow(parent, Qt::WindowStaysOnTopHint)
+{
+    setGeometry(QRect(QPoint(2, 51), kPanelSize));
+    SetSkin(PanelSkin(kPanelSize));
+    setFont(ScreenFont(TFont()));
+    Data1 = new TData(this);
+    BuildGroups();
+    connect(IBtn5, &ImageButton::clicked, this, Guarded(this, &TForm6::IBtn5Click));
+    connect(Bitbtn2, &ImageButton::clicked, this, Guarded(this, &TForm6::Bitbtn2Click));
+    connect(BitBtn3, &ImageButton::clicked, this, Guarded(this, &TForm6::BitBtn3Click));
+    connect(BitBtn4, &ImageButton::clicked, this, Guarded(this, &TForm6::BitBtn4Click));
+    connect(IBtn6, &ImageButton::clicked, this, Guarded(this, &TForm6::IBtn6Click));
+    FormCreate();
+}
+
+void TForm6::FormCreate()
+{
+    Data1->SetOriz(false);
+    Data1->SetMM(false);
+    Data1->SetT3(true);
+}
+
+void TForm6::IBtn5Click()
+{
+    Form10->show();
+    Form10->Edit1->setFocus();
+}
+
+// A new shaft: the entry starts at its length, on a cleared page.
+void TForm6::Bitbtn2Click()
+{
+    Form11->close();
+    Analysis.RHA = 0;
+    Analysis.RHB = 0;
+    Form2->Action1->trigger();
+    LoadGlyph(Form2->BitBtn1, kApplyGlyphFile);
+    Form2->show();
+    Form2->Edit1->setFocus();
+    Form3->ShowPlane("Horizontal plane");
+    Data1->SetOriz(true);
+    KeepFirstEntry(Analysis.HorzDiagram);
+}
+
+// The same shaft and bearings, loaded again: the entry starts at the forces, and the page
+// starts with the shaft and its bearings under their vertical names.
+void TForm6::BitBtn3Click()
+{
+    Form11->close();
+    Analysis.RVA = 0;
+    Analysis.RVB = 0;
+    KeepFirstEntry(Analysis.VertDiagram);
+    Form2->Action2->trigger();
+    LoadGlyph(Form2->BitBtn4, kAddGlyphFile);
+    LoadGlyph(Form2->BitBtn5, kApplyGlyphFile);
+    Form2->show();
+    Form2->Edit3->setFocus();
+    Form3->ShowPlane("Vertical plane");
+    Data1->SetOriz(false);
+    Canvas& page = Form3->PageCanvas();
+    DrawShaftAxis(page);
+    RenameBearingsVertical(Analysis.Reactions);
+    for (const Tvector& bearing : Analysis.Reactions) DrawBearing(page, bearing, Analysis.ShaftLength);
+    DrawPageDimensions(page, Analysis);
+}
+
+// The editor over the analysed positions: what it already shows stays, the chain and the
+// markers are drawn over it.
+void TForm6::BitBtn4Click()
+{
+    Form11->close();
+    Form3->close();
+    Canvas& drawing = Form7->Frame81->Image1->DrawingCanvas();
+    DrawEditorDimensions(drawing, Analysis.Points, Analysis.ShaftLength);
+    DrawPointMarkers(drawing, Analysis.Points, Analysis.ShaftLength);
+    Form7->show();
+    Form7->raise();
+    Form7->activateWindow();
+    Form7->Frame81->setFocus();
+}
+
+// The same build as the editor's own 3D button.
+void TForm6::IBtn6Click() { Form7->IBtn2Click(); }
+
+void TForm6::BuildGroups()
+{
+    Label1 = AddHeading("Initial data", 30);
+    IBtn5 = AddButton(kButtonLeft, 54, kBigButton);
+    IBtn5->SetPictureDrawer(DrawInitialDataGlyph);
+    Label5 = AddCaption("Initial data", IBtn5);
+
+    Label2 = AddHeading("Strength calculus", 108);
+    Bitbtn2 = AddButton(kButtonLeft, 132, kBigButton);
+    Bitbtn2->SetPictureDrawer(DrawHorizontalPlaneGlyph);
+    Label6 = AddCaption("      Load in horizontal plane", Bitbtn2);
+    BitBtn3 = AddButton(kButtonLeft, 182, kBigButton);
+    BitBtn3->SetPictureDrawer(DrawVerticalPlaneGlyph);
+    Label7 = AddCaption("     Load in vertical plane", BitBtn3);
+
+    Label3 = AddHeading("Design", 236);
+    BitBtn4 = AddButton(kButtonLeft, 260, kBigButton);
+    BitBtn4->SetPictureDrawer(DrawProfileGlyph);
+    Label8 = AddCaption("2D Drawing", BitBtn4);
+    IBtn6 = AddButton(kButtonLeft, 310, kBigButton);
+    IBtn6->SetPictureDrawer(DrawSolidGlyph);
+    Label10 = AddCaption("3D model ", IBtn6);
+
+    // Every calculation writes its results here, but the block is never shown.
+    Label9 = AddResultLabel("Rezultate", 362);
+    l2 = AddResultLabel("Sectiunea perculoasa = ", 378);
+    l1 = AddResultLabel("Mmax = ", 394);
+
+    Label4 = AddHeading("Vizionare", 420);
+    ImageButton** viewButtons[] = {&IBtn1, &IBtn2, &IBtn3, &IBtn4};
+    for (int i = 0; i < 4; ++i) {
+        *viewButtons[i] = AddButton(kButtonLeft + 2 + 40 * i, 446, kSmallButton);
+        (*viewButtons[i])->SetPictureDrawer([i](QPainter& painter, const QRect& area) { DrawViewGlyph(painter, area, i); });
+    }
+}
+
+QLabel* TForm6::AddHeading(const QString& text, int top)
+{
+    auto* heading = new QLabel(text, this);
+    TFont bold;
+    bold.Bold = true;
+    heading->setFont(ScreenFont(bold));
+    heading->setGeometry(kBarLeft, top, kBarWidth, 17);
+    heading->setIndent(4);
+    SetPlainBackground(*heading, ColorFromValue(kHeadingBar));
+    return heading;
+}
+
+QLabel* TForm6::AddCaption(const QString& text, const ImageButton* button)
+{
+    auto* caption = new QLabel(text, this);
+    const int left = button->geometry().right() + 6;
+    caption->setGeometry(left, button->y(), kBarLeft + kBarWidth - left, button->height());
+    caption->setWordWrap(true);
+    return caption;
+}
+
+QLabel* TForm6::AddResultLabel(const QString& text, int top)
+{
+    auto* label = new QLabel(text, this);
+    label->move(kButtonLeft, top);
+    label->adjustSize();
+    label->hide();
+    return label;
+}
+
+ImageButton* TForm6::AddButton(int left, int top, int side)
+{
+    auto* button = new ImageButton(this);
+    button->setGeometry(left, top, side, side);
+    return button;
+}

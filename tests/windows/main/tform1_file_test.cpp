@@ -1,0 +1,298 @@
+// The "File" menu of the main window over the whole window set: a design entered through the
+// buttons comes back from its file with the same pictures, bad files and failed saves lose
+// nothing, and the question about unsaved changes comes exactly when work would be lost.
+#include "../entry/tform2_workflow.h"
+#include "../../document/design_samples.h"
+
+#include "windows/main/design_windows.h"
+#include "windows/main/file_questions.h"
+#include "windows/main/tform1.h"
+#include "common/errors.h"
+#include "windows/results/tform11.h"
+#include "windows/results/tform3.h"
+#include "windows/dimensioning/tform10.h"
+#include "document/design_file.h"
+#include "document/exact_number.h"
+#include "windows/editor/tform7.h"
+#include "windows/view3d/tform9.h"
+#include "widgets/spin_edit.h"
+#include "widgets/track_bar.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+namespace {
+
+// Everything the open design shows: the analysis, the page, the reactions panel and the drawing.
+struct TShownDesign {
+    QStringList Analysis;
+    QImage Page;
+    QStringList Reactions;
+    QImage Drawing;
+    bool operator==(const TShownDesign&) const = default;
+};
+
+QString Numbers(const Tav& diagram)
+{
+    QString text;
+    for (const TMomentPoint& point : diagram)
+        text += ExactNumberText(point.Position) + ":" + ExactNumberText(point.Left) + "/" + ExactNumberText(point.Right) + " ";
+    return text;
+}
+
+TShownDesign Shown()
+{
+    QString points;
+    for (const TShaftPoint& point : Analysis.Points) points += ExactNumberText(point.Position) + " ";
+    const QStringList analysis{Analysis.ForceListText, Analysis.MomentListText, Analysis.ReactionSumText,
+                               Analysis.ForceEqValues, Analysis.MomentEqValues, Numbers(Analysis.HorzDiagram),
+                               Numbers(Analysis.VertDiagram), points,
+                               QString::number(Analysis.RHA, 'g', 17) + " " + QString::number(Analysis.RVB, 'g', 17),
+                               ExactNumberText(Analysis.AllowBendStress), ExactNumberText(Form6->Data1->MT())};
+    QStringList reactions;
+    for (QLabel* label : {Form11->Label1, Form11->Label2, Form11->Label3, Form11->Label6}) reactions << label->text();
+    return {analysis, Form3->Page(), reactions, Form7->Frame81->Image1->Picture()};
+}
+
+QByteArray FileBytes(const QString& fileName)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteFile(const QString& fileName, const QByteArray& bytes)
+{
+    QFile file(fileName);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// The windows' boxes hold only their own items and mark types.
+TDesign ChoosableInWindows(TDesign design)
+{
+    design.Dimensioning.Material = Form10->c2->itemText(int(design.Settings.ArcWidth) % Form10->c2->count());
+    design.Dimensioning.TwistCycle = Form10->c1->itemText(int(design.Settings.LineWidth) % Form10->c1->count());
+    design.Settings.ArcMarkType %= Form7->cb1->count();
+    design.Settings.LineMarkType %= Form7->cb2->count();
+    return design;
+}
+
+class FileTest : public EntryTest {
+protected:
+    void SetUp() override
+    {
+        EntryTest::SetUp();
+        previousUnsaved_ = SetUnsavedQuestion([this](const QString&) {
+            ++questions;
+            return answer;
+        });
+        previousFileName_ = SetFileNameQuestion([this](TFileUse, const QString&) { return chosenFile; });
+    }
+    void TearDown() override
+    {
+        SetUnsavedQuestion(previousUnsaved_);
+        SetFileNameQuestion(previousFileName_);
+        EntryTest::TearDown();
+    }
+
+    // A fresh program: every window made anew.
+    static void Restart()
+    {
+        DestroyWindowSet();
+        Analysis = TAnalysisState();
+        CreateWindowSet();
+    }
+
+    QString PathOf(const QString& name) const { return folder.filePath(name); }
+
+    // Both planes, a stored material, a profile with a fillet, an added point, an overlay and a
+    // 3D resolution, all through the windows' own controls.
+    static void EnterWholeDesign()
+    {
+        EnterShaft("200", {"20", "180"});
+        AddForceAt("60", "1500.5", false);
+        AddForceAt("140", "700", true);
+        Form2->BitBtn5->click();
+        AddMomentAt("100", "25000", true);
+        Form2->BitBtn7->click();
+        Form2->BitBtn8->click();
+        StartVertical();
+        AddForceAt("90", "1200", false);
+        Calculate();
+        Form10->Edit1->setText("300000");
+        Form10->c2->setCurrentIndex(2);
+        Form10->BitBtn3->click();
+        Form10->BitBtn2->click();
+        Form10->Edit3->setText("0,3x"); // a slip after "Apply", never stored
+        Form7->SetMemoLines({"line 20/15/98/15/0/", "arc 94/17/98/15/98/15/100/17/", "line 100/17/100/20/0/",
+                             "line 100/20/180/20/0/"});
+        Form7->BitBtn4->click();
+        Form7->ed2->setText("3");
+        Form7->Edit5->setText("50");
+        Form7->BitBtn2->click();
+        Form7->sp8->click();
+        Form9->RadioButton1->setChecked(true);
+        Form9->ExTrackBar1->setValue(270);
+    }
+
+    QTemporaryDir folder;
+    MessageRecorder messages;
+    TUnsavedAnswer answer = TUnsavedAnswer::Cancel;
+    int questions = 0;
+    QString chosenFile;
+
+private:
+    TUnsavedQuestion previousUnsaved_;
+    TFileNameQuestion previousFileName_;
+};
+
+TEST_F(FileTest, ADesignEnteredThroughTheWindowsComesBackFromItsFileInAFreshProgram)
+{
+    EnterWholeDesign();
+    ASSERT_TRUE(messages.texts.isEmpty()) << messages.texts.join("\n").toStdString();
+    const TShownDesign entered = Shown();
+    chosenFile = PathOf("shaft"); // the suffix is added
+    Form1->SaveAction->trigger();
+    ASSERT_EQ(Form1->FileName, PathOf("shaft.korvel"));
+    EXPECT_EQ(Form1->windowTitle(), " Korvel - CAD - shaft.korvel");
+
+    Restart();
+    ASSERT_FALSE(Form1->RecentMenu->actions().isEmpty());
+    Form1->RecentMenu->actions().first()->trigger(); // the file saved last
+    EXPECT_EQ(Form1->FileName, PathOf("shaft.korvel"));
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join("\n").toStdString();
+    const TShownDesign opened = Shown();
+    EXPECT_EQ(opened.Analysis, entered.Analysis);
+    EXPECT_EQ(opened.Reactions, entered.Reactions);
+    EXPECT_TRUE(opened.Page == entered.Page) << "the page";
+    EXPECT_TRUE(opened.Drawing == entered.Drawing) << "the drawing with its overlay";
+    EXPECT_TRUE(Form11->isVisible());
+    EXPECT_TRUE(Form9->RadioButton1->isChecked());
+    EXPECT_FALSE(Form10->Edit3->text().isEmpty());
+    EXPECT_NE(Form10->Edit3->text(), "0,3x") << "the coefficient that was stored comes back";
+    EXPECT_FALSE(Form1->Modified());
+    Form1->SaveFile(PathOf("again.korvel"));
+    EXPECT_EQ(FileBytes(PathOf("again.korvel")), FileBytes(PathOf("shaft.korvel")));
+}
+
+TEST_F(FileTest, RandomDesignsOpenedInFreshProgramsSaveTheSameBytesAndShowTheSamePictures)
+{
+    TRandomDesigns designs(7);
+    for (int i = 0; i < 6; ++i) {
+        const TDesign design = ChoosableInWindows(designs.Next());
+        WriteFile(PathOf("random.korvel"), DesignToJson(design));
+        Form1->OpenFile(PathOf("random.korvel"));
+        const TShownDesign first = Shown();
+        ASSERT_EQ(CaptureDesign(), design) << "design " << i;
+        Form1->SaveFile(PathOf("saved.korvel"));
+        ASSERT_EQ(FileBytes(PathOf("saved.korvel")), FileBytes(PathOf("random.korvel"))) << "design " << i;
+        Restart();
+        Form1->OpenFile(PathOf("saved.korvel"));
+        ASSERT_TRUE(Shown() == first) << "design " << i;
+    }
+}
+
+TEST_F(FileTest, ABadFileSaysWhatIsWrongAndLeavesTheOpenDesignAsItWas)
+{
+    EnterWholeDesign();
+    chosenFile = PathOf("open.korvel");
+    Form1->SaveAsClick();
+    const TShownDesign before = Shown();
+    const QByteArray good = DesignToJson(SmallDesign());
+    QByteArray newer = good;
+    newer.replace("\"version\": 1", "\"version\": 2");
+    QByteArray missing = good;
+    missing.replace("\"ShaftLength\"", "\"Length\"");
+    QByteArray refused = good;
+    refused.replace("\"Position\": \"50\"", "\"Position\": \"150\"");
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        QString says;
+    } cases[] = {
+        {"text.korvel", "shaft of 100 mm", "is not a JSON document"},
+        {"newer.korvel", newer, "newer Korvel"},
+        {"missing.korvel", missing, "ShaftLength"},
+        {"refused.korvel", refused, "Horizontal.Entries[2]"},
+    };
+    for (const auto& c : cases) {
+        WriteFile(PathOf(c.name), c.bytes);
+        messages.texts.clear();
+        chosenFile = PathOf(c.name);
+        Form1->OpenAction->trigger();
+        ASSERT_EQ(messages.texts.size(), 1) << c.name;
+        EXPECT_TRUE(messages.texts[0].contains(c.says)) << messages.texts[0].toStdString();
+        EXPECT_TRUE(messages.texts[0].contains(c.name)) << messages.texts[0].toStdString();
+        EXPECT_TRUE(Shown() == before) << c.name;
+        EXPECT_EQ(Form1->FileName, PathOf("open.korvel"));
+    }
+    EXPECT_THROW(Form1->OpenFile(PathOf("absent.korvel")), KorvelError);
+    EXPECT_TRUE(Shown() == before);
+}
+
+TEST_F(FileTest, ASaveThatCannotBeWrittenSaysWhyAndKeepsTheOldFile)
+{
+    StartHorizontal();
+    ApplyLength("100");
+    chosenFile = PathOf("kept.korvel");
+    Form1->SaveAction->trigger();
+    const QByteArray old = FileBytes(PathOf("kept.korvel"));
+    ASSERT_FALSE(old.isEmpty());
+    AddBearingAt("0");
+    // A folder stands where the file should go: nothing can be put in its place.
+    ASSERT_TRUE(QDir(folder.path()).mkdir("folder.korvel"));
+    chosenFile = PathOf("folder.korvel");
+    Form1->SaveAsAction->trigger();
+    ASSERT_EQ(messages.texts.size(), 1);
+    EXPECT_TRUE(messages.texts[0].startsWith("The design could not be saved to")) << messages.texts[0].toStdString();
+    EXPECT_EQ(Form1->FileName, PathOf("kept.korvel"));
+    EXPECT_TRUE(Form1->Modified());
+    EXPECT_EQ(FileBytes(PathOf("kept.korvel")), old);
+}
+
+TEST_F(FileTest, UnsavedChangesAreAskedAboutOnlyWhenWorkWouldBeLost)
+{
+    Form1->NewAction->trigger();
+    chosenFile = PathOf("none.korvel");
+    Form1->OpenAction->trigger(); // no file there: a message, but no question
+    EXPECT_EQ(questions, 0) << "a design in its start state has nothing to lose";
+    EXPECT_EQ(Form1->windowTitle(), " Korvel - CAD");
+
+    StartHorizontal();
+    ApplyLength("100");
+    answer = TUnsavedAnswer::Cancel;
+    Form1->NewAction->trigger();
+    EXPECT_EQ(questions, 1);
+    EXPECT_EQ(Analysis.ShaftLength, 100) << "cancelled: the design stays";
+    EXPECT_FALSE(Form1->close()) << "cancelled: the program stays";
+    EXPECT_EQ(questions, 2);
+
+    answer = TUnsavedAnswer::Save;
+    chosenFile = PathOf("asked.korvel");
+    Form1->NewAction->trigger();
+    EXPECT_EQ(questions, 3);
+    EXPECT_FALSE(FileBytes(PathOf("asked.korvel")).isEmpty()) << "saved before it went";
+    EXPECT_TRUE(Analysis.Points.empty()) << "then a new design";
+    EXPECT_EQ(Form1->windowTitle(), " Korvel - CAD");
+
+    Form1->OpenFile(PathOf("asked.korvel"));
+    EXPECT_EQ(Form1->windowTitle(), " Korvel - CAD - asked.korvel");
+    Form1->NewAction->trigger();
+    EXPECT_EQ(questions, 3) << "nothing changed since it was opened";
+
+    Form1->OpenFile(PathOf("asked.korvel"));
+    Form7->ed1->setText("4");
+    Form1->UpdateTitle();
+    EXPECT_EQ(Form1->windowTitle(), " Korvel - CAD - asked.korvel *");
+    answer = TUnsavedAnswer::Discard;
+    Form1->OpenAction->trigger();
+    EXPECT_EQ(questions, 4);
+    EXPECT_EQ(Form1->windowTitle(), " Korvel - CAD - asked.korvel");
+}
+
+} // namespace
