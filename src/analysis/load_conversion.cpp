@@ -3,6 +3,9 @@
 #include "common/errors.h"
 #include "common/number_text.h"
 
+#include <utility>
+#include <vector>
+
 namespace {
 
 // The window reports any unreadable field with its own message, not the parser's.
@@ -55,4 +58,35 @@ QString EccentricMomentText(const QString& forceText, const QString& leverText)
     const long double force = StrToFloat(forceText);
     const long double lever = StrToFloat(leverText);
     return FormatFloat("0.000", CheckedValue(lever * force));
+}
+
+int FirstUnreadable(const QStringList& texts)
+{
+    for (int i = 0; i < texts.size(); ++i) {
+        try {
+            StrToFloat(texts[i]);
+        } catch (const KorvelError&) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+TDistributedField FaultyDistributedField(TLoadCase loadCase, const TDistributedLoadTexts& texts)
+{
+    using TField = std::pair<TDistributedField, QString>;
+    const TField x{TDistributedField::X, texts.X}, f{TDistributedField::F, texts.F};
+    const TField l{TDistributedField::L, texts.L}, l2{TDistributedField::L2, texts.L2};
+    std::vector<TField> typed{x, f, l};
+    std::vector<TField> readOrder{x, l}; // the position is worked out before the value
+    if (loadCase == TLoadCase::Trapezoid) {
+        typed.push_back(l2);
+        readOrder.push_back(l2);
+    }
+    readOrder.push_back(f);
+    for (const auto& [field, text] : typed)
+        if (text.isEmpty()) return field;
+    for (const auto& [field, text] : readOrder)
+        if (FirstUnreadable({text}) == 0) return field;
+    return TDistributedField::None;
 }

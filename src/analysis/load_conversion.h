@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 enum class TLoadCase { Uniform, Rising, Falling, Trapezoid };
 
@@ -26,6 +27,16 @@ void CheckDistributedLoadComplete(TLoadCase loadCase, const TDistributedLoadText
 QString ResultantPositionText(TLoadCase loadCase, const TDistributedLoadTexts& texts);
 // Value of the resultant, N, in general format; fails as above.
 QString ResultantValueText(TLoadCase loadCase, const TDistributedLoadTexts& texts);
+
+enum class TDistributedField { None, X, F, L, L2 };
+
+// The field a refusal of the conversion is about: the first empty field that the case needs,
+// else the first that is not a number, in the order the conversion reads them. None when every
+// field reads and the arithmetic failed.
+TDistributedField FaultyDistributedField(TLoadCase loadCase, const TDistributedLoadTexts& texts);
+
+// The index of the first text that is not a number, or -1 when all are.
+int FirstUnreadable(const QStringList& texts);
 
 // The moment H * F of an axial force F (N) acting at the lever H (mm), with three decimals.
 QString EccentricMomentText(const QString& forceText, const QString& leverText);

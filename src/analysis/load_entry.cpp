@@ -47,12 +47,12 @@ void KeepPoint(TAnalysisState& state, long double position, uint8_t bearing)
     ++state.PointCount;
 }
 
+} // namespace
+
 QString TermName(const char* prefix, bool horizontal, uint8_t count)
 {
     return QString(prefix) + (horizontal ? "H" : "V") + IntToStr(count + 1);
 }
-
-} // namespace
 
 QString BearingName(int index, bool horizontal)
 {

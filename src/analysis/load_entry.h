@@ -18,6 +18,10 @@ inline const QString kTooManyPoints =
 // "RHA" ... "RHH" (horizontal) or "RVA" ... "RVH" for the bearings 0 to 7; empty beyond.
 QString BearingName(int index, bool horizontal);
 
+// The name of the force ("F") or moment ("M") that follows `count` of its kind in the plane:
+// FH1, FH2, ... or MV1, ...
+QString TermName(const char* prefix, bool horizontal, uint8_t count);
+
 // The length of a new shaft; 0 or less is refused before it is stored.
 void ApplyShaftLength(TAnalysisState& state, long double length);
 

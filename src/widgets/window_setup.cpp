@@ -1,7 +1,10 @@
-// Set-up shared by the program's windows: fixed sizes, plain backgrounds, coming to the front.
+// Set-up shared by the program's windows: fixed sizes, plain backgrounds, coming to the front,
+// leaving by Escape, pointing at a field.
 #include "widgets/window_setup.h"
 
+#include <QLineEdit>
 #include <QPalette>
+#include <QKeyEvent>
 #include <QWidget>
 
 void PlaceFixedWindow(QWidget& window, const QString& caption, const QRect& geometry)
@@ -24,4 +27,34 @@ void SetPlainBackground(QWidget& widget, const QColor& color)
     colours.setColor(QPalette::WindowText, Qt::black);
     widget.setPalette(colours);
     widget.setAutoFillBackground(true);
+}
+
+namespace {
+
+// Sees the Escape that the window's controls leave unanswered, whether or not the window is the
+// active one.
+class EscapeCloser : public QObject {
+public:
+    explicit EscapeCloser(QWidget& window) : QObject(&window), window_(window) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != &window_ || event->type() != QEvent::KeyPress) return false;
+        if (static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape) return false;
+        window_.close();
+        return true;
+    }
+
+private:
+    QWidget& window_;
+};
+
+} // namespace
+
+void CloseOnEscape(QWidget& window) { window.installEventFilter(new EscapeCloser(window)); }
+
+void SelectField(QLineEdit& field)
+{
+    field.setFocus();
+    field.selectAll();
 }

@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QString>
 
+class QLineEdit;
 class QWidget;
 
 // Caption, place and a client size that the user cannot change.
@@ -14,3 +15,7 @@ void PlaceFixedWindow(QWidget& window, const QString& caption, const QRect& geom
 void ComeToFront(QWidget& window);
 // A plain background of `color` with black text.
 void SetPlainBackground(QWidget& widget, const QColor& color);
+// Escape closes the window, as its close box does: nothing is applied.
+void CloseOnEscape(QWidget& window);
+// The field takes the focus with its text selected, so that what is typed replaces it.
+void SelectField(QLineEdit& field);

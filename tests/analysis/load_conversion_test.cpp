@@ -5,6 +5,7 @@
 #include "test_support.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -63,6 +64,23 @@ TEST(DistributedLoad, TextThatIsNoNumberGivesItsOwnMessage)
     } catch (const KorvelError& error) {
         EXPECT_EQ(error.Text(), "Datele nu au fost introduse corect !");
     }
+}
+
+// The field a refusal points at is the one whose text makes the message.
+TEST(DistributedLoad, TheFaultyFieldIsTheOneTheMessageIsAbout)
+{
+    using F = TDistributedField;
+    const std::tuple<TLoadCase, TDistributedLoadTexts, F> cases[] = {
+        {TLoadCase::Uniform, {"x", "2", "", ""}, F::L},        // an empty field comes first
+        {TLoadCase::Trapezoid, {"10", "2", "20", ""}, F::L2},
+        {TLoadCase::Uniform, {"10", "2x", "2o", ""}, F::L},    // the position is read first
+        {TLoadCase::Trapezoid, {"10", "2x", "20", "6o"}, F::L2},
+        {TLoadCase::Rising, {"10", "2x", "20", "6o"}, F::F},   // L2 is no field of this case
+        {TLoadCase::Uniform, {"10", "2", "20", ""}, F::None},
+    };
+    for (const auto& [loadCase, texts, faulty] : cases) EXPECT_EQ(FaultyDistributedField(loadCase, texts), faulty);
+    EXPECT_EQ(FirstUnreadable({"1500", "4O"}), 1);
+    EXPECT_EQ(FirstUnreadable({"1500", "40"}), -1);
 }
 
 TEST(DistributedLoad, FollowsTheDecimalSeparator)

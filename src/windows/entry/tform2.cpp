@@ -20,6 +20,7 @@
 #include "windows/results/tform3.h"
 #include "document/design_journal.h"
 #include "windows/editor/tform7.h"
+#include "widgets/image_button.h"
 #include "widgets/led.h"
 #include "widgets/window_setup.h"
 
@@ -35,7 +36,9 @@ TForm2* Form2 = nullptr;
 
 namespace {
 
-const QSize kClientSize(345, 406);
+// The steps on the left as they always were; the list of entries beside them.
+constexpr int kStepsWidth = 345;
+const QSize kClientSize(580, 406);
 const std::vector<int> kSeparatorRows{46, 110, 222, 334};
 constexpr int kLedLeft = 14;
 constexpr int kTextLeft = 40;
@@ -49,11 +52,22 @@ bool Horizontal() { return Form6->Data1->Oriz(); }
 
 void RemoveGlyph(QPushButton* button) { button->setIcon(QIcon()); }
 
-// After an "Add" the next position replaces the last one as it is typed.
-void SelectForNext(QLineEdit* position)
+// A refusal of what a field holds, its number or the rule it breaks, points at the field: it
+// takes the focus with its text selected, so the user sees what to mend.
+template <class Step>
+auto PointingAt(QLineEdit* field, Step step)
 {
-    position->setFocus();
-    position->selectAll();
+    try {
+        return step();
+    } catch (const KorvelError&) {
+        SelectField(*field);
+        throw;
+    }
+}
+
+long double ReadField(QLineEdit* field)
+{
+    return PointingAt(field, [field] { return StrToFloat(field->text()); });
 }
 
 void EnableAll(std::initializer_list<QWidget*> controls, bool enabled)
@@ -79,7 +93,7 @@ TForm2::TForm2(QWidget* parent) : SkinnedWindow(parent, Qt::WindowStaysOnTopHint
 {
     setGeometry(QRect(QPoint(178, 20), kClientSize));
     setFixedSize(kClientSize);
-    SetSkin(EntrySkin(kClientSize, kSeparatorRows));
+    SetSkin(EntrySkin(kClientSize, kStepsWidth, kSeparatorRows));
     setFont(ScreenFont(TFont()));
     CreateLengthStep();
     CreateBearingStep();
@@ -91,8 +105,10 @@ TForm2::TForm2(QWidget* parent) : SkinnedWindow(parent, Qt::WindowStaysOnTopHint
     n->setGeometry(0, 0, 0, 0);
     Action1 = new QAction(this);
     Action2 = new QAction(this);
+    CreateEntryList();
     ConnectHandlers();
     ConnectEnterKeys();
+    ConnectEntryKeys();
     EnterStep(TEntryStep::Length);
     FormCreate();
 }
@@ -158,6 +174,8 @@ void TForm2::ConnectHandlers()
     for (const auto& [button, handler] : clicks) connect(button, &QPushButton::clicked, this, Guarded(this, handler));
     connect(Action1, &QAction::triggered, this, Guarded(this, &TForm2::Action1Execute));
     connect(Action2, &QAction::triggered, this, Guarded(this, &TForm2::Action2Execute));
+    connect(RemoveButton, &QPushButton::clicked, this, Guarded(this, &TForm2::RemoveButtonClick));
+    connect(CloseButton, &QAbstractButton::clicked, this, &QWidget::close);
 }
 
 // Enter in a field presses the button of its step: "Add", or "Apply" where the step has no "Add".
@@ -245,12 +263,17 @@ void TForm2::EnterStep(TEntryStep step)
     if (step != TEntryStep::Length) RemoveGlyph(BitBtn1);
 }
 
-void TForm2::BitBtn1Click() { EnterLength(StrToFloat(Edit1->text())); }
+void TForm2::BitBtn1Click()
+{
+    const long double length = ReadField(Edit1);
+    PointingAt(Edit1, [&] { EnterLength(length); });
+}
 
 void TForm2::EnterLength(long double length)
 {
     ApplyShaftLength(Analysis, length);
     DesignJournal.ApplyLength(length);
+    FillEntryList();
     DrawShaftAxis(Form3->PageCanvas());
     EnterStep(TEntryStep::Bearings);
     LoadGlyph(BitBtn2, kAddGlyphFile);
@@ -260,9 +283,10 @@ void TForm2::EnterLength(long double length)
 
 void TForm2::BitBtn2Click()
 {
-    const Tvector bearing = EnterBearing(StrToFloat(Edit2->text()));
+    const long double position = ReadField(Edit2);
+    const Tvector bearing = PointingAt(Edit2, [&] { return EnterBearing(position); });
     DrawPageDimensions(Form3->PageCanvas(), Analysis);
-    SelectForNext(Edit2);
+    SelectField(*Edit2);
     if (!BearingCarriesLoad(bearing)) ShowMessage(kBearingCarriesNoLoad);
 }
 
@@ -270,6 +294,7 @@ Tvector TForm2::EnterBearing(long double position)
 {
     const Tvector bearing = AddBearing(Analysis, position, Horizontal());
     DesignJournal.Record({TEntryKind::Bearing, position, 0, 1});
+    AppendLastEntryRow();
     DrawBearing(Form3->PageCanvas(), bearing, Analysis.ShaftLength);
     return bearing;
 }
@@ -286,17 +311,18 @@ void TForm2::BitBtn3Click()
 // Both numbers are read before anything is stored.
 void TForm2::BitBtn4Click()
 {
-    const long double position = StrToFloat(Edit3->text());
-    const long double value = StrToFloat(Edit4->text());
-    EnterForce(position, value, rb1->isChecked());
+    const long double position = ReadField(Edit3);
+    const long double value = ReadField(Edit4);
+    PointingAt(Edit3, [&] { EnterForce(position, value, rb1->isChecked()); });
     DrawPageDimensions(Form3->PageCanvas(), Analysis);
-    SelectForNext(Edit3);
+    SelectField(*Edit3);
 }
 
 void TForm2::EnterForce(long double position, long double value, bool withReactions)
 {
     const Tvector force = AddForce(Analysis, position, value, withReactions, Horizontal());
     DesignJournal.Record({TEntryKind::Force, position, value, uint8_t(withReactions)});
+    AppendLastEntryRow();
     DrawForce(Form3->PageCanvas(), force, Analysis.ShaftLength);
 }
 
@@ -311,17 +337,18 @@ void TForm2::BitBtn5Click()
 
 void TForm2::BitBtn6Click()
 {
-    const long double position = StrToFloat(Edit5->text());
-    const long double value = StrToFloat(Edit6->text());
-    EnterMoment(position, value, rb3->isChecked());
+    const long double position = ReadField(Edit5);
+    const long double value = ReadField(Edit6);
+    PointingAt(Edit5, [&] { EnterMoment(position, value, rb3->isChecked()); });
     DrawPageDimensions(Form3->PageCanvas(), Analysis);
-    SelectForNext(Edit5);
+    SelectField(*Edit5);
 }
 
 void TForm2::EnterMoment(long double position, long double value, bool clockwise)
 {
     const Tvector moment = AddMoment(Analysis, position, value, clockwise, Horizontal());
     DesignJournal.Record({TEntryKind::Moment, position, value, uint8_t(clockwise)});
+    AppendLastEntryRow();
     DrawMomentSymbol(Form3->PageCanvas(), moment, Analysis.ShaftLength);
 }
 
@@ -368,6 +395,7 @@ void TForm2::Action1Execute()
 {
     StartShaft(Analysis);
     DesignJournal.StartShaft();
+    FillEntryList();
     for (QLineEdit* edit : {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6}) edit->clear();
     EnterStep(TEntryStep::Length);
     Form3->ClearPage();
@@ -377,6 +405,7 @@ void TForm2::Action2Execute()
 {
     ResetPartialPlane(Analysis);
     DesignJournal.StartVertical();
+    FillEntryList();
     for (QLineEdit* edit : {Edit3, Edit4, Edit5, Edit6}) edit->clear();
     EnterStep(TEntryStep::Forces);
     Form3->ClearPage();

@@ -3,10 +3,12 @@
 #pragma once
 
 #include "analysis/load_model.h"
+#include "document/entry_removal.h"
 #include "widgets/skinned_window.h"
 
 #include <QString>
 
+class ImageButton;
 class Led;
 class QAction;
 class QButtonGroup;
@@ -14,6 +16,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QTreeWidget;
 
 inline const QString kAddGlyphFile = QStringLiteral("img/badd.bmp");
 inline const QString kApplyGlyphFile = QStringLiteral("img/bapply.bmp");
@@ -57,6 +60,9 @@ public:
     QLineEdit* n;         // zero width: parks the keyboard focus
     QAction* Action1;     // full reset: a new shaft, horizontal plane
     QAction* Action2;     // partial reset: the vertical plane of the same shaft
+    QTreeWidget* EntryList;    // the plane's length and entries, in entry order
+    QPushButton* RemoveButton; // "Remove": takes back the selected entry (also Delete in the list)
+    ImageButton* CloseButton;  // closes the window, as Escape does; what was entered stays
 
     void FormCreate();
     void BitBtn1Click();
@@ -71,6 +77,9 @@ public:
     void b2Click();
     void Action1Execute();
     void Action2Execute();
+    void RemoveButtonClick();
+    // Ctrl+Z anywhere in the window: takes back the last entry.
+    void TakeBackLast();
 
     // What the buttons do with the numbers they read, short of the distance chain: the chain
     // wipes its band before it draws, so a design being opened draws it once, after its last entry.
@@ -81,6 +90,10 @@ public:
 
     // Every show brings the window to the front with the keyboard focus.
     void setVisible(bool visible) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void CreateLengthStep();
@@ -97,6 +110,12 @@ private:
     QRadioButton* AddDirection(QButtonGroup* group, int left, int top, const QPixmap& picture);
     void EnterStep(TEntryStep step);
     void ReportResults(bool horizontal);
+    void CreateEntryList();
+    void ConnectEntryKeys();
+    void FillEntryList();
+    void AppendEntryRow(const TEntryRow& row);
+    void AppendLastEntryRow();
+    void TakeBack(size_t row);
 };
 
 extern TForm2* Form2;

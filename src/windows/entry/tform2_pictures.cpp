@@ -19,16 +19,22 @@ void DrawHead(QPainter& painter, QPointF tip, QPointF back, QPointF side)
 
 } // namespace
 
-QPixmap EntrySkin(QSize size, const std::vector<int>& separatorRows)
+QPixmap EntrySkin(QSize size, int stepsWidth, const std::vector<int>& separatorRows)
 {
     QPixmap skin = RoundedPanelSkin(size, QColor(236, 240, 247), QColor(204, 214, 230));
     QPainter painter(&skin);
+    const QColor etch(150, 160, 185);
     for (int row : separatorRows) {
-        painter.setPen(QColor(150, 160, 185));
-        painter.drawLine(12, row, size.width() - 13, row);
+        painter.setPen(etch);
+        painter.drawLine(12, row, stepsWidth - 13, row);
         painter.setPen(Qt::white);
-        painter.drawLine(12, row + 1, size.width() - 13, row + 1);
+        painter.drawLine(12, row + 1, stepsWidth - 13, row + 1);
     }
+    if (stepsWidth >= size.width()) return skin;
+    painter.setPen(etch);
+    painter.drawLine(stepsWidth, 12, stepsWidth, size.height() - 13);
+    painter.setPen(Qt::white);
+    painter.drawLine(stepsWidth + 1, 12, stepsWidth + 1, size.height() - 13);
     return skin;
 }
 
@@ -84,4 +90,19 @@ QIcon CalculateGlyph()
     painter.setPen(QPen(kArrowColour, 1));
     painter.drawLine(8, 0, 8, 4);
     return QIcon(glyph);
+}
+
+void DrawCloseGlyph(QPainter& painter, const QRect& area)
+{
+    painter.fillRect(area, QColor(212, 208, 200));
+    painter.setPen(Qt::white);
+    painter.drawLine(area.topLeft(), area.topRight());
+    painter.drawLine(area.topLeft(), area.bottomLeft());
+    painter.setPen(QColor(64, 64, 64));
+    painter.drawLine(area.bottomLeft(), area.bottomRight());
+    painter.drawLine(area.topRight(), area.bottomRight());
+    painter.setPen(QPen(Qt::black, 2));
+    const QRect cross = area.adjusted(5, 5, -5, -5);
+    painter.drawLine(cross.topLeft(), cross.bottomRight());
+    painter.drawLine(cross.topRight(), cross.bottomLeft());
 }

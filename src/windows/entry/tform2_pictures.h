@@ -3,12 +3,14 @@
 #pragma once
 
 #include <QIcon>
+#include <QPainter>
 #include <QPixmap>
 #include <QSize>
 #include <vector>
 
-// A shaded panel with rounded corners and an etched line at each of `separatorRows`.
-QPixmap EntrySkin(QSize size, const std::vector<int>& separatorRows);
+// A shaded panel with rounded corners; the steps take the `stepsWidth` columns on the left,
+// with an etched line at each of `separatorRows`, and an etched line parts them from the list.
+QPixmap EntrySkin(QSize size, int stepsWidth, const std::vector<int>& separatorRows);
 
 // An arrow up (with the reactions) or down.
 QPixmap ForceDirectionPicture(bool up);
@@ -19,3 +21,6 @@ QPixmap MomentDirectionPicture(bool clockwise);
 QIcon LengthApplyGlyph();
 // A bar with its diagram: the "Calculate" glyph.
 QIcon CalculateGlyph();
+
+// A cross on a raised face: the window's own close box.
+void DrawCloseGlyph(QPainter& painter, const QRect& area);

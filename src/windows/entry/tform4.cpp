@@ -12,6 +12,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <map>
 
 TForm4* Form4 = nullptr;
 
@@ -44,6 +45,7 @@ TForm4::TForm4(QWidget* parent)
     BitBtn1 = new QPushButton(ConversionGlyph(), "Convert", this);
     BitBtn1->setGeometry(95, 316, 80, 25);
     connect(BitBtn1, &QPushButton::clicked, this, Guarded(this, &TForm4::BitBtn1Click));
+    CloseOnEscape(*this);
 }
 
 QLabel* TForm4::AddCase(QRadioButton* radio, TLoadCase loadCase, int top)
@@ -77,7 +79,22 @@ TLoadCase TForm4::SelectedCase() const
 
 void TForm4::CaseClick() { e4->setEnabled(rb4->isChecked()); }
 
+// A refused conversion points at the field it is about.
 void TForm4::BitBtn1Click()
+{
+    try {
+        Convert();
+    } catch (const KorvelError&) {
+        const TDistributedLoadTexts texts{e1->text(), e2->text(), e3->text(), e4->text()};
+        const std::map<TDistributedField, QLineEdit*> fields{
+            {TDistributedField::X, e1}, {TDistributedField::F, e2}, {TDistributedField::L, e3}, {TDistributedField::L2, e4}};
+        const auto faulty = fields.find(FaultyDistributedField(SelectedCase(), texts));
+        if (faulty != fields.end()) SelectField(*faulty->second);
+        throw;
+    }
+}
+
+void TForm4::Convert()
 {
     const TDistributedLoadTexts texts{e1->text(), e2->text(), e3->text(), e4->text()};
     const TLoadCase loadCase = SelectedCase();

@@ -19,7 +19,6 @@ public:
     // Every show brings the window to the front with the keyboard focus.
     void setVisible(bool visible) override;
 
-
     QLabel* Label1; // heading
     QRadioButton* rb1;
     QRadioButton* rb2;
@@ -41,6 +40,7 @@ public:
     TLoadCase SelectedCase() const;
 
 private:
+    void Convert();
     QLabel* AddCase(QRadioButton* radio, TLoadCase loadCase, int top);
     QLineEdit* AddField(const QString& caption, const QString& unit, int left, int top);
 };

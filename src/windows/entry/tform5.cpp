@@ -58,6 +58,7 @@ TForm5::TForm5(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTo
     BitBtn1 = new QPushButton(ConversionGlyph(), "Convert", this);
     BitBtn1->setGeometry(80, 228, 80, 21);
     connect(BitBtn1, &QPushButton::clicked, this, Guarded(this, &TForm5::BitBtn1Click));
+    CloseOnEscape(*this);
 }
 
 QLabel* TForm5::AddPicture(bool leverAbove, int top)
@@ -80,7 +81,17 @@ void TForm5::ClockwiseClick() { Form2->rb3->setChecked(true); }
 
 void TForm5::CounterClockwiseClick() { Form2->rb4->setChecked(true); }
 
-void TForm5::BitBtn1Click() { Form2->Edit6->setText(EccentricMomentText(e1->text(), e2->text())); }
+// A number that does not read points at its field.
+void TForm5::BitBtn1Click()
+{
+    try {
+        Form2->Edit6->setText(EccentricMomentText(e1->text(), e2->text()));
+    } catch (const KorvelError&) {
+        const int faulty = FirstUnreadable({e1->text(), e2->text()});
+        if (faulty >= 0) SelectField(*(faulty == 0 ? e1 : e2));
+        throw;
+    }
+}
 
 void TForm5::setVisible(bool visible)
 {

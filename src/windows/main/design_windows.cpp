@@ -108,6 +108,14 @@ void SelectMarkType(QComboBox* box, uint8_t type)
     else box->setEditText(QString());
 }
 
+void AddEditorPoints(const std::vector<long double>& positions)
+{
+    for (long double position : positions) {
+        AddDimensioningPoint(Analysis, position);
+        DesignJournal.AddedPoints.push_back(position);
+    }
+}
+
 // The settings go in first, over the empty drawing, so that a text the drawing refuses is
 // reported once, by the one pass that draws it.
 void ApplyEditor(const TDesign& design)
@@ -119,10 +127,7 @@ void ApplyEditor(const TDesign& design)
     SelectMarkType(Form7->cb1, design.Settings.ArcMarkType);
     SelectMarkType(Form7->cb2, design.Settings.LineMarkType);
     Form7->SetMemoLines(design.Profile);
-    for (long double position : design.AddedPoints) {
-        AddDimensioningPoint(Analysis, position);
-        DesignJournal.AddedPoints.push_back(position);
-    }
+    AddEditorPoints(design.AddedPoints);
     // Switched on without the once-only note about a missing stress, which the user has seen.
     TEditorState& editor = Form7->Editor;
     editor.ShowDiameters = design.Overlays.ShowDiameters;
@@ -166,6 +171,13 @@ void ApplyDesign(const TDesign& design)
     ApplyDimensioning(design.Dimensioning);
     ApplyEditor(design);
     ApplyView(design.View);
+}
+
+void ReplayPlanes(const TDesign& design)
+{
+    ApplyPlanes(design);
+    // A new shaft forgets the editor's points with the old positions; these lie on this one.
+    AddEditorPoints(design.AddedPoints);
 }
 
 void OpenDesignDocument(const QByteArray& json)

@@ -11,6 +11,11 @@ TDesign CaptureDesign();
 // `design` must have passed its check; the windows must be as the program starts.
 void ApplyDesign(const TDesign& design);
 
+// Enters both planes of `design` again, from a new shaft, and its editor's points, over the
+// windows as they stand: nothing else of the open design changes. `design` must have passed
+// its check.
+void ReplayPlanes(const TDesign& design);
+
 // Reads and checks the whole document, then puts the windows back to their start state and
 // replays it. A document that fails changes nothing and fails with the reason.
 void OpenDesignDocument(const QByteArray& json);
