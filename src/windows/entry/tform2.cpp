@@ -31,6 +31,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTreeWidget>
 
 TForm2* Form2 = nullptr;
 
@@ -287,6 +288,7 @@ void TForm2::BitBtn2Click()
     const Tvector bearing = PointingAt(Edit2, [&] { return EnterBearing(position); });
     DrawPageDimensions(Form3->PageCanvas(), Analysis);
     SelectField(*Edit2);
+    EntryList->scrollToBottom();
     if (!BearingCarriesLoad(bearing)) ShowMessage(kBearingCarriesNoLoad);
 }
 
@@ -316,6 +318,7 @@ void TForm2::BitBtn4Click()
     PointingAt(Edit3, [&] { EnterForce(position, value, rb1->isChecked()); });
     DrawPageDimensions(Form3->PageCanvas(), Analysis);
     SelectField(*Edit3);
+    EntryList->scrollToBottom();
 }
 
 void TForm2::EnterForce(long double position, long double value, bool withReactions)
@@ -342,6 +345,7 @@ void TForm2::BitBtn6Click()
     PointingAt(Edit5, [&] { EnterMoment(position, value, rb3->isChecked()); });
     DrawPageDimensions(Form3->PageCanvas(), Analysis);
     SelectField(*Edit5);
+    EntryList->scrollToBottom();
 }
 
 void TForm2::EnterMoment(long double position, long double value, bool clockwise)

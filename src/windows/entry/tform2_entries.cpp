@@ -114,7 +114,6 @@ void TForm2::AppendEntryRow(const TEntryRow& row)
     auto* item = new QTreeWidgetItem(EntryList, {row.Name, row.Position, row.Value, row.Sense});
     item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
-    EntryList->scrollToItem(item);
 }
 
 void TForm2::AppendLastEntryRow()
@@ -134,7 +133,9 @@ void TForm2::RemoveButtonClick()
 
 void TForm2::TakeBackLast()
 {
-    if (EntryList->topLevelItemCount() > 0) TakeBack(size_t(EntryList->topLevelItemCount() - 1));
+    if (EntryList->topLevelItemCount() == 0) return;
+    TakeBack(size_t(EntryList->topLevelItemCount() - 1));
+    EntryList->scrollToBottom();
 }
 
 // The plane is entered again without the entry, as an opened design is entered, so the page and
