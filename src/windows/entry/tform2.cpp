@@ -51,6 +51,13 @@ constexpr int kButtonRight = kButtonLeft + kButtonWidth;
 
 bool Horizontal() { return Form6->Data1->Oriz(); }
 
+// A plane whose entry has started and is not yet calculated.
+bool EntryInProgress()
+{
+    const TPlaneStep step = DesignJournal.CurrentPlane().Step;
+    return step != TPlaneStep::NotStarted && step != TPlaneStep::Calculated;
+}
+
 void RemoveGlyph(QPushButton* button) { button->setIcon(QIcon()); }
 
 // A refusal of what a field holds, its number or the rule it breaks, points at the field: it
@@ -419,4 +426,6 @@ void TForm2::setVisible(bool visible)
 {
     SkinnedWindow::setVisible(visible);
     if (visible) ComeToFront(*this);
+    // Closed in the middle of a plane, the entry is brought back from the page's menu.
+    if (Form3) Form3->InitialData1->setEnabled(!visible && EntryInProgress());
 }

@@ -1,6 +1,7 @@
 // TForm3: the diagram page in its scrolling tool window: clearing, placements and saving.
 #include "windows/results/tform3.h"
 
+#include "windows/entry/tform2.h"
 #include "windows/main/tform1.h"
 #include "common/errors.h"
 #include "diagrams/calculation_report.h"
@@ -53,6 +54,10 @@ TForm3::TForm3(QWidget* parent)
     Image1->addAction(SaveToFile1);
     Image1->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(SaveToFile1, &QAction::triggered, this, Guarded(this, &TForm3::SaveToFile1Click));
+    InitialData1 = new QAction("Initial data", Image1);
+    InitialData1->setEnabled(false);
+    Image1->addAction(InitialData1);
+    connect(InitialData1, &QAction::triggered, this, [] { Form2->show(); });
 
     AskSaveFileName = [this] { return RunSaveDialog(); };
     FormCreate();

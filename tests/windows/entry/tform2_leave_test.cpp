@@ -8,6 +8,7 @@
 #include "widgets/image_button.h"
 #include "windows/entry/tform4.h"
 #include "windows/entry/tform5.h"
+#include "windows/results/tform3.h"
 
 #include <QTest>
 
@@ -31,9 +32,18 @@ TEST_F(EntryTest, EscapeAndTheCloseBoxLeaveWithStoredInputsAsTheyWere)
     EXPECT_EQ(Analysis.Forces.size(), 1u);
     EXPECT_EQ(DesignJournal.Horizontal.Entries.size(), 3u);
     EXPECT_EQ(Form2->Edit3->text(), "150");
-    Form2->show();
+    // The page's menu brings the entry back where it stood.
+    ASSERT_TRUE(Form3->InitialData1->isEnabled());
+    Form3->InitialData1->trigger();
+    EXPECT_TRUE(Form2->isVisible());
+    EXPECT_FALSE(Form3->InitialData1->isEnabled());
     Form2->CloseButton->click();
     EXPECT_FALSE(Form2->isVisible());
+    Form3->InitialData1->trigger();
+    Form2->BitBtn5->click();
+    Form2->BitBtn7->click();
+    Form2->BitBtn8->click();
+    EXPECT_FALSE(Form3->InitialData1->isEnabled()); // a calculated plane is started again instead
 
     Form4->show();
     Form4->e1->setText("100");
