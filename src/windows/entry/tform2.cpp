@@ -39,7 +39,7 @@ namespace {
 
 // The steps on the left as they always were; the list of entries beside them.
 constexpr int kStepsWidth = 345;
-const QSize kClientSize(580, 406);
+const QSize kClientSize(594, 406);
 const std::vector<int> kSeparatorRows{46, 110, 222, 334};
 constexpr int kLedLeft = 14;
 constexpr int kTextLeft = 40;

@@ -21,9 +21,9 @@
 namespace {
 
 constexpr int kListLeft = 356;
-constexpr int kListWidth = 212;
+constexpr int kListWidth = 226;
 constexpr int kListRight = kListLeft + kListWidth;
-const int kColumnWidths[] = {40, 52, 80};
+const int kColumnWidths[] = {38, 54, 82};
 
 // What the user typed stays in the fields through the replay, which empties them.
 struct TFieldTexts {
