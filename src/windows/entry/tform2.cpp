@@ -51,12 +51,7 @@ constexpr int kButtonRight = kButtonLeft + kButtonWidth;
 
 bool Horizontal() { return Form6->Data1->Oriz(); }
 
-// A plane whose entry has started and is not yet calculated.
-bool EntryInProgress()
-{
-    const TPlaneStep step = DesignJournal.CurrentPlane().Step;
-    return step != TPlaneStep::NotStarted && step != TPlaneStep::Calculated;
-}
+bool EntryStarted() { return DesignJournal.CurrentPlane().Step != TPlaneStep::NotStarted; }
 
 void RemoveGlyph(QPushButton* button) { button->setIcon(QIcon()); }
 
@@ -377,6 +372,8 @@ void TForm2::BitBtn8Click()
     const bool horizontal = Horizontal();
     SolvePlane(Analysis, *Form6->Data1);
     DesignJournal.Reach(TPlaneStep::Calculated);
+    // A second "Calculate" would add the derived terms again; taking a load back opens it anew.
+    BitBtn8->setEnabled(false);
     ReportResults(horizontal);
     n->setFocus();
     close();
@@ -426,6 +423,7 @@ void TForm2::setVisible(bool visible)
 {
     SkinnedWindow::setVisible(visible);
     if (visible) ComeToFront(*this);
-    // Closed in the middle of a plane, the entry is brought back from the page's menu.
-    if (Form3) Form3->InitialData1->setEnabled(!visible && EntryInProgress());
+    // Closed, the entry is brought back from the page's menu: to go on with the plane, or to
+    // take a load back from it once it is calculated.
+    if (Form3) Form3->InitialData1->setEnabled(!visible && EntryStarted());
 }

@@ -34,7 +34,7 @@ public:
     QScrollArea* ScrollBox1;
     TPageImage* Image1;
     QAction* SaveToFile1; // the page's context menu item "Save to file"
-    // The item "Initial data": brings back the entry window closed before its plane was calculated.
+    // The item "Initial data": brings back the closed entry window of the plane.
     QAction* InitialData1;
     QFileDialog* sd1 = nullptr; // made at its first use: its file system model is slow to take down
     // Asks for the file name to save to; empty when cancelled. Runs sd1 unless a test replaces it.

@@ -6,6 +6,8 @@
 #include "document/entry_removal.h"
 #include "windows/results/tform3.h"
 
+#include <QAction>
+
 #include <QTest>
 #include <QTreeWidget>
 
@@ -116,4 +118,26 @@ TEST_F(EntryTest, TakingBackInTheVerticalPlaneKeepsTheHorizontalResults)
     EXPECT_EQ(Analysis.Reactions[0].Name, "RVA");
     EXPECT_EQ(DesignJournal.Vertical.Entries.size(), 1u);
     EXPECT_EQ(DesignJournal.Horizontal.Step, TPlaneStep::Calculated);
+}
+
+TEST_F(EntryTest, ACalculatedPlaneReopenedFromThePageTakesALoadBackAndIsCalculatedAgain)
+{
+    EnterShaft("100", {"0", "100"});
+    AddForceAt("50", "1000", false);
+    AddForceAt("20", "5000", false);
+    Calculate();
+    EXPECT_FALSE(Form2->BitBtn8->isEnabled()); // calculated once
+
+    Form3->InitialData1->trigger();
+    ASSERT_TRUE(Form2->isVisible());
+    SelectRow(4);
+    Form2->RemoveButton->click();
+    EXPECT_EQ(DesignJournal.Horizontal.Step, TPlaneStep::Calculate);
+    ASSERT_TRUE(Form2->BitBtn8->isEnabled());
+    Form2->BitBtn8->click();
+    // The complete example again: 500 N on each bearing, Mmax at the middle.
+    EXPECT_EQ(Analysis.RHA, 500);
+    EXPECT_EQ(Analysis.RHB, 500);
+    EXPECT_EQ(Form6->Data1->HorzMom(), 25000);
+    EXPECT_FALSE(Form2->isVisible());
 }
