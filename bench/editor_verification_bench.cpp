@@ -56,6 +56,8 @@ void MoveWithTheCheckOpen(benchmark::State& run)
         Move(300, 190);
     }
 }
+// The first moves of the process, registered first so that they run before any other.
+BENCHMARK(MoveWithTheCheckOpen)->Name("FirstMovesWithTheCheckOpen")->Iterations(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(MoveWithTheCheckOpen)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -385,10 +385,11 @@ void TForm7::ReportStrengthProblem()
 
 void TForm7::IBtn2Click()
 {
-    // The build sorts the text: the table is rebuilt from the sorted one.
+    // The build sorts the text; it needs no shaft length, the picture does. The table of the
+    // unsorted text is refused by the tools and rebuilt at the next pointer move.
     EditMemo([&](QStringList& memo) {
         Build3DModel(memo, Editor.ArcSteps);
-        return true;
+        return false;
     });
 }
 
