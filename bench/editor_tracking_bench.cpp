@@ -33,8 +33,9 @@ struct TEditor {
     // The window's move: track, redraw once when something was lost, draw the new marks.
     void Move(int x, int y)
     {
-        const TTracking tracking = TrackPointer(state, x, y, kShaftLength);
-        if (tracking.Redraw) Generate(TextLines(text), target, state, analysis);
+        const QStringList memo = TextLines(text);
+        const TTracking tracking = TrackPointer(state, memo, x, y, kShaftLength);
+        if (tracking.Redraw) GenerateAgain(memo, target, state, analysis);
         DrawTracking(target, tracking, state, kShaftLength);
     }
 

@@ -2,6 +2,7 @@
 
 #include "common/errors.h"
 #include "export/whole_file.h"
+#include "profile/arc_circle.h"
 #include "profile/dhl_statement.h"
 
 #include <QFile>
@@ -54,9 +55,10 @@ void AddLine(TDxfDrawing& drawing, const TLineStatement& line)
 // image turns the other way again.
 void AddArc(TDxfDrawing& drawing, const TArcStatement& arc)
 {
-    const double cx = Millimetres(arc.XA / 2 + arc.XB / 2);
-    const double cy = Millimetres(arc.YA / 2 + arc.YB / 2);
-    const double radius = std::fabs(Millimetres(arc.XB / 2 - arc.XA / 2));
+    const TArcCircle circle = ArcCircleOf(arc);
+    const double cx = Millimetres(circle.CX);
+    const double cy = Millimetres(circle.CY);
+    const double radius = Millimetres(circle.Radius);
     if (!(radius > 0)) return;
     const double xs = Millimetres(arc.XS) - cx, ys = Millimetres(arc.YS) - cy;
     const double xe = Millimetres(arc.XE) - cx, ye = Millimetres(arc.YE) - cy;

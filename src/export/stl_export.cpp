@@ -2,6 +2,7 @@
 
 #include "common/errors.h"
 #include "export/whole_file.h"
+#include "profile/profile_points.h"
 #include "scene/revolution_mesh.h"
 
 #include <QtEndian>
@@ -33,6 +34,7 @@ TStlVector AlongX(const QVector3D& v) { return {v.y(), v.x(), -v.z()}; }
 
 void CheckSolidProfile(const TModel& profile)
 {
+    CheckProfileAboveAxis(profile);
     const bool left = profile.size() >= 2 && profile.front().r == 0;
     const bool right = profile.size() >= 2 && profile.back().r == 0;
     if (left && right) return;

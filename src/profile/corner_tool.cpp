@@ -102,10 +102,12 @@ TCornerCut CutCorner(TLineStatement first, TLineStatement second, long double fi
 
 bool PickFirstCornerLine(TEditorState& state, QStringList& memo)
 {
+    if (!TableDescribes(state, memo)) return false;
     const int16_t hover = state.Valid(state.HoverIndex);
     if (hover == -1) return false;
     state.FirstRecord = state.Lines[hover];
     ReplaceRecordStatement(memo, hover, AbsoluteLineText(state.FirstRecord, "1"));
+    KeepPicksFor(state, memo);
     state.FirstLineIndex = hover;
     state.FirstLinePicked = true;
     return true;
@@ -113,6 +115,7 @@ bool PickFirstCornerLine(TEditorState& state, QStringList& memo)
 
 bool PickSecondCornerLine(TEditorState& state, QStringList& memo)
 {
+    if (!TableDescribes(state, memo)) return false;
     const int16_t first = state.Valid(state.FirstLineIndex);
     if (first == -1) {
         state.FirstLinePicked = false; // the first line is gone from the table: start again
@@ -123,6 +126,7 @@ bool PickSecondCornerLine(TEditorState& state, QStringList& memo)
     if (!CrossEachOther(AbsoluteStatement(state.Lines[first]), AbsoluteStatement(state.Lines[hover]))) return false;
     state.SecondRecord = state.Lines[hover];
     ReplaceRecordStatement(memo, hover, AbsoluteLineText(state.SecondRecord, "1"));
+    KeepPicksFor(state, memo);
     return true;
 }
 
@@ -131,13 +135,14 @@ TCornerOutcome FinishCorner(TEditorState& state, QStringList& memo)
     const int16_t first = state.Valid(state.FirstLineIndex);
     const int16_t second = state.Valid(state.HoverIndex);
     TCornerOutcome outcome = TCornerOutcome::NoCommonPoint;
-    if (first != -1 && second != -1) {
+    if (TableDescribes(state, memo) && first != -1 && second != -1) {
         const TCornerCut cut = CutCorner(AbsoluteStatement(state.Lines[first]), AbsoluteStatement(state.Lines[second]),
                                          state.ChamferD1, state.ChamferD2, state.FilletRadius, state.ChamferMode);
         outcome = cut.Outcome;
         ReplaceRecordStatement(memo, first, WriteLineStatement(cut.First));
         ReplaceRecordStatement(memo, second, WriteLineStatement(cut.Second));
         if (!cut.Closing.isEmpty()) memo.append(cut.Closing);
+        KeepPicksFor(state, memo);
     }
     state.FirstLinePicked = false;
     state.HoverIndex = state.FirstLineIndex = -1;

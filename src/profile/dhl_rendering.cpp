@@ -1,5 +1,6 @@
 #include "profile/dhl_rendering.h"
 
+#include "common/errors.h"
 #include "diagrams/editor_drawing.h"
 #include "profile/canvas_mapping.h"
 
@@ -160,7 +161,9 @@ void DrawArc(Canvas& canvas, const TArcStatement& arc, const TEditorState& setti
                   Pixel(arc.XS, arc.YS, shaftLength), Pixel(arc.XE, arc.YE, shaftLength), settings);
 }
 
-void Generate(const QStringList& memo, Canvas& target, TEditorState& state, const TAnalysisState& analysis)
+namespace {
+
+void DrawPass(const QStringList& memo, Canvas& target, TEditorState& state, const TAnalysisState& analysis)
 {
     const long double shaftLength = analysis.ShaftLength;
     Canvas& canvas = state.DrawingCanvas;
@@ -174,6 +177,31 @@ void Generate(const QStringList& memo, Canvas& target, TEditorState& state, cons
     RunOverlay(state.ShowRecommended, state.Overlays.Recommended, canvas, memo);
     const QRect whole = state.DrawingBitmap.rect();
     target.CopyRect(whole, canvas, whole);
+}
+
+} // namespace
+
+void Generate(const QStringList& memo, Canvas& target, TEditorState& state, const TAnalysisState& analysis)
+{
+    TableDescribes(state, memo);
+    state.TableText = memo;
+    state.PassFailure.clear();
+    try {
+        DrawPass(memo, target, state, analysis);
+    } catch (const KorvelError& error) {
+        state.PassFailure = error.Text();
+        throw;
+    }
+}
+
+void GenerateAgain(const QStringList& memo, Canvas& target, TEditorState& state, const TAnalysisState& analysis)
+{
+    const QString before = memo == state.TableText ? state.PassFailure : QString();
+    try {
+        Generate(memo, target, state, analysis);
+    } catch (const KorvelError& error) {
+        if (before.isEmpty() || error.Text() != before) throw;
+    }
 }
 
 void ClearMarks(QStringList& memo, Canvas& target, TEditorState& state, const TAnalysisState& analysis)

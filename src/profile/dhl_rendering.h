@@ -19,8 +19,13 @@ void DrawArc(Canvas& canvas, const TArcStatement& arc, const TEditorState& setti
 // Redraws `DrawingBitmap` from the memo lines (the analysed positions underneath, the overlays
 // whose switches are on) and copies it to the top-left corner of `target`. A statement that
 // does not read stops the pass with its message: the records so far stay in the line table and
-// `target` keeps its previous picture.
+// `target` keeps its previous picture. A text other than the one the table was built from drops
+// every pick, as the table is rebuilt from the new one.
 void Generate(const QStringList& memo, Canvas& target, TEditorState& state, const TAnalysisState& analysis);
+// The pass a pointer move asks for to take a highlight away: a failure that repeats the last
+// pass's over the same text is not said again, so a half-typed statement is reported once per
+// text and not once per move.
+void GenerateAgain(const QStringList& memo, Canvas& target, TEditorState& state, const TAnalysisState& analysis);
 
 // Unmarks the marked horizontal and vertical line statements (a marked chamfer stays marked),
 // drops the selection and redraws; an empty memo only drops the selection. Arc statements are

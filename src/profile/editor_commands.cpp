@@ -11,6 +11,7 @@
 
 QString StepLineStatement(long double x, long double diameter, long double left, long double right)
 {
+    if (!(diameter > 0)) RaiseError(kDiameterNotPositive);
     const long double radius = CheckedValue(diameter / 2);
     return WriteLineStatement({CheckedValue(x + left), radius, CheckedValue(x + right), radius, false});
 }

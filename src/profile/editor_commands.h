@@ -10,7 +10,10 @@
 inline const QString kOutsideShaft = QStringLiteral("Pozitia trebuie sa se afle intre limitele existente !");
 inline const QString kWidthOutOfRange = QStringLiteral("Grosimea trebuie sa fie intre 0 si 255 !");
 
-// The step of diameter `diameter` from x + left to x + right, both offsets added as typed.
+inline const QString kDiameterNotPositive = QStringLiteral("The diameter must be greater than zero.");
+
+// The step of diameter `diameter` from x + left to x + right, both offsets added as typed. A
+// diameter that is not above zero is refused with a message: its solid would be inside out.
 QString StepLineStatement(long double x, long double diameter, long double left, long double right);
 
 // Adds a position between the first and the last analysed position (both ends included) and

@@ -87,6 +87,9 @@ struct TEditorState {
     uint8_t ArcSteps = 20; // steps of an arc in the profile extraction
 
     TLinii Lines;
+    // The text the line table was built from, and into which every remembered index points.
+    QStringList TableText;
+    QString PassFailure; // the message the pass over TableText stopped with; empty when it drew
     int LineCount() const { return int(Lines.size()); }
     // A remembered index that the rebuilt table no longer holds counts as none.
     int16_t Valid(int16_t index) const { return index >= 0 && index < LineCount() ? index : int16_t(-1); }
@@ -94,3 +97,12 @@ struct TEditorState {
     QImage DrawingBitmap;
     Canvas DrawingCanvas; // keeps its pen, brush and font from one pass to the next
 };
+
+// Forgets every line the pointer or a tool picked, the pending line start and first corner line
+// among them: after the text changed under them they would name other statements.
+void DropPicks(TEditorState& state);
+// Whether the line table and the picks still describe `memo`; when they do not, the picks go.
+bool TableDescribes(TEditorState& state, const QStringList& memo);
+// A tool's own edit replaces, appends or deletes statements where its picks expect it: the pass
+// that follows over `memo` keeps them. Any other change of the text drops them in that pass.
+void KeepPicksFor(TEditorState& state, const QStringList& memo);

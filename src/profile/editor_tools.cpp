@@ -81,29 +81,34 @@ TReadOuts ClearedReadOuts()
     return {"x1: 00.00", "r1: 00.00", "x2: 00.00", "r2: 00.00", "dx: 00.00", "dy: 00.00"};
 }
 
-TTracking TrackPointer(TEditorState& state, int x, int y, long double shaftLength)
+TTracking TrackPointer(TEditorState& state, const QStringList& memo, int x, int y, long double shaftLength)
 {
     TTracking tracking;
-    if (state.Lines.empty()) return tracking;
+    if (state.Lines.empty() || !(shaftLength > 0)) return tracking;
+    if (!TableDescribes(state, memo)) {
+        tracking.Redraw = true;
+        tracking.ReadOuts = ClearedReadOuts();
+        return tracking;
+    }
     bool onLine = false, nearStart = false, nearEnd = false;
     for (int i = 0; i < state.LineCount(); ++i) {
         const TLineRecord& record = state.Lines[i];
         const TRecordPixels p = PixelsOf(record, shaftLength);
         if (OnLine(record, p, x, y)) {
             onLine = true;
-            tracking.Marks.push_back({i, {}});
+            tracking.Marks.push_back({i, record, {}});
             state.HighlightIndex = state.HoverIndex = int16_t(i);
             state.HoverRecord = record;
         }
         if (NearEnd(p.x1, p.y1, x, y)) {
             nearStart = state.StartBoxShown = true;
-            tracking.Marks.push_back({-1, {p.x1, p.y1}});
+            tracking.Marks.push_back({-1, {}, {p.x1, p.y1}});
             state.SnapPoint = {record.X1, record.Y1};
             state.SnapIndex = int16_t(i);
         }
         if (NearEnd(p.x2, p.y2, x, y)) {
             nearEnd = state.EndBoxShown = true;
-            tracking.Marks.push_back({-1, {p.x2, p.y2}});
+            tracking.Marks.push_back({-1, {}, {p.x2, p.y2}});
             state.SnapPoint = {record.X2, record.Y2};
             state.SnapIndex = int16_t(i);
         }
@@ -132,7 +137,7 @@ void DrawTracking(Canvas& canvas, const TTracking& tracking, const TEditorState&
     for (const TTrackMark& mark : tracking.Marks) {
         if (mark.Record >= 0) {
             canvas.Pen.Color = ColorFromValue(kHighlightColour);
-            DrawLineRecord(canvas, state.Lines[mark.Record], state, shaftLength);
+            DrawLineRecord(canvas, mark.Line, state, shaftLength);
         } else {
             canvas.Pen.Color = ColorFromValue(kBoxColour);
             canvas.Brush.Style = TBrushStyle::Clear;
@@ -168,6 +173,7 @@ void ReplaceRecordStatement(QStringList& memo, int recordIndex, const QString& t
 
 bool DrawLinesPress(TEditorState& state, QStringList& memo)
 {
+    if (!TableDescribes(state, memo)) return false;
     if (!state.LineStartPicked) {
         state.LineStart = state.SnapPoint;
         state.LineStartPicked = true;
@@ -178,15 +184,18 @@ bool DrawLinesPress(TEditorState& state, QStringList& memo)
     state.LineStartPicked = false;
     const TLineRecord line{state.LineStart.x, state.LineStart.y, state.LineEnd.x, state.LineEnd.y, 0, 0};
     memo.append(AbsoluteLineText(line, "0"));
+    KeepPicksFor(state, memo);
     return true;
 }
 
 std::optional<std::array<QString, 4>> PickLine(TEditorState& state, QStringList& memo)
 {
+    if (!TableDescribes(state, memo)) return std::nullopt;
     const int16_t hover = state.Valid(state.HoverIndex);
     if (hover == -1) return std::nullopt;
     const TLineRecord record = state.Lines[hover];
     ReplaceRecordStatement(memo, hover, AbsoluteLineText(record, "1"));
+    KeepPicksFor(state, memo);
     state.SelectedIndex = hover;
     return std::array<QString, 4>{FloatToStr(std::fabs(record.X1)), FloatToStr(std::fabs(record.Y1)),
                                   FloatToStr(std::fabs(record.X2)), FloatToStr(std::fabs(record.Y2))};
@@ -194,19 +203,23 @@ std::optional<std::array<QString, 4>> PickLine(TEditorState& state, QStringList&
 
 bool ModifySelected(TEditorState& state, QStringList& memo, const std::array<QString, 4>& texts)
 {
+    if (!TableDescribes(state, memo)) return false;
     const int16_t selected = state.Valid(state.SelectedIndex);
     if (!state.ModifyMode || selected == -1) return false;
     // Checked first: a statement that does not read would stop every later redraw.
     for (const QString& text : texts) ReadField(text);
     ReplaceRecordStatement(memo, selected, LineStatementOf(texts, "0"));
+    KeepPicksFor(state, memo);
     state.SelectedIndex = -1;
     return true;
 }
 
 bool DeleteSelected(TEditorState& state, QStringList& memo)
 {
+    if (!TableDescribes(state, memo)) return false;
     const int16_t selected = state.Valid(state.SelectedIndex);
     if (!state.DeleteMode || selected == -1) return false;
     memo.removeAt(StatementLine(memo, selected));
+    KeepPicksFor(state, memo);
     return true;
 }

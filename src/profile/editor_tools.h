@@ -29,8 +29,9 @@ TReadOuts ClearedReadOuts();
 // What one pointer move draws over the picture, in table order: a highlighted record or a green
 // box round a line end.
 struct TTrackMark {
-    int Record = -1; // highlighted record, or -1 for a box
-    QPoint Centre;   // the boxed line end, in pixels
+    int Record = -1;  // highlighted record, or -1 for a box
+    TLineRecord Line; // the highlighted record as the move found it
+    QPoint Centre;    // the boxed line end, in pixels
 };
 
 struct TTracking {
@@ -40,8 +41,9 @@ struct TTracking {
 };
 
 // Tests every line record against the pointer pixel (x, y) and updates the hover, highlight and
-// snap state.
-TTracking TrackPointer(TEditorState& state, int x, int y, long double shaftLength);
+// snap state. A table built from another text than `memo` is not tracked: the picks go and the
+// move asks for the redraw that rebuilds it. Without a shaft length nothing is tracked.
+TTracking TrackPointer(TEditorState& state, const QStringList& memo, int x, int y, long double shaftLength);
 // Draws the marks of a move: highlights in blue (a marked line stays red), boxes in green.
 void DrawTracking(Canvas& canvas, const TTracking& tracking, const TEditorState& state, long double shaftLength);
 
@@ -49,6 +51,9 @@ void DrawTracking(Canvas& canvas, const TTracking& tracking, const TEditorState&
 QString AbsoluteLineText(const TLineRecord& record, const QString& flag);
 // Puts `text` in place of the line statement that record `recordIndex` was built from.
 void ReplaceRecordStatement(QStringList& memo, int recordIndex, const QString& text);
+
+// The tools below act only while the line table describes `memo` (otherwise they drop every pick
+// and change nothing), and keep their picks across their own edits.
 
 // A left press of "Draw lines": the first takes the boxed end as the start, the second appends
 // the line to the last boxed end. Returns whether the text changed.

@@ -1,6 +1,8 @@
 #include "profile/profile_points.h"
 
 #include "common/errors.h"
+#include "common/number_text.h"
+#include "profile/arc_circle.h"
 #include "profile/dhl_statement.h"
 #include "profile/midpoint_sort.h"
 
@@ -21,9 +23,9 @@ struct TProfileWalk {
 void AppendArcPoints(TProfileWalk& walk, const TArcStatement& arc, uint8_t arcSteps)
 {
     if (arc.XS == arc.XE) return;
-    const long double cx = arc.XA / 2 + arc.XB / 2;
-    const long double cy = arc.YA / 2 + arc.YB / 2;
-    const long double radius = CheckedValue(std::max(std::fabs(cx - arc.XS), std::fabs(cx - arc.XE)));
+    const TArcCircle circle = ArcCircleOf(arc);
+    const long double cx = circle.CX, cy = circle.CY;
+    const long double radius = CheckedValue(circle.Radius);
     const bool upper = arc.XS < arc.XE;
     const long double left = upper ? arc.XS : arc.XE;
     const long double right = upper ? arc.XE : arc.XS;
@@ -61,4 +63,13 @@ void ExtractProfilePoints(QStringList& memo, TModel& points, uint8_t arcSteps)
     for (qsizetype k = 1; k < memo.size(); ++k) AppendStatement(walk, ReadStatement(memo[k]), arcSteps);
     const TLineStatement last = ReadLineStatement(memo.last());
     walk.Append(last.X2, last.Y2);
+}
+
+void CheckProfileAboveAxis(const TModel& points)
+{
+    const auto below = std::find_if(points.begin(), points.end(), [](const TProfilePoint& p) { return p.r < 0; });
+    if (below == points.end()) return;
+    RaiseError(QStringLiteral("The profile crosses the axis: its radius is %1 mm at %2 mm from its left end. "
+                              "Every diameter must be greater than zero.")
+                   .arg(FloatToStr(below->r), FloatToStr(below->x)));
 }

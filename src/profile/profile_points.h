@@ -13,3 +13,7 @@
 // must be line statements. An empty memo fails with "List index out of bounds (0)" and changes
 // nothing; a later failure leaves the memo sorted and the points appended so far.
 void ExtractProfilePoints(QStringList& memo, TModel& points, uint8_t arcSteps);
+
+// A profile swept about the axis must stay on its side of it: a point below the axis (a negative
+// radius) would turn the solid inside out. Fails with a message naming the first such point.
+void CheckProfileAboveAxis(const TModel& points);

@@ -4,6 +4,7 @@
 #include "common/number_text.h"
 #include "diagrams/section_moment.h"
 #include "dimensioning/combined_stress.h"
+#include "profile/arc_circle.h"
 #include "profile/dhl_statement.h"
 
 #include <algorithm>
@@ -11,6 +12,8 @@
 #include <numbers>
 
 namespace {
+
+constexpr long double kMostStations = 100000;
 
 // A non-vertical piece of the contour, left end first.
 struct TSegment {
@@ -54,17 +57,48 @@ public:
         return std::nullopt;
     }
 
+    // The first place along the shaft where a piece does not start where the pieces before it
+    // end: a gap, or an overlap such as a step modified without its old shoulder. Empty when the
+    // outline runs through.
+    QString OutlineFault() const
+    {
+        for (size_t i = 1; i < segments_.size(); ++i) {
+            const long double reach = reach_[i - 1], start = segments_[i].x1;
+            if (start > reach) return FaultText("is not closed", reach, start);
+            if (start < reach) return FaultText("overlaps itself", start, std::min(reach, segments_[i].x2));
+        }
+        return QString();
+    }
+
 private:
+    static QString FaultText(const QString& fault, long double from, long double to)
+    {
+        return "the outline " + fault + " between x = " + FloatToStr(from) + " and " + FloatToStr(to) + " mm";
+    }
+
     std::vector<TSegment> segments_;
     std::vector<long double> reach_;
 };
 
-// Whole millimetres between two neighbouring diagram points, or one on a point: each plane's
-// moment is linear along the run, so the combined moment is largest at one of its ends.
+// Stations of the scan next to each other with no diagram point strictly between the first and
+// the last: each plane's moment is linear along the run, so the combined moment is largest at
+// one of its ends.
 struct TStationRun {
-    long long First = 0, Last = 0;
+    std::vector<long long> Stations;
     long double Bound = 0; // no ratio in the run is below it
 };
+
+// Every whole millimetre from the first to the last analysed position; on a shaft of more than
+// 100 m every step-th, as the equal-strength curve takes them, and the last position.
+std::vector<long long> ScanStations(long long first, long long last)
+{
+    const long long step = std::max(1LL, (long long)std::ceil((long double)(last - first) / kMostStations));
+    std::vector<long long> stations;
+    stations.reserve(size_t((last - first) / step) + 2);
+    for (long long s = first; s < last; s += step) stations.push_back(s);
+    stations.push_back(last);
+    return stations;
+}
 
 std::vector<long double> DiagramPositions(const TAnalysisState& analysis)
 {
@@ -76,16 +110,17 @@ std::vector<long double> DiagramPositions(const TAnalysisState& analysis)
     return positions;
 }
 
-std::vector<TStationRun> StationRuns(long long first, long long last, const std::vector<long double>& breaks)
+std::vector<TStationRun> StationRuns(const std::vector<long long>& stations, const std::vector<long double>& breaks)
 {
     std::vector<TStationRun> runs;
-    auto next = breaks.begin();
-    for (long long s = first; s <= last;) {
-        next = std::lower_bound(next, breaks.end(), (long double)s);
-        long long end = last;
-        if (next != breaks.end() && *next <= last) end = *next == s ? s : (long long)std::ceil(*next) - 1;
-        runs.push_back({s, end});
-        s = end + 1;
+    long double nextBreak = INFINITY; // the first diagram point after the start of the open run
+    for (long long s : stations) {
+        if (runs.empty() || nextBreak < s) {
+            runs.push_back({});
+            const auto after = std::upper_bound(breaks.begin(), breaks.end(), (long double)s);
+            nextBreak = after == breaks.end() ? INFINITY : *after;
+        }
+        runs.back().Stations.push_back(s);
     }
     return runs;
 }
@@ -153,17 +188,18 @@ struct TStrengthCheck {
     std::optional<long double> LowerBound(const TStationRun& run) const
     {
         std::optional<long double> thinnest;
-        for (long long s = run.First; s <= run.Last; ++s) {
+        for (long long s : run.Stations) {
             const std::optional<long double> drawn = contour.DiameterAt(s);
             if (drawn && (!thinnest || *drawn < *thinnest)) thinnest = drawn;
         }
         if (!thinnest) return std::nullopt;
-        const long double required = Required(std::max(std::fabs(Moment(run.First)), std::fabs(Moment(run.Last))));
+        const long double ends = std::max(std::fabs(Moment(run.Stations.front())), std::fabs(Moment(run.Stations.back())));
+        const long double required = Required(ends);
         if (!(required > 0)) return std::nullopt;
         return *thinnest / required;
     }
 
-    // Every whole millimetre counts, but the required diameter is costly: runs are searched in
+    // Every station counts, but the required diameter is costly: runs are searched in
     // the order of their lower bounds, and a run whose bound exceeds the weakest ratio found so
     // far cannot hold a weaker section. Stations where nothing is drawn or nothing is required
     // have no ratio; of equal ratios the leftmost station wins.
@@ -177,9 +213,11 @@ struct TStrengthCheck {
         try {
             const long long first = Round(analysis.Points.front().Position);
             const long long last = Round(analysis.Points.back().Position);
-            for (TStationRun run : StationRuns(first, last, DiagramPositions(analysis))) {
+            for (TStationRun& run : StationRuns(ScanStations(first, last), DiagramPositions(analysis))) {
                 const std::optional<long double> bound = LowerBound(run);
-                if (bound) runs.push_back({run.First, run.Last, *bound});
+                if (!bound) continue;
+                run.Bound = *bound;
+                runs.push_back(std::move(run));
             }
         } catch (const KorvelError& error) {
             result.WeakestReason = error.Text();
@@ -189,7 +227,7 @@ struct TStrengthCheck {
                   [](const TStationRun& a, const TStationRun& b) { return a.Bound < b.Bound; });
         for (const TStationRun& run : runs) {
             if (result.WeakestPosition && run.Bound > result.WeakestRatio) break;
-            for (long long s = run.First; s <= run.Last; ++s) Consider(result, s);
+            for (long long s : run.Stations) Consider(result, s);
         }
         if (!result.WeakestPosition) result.WeakestReason = "no loaded section is drawn";
     }
@@ -210,9 +248,8 @@ struct TStrengthCheck {
 // from the radial through its end to the one through its start.
 void AppendArcChords(TContour& contour, const TArcStatement& arc, uint8_t arcSteps)
 {
-    const long double cx = arc.XA / 2 + arc.XB / 2;
-    const long double cy = arc.YA / 2 + arc.YB / 2;
-    const long double radius = std::fabs(arc.XB / 2 - arc.XA / 2);
+    const TArcCircle circle = ArcCircleOf(arc);
+    const long double cx = circle.CX, cy = circle.CY, radius = circle.Radius;
     const long double from = std::atan2(arc.YE - cy, arc.XE - cx);
     long double sweep = std::atan2(arc.YS - cy, arc.XS - cx) - from;
     if (sweep < 0) sweep += 2 * std::numbers::pi_v<long double>;
@@ -265,6 +302,7 @@ TVerification VerifyShaft(const TAnalysisState& analysis, const TData& data, con
     const TContourIndex index(contour);
     const TStrengthCheck check{analysis, data, index, MissingInput(analysis)};
     TVerification result;
+    result.OutlineFault = index.OutlineFault();
     result.Rows.reserve(analysis.Points.size());
     for (const TShaftPoint& point : analysis.Points) result.Rows.push_back(check.Row(point.Position));
     if (analysis.Points.empty())
@@ -294,7 +332,26 @@ QString VerificationTableText(const TVerification& verification)
 
 QString WeakestSectionText(const TVerification& verification)
 {
-    if (!verification.WeakestPosition) return "Weakest section: none (" + verification.WeakestReason + ")";
-    return "Weakest section: x = " + FloatToStr(*verification.WeakestPosition) + " mm, ratio " +
-           FormatFloat("0.00", verification.WeakestRatio);
+    const QString text = verification.WeakestPosition
+                             ? "Weakest section: x = " + FloatToStr(*verification.WeakestPosition) + " mm, ratio " +
+                                   FormatFloat("0.00", verification.WeakestRatio)
+                             : "Weakest section: none (" + verification.WeakestReason + ")";
+    return verification.OutlineFault.isEmpty() ? text : text + "; " + verification.OutlineFault;
+}
+
+bool WeakestSectionFails(const TVerification& verification)
+{
+    return verification.WeakestPosition && verification.WeakestRatio < 1;
+}
+
+const TVerification* TVerificationCache::Check(const TAnalysisState& analysis, const TData& data,
+                                               const QStringList& memo, uint8_t arcSteps)
+{
+    TKey key{StrengthInputsOf(analysis, data), memo, arcSteps};
+    if (key_ == key) return failed_ ? nullptr : &result_;
+    key_ = std::move(key);
+    failed_ = true; // until the check gets through: the same inputs are not checked again
+    result_ = VerifyShaft(analysis, data, DrawnContour(memo, arcSteps));
+    failed_ = false;
+    return &result_;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "analysis/analysis_state.h"
+#include "profile/strength_profile.h"
 
 #include <QString>
 #include <QStringList>
@@ -40,6 +41,7 @@ struct TVerification {
     std::optional<long double> WeakestPosition; // a whole millimetre
     long double WeakestRatio = 0;
     QString WeakestReason; // why there is no weakest section
+    QString OutlineFault;  // where the drawn outline has a gap or overlaps itself; empty when closed
 };
 
 // One row per entry of `Points`. Nothing fails: a value that cannot be computed is missing from
@@ -53,5 +55,30 @@ QStringList VerificationHeadings();
 QStringList VerificationCells(const TVerificationRow& row);
 // A heading line and one line per row, cells separated by tabs: for pasting into a spreadsheet.
 QString VerificationTableText(const TVerification& verification);
-// "Weakest section: x = 120 mm, ratio 0.87", or why there is none.
+// "Weakest section: x = 120 mm, ratio 0.87", or why there is none; followed by the outline's
+// fault, which explains a weak section at a broken shoulder.
 QString WeakestSectionText(const TVerification& verification);
+// Whether the weakest section is too thin, like a failing row.
+bool WeakestSectionFails(const TVerification& verification);
+
+// The check of the drawing, worked out again only when what it reads has changed: the text, the
+// arc steps, the analysis and the navigation panel's moment and switches. The weakest-section scan
+// is too costly for every redraw of a pointer move.
+class TVerificationCache {
+public:
+    // The check of these inputs; none when the same inputs failed before (the failure was
+    // reported then). A first failure fails with its message.
+    const TVerification* Check(const TAnalysisState& analysis, const TData& data, const QStringList& memo,
+                               uint8_t arcSteps);
+
+private:
+    struct TKey {
+        TStrengthInputs Strength;
+        QStringList Memo;
+        uint8_t ArcSteps = 0;
+        bool operator==(const TKey&) const = default;
+    };
+    std::optional<TKey> key_;
+    bool failed_ = false;
+    TVerification result_;
+};

@@ -36,7 +36,7 @@ public:
 
     bool Visible = true;
     bool ShowAxes = false;
-    TMaterial Material;
+    TSurfaceMaterial Material;
 
 private:
     void Invalidate() { stale_ = true; }

@@ -5,7 +5,8 @@
 #include <QVector3D>
 #include <QVector4D>
 
-struct TMaterial {
+// How a surface takes the light.
+struct TSurfaceMaterial {
     QVector4D Ambient{0.2f, 0.2f, 0.2f, 1};
     QVector4D Diffuse{0.8f, 0.8f, 0.8f, 1};
     QVector4D Specular{0, 0, 0, 1};
@@ -30,7 +31,7 @@ struct TSphere {
     QVector3D Position;
     float Radius = 0.5f;
     bool Visible = true;
-    TMaterial Material;
+    TSurfaceMaterial Material;
 };
 
 // Never drawn: it only marks a point that other objects refer to.

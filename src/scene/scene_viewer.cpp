@@ -21,7 +21,7 @@ std::array<float, 4> Components(const QVector4D& v)
     return {v.x(), v.y(), v.z(), v.w()};
 }
 
-void SetMaterial(const TMaterial& material)
+void SetMaterial(const TSurfaceMaterial& material)
 {
     glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, Components(material.Ambient).data());
     glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, Components(material.Diffuse).data());

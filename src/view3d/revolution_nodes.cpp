@@ -3,6 +3,7 @@
 
 #include "common/errors.h"
 #include "common/number_text.h"
+#include "profile/profile_points.h"
 
 long double ProfileSpanOf(const TModel& points)
 {
@@ -15,6 +16,7 @@ std::vector<QVector3D> ProfileNodes(const TModel& points, long double span)
         RaiseError(QStringLiteral("The profile's length along the axis is %1 mm: the 3D model needs a profile drawn "
                                   "from left to right over a positive length.")
                        .arg(FloatToStr(span)));
+    CheckProfileAboveAxis(points);
     const long double scale = 10 / span;
     std::vector<QVector3D> nodes;
     nodes.reserve(points.size());

@@ -11,5 +11,6 @@
 long double ProfileSpanOf(const TModel& points);
 
 // Node i at (r * k, x * k - 5, 0) with k = 10 / span. A span that is not a positive length fails
-// with a message, because it would give no solid or one turned inside out.
+// with a message, because it would give no solid or one turned inside out; so does a point
+// below the axis.
 std::vector<QVector3D> ProfileNodes(const TModel& points, long double span);

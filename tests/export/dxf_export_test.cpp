@@ -1,6 +1,9 @@
 #include "export/dxf_export.h"
 
 #include "../profile/profile_test_support.h"
+#include "profile/arc_circle.h"
+#include "profile/dhl_statement.h"
+#include "profile/verification.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +11,8 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+
+#include <cmath>
 
 namespace {
 
@@ -82,6 +87,19 @@ TEST(DxfExport, ProfileAndItsMirrorReadBackEntityByEntity)
         "ARC CONTOUR 48 -18 2 270 0",
         "LINE AXIS 5 0 55 0",
     });
+}
+
+// A hand-typed arc whose box is wider than its circle: the CAD drawing and the strength check
+// read the radius as the solid's profile points do, from the centre to the farther end.
+TEST(DxfExport, AnArcHasOneRadiusInTheDrawingTheCheckAndTheSolid)
+{
+    const TArcStatement arc = ReadStatement("arc 46/16/52/20/48/18/50/18/").Arc;
+    ASSERT_EQ(ArcCircleOf(arc).Radius, 1);
+    const TDxfDrawing drawing = ProfileDrawing({"arc 46/16/52/20/48/18/50/18/"});
+    ASSERT_EQ(drawing.Arcs.size(), 2u);
+    EXPECT_EQ(drawing.Arcs[0].Radius, 1);
+    for (const TContourSegment& chord : DrawnContour({"arc 46/16/52/20/48/18/50/18/"}, 20))
+        EXPECT_NEAR(double(std::hypot(chord.X1 - 49, chord.R1 - 18)), 1, 1e-9);
 }
 
 TEST(DxfExport, FailedExportGivesOneMessageAndLeavesTheExistingFileWhole)

@@ -110,6 +110,8 @@ TEST(StlExport, OpenProfileIsRefusedNamingTheMissingEndFaces)
                   "The profile is open: it has " + missing +
                       ", so it does not close into a solid. Draw the vertical lines first.");
     EXPECT_EQ(FailureOf([] { CheckSolidProfile(kSteppedCylinder); }), "");
+    EXPECT_TRUE(FailureOf([] { CheckSolidProfile({{0, 0}, {0, -20}, {100, -20}, {100, 0}}); })
+                    .startsWith("The profile crosses the axis"));
 }
 
 // Every edge of a closed surface is met once in each direction, vertices matching to the byte,

@@ -15,11 +15,15 @@
 #include "windows/results/tform3.h"
 #include "windows/dimensioning/tform10.h"
 #include "windows/editor/tform7.h"
+#include "windows/editor/tform7_undo.h"
+#include "widgets/image_button.h"
 #include "windows/view3d/tform9.h"
 
 #include "test_support.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QToolButton>
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
@@ -141,6 +145,18 @@ TEST_F(RandomActionsTest, NoCrashHangOrNonFiniteTextOverThousandsOfActions)
     MessageRecorder messages;
     TWindowMonkey monkey(WindowSet, seed);
     monkey.AddImageWidget([] { return Form7 ? static_cast<QWidget*>(Form7->Frame81->Image1) : nullptr; });
+    // Between its editor actions: the 3D model, which sorts the drawing, and undo and redo, which
+    // put other texts back under the editor's picks.
+    const auto inEditor = [](const std::function<QAbstractButton*()>& button) {
+        return [button] {
+            if (!Form7->isVisible()) return false;
+            button()->click();
+            return true;
+        };
+    };
+    monkey.AddStep("3D model of the drawing", inEditor([] { return Form7->IBtn2; }));
+    monkey.AddStep("undo in the editor", inEditor([] { return Form7->History->UndoButton; }));
+    monkey.AddStep("redo in the editor", inEditor([] { return Form7->History->RedoButton; }));
     Form1->show();
     Form6->show();
 

@@ -88,7 +88,7 @@ QString TWindowMonkey::Act()
     // Typing and pressing are what a user does most; a window opens or closes now and then.
     FollowNewWindows();
     inWorkingWindow_ = working_ && Below(4) != 0;
-    const int kind = Below(20);
+    const int kind = Below(21);
     QString done;
     if (kind < 6) done = Type();
     else if (kind < 12) done = Press();
@@ -97,7 +97,15 @@ QString TWindowMonkey::Act()
     else if (kind < 17) done = Drag();
     else if (kind < 18) done = Key();
     else if (kind < 19) done = Menu();
+    else if (kind < 20) done = Step();
     return done.isEmpty() ? ShowOrClose() : done;
+}
+
+QString TWindowMonkey::Step()
+{
+    if (steps_.empty()) return QString();
+    const auto& [name, step] = steps_[size_t(Below(int(steps_.size())))];
+    return step() ? name : QString();
 }
 
 QString TWindowMonkey::ShowOrClose()

@@ -21,6 +21,9 @@ public:
     // Widgets that take mouse presses and drags anywhere on them (the editor's drawing image);
     // every OpenGL view is one already.
     void AddImageWidget(std::function<QWidget*()> image) { images_.push_back(std::move(image)); }
+    // A named step a user takes between the others, such as undo or the 3D model; it returns
+    // whether it could be taken now.
+    void AddStep(QString name, std::function<bool()> step) { steps_.push_back({std::move(name), std::move(step)}); }
 
     // Performs one random action and describes it, for the record of a failing run.
     QString Act();
@@ -43,6 +46,7 @@ private:
     QString Drag();
     QString Key();
     QString Menu();
+    QString Step();
 
     int Below(int count) { return std::uniform_int_distribution<int>(0, count - 1)(random_); }
     template <class Item>
@@ -55,6 +59,7 @@ private:
     QPointer<QWidget> working_;  // the window that opened last: a user works there for a while
     bool inWorkingWindow_ = false;
     std::vector<std::function<QWidget*()>> images_;
+    std::vector<std::pair<QString, std::function<bool()>>> steps_;
     std::mt19937 random_;
 };
 

@@ -19,7 +19,7 @@ struct ToolsTest : ::testing::Test, TEditorFixture {
     QStringList memo{"line 10/20/50/20/0/", "line 60/30/90/30/0/"};
 
     void Regenerate() { Generate(memo, target, state, analysis); }
-    TTracking MoveTo(int x, int y) { return TrackPointer(state, x, y, analysis.ShaftLength); }
+    TTracking MoveTo(int x, int y) { return TrackPointer(state, memo, x, y, analysis.ShaftLength); }
 };
 
 TEST_F(ToolsTest, TrackingHighlightsBoxesAndReportsTheLineUnderThePointer)
@@ -115,6 +115,69 @@ TEST_F(ToolsTest, PickModifyAndDeleteEditTheStatementInPlace)
     EXPECT_EQ(memo.size(), 2);
 }
 
+// Whatever reorders or rewrites the text behind the tools' back (the 3D build's sort, an undo, a
+// hand edit) leaves no pick naming another statement, and no tracking over a table of another text.
+TEST_F(ToolsTest, PicksNeverOutliveTheTextTheyPointInto)
+{
+    const QPoint onOuterStep(240, 175); // line 60/30/90/30, first in the text
+    memo = {"line 60/30/90/30/0/", "line 10/20/50/20/0/", "line 50/20/50/30/0/"};
+    Regenerate();
+    SelectTool(state, TTool::Delete);
+    MoveTo(onOuterStep.x(), onOuterStep.y());
+    ASSERT_EQ(state.HoverIndex, 0);
+    const QStringList sorted{"line 10/20/50/20/0/", "line 50/20/50/30/0/", "line 60/30/90/30/0/"};
+    memo = sorted;
+    EXPECT_FALSE(PickLine(state, memo)) << "record 0 is now another statement";
+    EXPECT_EQ(memo, sorted);
+    EXPECT_EQ(state.HoverIndex, -1);
+
+    // Fewer statements typed by hand: the stale table is not tracked, the move asks for the pass.
+    memo = {"line 10/20/50/20/0/"};
+    const TTracking stale = MoveTo(onOuterStep.x(), onOuterStep.y());
+    EXPECT_TRUE(stale.Redraw);
+    EXPECT_TRUE(stale.Marks.empty());
+    Regenerate();
+    EXPECT_TRUE(MoveTo(onOuterStep.x(), onOuterStep.y()).Marks.empty());
+
+    // An undo puts an earlier text back: the line picked for Modify is forgotten.
+    memo = sorted;
+    Regenerate();
+    SelectTool(state, TTool::Modify);
+    MoveTo(onOuterStep.x(), onOuterStep.y());
+    ASSERT_TRUE(PickLine(state, memo));
+    Regenerate();
+    const QStringList earlier{"line 0/15/10/15/0/", "line 10/20/50/20/0/", "line 50/20/50/30/0/"};
+    memo = earlier; // its record 4 is the shoulder
+    Regenerate();
+    EXPECT_EQ(state.SelectedIndex, -1);
+    EXPECT_FALSE(ModifySelected(state, memo, {"1", "2", "3", "2"}));
+    EXPECT_EQ(memo, earlier);
+}
+
+// Before any calculation the pass fails on the first statement and leaves its record; the pointer
+// then tracks nothing and says nothing. A half-typed statement is reported by the first pass over
+// its text, not again by the passes that pointer moves ask for.
+TEST_F(ToolsTest, AFailingPassIsReportedOncePerText)
+{
+    analysis.ShaftLength = 0;
+    EXPECT_FALSE(FailureOf([&] { Regenerate(); }).isEmpty());
+    ASSERT_FALSE(state.Lines.empty());
+    const TTracking none = MoveTo(50, 150);
+    EXPECT_TRUE(none.Marks.empty());
+    EXPECT_FALSE(none.Redraw);
+    EXPECT_FALSE(none.ReadOuts);
+
+    analysis.ShaftLength = 200;
+    memo << "line 90/3";
+    const auto again = [&] { GenerateAgain(memo, target, state, analysis); };
+    const QString message = FailureOf(again);
+    EXPECT_TRUE(message.startsWith("'line 90/3': ")) << message.toStdString();
+    EXPECT_EQ(FailureOf(again), "");
+    EXPECT_EQ(FailureOf([&] { Regenerate(); }), message) << "the Generate button says it again";
+    memo.last() = "line 90/30";
+    EXPECT_TRUE(FailureOf(again).startsWith("'line 90/30': ")) << "a new text";
+}
+
 TEST(MemoText, ReadsLikeATextList)
 {
     EXPECT_TRUE(TextLines("").isEmpty());
@@ -128,6 +191,8 @@ TEST(MemoText, ReadsLikeATextList)
 TEST(EditorCommands, StepLinesPointsAndWidths)
 {
     EXPECT_EQ(StepLineStatement(100, 40, -10, 15), "line 90/20/115/20/0/");
+    for (long double diameter : {0.0L, -40.0L})
+        EXPECT_EQ(FailureOf([&] { StepLineStatement(100, diameter, 0, 10); }), kDiameterNotPositive);
 
     TAnalysisState analysis;
     EXPECT_EQ(FailureOf([&] { AddDimensioningPoint(analysis, 10); }), kOutsideShaft);

@@ -176,4 +176,42 @@ TEST(Verification, DrawnDiameterFollowsTheLinesAndArcsAsDrawn)
     EXPECT_TRUE(DrawnContour({}, 20).empty());
 }
 
+// A Modify that moved a step away from its old shoulder leaves a weak section at the shoulder;
+// the summary says why and is marked like a failing row.
+TEST(Verification, TheSummaryNamesAGapOrAnOverlapOfTheOutline)
+{
+    const TLoadedShaft shaft(50);
+    const TVerification gap = shaft.Verify({"line 0/20/50/20/0/", "line 50/20/50/25/0/", "line 60/25/100/25/0/"});
+    EXPECT_EQ(WeakestSectionText(gap).toStdString(),
+              "Weakest section: x = 50 mm, ratio 0.94; the outline is not closed between x = 50 and 60 mm");
+    EXPECT_TRUE(WeakestSectionFails(gap));
+    const TVerification overlap = shaft.Verify({"line 0/25/60/25/0/", "line 50/30/100/30/0/"});
+    EXPECT_EQ(overlap.OutlineFault, "the outline overlaps itself between x = 50 and 60 mm");
+    EXPECT_FALSE(WeakestSectionFails(overlap));
+    EXPECT_EQ(shaft.Verify(kStepped).OutlineFault, "");
+}
+
+// 10^8 mm are scanned at no more than 100,000 stations, and the editor's check is worked out
+// again only when what it reads changes; a drawing that does not read is reported once.
+TEST(Verification, TheScanIsBoundedAndRunsOnlyWhenItsInputsChange)
+{
+    TLoadedShaft shaft(5e7L);
+    shaft.analysis.ShaftLength = 1e8L;
+    shaft.analysis.Points = {{1, 0}, {0, 5e7L}, {1, 1e8L}};
+    for (Tav* diagram : {&shaft.analysis.HorzDiagram, &shaft.analysis.VertDiagram}) diagram->back().Position = 1e8L;
+    const TVerification far = shaft.Verify({"line 0/1000/30000000/1000/0/", "line 30000000/900/100000000/900/0/"});
+    ASSERT_TRUE(far.WeakestPosition);
+    EXPECT_EQ(std::fmod(*far.WeakestPosition, 1000.0L), 0);
+
+    TVerificationCache cache;
+    const QStringList memo{"line 0/25/100/25/0/"};
+    const TVerification* first = cache.Check(shaft.analysis, shaft.data, memo, 20);
+    ASSERT_TRUE(first);
+    const QString before = VerificationTableText(*first);
+    shaft.analysis.AllowBendStress = 40;
+    EXPECT_NE(VerificationTableText(*cache.Check(shaft.analysis, shaft.data, memo, 20)), before);
+    EXPECT_TRUE(FailureOf([&] { cache.Check(shaft.analysis, shaft.data, {"line 0/2"}, 20); }).startsWith("'line 0/2'"));
+    EXPECT_EQ(cache.Check(shaft.analysis, shaft.data, {"line 0/2"}, 20), nullptr);
+}
+
 } // namespace

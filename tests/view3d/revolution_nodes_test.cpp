@@ -47,3 +47,12 @@ TEST(RevolutionNodes, ASpanThatIsNoPositiveLengthFailsWithAClearMessage)
     }
     EXPECT_TRUE(FailureOf(vertical, 0).contains(" 0 mm"));
 }
+
+// "Apply" with a diameter of -40 once gave a solid turned inside out; the STL export refuses the
+// same profile.
+TEST(RevolutionNodes, AProfileThatCrossesTheAxisIsRefused)
+{
+    const TModel crossing{{0, 0}, {0, -20}, {100, -20}, {100, 0}};
+    EXPECT_EQ(FailureOf(crossing, 100), "The profile crosses the axis: its radius is -20 mm at 0 mm from its left end. "
+                                        "Every diameter must be greater than zero.");
+}

@@ -1,6 +1,7 @@
 #include "windows/dimensioning/tform10.h"
 
 #include "analysis/analysis_state.h"
+#include "windows/editor/tform7.h"
 #include "windows/main/tform6.h"
 #include "canvas/canvas.h"
 #include "canvas/canvas_painting.h"
@@ -194,6 +195,9 @@ void TForm10::BitBtn2Click()
     Form6->Data1->SetT3(rg2Items->checkedId() == 0);
     Form6->Data1->SetMT(ReadTwistingMoment(Edit1->text()));
     DesignJournal.AppliedDimensioning = Inputs(true);
+    // The open strength check was worked out from the stress and the moment just replaced; a
+    // drawing that does not read is reported without undoing the Apply.
+    if (Form7) RunGuarded([] { Form7->RefreshVerification(); });
     hide();
 }
 

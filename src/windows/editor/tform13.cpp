@@ -24,6 +24,7 @@ TForm13::TForm13(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOn
     Table1->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     Table1->horizontalHeader()->setStretchLastSection(true);
     Label1 = new QLabel(this);
+    Label1->setWordWrap(true); // the outline's fault follows the weakest section
     CopyButton = new QPushButton("Copy table", this);
     CopyButton->setToolTip("Copy the table to the clipboard, its cells separated by tabs");
     auto* bottom = new QHBoxLayout;
@@ -47,6 +48,7 @@ void TForm13::ShowVerification(const TVerification& verification)
     Table1->setRowCount(int(verification.Rows.size()));
     for (int i = 0; i < int(verification.Rows.size()); ++i) ShowRow(i, verification.Rows[size_t(i)]);
     Label1->setText(WeakestSectionText(verification));
+    Label1->setStyleSheet(WeakestSectionFails(verification) ? "background-color: " + kTooSmallColor.name() : QString());
 }
 
 void TForm13::ShowRow(int index, const TVerificationRow& row)

@@ -272,9 +272,14 @@ void TForm7::ShowReadOuts(const std::array<QString, 6>& texts)
 void TForm7::Frame81Image1MouseMove(QMouseEvent* event)
 {
     const QPoint at = event->position().toPoint();
-    const TTracking tracking = TrackPointer(Editor, at.x(), at.y(), Analysis.ShaftLength);
+    const QStringList memo = MemoLines();
+    const TTracking tracking = TrackPointer(Editor, memo, at.x(), at.y(), Analysis.ShaftLength);
     if (tracking.ReadOuts) ShowReadOuts(*tracking.ReadOuts);
-    if (tracking.Redraw) Redraw();
+    if (tracking.Redraw) {
+        GenerateAgain(memo, Frame81->Image1->DrawingCanvas(), Editor, Analysis);
+        RefreshVerification();
+        if (History) History->NoteChange();
+    }
     if (!tracking.Marks.empty()) DrawTracking(Frame81->Image1->DrawingCanvas(), tracking, Editor, Analysis.ShaftLength);
 }
 
@@ -335,7 +340,9 @@ void TForm7::b1Click()
     const long double left = StrToFloat(e2->text());
     const long double right = StrToFloat(e3->text());
     EditMemo([&](QStringList& memo) {
+        const bool picksHold = TableDescribes(Editor, memo);
         memo.append(StepLineStatement(x, diameter, left, right));
+        if (picksHold) KeepPicksFor(Editor, memo); // appended: every pick still names its statement
         return true;
     });
 }
@@ -378,6 +385,8 @@ void TForm7::ReportStrengthProblem()
 
 void TForm7::IBtn2Click()
 {
+    // The build sorts the text; it needs no shaft length, the picture does. The table of the
+    // unsorted text is refused by the tools and rebuilt at the next pointer move.
     EditMemo([&](QStringList& memo) {
         Build3DModel(memo, Editor.ArcSteps);
         return false;

@@ -7,6 +7,7 @@
 #include "canvas/canvas.h"
 #include "widgets/save_dialog.h"
 #include "profile/editor_state.h"
+#include "profile/verification.h"
 #include "widgets/skinned_window.h"
 
 #include <QImage>
@@ -120,6 +121,7 @@ public:
     QPushButton* VerificationButton; // the strength check in its own window
     QPushButton* ExportDxfButton;    // "Export DXF..."
     TForm13* VerificationWindow;
+    TVerificationCache Verification; // what the window shows, worked out when its inputs change
     TAskFileName AskDxfFileName; // the save dialog, or a test's answer
     // The DHL panel.
     QFrame* Panel1;
@@ -176,6 +178,9 @@ public:
     void IBtn2Click();
     void VerificationButtonClick();
     void ExportDxfButtonClick();
+    // Checks the drawing again while the check is shown: every redraw does, and so does whatever
+    // changes the analysis the check reads.
+    void RefreshVerification();
 
 private:
     void ReportStrengthProblem();
@@ -185,8 +190,6 @@ private:
     void CreateDhlPanel();
     void CreateSettingsPanel();
     void CreateVerificationControls();
-    // Every pass that redraws the drawing also checks it again while the check is shown.
-    void RefreshVerification();
     void ConnectHandlers();
     QToolButton* AddToolButton(QWidget* parent, const QIcon& glyph, const QString& hint, int left, int top);
     QToolButton* AddToggle(const QString& caption, const QString& hint, int left, int top, int width);

@@ -147,10 +147,8 @@ void TDrawingHistory::Restore(const TDrawingSnapshot& snapshot)
     for (size_t i = 0; i < widths.size(); ++i) widths[i]->setText(snapshot.Settings[i]);
     e.cb1->setEditText(snapshot.Settings[4]);
     e.cb2->setEditText(snapshot.Settings[5]);
-    e.Editor.LineStartPicked = false;
-    e.Editor.StartBoxShown = false;
-    e.Editor.FirstLinePicked = false;
-    e.Editor.FirstLineIndex = -1;
+    // Whatever was picked points into the text being replaced.
+    DropPicks(e.Editor);
     last_ = snapshot;
     typingField_ = -1;
     restoring_ = false;

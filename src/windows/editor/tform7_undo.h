@@ -32,8 +32,8 @@ public:
     void NoteChange();
     // The drawing as it stands becomes the start; the steps before it go.
     void Forget();
-    // Puts the text and the settings back and redraws; a line start or a first corner line that
-    // was pending is dropped, since the line it belonged to may be gone.
+    // Puts the text and the settings back and redraws; every pick is dropped (a pending line
+    // start and first corner line among them), since the line it named may be gone or moved.
     void Restore(const TDrawingSnapshot& snapshot);
 
 private:

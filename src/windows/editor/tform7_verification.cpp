@@ -47,8 +47,8 @@ void TForm7::CreateVerificationControls()
 void TForm7::RefreshVerification()
 {
     if (!VerificationWindow->isVisible()) return;
-    const TContour contour = DrawnContour(MemoLines(), Editor.ArcSteps);
-    VerificationWindow->ShowVerification(VerifyShaft(Analysis, NavigationData(), contour));
+    const TVerification* verification = Verification.Check(Analysis, NavigationData(), MemoLines(), Editor.ArcSteps);
+    if (verification) VerificationWindow->ShowVerification(*verification);
 }
 
 void TForm7::VerificationButtonClick()

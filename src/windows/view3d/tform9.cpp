@@ -68,17 +68,17 @@ QToolButton* AddSpeedButton(QWidget* parent, const QString& caption, const QRect
     return button;
 }
 
-TMaterial MarkerMaterial(const QVector4D& emission)
+TSurfaceMaterial MarkerMaterial(const QVector4D& emission)
 {
-    TMaterial material;
+    TSurfaceMaterial material;
     material.Ambient = material.Diffuse = {1, 1, 0, 1};
     material.Emission = material.Specular = emission;
     return material;
 }
 
-TMaterial SteelMaterial()
+TSurfaceMaterial SteelMaterial()
 {
-    TMaterial material;
+    TSurfaceMaterial material;
     material.Ambient = {0.22f, 0.23f, 0.26f, 1};
     material.Diffuse = {0.72f, 0.74f, 0.78f, 1};
     material.Specular = {0.55f, 0.55f, 0.55f, 1};

@@ -5,10 +5,14 @@
 #include "windows/main/tform1.h"
 #include "windows/editor/tform13.h"
 #include "windows/editor/tform7.h"
+#include "windows/dimensioning/tform10.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QButtonGroup>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QTableWidget>
@@ -110,6 +114,31 @@ TEST_F(VerificationWindowTest, ANewCalculationRefreshesTheOpenTable)
     AddForceAt("50", "3000", false);
     Calculate();
     EXPECT_EQ(Row(1).value(1), "83852.55");
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('\n').toStdString();
+}
+
+// "Apply" of the dimensioning window stores a new allowable stress: the open table shows it at
+// once. A shoulder left behind by a Modify breaks the outline: the summary says where and is
+// marked like a failing row.
+TEST_F(VerificationWindowTest, DimensioningApplyRefreshesTheTableAndABrokenOutlineIsNamed)
+{
+    Click(Form7->VerificationButton);
+    ASSERT_EQ(Row(1).value(2), "21.68");
+    Form10->Edit1->setText("50000");
+    Form10->Edit3->setText("1");
+    Form10->Edit5->setText("40");
+    Form10->rg2Items->button(0)->setChecked(true);
+    Form10->BitBtn2->click();
+    ASSERT_EQ(Analysis.AllowBendStress, 40);
+    EXPECT_GT(Row(1).value(2).toDouble(), 27);
+
+    QLabel* summary = Form7->VerificationWindow->Label1;
+    EXPECT_EQ(summary->grab().toImage().pixelColor(2, 2), kTooSmallColor);
+    Form7->SetMemoLines({"line 0/0/0/20/0/", "line 0/20/50/20/0/", "line 50/20/50/25/0/", "line 60/25/100/25/0/",
+                         "line 100/25/100/0/0/"});
+    Click(Form7->BitBtn4);
+    EXPECT_TRUE(summary->text().endsWith("; the outline is not closed between x = 50 and 60 mm"))
+        << summary->text().toStdString();
     EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('\n').toStdString();
 }
 

@@ -6,6 +6,9 @@
 #include "windows/main/window_set.h"
 #include "windows/editor/tform7.h"
 #include "windows/editor/tform7_undo.h"
+#include "windows/main/tform6.h"
+#include "windows/view3d/tform9.h"
+#include "widgets/image_button.h"
 
 #include "test_support.h"
 
@@ -38,6 +41,8 @@ protected:
     static void PressAt(QPoint p)
     {
         QWidget* image = Form7->Frame81->Image1;
+        // From elsewhere: a pointer that is already there gets no move.
+        QTest::mouseMove(Form7->windowHandle(), image->mapTo(Form7, QPoint(1, 1)));
         QTest::mouseMove(Form7->windowHandle(), image->mapTo(Form7, p));
         QTest::mousePress(image, Qt::LeftButton, {}, p);
         QTest::mouseRelease(image, Qt::LeftButton, {}, p);
@@ -143,6 +148,50 @@ TEST_F(EditorUndoTest, AnUndoThatCannotDrawSaysWhyAndStillRestoresTheText)
     Click(Form7->History->UndoButton);
     EXPECT_EQ(Memo(), QStringList{"line 10/20/50/20/0/"});
     EXPECT_EQ(messages.texts, QStringList{"Floating point division by zero"});
+}
+
+// After an undo the line picked for Modify is gone: "Modify" then changes nothing, where it once
+// wrote the picked line over the statement that took its place.
+TEST_F(EditorUndoTest, AfterAnUndoModifyChangesNothingThatWasNotPicked)
+{
+    const QStringList three{"line 10/20/50/20/0/", "line 50/20/50/12/0/", "line 50/12/90/12/0/"};
+    Form7->SetMemoLines(three);
+    Click(Form7->BitBtn4);
+    Click(Form7->SpeedButton7);
+    PressAt(kOnStep);
+    Click(Form7->sp7);
+    ASSERT_EQ(Memo().size(), 2);
+    Click(Form7->SpeedButton6);
+    PressAt({225, 130}); // line 50/12/90/12
+    ASSERT_EQ(Form7->Edit3->text(), "90");
+    Click(Form7->History->UndoButton);
+    ASSERT_EQ(Memo(), three);
+    Click(Form7->sp7);
+    EXPECT_EQ(Memo(), three);
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join("\n").toStdString();
+}
+
+// The 3D build sorts the text; back in the editor, the Delete tool deletes the line picked and not
+// the statement that the sort moved into its place in the table.
+TEST_F(EditorUndoTest, AfterThe3DModelDeleteTakesTheLinePicked)
+{
+    Form7->SetMemoLines({"line 60/20/100/20/0/", "line 60/15/60/20/0/"});
+    Click(Form7->BitBtn4);
+    Form7->c1->setEditText("0");
+    Form7->e1->setText("30");
+    Form7->e2->setText("0");
+    Form7->e3->setText("60");
+    Click(Form7->b1); // line 0/15/60/15, last in the text, first once sorted
+    Click(Form7->IBtn2);
+    ASSERT_TRUE(Form9->isVisible());
+    Form9->close();
+    Form6->BitBtn4->click(); // "2D Drawing"
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form7));
+    Click(Form7->SpeedButton7);
+    PressAt({250, 150}); // line 60/20/100/20
+    Click(Form7->sp7);
+    EXPECT_EQ(Memo(), (QStringList{"line 0/15/60/15/0/", "line 60/15/60/20/0/"}));
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join("\n").toStdString();
 }
 
 } // namespace
