@@ -9,7 +9,9 @@
 
 namespace {
 
-constexpr int kSamplesPerInterval = 8;
+// Each elastic line is a smooth cubic-like curve between its joints, and the joints lie close:
+// the start and the middle of each stretch find the stretch of the largest value for the search.
+constexpr int kSamplesPerInterval = 2;
 constexpr int kRefinements = 80;
 
 std::vector<long double> Samples(const TShaftDeflection& deflection, long double from, long double to)

@@ -1,5 +1,6 @@
 // Five-point Gauss-Legendre quadrature: exact for polynomials up to degree 9, which covers the
-// stiffness and mass integrals of a cubic beam element on a conical piece of shaft.
+// stiffness and mass integrals of a cubic beam element on a conical piece of shaft, and close on
+// the curvature M / (E I) of a cone.
 #pragma once
 
 #include <array>
@@ -16,13 +17,3 @@ inline constexpr std::array<TGaussPoint, 5> kGaussPoints{{
     {0.538469310105683091036314420700208805L, 0.478628670499366468041291514835638192L},
     {0.906179845938663992797626878299392965L, 0.236926885056189087514264040719917363L},
 }};
-
-// The integral of f over a to b.
-template <class Function>
-long double GaussIntegral(long double a, long double b, const Function& f)
-{
-    const long double half = (b - a) / 2, middle = (a + b) / 2;
-    long double sum = 0;
-    for (const TGaussPoint& p : kGaussPoints) sum += p.Weight * f(middle + half * p.Offset);
-    return sum * half;
-}
