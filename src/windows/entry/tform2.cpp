@@ -26,6 +26,8 @@
 #include <QAction>
 #include <QBitmap>
 #include <QButtonGroup>
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -49,6 +51,14 @@ bool Horizontal() { return Form6->Data1->Oriz(); }
 
 void RemoveGlyph(QPushButton* button) { button->setIcon(QIcon()); }
 
+// The glyphs are read from the working directory; an installed Korvel, started from anywhere,
+// finds them in its share folder beside its bin folder.
+QString GlyphFile(const QString& fileName)
+{
+    if (QFileInfo::exists(fileName)) return fileName;
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/../share/korvel/") + fileName;
+}
+
 // After an "Add" the next position replaces the last one as it is typed.
 void SelectForNext(QLineEdit* position)
 {
@@ -65,7 +75,7 @@ void EnableAll(std::initializer_list<QWidget*> controls, bool enabled)
 
 void LoadGlyph(QPushButton* button, const QString& fileName)
 {
-    const QImage image(fileName);
+    const QImage image(GlyphFile(fileName));
     if (image.isNull()) {
         RemoveGlyph(button);
         return;
