@@ -1,5 +1,6 @@
 // Program entry: the application, the message box every failure goes to, the window set, and
 // the splash that brings up the rest.
+#include "app/command_line.h"
 #include "windows/main/tform1.h"
 #include "windows/main/tform12.h"
 #include "windows/main/window_set.h"
@@ -37,16 +38,24 @@ void OpenAfterSplash(const QString& fileName)
     });
 }
 
+QStringList ArgumentsOf(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    const TCommandLine commandLine = ParseCommandLine(ArgumentsOf(argc, argv));
+    if (commandLine.Mode != TCommandMode::Windows) return RunWithoutWindows(commandLine);
     QApplication application(argc, argv);
     SetMessageSink(ShowModalMessage);
     CreateWindowSet();
     Form12->show();
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1) OpenAfterSplash(arguments[1]);
+    if (!commandLine.Files.isEmpty()) OpenAfterSplash(commandLine.Files.first());
     const int result = application.exec();
     DestroyWindowSet();
     return result;

@@ -27,6 +27,8 @@
 #include <QAction>
 #include <QBitmap>
 #include <QButtonGroup>
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -55,6 +57,14 @@ bool EntryStarted() { return DesignJournal.CurrentPlane().Step != TPlaneStep::No
 
 void RemoveGlyph(QPushButton* button) { button->setIcon(QIcon()); }
 
+// The glyphs are read from the working directory; an installed Korvel, started from anywhere,
+// finds them in its share folder beside its bin folder.
+QString GlyphFile(const QString& fileName)
+{
+    if (QFileInfo::exists(fileName)) return fileName;
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/../share/korvel/") + fileName;
+}
+
 // A refusal of what a field holds, its number or the rule it breaks, points at the field: it
 // takes the focus with its text selected, so the user sees what to mend.
 template <class Step>
@@ -82,7 +92,7 @@ void EnableAll(std::initializer_list<QWidget*> controls, bool enabled)
 
 void LoadGlyph(QPushButton* button, const QString& fileName)
 {
-    const QImage image(fileName);
+    const QImage image(GlyphFile(fileName));
     if (image.isNull()) {
         RemoveGlyph(button);
         return;
