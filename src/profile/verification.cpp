@@ -4,6 +4,7 @@
 #include "common/number_text.h"
 #include "diagrams/section_moment.h"
 #include "dimensioning/combined_stress.h"
+#include "profile/contour_index.h"
 #include "profile/dhl_statement.h"
 
 #include <algorithm>
@@ -11,53 +12,6 @@
 #include <numbers>
 
 namespace {
-
-// A non-vertical piece of the contour, left end first.
-struct TSegment {
-    long double x1, r1, x2, r2;
-
-    long double RadiusAt(long double x) const
-    {
-        if (x == x1) return std::fabs(r1);
-        if (x == x2) return std::fabs(r2);
-        return std::fabs(r1 + (x - x1) * (r2 - r1) / (x2 - x1));
-    }
-};
-
-// The segments sorted by their left end, with the furthest right end reached so far, so that a
-// query looks only at the few segments that can reach x, whatever order they are drawn in.
-class TContourIndex {
-public:
-    explicit TContourIndex(const TContour& contour)
-    {
-        for (const TContourSegment& s : contour) {
-            if (s.X1 < s.X2) segments_.push_back({s.X1, s.R1, s.X2, s.R2});
-            if (s.X2 < s.X1) segments_.push_back({s.X2, s.R2, s.X1, s.R1});
-        }
-        std::sort(segments_.begin(), segments_.end(), [](const TSegment& a, const TSegment& b) { return a.x1 < b.x1; });
-        long double reach = -INFINITY;
-        for (const TSegment& segment : segments_) reach_.push_back(reach = std::max(reach, segment.x2));
-    }
-
-    // Twice the smallest radius of the segments that reach x: at a shoulder the smaller side.
-    std::optional<long double> DiameterAt(long double x) const
-    {
-        const auto after = std::upper_bound(segments_.begin(), segments_.end(), x,
-                                            [](long double v, const TSegment& s) { return v < s.x1; });
-        std::optional<long double> smallest;
-        for (size_t i = size_t(after - segments_.begin()); i-- > 0 && reach_[i] >= x;) {
-            if (segments_[i].x2 < x) continue;
-            const long double radius = segments_[i].RadiusAt(x);
-            if (!smallest || radius < *smallest) smallest = radius;
-        }
-        if (smallest) return 2 * *smallest;
-        return std::nullopt;
-    }
-
-private:
-    std::vector<TSegment> segments_;
-    std::vector<long double> reach_;
-};
 
 // Whole millimetres between two neighbouring diagram points, or one on a point: each plane's
 // moment is linear along the run, so the combined moment is largest at one of its ends.
@@ -93,11 +47,8 @@ std::vector<TStationRun> StationRuns(long long first, long long last, const std:
 // Why the required diameter cannot be computed yet, or an empty text.
 QString MissingInput(const TAnalysisState& analysis)
 {
-    const bool horizontal = analysis.HorzDiagram.size() >= 2;
-    const bool vertical = analysis.VertDiagram.size() >= 2;
-    if (!horizontal && !vertical) return "neither plane is calculated";
-    if (!horizontal) return "the horizontal plane is not calculated";
-    if (!vertical) return "the vertical plane is not calculated";
+    const QString planes = UncalculatedPlanes(analysis);
+    if (!planes.isEmpty()) return planes;
     if (!(analysis.AllowBendStress > 0)) return "no allowable stress stored: apply the initial data";
     return QString();
 }
@@ -113,9 +64,10 @@ struct TStrengthCheck {
         return SectionMoment(analysis.HorzDiagram, analysis.VertDiagram, data.MM(), x);
     }
 
-    long double Required(long double moment) const
+    TCombinedStress Rule() const
     {
-        return RequiredDiameter(moment, analysis.TorsionCoeff, data.MT(), analysis.AllowBendStress, data.T3());
+        return PrepareCombinedStress(analysis.TorsionCoeff, data.MT(), analysis.AllowBendStress, data.T3(),
+                                     analysis.TwistSpan);
     }
 
     TVerificationRow Row(long double x) const
@@ -129,7 +81,7 @@ struct TStrengthCheck {
         }
         try {
             row.Moment = Moment(x);
-            row.Required = Required(*row.Moment);
+            row.Required = DiameterUnder(Rule(), *row.Moment, x);
             Judge(row);
         } catch (const KorvelError& error) {
             row.Reason = error.Text();
@@ -149,7 +101,8 @@ struct TStrengthCheck {
     }
 
     // The smallest ratio a run of stations could hold: its thinnest drawn section over the
-    // diameter its largest moment requires. None where no station of the run can have a ratio.
+    // diameter its largest moment requires with Mt acting. None where no station of the run can
+    // have a ratio.
     std::optional<long double> LowerBound(const TStationRun& run) const
     {
         std::optional<long double> thinnest;
@@ -158,7 +111,7 @@ struct TStrengthCheck {
             if (drawn && (!thinnest || *drawn < *thinnest)) thinnest = drawn;
         }
         if (!thinnest) return std::nullopt;
-        const long double required = Required(std::max(std::fabs(Moment(run.First)), std::fabs(Moment(run.Last))));
+        const long double required = DiameterUnder(Rule(), std::max(std::fabs(Moment(run.First)), std::fabs(Moment(run.Last))));
         if (!(required > 0)) return std::nullopt;
         return *thinnest / required;
     }
@@ -247,6 +200,16 @@ QString VerdictText(const TVerificationRow& row)
 }
 
 } // namespace
+
+QString UncalculatedPlanes(const TAnalysisState& analysis)
+{
+    const bool horizontal = analysis.HorzDiagram.size() >= 2;
+    const bool vertical = analysis.VertDiagram.size() >= 2;
+    if (!horizontal && !vertical) return "neither plane is calculated";
+    if (!horizontal) return "the horizontal plane is not calculated";
+    if (!vertical) return "the vertical plane is not calculated";
+    return QString();
+}
 
 TContour DrawnContour(const QStringList& memo, uint8_t arcSteps)
 {
