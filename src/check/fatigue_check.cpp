@@ -86,31 +86,59 @@ QString MissingInput(const TAnalysisState& analysis, const TFatigueMaterial& mat
     return QString();
 }
 
+// Whether a notch covers x; the notches are sorted by position and none reaches further than
+// the largest fillet.
+bool OnANotch(const std::vector<TNotch>& notches, long double largestRadius, long double x)
+{
+    auto near = std::lower_bound(notches.begin(), notches.end(), x - largestRadius - 1,
+                                 [](const TNotch& n, long double v) { return n.Position < v; });
+    for (; near != notches.end() && near->Position <= x + largestRadius + 1; ++near)
+        if (near->Covers(x)) return true;
+    return false;
+}
+
+TFatigueRow ShoulderRow(const TNotch& notch)
+{
+    TFatigueRow row;
+    row.Position = notch.Position;
+    row.Shoulder = true;
+    row.Small = notch.Small;
+    row.Large = notch.Large;
+    row.Radius = notch.Radius;
+    row.Sharp = !(notch.Radius > 0);
+    return row;
+}
+
+TFatigueRow PlainRow(const TContourIndex& contour, long double x)
+{
+    TFatigueRow row;
+    row.Position = x;
+    const std::optional<long double> drawn = contour.DiameterAt(x);
+    row.Small = row.Large = drawn.value_or(0);
+    if (!drawn) row.Reason = "not drawn here";
+    return row;
+}
+
+// The rows are large: their order is settled on positions first.
 std::vector<TFatigueRow> RowsToCheck(const TAnalysisState& analysis, const TFatigueShaft& shaft)
 {
-    std::vector<TFatigueRow> rows;
-    for (const TNotch& notch : shaft.Notches) {
-        TFatigueRow row;
-        row.Position = notch.Position;
-        row.Shoulder = true;
-        row.Small = notch.Small;
-        row.Large = notch.Large;
-        row.Radius = notch.Radius;
-        row.Sharp = !(notch.Radius > 0);
-        rows.push_back(row);
-    }
+    const std::vector<TNotch>& notches = shaft.Notches;
+    long double largestRadius = 0;
+    for (const TNotch& notch : notches) largestRadius = std::max(largestRadius, notch.Radius);
+    struct TSource {
+        long double position;
+        const TNotch* notch;
+    };
+    std::vector<TSource> sources;
+    for (const TNotch& notch : notches) sources.push_back({notch.Position, &notch});
+    for (const TShaftPoint& point : analysis.Points)
+        if (!OnANotch(notches, largestRadius, point.Position)) sources.push_back({point.Position, nullptr});
+    std::stable_sort(sources.begin(), sources.end(), [](const TSource& a, const TSource& b) { return a.position < b.position; });
     const TContourIndex contour(shaft.Contour);
-    for (const TShaftPoint& point : analysis.Points) {
-        const long double x = point.Position;
-        if (std::any_of(shaft.Notches.begin(), shaft.Notches.end(), [x](const TNotch& n) { return n.Covers(x); })) continue;
-        TFatigueRow row;
-        row.Position = x;
-        const std::optional<long double> drawn = contour.DiameterAt(x);
-        row.Small = row.Large = drawn.value_or(0);
-        if (!drawn) row.Reason = "not drawn here";
-        rows.push_back(row);
-    }
-    std::stable_sort(rows.begin(), rows.end(), [](const TFatigueRow& a, const TFatigueRow& b) { return a.Position < b.Position; });
+    std::vector<TFatigueRow> rows;
+    rows.reserve(sources.size());
+    for (const TSource& source : sources)
+        rows.push_back(source.notch ? ShoulderRow(*source.notch) : PlainRow(contour, source.position));
     return rows;
 }
 
