@@ -2,6 +2,7 @@
 // and their shoulders) along a 10,000 mm shaft analysed at 255 positions. The tab works them out
 // whenever it is shown or an input changes. The first benchmark is the cold first use.
 #include "check/fatigue_check.h"
+#include "dimensioning/materials.h"
 #include "check/twist_angle.h"
 #include "profile/dhl_statement.h"
 

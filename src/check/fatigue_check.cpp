@@ -3,6 +3,7 @@
 #include "common/errors.h"
 #include "common/number_text.h"
 #include "diagrams/section_moment.h"
+#include "dimensioning/materials.h"
 #include "profile/contour_index.h"
 
 #include <algorithm>

@@ -8,13 +8,15 @@
 #include "check/endurance.h"
 #include "check/notch_finder.h"
 #include "check/stress_concentration.h"
-#include "dimensioning/materials.h"
 #include "profile/verification.h"
 
 #include <QString>
 #include <QStringList>
 #include <optional>
 #include <vector>
+
+// The cycle of the twisting stress, as the dimensioning's materials list it.
+enum class TTwistCycle;
 
 struct TFatigueMaterial {
     long double UltimateStrength = 400; // Sut, MPa

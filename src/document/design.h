@@ -3,6 +3,8 @@
 // resolution. A plain value, written to and read from a design file.
 #pragma once
 
+#include "check/check_inputs.h"
+
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -83,5 +85,6 @@ struct TDesign {
     std::vector<long double> AddedPoints;   // dimensioning points added in the editor, in order
     TOverlaySwitches Overlays;
     TViewSettings View;
+    TCheckInputs Check;
     bool operator==(const TDesign&) const = default;
 };

@@ -3,6 +3,7 @@
 #include "document/design_file.h"
 
 #include "common/errors.h"
+#include "document/design_check.h"
 #include "document/design_keys.h"
 #include "document/design_replay.h"
 #include "document/json_fields.h"
@@ -145,7 +146,8 @@ TDesign DesignFromJson(const QByteArray& json)
     const QJsonObject object = ParseDocument(json);
     const TJsonFields fields(object, QString());
     CheckFormatAndVersion(object, fields);
-    const TDesign design = ReadDesign(fields);
+    TDesign design = ReadDesign(fields);
+    design.Check = ReadCheckInputs(object);
     CheckDesign(design);
     return design;
 }

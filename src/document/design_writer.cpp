@@ -1,6 +1,7 @@
 // Writing a design as its JSON document.
 #include "document/design_file.h"
 
+#include "document/design_check.h"
 #include "document/design_keys.h"
 #include "document/exact_number.h"
 
@@ -86,6 +87,7 @@ QByteArray DesignToJson(const TDesign& design)
                                {"Settings", SettingsObject(design.Settings)},
                                {"AddedPoints", NumberTexts(design.AddedPoints)},
                                {"Overlays", OverlaysObject(design.Overlays)},
-                               {"View3D", ViewObject(design.View)}};
+                               {"View3D", ViewObject(design.View)},
+                               {"Check", CheckInputsObject(design.Check)}};
     return QJsonDocument(document).toJson(QJsonDocument::Indented);
 }

@@ -78,7 +78,7 @@ QString TJsonFields::Text(const QString& key) const { return TextOf(Require(key)
 
 QString TJsonFields::OptionalText(const QString& key) const
 {
-    return object_.contains(key) ? Text(key) : QString();
+    return Has(key) ? Text(key) : QString();
 }
 
 QStringList TJsonFields::Texts(const QString& key) const

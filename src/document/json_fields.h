@@ -26,6 +26,7 @@ public:
     int Choice(const QString& key, const QStringList& names) const;
 
     QString PathOf(const QString& key) const;
+    bool Has(const QString& key) const { return object_.contains(key); }
 
 private:
     QJsonValue Require(const QString& key) const;

@@ -6,6 +6,7 @@
 
 #include "analysis/analysis_state.h"
 #include "check/fatigue_check.h"
+#include "dimensioning/materials.h"
 
 #include <QStringList>
 

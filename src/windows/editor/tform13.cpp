@@ -2,20 +2,27 @@
 #include "windows/editor/tform13.h"
 
 #include "common/errors.h"
+#include "profile/verification.h"
+#include "windows/editor/deflection_tab.h"
+#include "windows/editor/fatigue_tab.h"
+#include "windows/editor/speed_tab.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 TForm13::TForm13(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
 {
-    setWindowTitle("Strength verification");
-    setGeometry(111, 600, 640, 290); // under the editor, whose drawing it is about
-    Table1 = new QTableWidget(0, int(VerificationHeadings().size()), this);
+    setWindowTitle("Shaft check");
+    setGeometry(111, 470, 860, 540); // under the editor, whose drawing it is about
+    Tabs = new QTabWidget(this);
+    auto* strength = new QWidget(this);
+    Table1 = new QTableWidget(0, int(VerificationHeadings().size()), strength);
     Table1->setHorizontalHeaderLabels(VerificationHeadings());
     Table1->verticalHeader()->hide();
     Table1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -23,17 +30,30 @@ TForm13::TForm13(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOn
     Table1->setFocusPolicy(Qt::NoFocus);
     Table1->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     Table1->horizontalHeader()->setStretchLastSection(true);
-    Label1 = new QLabel(this);
-    CopyButton = new QPushButton("Copy table", this);
+    Label1 = new QLabel(strength);
+    CopyButton = new QPushButton("Copy table", strength);
     CopyButton->setToolTip("Copy the table to the clipboard, its cells separated by tabs");
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(Label1, 1);
     bottom->addWidget(CopyButton);
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(strength);
     layout->addWidget(Table1);
     layout->addLayout(bottom);
     connect(CopyButton, &QPushButton::clicked, this, Guarded(this, &TForm13::CopyButtonClick));
+    AddCheckTab(strength, "Strength");
+    DeflectionTab = new TDeflectionTab(this);
+    AddCheckTab(DeflectionTab, "Deflection");
+    SpeedTab = new TSpeedTab(this);
+    AddCheckTab(SpeedTab, "Critical speed");
+    FatigueTab = new TFatigueTab(this);
+    AddCheckTab(FatigueTab, "Fatigue");
+    (new QVBoxLayout(this))->addWidget(Tabs);
+    connect(DeflectionTab->ApplyButton, &QPushButton::clicked, this, Guarded(this, &TForm13::DeflectionApplyClick));
+    connect(SpeedTab->ApplyButton, &QPushButton::clicked, this, Guarded(this, &TForm13::SpeedApplyClick));
+    connect(FatigueTab->ApplyButton, &QPushButton::clicked, this, Guarded(this, &TForm13::FatigueApplyClick));
 }
+
+int TForm13::AddCheckTab(QWidget* page, const QString& title) { return Tabs->addTab(page, title); }
 
 // The editor checks again at every redraw, pointer moves included: an unchanged table is left
 // as it stands.
@@ -62,3 +82,67 @@ void TForm13::ShowRow(int index, const TVerificationRow& row)
 }
 
 void TForm13::CopyButtonClick() { QApplication::clipboard()->setText(VerificationTableText(shown_)); }
+
+void TForm13::SetCheckInputs(const TCheckInputs& inputs)
+{
+    inputs_ = inputs;
+    DeflectionTab->ShowInputs(inputs);
+    SpeedTab->ShowInputs(inputs);
+    FatigueTab->ShowInputs(inputs);
+}
+
+// Nothing is stored from fields of which one does not read or is refused.
+void TForm13::ApplyInputs(const TCheckInputs& inputs)
+{
+    const QString problem = CheckInputsProblem(inputs);
+    if (!problem.isEmpty()) RaiseError(problem);
+    inputs_ = inputs;
+    emit CheckInputsApplied();
+}
+
+void TForm13::DeflectionApplyClick()
+{
+    TCheckInputs inputs = inputs_;
+    DeflectionTab->ReadInputs(inputs);
+    ApplyInputs(inputs);
+}
+
+void TForm13::SpeedApplyClick()
+{
+    TCheckInputs inputs = inputs_;
+    SpeedTab->ReadInputs(inputs);
+    ApplyInputs(inputs);
+}
+
+void TForm13::FatigueApplyClick()
+{
+    TCheckInputs inputs = inputs_;
+    FatigueTab->ReadInputs(inputs);
+    ApplyInputs(inputs);
+}
+
+void TForm13::ShowFatigue(const TAnalysisState& analysis, const TData& data, const TAppliedDimensioning& applied,
+                          const QStringList& memo, uint8_t arcSteps)
+{
+    TFatigueRequest request = MakeFatigueRequest(analysis, data, applied, memo, arcSteps, inputs_);
+    if (fatigueChecked_ == request) return;
+    FatigueTab->ShowReport(MakeFatigueReport(analysis, data, applied, memo, arcSteps, inputs_), inputs_);
+    fatigueChecked_ = std::move(request);
+}
+
+void TForm13::ShowShaftCheck(const TAnalysisState& analysis, const std::vector<long double>& loads,
+                             const QStringList& memo, uint8_t arcSteps)
+{
+    TCheckRequest request = MakeCheckRequest(analysis, loads, memo, arcSteps, inputs_);
+    if (checked_ == request) return;
+    // A drawing that does not read is the strength table's to report; these pages say so too.
+    TShaftCheck check;
+    try {
+        check = CheckShaft(analysis, loads, DrawnContour(memo, arcSteps), inputs_);
+    } catch (const KorvelError& error) {
+        check.Deflection.Problem = check.Speed.Problem = error.Text();
+    }
+    checked_ = std::move(request);
+    DeflectionTab->ShowCheck(check.Deflection);
+    SpeedTab->ShowCheck(check.Speed);
+}

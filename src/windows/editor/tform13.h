@@ -1,8 +1,13 @@
-// TForm13: the strength check of the drawn shaft, a tool window of the profile editor. One row
-// per analysed position, red where the drawn diameter is smaller than the required one, the
-// weakest section of the whole shaft under the table, and the table for the clipboard.
+// TForm13: the checks of the drawn shaft, a tool window of the profile editor, one tab each.
+// "Strength": one row per analysed position, red where the drawn diameter is smaller than the
+// required one, the weakest section of the whole shaft under the table, and the table for the
+// clipboard. "Deflection" and "Critical speed": the stiffness of the drawn shaft. "Fatigue": the
+// notches of the drawing, the twist and the bearing lives.
 #pragma once
 
+#include "check/check_request.h"
+#include "check/fatigue_report.h"
+#include "check/shaft_check.h"
 #include "profile/verification.h"
 
 #include <QColor>
@@ -10,7 +15,11 @@
 
 class QLabel;
 class QPushButton;
+class QTabWidget;
 class QTableWidget;
+class TDeflectionTab;
+class TFatigueTab;
+class TSpeedTab;
 
 // The background of a row whose drawn diameter is too small.
 inline const QColor kTooSmallColor(255, 170, 170);
@@ -20,17 +29,48 @@ class TForm13 : public QWidget {
 public:
     explicit TForm13(QWidget* parent = nullptr);
 
+    QTabWidget* Tabs;
     QTableWidget* Table1;
     QLabel* Label1; // the weakest section
     QPushButton* CopyButton;
+    TDeflectionTab* DeflectionTab;
+    TSpeedTab* SpeedTab;
+    TFatigueTab* FatigueTab;
+
+    // A check of its own on a page of its own.
+    int AddCheckTab(QWidget* page, const QString& title);
 
     // Fills the table and the weakest section from a check of the shaft.
     void ShowVerification(const TVerification& verification);
     // The table as tab-separated text on the clipboard.
     void CopyButtonClick();
 
+    // The inputs of the deflection and critical-speed checks as last applied; setting them shows
+    // them in the fields.
+    const TCheckInputs& CheckInputs() const { return inputs_; }
+    void SetCheckInputs(const TCheckInputs& inputs);
+    // Works the deflection and critical-speed checks out again, unless nothing they are made
+    // from has changed since the last time.
+    void ShowShaftCheck(const TAnalysisState& analysis, const std::vector<long double>& loads,
+                        const QStringList& memo, uint8_t arcSteps);
+    void DeflectionApplyClick();
+    void SpeedApplyClick();
+    // The fatigue page likewise, with what it needs beyond the drawing: MT and its span, the
+    // reactions, and the material and torque cycle the dimensioning applied.
+    void ShowFatigue(const TAnalysisState& analysis, const TData& data, const TAppliedDimensioning& applied,
+                     const QStringList& memo, uint8_t arcSteps);
+    void FatigueApplyClick();
+
+signals:
+    // The user applied new inputs: the checks want the drawing again.
+    void CheckInputsApplied();
+
 private:
     void ShowRow(int index, const TVerificationRow& row);
+    void ApplyInputs(const TCheckInputs& inputs);
 
     TVerification shown_;
+    TCheckInputs inputs_;
+    std::optional<TCheckRequest> checked_;
+    std::optional<TFatigueRequest> fatigueChecked_;
 };

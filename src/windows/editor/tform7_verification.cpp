@@ -4,6 +4,7 @@
 #include "analysis/analysis_state.h"
 #include "windows/main/tform6.h"
 #include "common/errors.h"
+#include "document/design_journal.h"
 #include "export/dxf_export.h"
 #include "export/whole_file.h"
 #include "windows/editor/tform13.h"
@@ -28,6 +29,16 @@ QPushButton* AddSmallButton(QWidget* parent, const QString& caption, const QStri
     return button;
 }
 
+// Where the user put forces and moments, in either plane: the analysis keeps only the current plane's.
+std::vector<long double> LoadPositions(const TDesignJournal& journal)
+{
+    std::vector<long double> positions;
+    for (const TPlaneEntries* plane : {&journal.Horizontal, &journal.Vertical})
+        for (const TLoadEntry& entry : plane->Entries)
+            if (entry.Kind != TEntryKind::Bearing) positions.push_back(entry.Position);
+    return positions;
+}
+
 } // namespace
 
 // In the gap of the bottom row, between the line fields and the read-outs.
@@ -40,6 +51,7 @@ void TForm7::CreateVerificationControls()
                                      QRect(326, 541, 104, 20));
     VerificationWindow = new TForm13(this);
     AskDxfFileName = [this] { return RunSaveDialog(this, "Export DXF", "DXF drawing (*.dxf)", "dxf"); };
+    connect(VerificationWindow, &TForm13::CheckInputsApplied, this, Guarded(this, &TForm7::RefreshVerification));
     connect(VerificationButton, &QPushButton::clicked, this, Guarded(this, &TForm7::VerificationButtonClick));
     connect(ExportDxfButton, &QPushButton::clicked, this, Guarded(this, &TForm7::ExportDxfButtonClick));
 }
@@ -47,6 +59,10 @@ void TForm7::CreateVerificationControls()
 void TForm7::RefreshVerification()
 {
     if (!VerificationWindow->isVisible()) return;
+    VerificationWindow->ShowShaftCheck(Analysis, LoadPositions(DesignJournal), MemoLines(), Editor.ArcSteps);
+    const TDimensioningInputs applied = DesignJournal.AppliedDimensioning.value_or(TDimensioningInputs{});
+    VerificationWindow->ShowFatigue(Analysis, NavigationData(), {applied.Material, applied.TwistCycle}, MemoLines(),
+                                    Editor.ArcSteps);
     const TContour contour = DrawnContour(MemoLines(), Editor.ArcSteps);
     VerificationWindow->ShowVerification(VerifyShaft(Analysis, NavigationData(), contour));
 }

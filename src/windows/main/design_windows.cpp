@@ -13,6 +13,7 @@
 #include "document/design_replay.h"
 #include "windows/dimensioning/tform10.h"
 #include "profile/editor_commands.h"
+#include "windows/editor/tform13.h"
 #include "windows/editor/tform7.h"
 #include "windows/editor/tform7_undo.h"
 #include "windows/view3d/tform9.h"
@@ -159,6 +160,7 @@ TDesign CaptureDesign()
     design.AddedPoints = DesignJournal.AddedPoints;
     design.Overlays = {Form7->Editor.ShowDiameters, Form7->Editor.ShowRecommended, Form7->Editor.ShowEqualStrength};
     design.View = CaptureView();
+    design.Check = Form7->VerificationWindow->CheckInputs();
     return design;
 }
 
@@ -168,6 +170,7 @@ void ApplyDesign(const TDesign& design)
     ApplyDimensioning(design.Dimensioning);
     ApplyEditor(design);
     ApplyView(design.View);
+    Form7->VerificationWindow->SetCheckInputs(design.Check);
 }
 
 void OpenDesignDocument(const QByteArray& json)

@@ -1,0 +1,49 @@
+// The elastic line of the drawn shaft in one plane: y'' = M(x) / (E I(x)), I = pi d^4 / 64, with
+// y = 0 at bearings A and B. Exact where the shaft is cylindrical (there M / E I is linear);
+// Gauss quadrature where a cone, chamfer or fillet chord makes I vary.
+#pragma once
+
+#include "analysis/load_model.h"
+#include "check/shaft_geometry.h"
+
+struct TElasticPoint {
+    long double Deflection = 0; // mm, positive the way the plane's reactions act
+    long double Slope = 0;      // rad
+};
+
+// A stretch of shaft on which the radius and the moment are both linear.
+struct TElasticInterval {
+    long double X1 = 0, X2 = 0;
+    long double M1 = 0, M2 = 0; // N*mm, just right of X1 and just left of X2
+    long double R1 = 0, R2 = 0; // mm
+    TElasticPoint Start;
+};
+
+class TPlaneDeflection {
+public:
+    TPlaneDeflection() = default;
+    TPlaneDeflection(std::vector<TElasticInterval> intervals, long double modulus);
+
+    // Anywhere on the drawn shaft.
+    TElasticPoint At(long double x) const;
+    const std::vector<TElasticInterval>& Intervals() const { return intervals_; }
+
+    // Integrates from the interval's start to x, from the start values it holds.
+    TElasticPoint Integrate(const TElasticInterval& interval, long double x) const;
+
+private:
+    std::vector<TElasticInterval> intervals_;
+    long double modulus_ = 0;
+};
+
+// The plane's diagram is read as the solver left it: linear between its points, jumping at a
+// concentrated moment, zero off its ends. `modulus` in MPa.
+TPlaneDeflection PlaneDeflection(const TShaftGeometry& shaft, const Tav& diagram, long double bearingA,
+                                 long double bearingB, long double modulus);
+
+struct TShaftDeflection {
+    TPlaneDeflection Horizontal;
+    TPlaneDeflection Vertical;
+    // sqrt(yH^2 + yV^2) and the slope likewise.
+    TElasticPoint Resultant(long double x) const;
+};

@@ -1,0 +1,37 @@
+// The stiffness and critical-speed checks of the drawn shaft, from what the analysis keeps:
+// both planes' moment diagrams, the bearings A and B, the load positions and the contour.
+#pragma once
+
+#include "analysis/analysis_state.h"
+#include "check/check_inputs.h"
+#include "check/deflection_report.h"
+
+#include <optional>
+
+struct TDeflectionCheck {
+    QString Problem; // why there is no result, or empty
+    std::optional<TShaftGeometry> Shaft;
+    TShaftDeflection Deflection;
+    long double BearingA = 0, BearingB = 0;
+    std::vector<TDeflectionRow> Rows;
+};
+
+struct TSpeedCheck {
+    QString Problem;
+    std::optional<long double> CriticalSpeed; // rpm
+    std::optional<long double> Ratio;         // operating / critical, once a speed is given
+    bool NearResonance = false;               // ratio between 0.7 and 1.3
+};
+
+struct TShaftCheck {
+    TDeflectionCheck Deflection;
+    TSpeedCheck Speed;
+};
+
+// Nothing fails: a check that cannot be made says why in its Problem.
+TShaftCheck CheckShaft(const TAnalysisState& analysis, const std::vector<long double>& loads,
+                       const TContour& contour, const TCheckInputs& inputs);
+
+// "n_cr = 4350 rpm", and the ratio to the operating speed, or why there is none.
+QString CriticalSpeedText(const TSpeedCheck& check);
+QString SpeedRatioText(const TSpeedCheck& check);

@@ -1,0 +1,107 @@
+#include "windows/editor/deflection_tab.h"
+
+#include "common/number_text.h"
+#include "windows/editor/deflection_plot.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kPlotSamples = 401;
+
+QLineEdit* NumberField(QWidget* parent)
+{
+    auto* field = new QLineEdit(parent);
+    field->setFixedWidth(80);
+    return field;
+}
+
+} // namespace
+
+TDeflectionTab::TDeflectionTab(QWidget* parent) : QWidget(parent)
+{
+    ModulusEdit = NumberField(this);
+    SlopeLimitEdit = NumberField(this);
+    DeflectionRatioEdit = NumberField(this);
+    ApplyButton = new QPushButton("Apply", this);
+    ApplyButton->setToolTip("Check the drawn shaft with these values");
+    SignLabel = new QLabel("Sign: in each plane y and the slope are positive upwards on that plane's page, the way "
+                           "a force arrow of direction 1 and the bearing reactions point; the resultant is their "
+                           "magnitude.",
+                           this);
+    SignLabel->setWordWrap(true);
+    ProblemLabel = new QLabel(this);
+    ProblemLabel->setStyleSheet("color: rgb(170, 0, 0)");
+    ProblemLabel->setWordWrap(true);
+    Plot = new TDeflectionPlot(this);
+    Table = new QTableWidget(0, int(DeflectionHeadings().size()), this);
+    Table->setHorizontalHeaderLabels(DeflectionHeadings());
+    Table->verticalHeader()->hide();
+    Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Table->setSelectionMode(QAbstractItemView::NoSelection);
+    Table->setFocusPolicy(Qt::NoFocus);
+    Table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    Table->horizontalHeader()->setStretchLastSection(true);
+
+    auto* fields = new QHBoxLayout;
+    const auto add = [&](const QString& label, QWidget* field) {
+        fields->addWidget(new QLabel(label, this));
+        fields->addWidget(field);
+    };
+    add("E [MPa]:", ModulusEdit);
+    add("slope limit at the bearings [rad]:", SlopeLimitEdit);
+    add("deflection limit / bearing span:", DeflectionRatioEdit);
+    fields->addWidget(ApplyButton);
+    fields->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addWidget(SignLabel);
+    layout->addWidget(ProblemLabel);
+    layout->addWidget(Plot, 3);
+    layout->addWidget(Table, 2);
+    ShowInputs(TCheckInputs{});
+}
+
+void TDeflectionTab::ShowInputs(const TCheckInputs& inputs)
+{
+    ModulusEdit->setText(FloatToStr(inputs.Modulus));
+    SlopeLimitEdit->setText(FloatToStr(inputs.SlopeLimit));
+    DeflectionRatioEdit->setText(FloatToStr(inputs.DeflectionRatio));
+}
+
+void TDeflectionTab::ReadInputs(TCheckInputs& inputs) const
+{
+    inputs.Modulus = StrToFloat(ModulusEdit->text());
+    inputs.SlopeLimit = StrToFloat(SlopeLimitEdit->text());
+    inputs.DeflectionRatio = StrToFloat(DeflectionRatioEdit->text());
+}
+
+void TDeflectionTab::ShowCheck(const TDeflectionCheck& check)
+{
+    ProblemLabel->setText(check.Problem);
+    ProblemLabel->setVisible(!check.Problem.isEmpty());
+    const bool shown = check.Problem.isEmpty();
+    Table->setRowCount(shown ? int(check.Rows.size()) : 0);
+    if (!shown) {
+        Plot->Show(std::nullopt);
+        return;
+    }
+    Plot->Show(TDeflectionPlot::TContent{*check.Shaft, check.BearingA, check.BearingB,
+                                         DeflectionCurves(check.Deflection, *check.Shaft, kPlotSamples)});
+    for (int row = 0; row < int(check.Rows.size()); ++row) {
+        const QStringList cells = DeflectionCells(check.Rows[size_t(row)]);
+        for (int column = 0; column < cells.size(); ++column) {
+            auto* item = new QTableWidgetItem(cells[column]);
+            if (column > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (check.Rows[size_t(row)].Exceeds) item->setBackground(kBeyondLimitColor);
+            Table->setItem(row, column, item);
+        }
+    }
+}

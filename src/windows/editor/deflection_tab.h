@@ -1,0 +1,37 @@
+// The "Deflection" page of the shaft check: E and the limits, the plot and the table of slopes
+// and deflections, red where a value exceeds its limit.
+#pragma once
+
+#include "check/check_inputs.h"
+#include "check/shaft_check.h"
+
+#include <QColor>
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+class TDeflectionPlot;
+
+inline const QColor kBeyondLimitColor(255, 170, 170);
+
+class TDeflectionTab : public QWidget {
+    Q_OBJECT
+public:
+    explicit TDeflectionTab(QWidget* parent = nullptr);
+
+    QLineEdit* ModulusEdit;         // E, MPa
+    QLineEdit* SlopeLimitEdit;      // rad
+    QLineEdit* DeflectionRatioEdit; // of the bearing span
+    QPushButton* ApplyButton;
+    QLabel* SignLabel;
+    QLabel* ProblemLabel;
+    TDeflectionPlot* Plot;
+    QTableWidget* Table;
+
+    void ShowInputs(const TCheckInputs& inputs);
+    // The fields over `inputs`; a field that is not a number fails with its message.
+    void ReadInputs(TCheckInputs& inputs) const;
+    void ShowCheck(const TDeflectionCheck& check);
+};

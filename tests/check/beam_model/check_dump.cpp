@@ -1,0 +1,87 @@
+// Checks the shafts read from standard input and writes the program's answers for
+// check_beam.py to hold against its own beam model.
+//   in:  L A B E density, then for each plane "n" and n times "kind pos value direction" (kind f or m),
+//        then "n" and n times "pos kg" (masses), then "n" and n profile lines, then "n" and n positions.
+//   out: one line per position "x yH yV slopeH slopeV", then "ncr rpm"; or "refused <message>".
+#include "analysis/analysis_state.h"
+#include "analysis/load_entry.h"
+#include "analysis/solver.h"
+#include "check/shaft_check.h"
+#include "common/errors.h"
+#include "common/number_text.h"
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+namespace {
+
+long double Next(std::istream& in)
+{
+    std::string token;
+    in >> token;
+    return StrToFloat(QString::fromStdString(token));
+}
+
+void EnterPlane(std::istream& in, TAnalysisState& state, bool horizontal, std::vector<long double>& loads)
+{
+    const int count = int(Next(in));
+    for (int i = 0; i < count; ++i) {
+        std::string kind;
+        in >> kind;
+        const long double position = Next(in), value = Next(in);
+        const bool up = Next(in) == 1;
+        if (kind == "m") AddMoment(state, position, value, up, horizontal);
+        else AddForce(state, position, value, up, horizontal);
+        loads.push_back(position);
+    }
+    TData data;
+    data.SetOriz(horizontal);
+    SolvePlane(state, data);
+}
+
+void CheckAndPrint(std::istream& in)
+{
+    TAnalysisState state;
+    StartShaft(state);
+    ApplyShaftLength(state, Next(in));
+    AddBearing(state, Next(in), true);
+    AddBearing(state, Next(in), true);
+    TCheckInputs inputs;
+    inputs.Modulus = Next(in);
+    inputs.Density = Next(in);
+    std::vector<long double> loads;
+    EnterPlane(in, state, true, loads);
+    ResetPartialPlane(state);
+    RenameBearingsVertical(state.Reactions);
+    EnterPlane(in, state, false, loads);
+    for (int i = 0, n = int(Next(in)); i < n; ++i) inputs.Masses.push_back({Next(in), Next(in)});
+    QStringList profile;
+    for (int i = 0, n = int(Next(in)); i < n; ++i) {
+        std::string line;
+        in >> line;
+        profile << QString::fromStdString(line).replace('_', ' ');
+    }
+    const TShaftCheck check = CheckShaft(state, loads, DrawnContour(profile, 20), inputs);
+    if (!check.Deflection.Problem.isEmpty()) RaiseError(check.Deflection.Problem);
+    if (!check.Speed.CriticalSpeed) RaiseError(check.Speed.Problem);
+    for (int i = 0, n = int(Next(in)); i < n; ++i) {
+        const long double x = Next(in);
+        const TElasticPoint h = check.Deflection.Deflection.Horizontal.At(x), v = check.Deflection.Deflection.Vertical.At(x);
+        std::printf("%.17Lg %.17Lg %.17Lg %.17Lg %.17Lg\n", x, h.Deflection, v.Deflection, h.Slope, v.Slope);
+    }
+    std::printf("ncr %.17Lg\n", *check.Speed.CriticalSpeed);
+}
+
+} // namespace
+
+int main()
+{
+    SetDecimalSeparator('.');
+    try {
+        CheckAndPrint(std::cin);
+    } catch (const KorvelError& error) {
+        std::printf("refused %s\n", qPrintable(error.Text()));
+    }
+    return 0;
+}

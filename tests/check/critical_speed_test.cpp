@@ -1,0 +1,86 @@
+// The first critical speed held against the exact Euler-Bernoulli modes of a uniform shaft,
+// bare and with one mass at the middle, and the resonance band of the operating speed.
+#include "solved_shaft.h"
+
+#include "check/shaft_check.h"
+
+#include <gtest/gtest.h>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr long double kE = 210000, kRho = 7850, kD = 40, kL = 600;
+constexpr long double kPi = std::numbers::pi_v<long double>;
+const TContour kUniform{{0, kD / 2, kL, kD / 2}};
+
+// rad/s of a uniform simply supported shaft: (beta)^2 sqrt(E I / (rho A)) in mm, t and s.
+long double UniformOmega(long double beta)
+{
+    const long double area = kPi * kD * kD / 4, inertia = area * kD * kD / 16;
+    return beta * beta * std::sqrt(kE * inertia / (kRho * 1e-12L * area));
+}
+
+long double Rpm(long double omega) { return omega * 60 / (2 * kPi); }
+
+TShaftGeometry Uniform() { return ShaftGeometry(kUniform, 0, kL); }
+
+// The symmetric modes with a mass m at the middle, mu = m / (rho A L), half span l = L / 2:
+// 2 = mu (beta l) (tan(beta l) - tanh(beta l)); the first root lies below pi / 2.
+long double CentralMassBeta(long double mu)
+{
+    long double low = 1e-9L, high = kPi / 2 - 1e-15L;
+    for (int i = 0; i < 200; ++i) {
+        const long double middle = (low + high) / 2;
+        const long double f = mu * middle * (std::tan(middle) - std::tanh(middle)) - 2;
+        (f < 0 ? low : high) = middle;
+    }
+    return low / (kL / 2);
+}
+
+TEST(CriticalSpeed, UniformShaftBareAndWithACentralMassMatchTheExactModes)
+{
+    const long double bare = FirstCriticalSpeed(Uniform(), 0, kL, kE, kRho, {});
+    EXPECT_NEAR(double(bare / Rpm(UniformOmega(kPi / kL))), 1.0, 0.005);
+    EXPECT_NEAR(double(bare), 13541, 1); // 1418 rad/s for 40 mm over 600 mm
+
+    const long double shaftMass = kRho * kPi * kD * kD / 4 * kL * 1e-9L; // kg
+    for (long double ratio : {0.5L, 2.0L, 10.0L}) {
+        const long double withMass = FirstCriticalSpeed(Uniform(), 0, kL, kE, kRho, {{kL / 2, ratio * shaftMass}});
+        EXPECT_NEAR(double(withMass / Rpm(UniformOmega(CentralMassBeta(ratio)))), 1.0, 0.005) << double(ratio);
+    }
+}
+
+// Bearings inside the shaft: the overhangs' mass lowers the speed; a mass at a bearing changes nothing.
+TEST(CriticalSpeed, OverhangsLowerItAndAMassOnABearingDoesNot)
+{
+    const long double bare = FirstCriticalSpeed(Uniform(), 0, kL, kE, kRho, {});
+    const TContour longer{{-100, kD / 2, kL + 100, kD / 2}};
+    const long double overhung = FirstCriticalSpeed(ShaftGeometry(longer, 0, kL), 0, kL, kE, kRho, {});
+    EXPECT_LT(overhung, bare);
+    EXPECT_NEAR(double(FirstCriticalSpeed(Uniform(), 0, kL, kE, kRho, {{0, 50}}) / bare), 1.0, 1e-9);
+}
+
+TEST(CriticalSpeed, TheOperatingSpeedIsFlaggedWithinThirtyPercentOfIt)
+{
+    const TAnalysisState shaft = SolvedShaft(kL, 0, kL, {{300, 1000, false}}, {});
+    TCheckInputs inputs;
+    const TSpeedCheck unknown = CheckShaft(shaft, {300}, kUniform, inputs).Speed;
+    ASSERT_TRUE(unknown.CriticalSpeed);
+    EXPECT_EQ(SpeedRatioText(unknown).toStdString(), "Enter the operating speed to compare it with n_cr");
+    const long double critical = *unknown.CriticalSpeed;
+    const auto check = [&](long double ratio) {
+        inputs.Speed = ratio * critical;
+        return CheckShaft(shaft, {300}, kUniform, inputs).Speed;
+    };
+    EXPECT_FALSE(check(0.69L).NearResonance);
+    EXPECT_TRUE(check(0.71L).NearResonance);
+    EXPECT_TRUE(check(1.29L).NearResonance);
+    EXPECT_FALSE(check(1.31L).NearResonance);
+    EXPECT_EQ(SpeedRatioText(check(1)).toStdString(), "n / n_cr = 1.000: within 0.7 to 1.3 of the critical speed");
+    inputs.Masses = {{700, 5}};
+    EXPECT_EQ(CheckShaft(shaft, {300}, kUniform, inputs).Speed.Problem.toStdString(),
+              "The mass at x = 700 mm is off the drawn shaft, x = 0 to 600 mm");
+}
+
+} // namespace

@@ -1,0 +1,123 @@
+// The elastic line held against the closed forms of a uniform shaft, and the refusals of an
+// outline the beam cannot be read from.
+#include "solved_shaft.h"
+
+#include "check/shaft_check.h"
+#include "common/errors.h"
+
+#include <gtest/gtest.h>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr long double kE = 210000, kD = 40, kL = 300;
+const long double kI = std::numbers::pi_v<long double> * std::pow(kD, 4) / 64;
+const TContour kUniform{{0, kD / 2, kL, kD / 2}};
+
+void ExpectClose(long double actual, long double expected, long double tolerance = 1e-9)
+{
+    EXPECT_NEAR(double(actual / expected), 1.0, double(tolerance)) << double(actual) << " vs " << double(expected);
+}
+
+// Central force F on a simply supported uniform shaft: y = F L^3 / (48 E I), slope F L^2 / (16 E I)
+// at a bearing. 1000 N down in the horizontal plane, 2000 N up in the vertical one.
+TEST(Deflection, CentralForceMatchesTheClosedFormInBothPlanes)
+{
+    const TAnalysisState shaft = SolvedShaft(kL, 0, kL, {{150, 1000, false}}, {{150, 2000, true}});
+    const TShaftCheck check = CheckShaft(shaft, {150}, kUniform, TCheckInputs{});
+    ASSERT_TRUE(check.Deflection.Problem.isEmpty()) << check.Deflection.Problem.toStdString();
+    const TShaftDeflection& d = check.Deflection.Deflection;
+    const long double y1 = 1000 * std::pow(kL, 3) / (48 * kE * kI), slope1 = 1000 * kL * kL / (16 * kE * kI);
+    // A force down bends the shaft down: negative, the way a force of direction 0 points.
+    ExpectClose(d.Horizontal.At(150).Deflection, -y1);
+    ExpectClose(d.Vertical.At(150).Deflection, 2 * y1);
+    ExpectClose(d.Horizontal.At(0).Slope, -slope1);
+    ExpectClose(d.Horizontal.At(kL).Slope, slope1);
+    EXPECT_NEAR(double(d.Horizontal.At(0).Deflection), 0, 1e-15);
+    ExpectClose(d.Resultant(150).Deflection, std::sqrt(5.0L) * y1);
+    // A quarter of the way along: y = F x (3 L^2 - 4 x^2) / (48 E I).
+    ExpectClose(d.Horizontal.At(75).Deflection, -1000 * 75 * (3 * kL * kL - 4 * 75 * 75) / (48 * kE * kI));
+
+    const std::vector<TDeflectionRow>& rows = check.Deflection.Rows;
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[0].Label, "Slope at bearing A");
+    ExpectClose(rows[0].Resultant, std::sqrt(5.0L) * slope1);
+    EXPECT_FALSE(rows[0].Exceeds); // 0.000477 rad against 0.001
+    EXPECT_EQ(rows[2].Label, "Deflection at the load");
+    ExpectClose(rows[2].Limit, 0.0003L * kL);
+    EXPECT_EQ(rows[3].Label, "Largest deflection between the bearings");
+    EXPECT_NEAR(double(rows[3].Position), 150, 1e-3);
+    ExpectClose(rows[3].Resultant, std::sqrt(5.0L) * y1);
+    EXPECT_EQ(DeflectionCells(rows[0]).value(4), "0.000477 (1.64')");
+}
+
+// A force F at the end of an overhang a beyond bearing B, span l: the end deflects F a^2 (l + a)
+// / (3 E I); the slope is F a l / (6 E I) at A and F a l / (3 E I) at B. On 20 mm the slope at
+// B, 0.00182 rad, exceeds 0.001 rad; the one at A, 0.00091 rad, does not.
+TEST(Deflection, OverhangingForceMatchesTheClosedForm)
+{
+    const long double l = 200, a = 100, F = 450, d = 20;
+    const long double inertia = std::numbers::pi_v<long double> * std::pow(d, 4) / 64;
+    const TAnalysisState both = SolvedShaft(l + a, 0, l, {{l + a, F, false}}, {});
+    const TContour contour{{0, d / 2, l + a, d / 2}};
+    TAnalysisState horizontalOnly = both;
+    horizontalOnly.VertDiagram.resize(1); // as a new vertical entry leaves it
+    EXPECT_EQ(CheckShaft(horizontalOnly, {l + a}, contour, TCheckInputs{}).Deflection.Problem.toStdString(),
+              "The vertical plane is not calculated");
+    const TShaftCheck checked = CheckShaft(both, {l + a}, contour, TCheckInputs{});
+    ASSERT_TRUE(checked.Deflection.Problem.isEmpty()) << checked.Deflection.Problem.toStdString();
+    const TPlaneDeflection& h = checked.Deflection.Deflection.Horizontal;
+    ExpectClose(h.At(l + a).Deflection, -F * a * a * (l + a) / (3 * kE * inertia));
+    ExpectClose(h.At(0).Slope, F * a * l / (6 * kE * inertia));
+    ExpectClose(h.At(l).Slope, -F * a * l / (3 * kE * inertia));
+
+    const std::vector<TDeflectionRow>& rows = checked.Deflection.Rows;
+    ASSERT_EQ(rows.size(), 5u);
+    EXPECT_FALSE(rows[0].Exceeds);
+    EXPECT_TRUE(rows[1].Exceeds);
+    EXPECT_EQ(rows.back().Label, "Largest deflection, right overhang");
+    EXPECT_EQ(double(rows.back().Position), double(l + a));
+    EXPECT_TRUE(rows.back().Exceeds);
+}
+
+// A cone is integrated by quadrature: it lies between its thinnest and thickest cylinders, and
+// a cone of almost no taper is the cylinder. The stepped shaft with a fillet is held against an
+// independent beam model by check_beam.py.
+TEST(Deflection, ConeLiesBetweenItsThinnestAndThickestCylinders)
+{
+    const TAnalysisState shaft = SolvedShaft(kL, 0, kL, {{150, 1000, false}}, {});
+    const auto middle = [&](const TContour& contour) {
+        return CheckShaft(shaft, {150}, contour, TCheckInputs{}).Deflection.Deflection.Horizontal.At(150).Deflection;
+    };
+    const long double thin = middle({{0, 15, kL, 15}}), thick = middle({{0, 25, kL, 25}});
+    const long double cone = middle({{0, 15, 150, 25}, {150, 25, kL, 15}});
+    EXPECT_LT(thin, cone);
+    EXPECT_LT(cone, thick);
+    // The same cone at a slope of 1e-12 mm/mm is the cylinder to the quadrature's accuracy.
+    ExpectClose(middle({{0, 20, 150, 20.000000000001L}, {150, 20.000000000001L, kL, 20}}), middle(kUniform));
+}
+
+TEST(Deflection, OutlinesTheBeamCannotBeReadFromAreRefusedNamingTheRange)
+{
+    const TAnalysisState shaft = SolvedShaft(kL, 20, 280, {{150, 1000, false}}, {{150, 1000, false}});
+    const auto problem = [&](const TContour& contour) {
+        return CheckShaft(shaft, {150}, contour, TCheckInputs{}).Deflection.Problem.toStdString();
+    };
+    EXPECT_EQ(problem({{0, 20, 100, 20}, {110, 20, 300, 20}}), "The outline has a gap from x = 100 to 110 mm");
+    EXPECT_EQ(problem({{30, 20, 300, 20}}),
+              "The outline spans x = 30 to 300 mm, but the outline must span the bearings and the loads, "
+              "x = 20 to 280 mm");
+    EXPECT_EQ(problem({}), "Nothing is drawn: the outline must span the bearings and the loads, x = 20 to 280 mm");
+    EXPECT_EQ(problem({{0, 0, 300, 0}}), "The outline reaches the axis at x = 0 to 300 mm");
+    // A shoulder drawn over a longer line: the thinner wins, as in the strength table.
+    const TShaftCheck overlap = CheckShaft(shaft, {150}, {{0, 25, 300, 25}, {0, 20, 300, 20}}, TCheckInputs{});
+    EXPECT_EQ(overlap.Deflection.Shaft->Pieces.size(), 1u);
+    EXPECT_EQ(double(overlap.Deflection.Shaft->Pieces[0].R1), 20.0);
+    TCheckInputs noModulus;
+    noModulus.Modulus = 0;
+    EXPECT_EQ(CheckShaft(shaft, {150}, kUniform, noModulus).Deflection.Problem.toStdString(),
+              "The elastic modulus E must be greater than 0");
+}
+
+} // namespace
