@@ -196,7 +196,8 @@ QStringList FatigueHeadings()
 QStringList FatigueCells(const TFatigueRow& row)
 {
     const QString section = row.Shoulder ? "shoulder" : "plain";
-    QStringList cells{FloatToStr(row.Position), section, row.Shoulder ? Pair(row.Small, row.Large) : Number(row.Small)};
+    const QString diameters = row.Shoulder ? Pair(row.Small, row.Large) : row.Small > 0 ? Number(row.Small) : QString();
+    QStringList cells{FloatToStr(row.Position), section, diameters};
     if (!row.Computed) return cells << "" << "" << "" << "" << "" << "" << "" << Note(row);
     cells << (row.Shoulder ? Number(row.Radius) : QString()) << Pair(row.Bending.Kt, row.Torsion.Kt)
           << Pair(row.Kf, row.Kfs) << Number(row.Endurance.Limit) << Pair(row.VonMisesA, row.VonMisesM)
