@@ -68,6 +68,7 @@ QVariant TFatigueTableModel::data(const QModelIndex& index, int role) const
     if (!index.isValid()) return {};
     const TFatigueRow& row = rows_[size_t(index.row())];
     if (role == Qt::DisplayRole) return Cells(index.row())[index.column()];
+    if (role == Qt::ToolTipRole) return Cells(index.row()).last(); // the note, often too long for its column
     if (role == Qt::BackgroundRole && row.Fails(limits_)) return kTooSmallColor;
     if (role == Qt::TextAlignmentRole && index.column() + 1 < columnCount())
         return int(Qt::AlignRight | Qt::AlignVCenter);
@@ -88,7 +89,11 @@ TFatigueTab::TFatigueTab(QWidget* parent) : QWidget(parent)
     Table->verticalHeader()->hide();
     Table->setSelectionMode(QAbstractItemView::NoSelection);
     Table->setFocusPolicy(Qt::NoFocus);
+    // Fixed widths: sizing to the contents would format every row, not just those in view.
+    const int widths[] = {56, 66, 104, 52, 90, 90, 66, 118, 64, 64};
+    for (int column = 0; column < int(std::size(widths)); ++column) Table->horizontalHeader()->resizeSection(column, widths[column]);
     Table->horizontalHeader()->setStretchLastSection(true);
+    Table->setWordWrap(false);
     WeakestLabel = new QLabel(this);
     ApplyButton = new QPushButton("Apply", this);
     ApplyButton->setToolTip("Check fatigue, twist and bearing life with these values");
@@ -104,10 +109,10 @@ TFatigueTab::TFatigueTab(QWidget* parent) : QWidget(parent)
 QWidget* TFatigueTab::MaterialRow()
 {
     auto* row = new QWidget(this);
-    UltimateEdit = NumberEdit(row, 56);
+    UltimateEdit = NumberEdit(row, 68);
     UltimateEdit->setPlaceholderText("material");
     UltimateEdit->setToolTip("Breaking stress Sut; empty: the material the dimensioning applied");
-    YieldEdit = NumberEdit(row, 56);
+    YieldEdit = NumberEdit(row, 68);
     YieldEdit->setPlaceholderText("material");
     YieldEdit->setToolTip("Yield stress Sy; empty: the material the dimensioning applied");
     SurfaceBox = BoxOf(SurfaceNames(), row);
@@ -146,8 +151,11 @@ QWidget* TFatigueTab::BearingRows()
     auto* grid = new QGridLayout(rows);
     grid->setContentsMargins(0, 0, 0, 0);
     RequiredLifeEdit = NumberEdit(rows, 60);
-    grid->addWidget(new QLabel("Bearing life at the operating speed of the Critical speed page; required L10h [h]:", rows), 0, 0, 1, 4);
-    grid->addWidget(RequiredLifeEdit, 0, 4);
+    auto* required = new QHBoxLayout;
+    required->addWidget(new QLabel("Bearing life at the operating speed of the Critical speed page; required L10h [h]:", rows));
+    required->addWidget(RequiredLifeEdit);
+    required->addStretch(1);
+    grid->addLayout(required, 0, 0, 1, 6);
     for (int i = 0; i < 2; ++i) {
         BearingKindBoxes[size_t(i)] = BoxOf(BearingKindNames(), rows);
         RatingEdits[size_t(i)] = NumberEdit(rows, 60);
