@@ -76,16 +76,6 @@ void FatigueTab(benchmark::State& run)
 }
 BENCHMARK(FatigueTab)->Unit(benchmark::kMicrosecond);
 
-// Copying the whole table: every cell of all 383 rows as text.
-void WholeTableText(benchmark::State& run)
-{
-    const TAnalysedShaft shaft;
-    const TFatigueCheck check = FillFatigueTab(shaft);
-    for (auto _ : run)
-        for (const TFatigueRow& row : check.Rows) benchmark::DoNotOptimize(FatigueCells(row));
-}
-BENCHMARK(WholeTableText)->Unit(benchmark::kMicrosecond);
-
 void TwistAngleOverTheShaft(benchmark::State& run)
 {
     const TAnalysedShaft shaft;
