@@ -3,6 +3,7 @@
 #pragma once
 
 #include "analysis/load_model.h"
+#include "analysis/twist_span.h"
 
 #include <QObject>
 #include <QString>
@@ -122,6 +123,7 @@ struct TAnalysisState {
     // Values handed on by the dimensioning window and the 3D build.
     long double TorsionCoeff = 0;
     long double AllowBendStress = 0;
+    TTwistSpan TwistSpan; // the whole shaft until a span is applied
     TModel ProfilePoints;
     long double ProfileSpan = 0;
 };

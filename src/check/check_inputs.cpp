@@ -15,5 +15,5 @@ QString CheckInputsProblem(const TCheckInputs& inputs)
     for (const TMountedMass& mass : inputs.Masses)
         if (!std::isfinite(mass.Position) || !std::isfinite(mass.Mass) || mass.Mass < 0)
             return "The mass at x = " + FloatToStr(mass.Position) + " mm must be 0 kg or more";
-    return QString();
+    return FatigueInputsProblem(inputs.Fatigue);
 }

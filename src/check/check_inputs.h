@@ -1,7 +1,8 @@
-// What the engineer gives the stiffness and critical-speed checks, kept with the design.
+// What the engineer gives the stiffness, critical-speed and fatigue checks, kept with the design.
 #pragma once
 
 #include "check/critical_speed.h"
+#include "check/fatigue_inputs.h"
 
 #include <QString>
 #include <vector>
@@ -13,6 +14,7 @@ struct TCheckInputs {
     long double Density = 7850;            // kg/m^3
     long double Speed = 0;                 // operating speed, rpm; 0 while not given
     std::vector<TMountedMass> Masses;      // gears, pulleys: position and mass
+    TFatigueInputs Fatigue;
     bool operator==(const TCheckInputs&) const = default;
 };
 

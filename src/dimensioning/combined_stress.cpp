@@ -6,7 +6,8 @@
 #include <numbers>
 
 TCombinedStress PrepareCombinedStress(long double torsionCoeff, long double twistingMoment,
-                                      long double allowBendStress, bool thirdTheory)
+                                      long double allowBendStress, bool thirdTheory,
+                                      const TTwistSpan& span)
 {
     if (allowBendStress < 0) RaiseError(kInvalidOperation);
     const long double k = thirdTheory ? 4 : 3;
@@ -14,6 +15,7 @@ TCombinedStress PrepareCombinedStress(long double torsionCoeff, long double twis
     TCombinedStress rule;
     rule.Factor = CheckedDivide(16, std::numbers::pi_v<long double> * allowBendStress);
     rule.TwistTerm = CheckedValue(k * twist * twist);
+    rule.Span = span;
     return rule;
 }
 
@@ -22,6 +24,12 @@ long double DiameterUnder(const TCombinedStress& rule, long double moment)
 {
     const long double root = std::sqrt(4 * moment * moment + rule.TwistTerm);
     return std::cbrt(CheckedValue(rule.Factor * root));
+}
+
+long double DiameterUnder(const TCombinedStress& rule, long double moment, long double x)
+{
+    if (rule.Span.Contains(x)) return DiameterUnder(rule, moment);
+    return DiameterUnder({rule.Factor, 0, rule.Span}, moment);
 }
 
 long double RequiredDiameter(long double moment, long double torsionCoeff,

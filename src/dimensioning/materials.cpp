@@ -5,15 +5,18 @@
 
 const std::array<TMaterial, 8>& MaterialTable()
 {
+    // Yield stresses, minimum values of the standard grades whose breaking stress the name gives:
+    // structural steels S235, E295, E335, E360; quenched and tempered 34CrMo4 and 42CrMo4; cast
+    // steels GE200 and GE240.
     static const std::array<TMaterial, 8> table{{
-        {"Carbon steel, breaking stress 400 MPa", 130, 70, 40},
-        {"Carbon steel, breaking stress  500 MPa", 170, 75, 45},
-        {"Carbon steel, breaking stress 600 MPa", 200, 95, 55},
-        {"Carbon steel, breaking stress 700 MPa", 230, 110, 65},
-        {"Alloyed steel, breaking stress 800 MPa", 270, 130, 75},
-        {"Alloyed steel, breaking stress 1000 MPa", 330, 150, 90},
-        {"Cast steel, breaking stress 400 MPa", 100, 50, 30},
-        {"Cast steel, breaking stress 500 MPa", 120, 70, 40},
+        {"Carbon steel, breaking stress 400 MPa", 130, 70, 40, 400, 235},
+        {"Carbon steel, breaking stress  500 MPa", 170, 75, 45, 500, 295},
+        {"Carbon steel, breaking stress 600 MPa", 200, 95, 55, 600, 335},
+        {"Carbon steel, breaking stress 700 MPa", 230, 110, 65, 700, 360},
+        {"Alloyed steel, breaking stress 800 MPa", 270, 130, 75, 800, 550},
+        {"Alloyed steel, breaking stress 1000 MPa", 330, 150, 90, 1000, 750},
+        {"Cast steel, breaking stress 400 MPa", 100, 50, 30, 400, 200},
+        {"Cast steel, breaking stress 500 MPa", 120, 70, 40, 500, 240},
     }};
     return table;
 }

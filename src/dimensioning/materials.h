@@ -1,5 +1,6 @@
-// The shaft materials with their allowable bending stresses, and the coefficient alpha that
-// matches the cycle of the twisting stress to the symmetrically alternating bending stress.
+// The shaft materials with their allowable bending stresses, breaking and yield stresses, and the
+// coefficient alpha that matches the cycle of the twisting stress to the symmetrically
+// alternating bending stress.
 #pragma once
 
 #include <QString>
@@ -11,6 +12,8 @@ struct TMaterial {
     long double StaticStress;      // sigma aI, MPa
     long double PulsatoryStress;   // sigma aII, MPa
     long double AlternatingStress; // sigma aIII, MPa
+    long double BreakingStress;    // Sut, MPa, as the name gives it
+    long double YieldStress;       // Sy, MPa: the standard minimum of a steel of that strength
 };
 
 const std::array<TMaterial, 8>& MaterialTable();

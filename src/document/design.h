@@ -43,6 +43,8 @@ struct TDimensioningInputs {
     QString TwistCycle;        // the cycle box's text
     int Theory = 0;            // 0: 3rd strength theory, 1: 5th
     bool Applied = false;      // "Apply" stored them
+    QString TwistFrom;         // where Mt starts to act, mm; empty: the shaft's left end
+    QString TwistTo;           // where it stops; empty: the right end
     bool operator==(const TDimensioningInputs&) const = default;
 };
 

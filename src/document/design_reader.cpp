@@ -75,6 +75,8 @@ TDimensioningInputs ReadDimensioning(const TJsonFields& fields)
     inputs.TorsionCoeff = fields.Text("TorsionCoeff");
     inputs.Material = fields.Text("Material");
     inputs.TwistCycle = fields.Text("TwistCycle");
+    inputs.TwistFrom = fields.OptionalText("TwistFrom");
+    inputs.TwistTo = fields.OptionalText("TwistTo");
     inputs.Theory = fields.Integer("Theory", 0, 1);
     inputs.Applied = fields.Switch("Applied");
     return inputs;

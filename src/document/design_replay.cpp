@@ -5,6 +5,7 @@
 #include "common/errors.h"
 #include "common/number_text.h"
 #include "dimensioning/stress_checks.h"
+#include "dimensioning/twist_span_fields.h"
 
 #include <algorithm>
 #include <functional>
@@ -127,6 +128,7 @@ void ApplyDimensioning(const TDimensioningInputs& inputs, TAnalysisState& state,
         state.AllowBendStress = ReadAllowBendStress(inputs.AlternatingStress);
         data.SetT3(inputs.Theory == 0);
         data.SetMT(ReadTwistingMoment(inputs.TwistingMoment));
+        state.TwistSpan = ReadTwistSpan(inputs.TwistFrom, inputs.TwistTo);
     });
 }
 

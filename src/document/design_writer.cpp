@@ -36,6 +36,8 @@ QJsonObject DimensioningObject(const TDimensioningInputs& inputs)
             {"TorsionCoeff", inputs.TorsionCoeff},
             {"Material", inputs.Material},
             {"TwistCycle", inputs.TwistCycle},
+            {"TwistFrom", inputs.TwistFrom},
+            {"TwistTo", inputs.TwistTo},
             {"Theory", inputs.Theory},
             {"Applied", inputs.Applied}};
 }

@@ -76,6 +76,11 @@ std::vector<TJsonFields> TJsonFields::Objects(const QString& key) const
 
 QString TJsonFields::Text(const QString& key) const { return TextOf(Require(key), PathOf(key)); }
 
+QString TJsonFields::OptionalText(const QString& key) const
+{
+    return Has(key) ? Text(key) : QString();
+}
+
 QStringList TJsonFields::Texts(const QString& key) const
 {
     const QJsonArray array = RequireArray(key);

@@ -15,6 +15,8 @@ public:
     TJsonFields Object(const QString& key) const;
     std::vector<TJsonFields> Objects(const QString& key) const;
     QString Text(const QString& key) const;
+    // A text that designs written before the field existed lack: empty when missing.
+    QString OptionalText(const QString& key) const;
     QStringList Texts(const QString& key) const;
     long double Number(const QString& key) const;
     std::vector<long double> Numbers(const QString& key) const;
@@ -24,6 +26,7 @@ public:
     int Choice(const QString& key, const QStringList& names) const;
 
     QString PathOf(const QString& key) const;
+    bool Has(const QString& key) const { return object_.contains(key); }
 
 private:
     QJsonValue Require(const QString& key) const;

@@ -32,12 +32,12 @@ bool SamePoints(const TPuncte& a, const TPuncte& b)
 TCombinedStress RuleOf(const TStrengthInputs& inputs)
 {
     return PrepareCombinedStress(inputs.TorsionCoeff, inputs.TwistingMoment, inputs.AllowBendStress,
-                                 inputs.ThirdTheory);
+                                 inputs.ThirdTheory, inputs.TwistSpan);
 }
 
 long double DiameterAt(const TStrengthInputs& inputs, const TCombinedStress& rule, long double x)
 {
-    return DiameterUnder(rule, SectionMoment(inputs.HorzDiagram, inputs.VertDiagram, inputs.CombinePlanes, x));
+    return DiameterUnder(rule, SectionMoment(inputs.HorzDiagram, inputs.VertDiagram, inputs.CombinePlanes, x), x);
 }
 
 // Points may be unsorted (the horizontal plane alone leaves them in entry order), so the ends of
@@ -67,7 +67,7 @@ QPoint RadiusPixel(const TStation& station, long double shaftLength)
 bool operator==(const TStrengthInputs& a, const TStrengthInputs& b)
 {
     return a.TwistingMoment == b.TwistingMoment && a.ThirdTheory == b.ThirdTheory &&
-           a.CombinePlanes == b.CombinePlanes && a.TorsionCoeff == b.TorsionCoeff &&
+           a.CombinePlanes == b.CombinePlanes && a.TorsionCoeff == b.TorsionCoeff && a.TwistSpan == b.TwistSpan &&
            a.AllowBendStress == b.AllowBendStress && a.ShaftLength == b.ShaftLength &&
            SameMoments(a.HorzDiagram, b.HorzDiagram) && SameMoments(a.VertDiagram, b.VertDiagram) &&
            SamePoints(a.Points, b.Points);
@@ -80,6 +80,7 @@ TStrengthInputs StrengthInputsOf(const TAnalysisState& analysis, const TData& da
     inputs.ThirdTheory = data.T3();
     inputs.CombinePlanes = data.MM();
     inputs.TorsionCoeff = analysis.TorsionCoeff;
+    inputs.TwistSpan = analysis.TwistSpan;
     inputs.AllowBendStress = analysis.AllowBendStress;
     inputs.HorzDiagram = analysis.HorzDiagram;
     inputs.VertDiagram = analysis.VertDiagram;

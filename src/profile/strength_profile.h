@@ -16,6 +16,7 @@ struct TStrengthInputs {
     bool ThirdTheory = true;        // T3
     bool CombinePlanes = false;     // MM
     long double TorsionCoeff = 0;   // alpha
+    TTwistSpan TwistSpan;           // where MT acts
     long double AllowBendStress = 0;
     Tav HorzDiagram;
     Tav VertDiagram;

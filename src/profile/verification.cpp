@@ -5,6 +5,7 @@
 #include "diagrams/section_moment.h"
 #include "dimensioning/combined_stress.h"
 #include "profile/arc_circle.h"
+#include "profile/contour_index.h"
 #include "profile/dhl_statement.h"
 
 #include <algorithm>
@@ -14,71 +15,6 @@
 namespace {
 
 constexpr long double kMostStations = 100000;
-
-// A non-vertical piece of the contour, left end first.
-struct TSegment {
-    long double x1, r1, x2, r2;
-
-    long double RadiusAt(long double x) const
-    {
-        if (x == x1) return std::fabs(r1);
-        if (x == x2) return std::fabs(r2);
-        return std::fabs(r1 + (x - x1) * (r2 - r1) / (x2 - x1));
-    }
-};
-
-// The segments sorted by their left end, with the furthest right end reached so far, so that a
-// query looks only at the few segments that can reach x, whatever order they are drawn in.
-class TContourIndex {
-public:
-    explicit TContourIndex(const TContour& contour)
-    {
-        for (const TContourSegment& s : contour) {
-            if (s.X1 < s.X2) segments_.push_back({s.X1, s.R1, s.X2, s.R2});
-            if (s.X2 < s.X1) segments_.push_back({s.X2, s.R2, s.X1, s.R1});
-        }
-        std::sort(segments_.begin(), segments_.end(), [](const TSegment& a, const TSegment& b) { return a.x1 < b.x1; });
-        long double reach = -INFINITY;
-        for (const TSegment& segment : segments_) reach_.push_back(reach = std::max(reach, segment.x2));
-    }
-
-    // Twice the smallest radius of the segments that reach x: at a shoulder the smaller side.
-    std::optional<long double> DiameterAt(long double x) const
-    {
-        const auto after = std::upper_bound(segments_.begin(), segments_.end(), x,
-                                            [](long double v, const TSegment& s) { return v < s.x1; });
-        std::optional<long double> smallest;
-        for (size_t i = size_t(after - segments_.begin()); i-- > 0 && reach_[i] >= x;) {
-            if (segments_[i].x2 < x) continue;
-            const long double radius = segments_[i].RadiusAt(x);
-            if (!smallest || radius < *smallest) smallest = radius;
-        }
-        if (smallest) return 2 * *smallest;
-        return std::nullopt;
-    }
-
-    // The first place along the shaft where a piece does not start where the pieces before it
-    // end: a gap, or an overlap such as a step modified without its old shoulder. Empty when the
-    // outline runs through.
-    QString OutlineFault() const
-    {
-        for (size_t i = 1; i < segments_.size(); ++i) {
-            const long double reach = reach_[i - 1], start = segments_[i].x1;
-            if (start > reach) return FaultText("is not closed", reach, start);
-            if (start < reach) return FaultText("overlaps itself", start, std::min(reach, segments_[i].x2));
-        }
-        return QString();
-    }
-
-private:
-    static QString FaultText(const QString& fault, long double from, long double to)
-    {
-        return "the outline " + fault + " between x = " + FloatToStr(from) + " and " + FloatToStr(to) + " mm";
-    }
-
-    std::vector<TSegment> segments_;
-    std::vector<long double> reach_;
-};
 
 // Stations of the scan next to each other with no diagram point strictly between the first and
 // the last: each plane's moment is linear along the run, so the combined moment is largest at
@@ -128,11 +64,8 @@ std::vector<TStationRun> StationRuns(const std::vector<long long>& stations, con
 // Why the required diameter cannot be computed yet, or an empty text.
 QString MissingInput(const TAnalysisState& analysis)
 {
-    const bool horizontal = analysis.HorzDiagram.size() >= 2;
-    const bool vertical = analysis.VertDiagram.size() >= 2;
-    if (!horizontal && !vertical) return "neither plane is calculated";
-    if (!horizontal) return "the horizontal plane is not calculated";
-    if (!vertical) return "the vertical plane is not calculated";
+    const QString planes = UncalculatedPlanes(analysis);
+    if (!planes.isEmpty()) return planes;
     if (!(analysis.AllowBendStress > 0)) return "no allowable stress stored: apply the initial data";
     return QString();
 }
@@ -148,9 +81,10 @@ struct TStrengthCheck {
         return SectionMoment(analysis.HorzDiagram, analysis.VertDiagram, data.MM(), x);
     }
 
-    long double Required(long double moment) const
+    TCombinedStress Rule() const
     {
-        return RequiredDiameter(moment, analysis.TorsionCoeff, data.MT(), analysis.AllowBendStress, data.T3());
+        return PrepareCombinedStress(analysis.TorsionCoeff, data.MT(), analysis.AllowBendStress, data.T3(),
+                                     analysis.TwistSpan);
     }
 
     TVerificationRow Row(long double x) const
@@ -164,7 +98,7 @@ struct TStrengthCheck {
         }
         try {
             row.Moment = Moment(x);
-            row.Required = Required(*row.Moment);
+            row.Required = DiameterUnder(Rule(), *row.Moment, x);
             Judge(row);
         } catch (const KorvelError& error) {
             row.Reason = error.Text();
@@ -184,7 +118,8 @@ struct TStrengthCheck {
     }
 
     // The smallest ratio a run of stations could hold: its thinnest drawn section over the
-    // diameter its largest moment requires. None where no station of the run can have a ratio.
+    // diameter its largest moment requires with Mt acting. None where no station of the run can
+    // have a ratio.
     std::optional<long double> LowerBound(const TStationRun& run) const
     {
         std::optional<long double> thinnest;
@@ -194,7 +129,7 @@ struct TStrengthCheck {
         }
         if (!thinnest) return std::nullopt;
         const long double ends = std::max(std::fabs(Moment(run.Stations.front())), std::fabs(Moment(run.Stations.back())));
-        const long double required = Required(ends);
+        const long double required = DiameterUnder(Rule(), ends);
         if (!(required > 0)) return std::nullopt;
         return *thinnest / required;
     }
@@ -284,6 +219,16 @@ QString VerdictText(const TVerificationRow& row)
 }
 
 } // namespace
+
+QString UncalculatedPlanes(const TAnalysisState& analysis)
+{
+    const bool horizontal = analysis.HorzDiagram.size() >= 2;
+    const bool vertical = analysis.VertDiagram.size() >= 2;
+    if (!horizontal && !vertical) return "neither plane is calculated";
+    if (!horizontal) return "the horizontal plane is not calculated";
+    if (!vertical) return "the vertical plane is not calculated";
+    return QString();
+}
 
 TContour DrawnContour(const QStringList& memo, uint8_t arcSteps)
 {

@@ -24,6 +24,9 @@ using TContour = std::vector<TContourSegment>;
 // not read fails with its message.
 TContour DrawnContour(const QStringList& memo, uint8_t arcSteps);
 
+// Which plane still lacks its moment diagram, or an empty text when both have one.
+QString UncalculatedPlanes(const TAnalysisState& analysis);
+
 enum class TVerdict { Ok, TooSmall, NotDrawn, Unknown };
 
 struct TVerificationRow {

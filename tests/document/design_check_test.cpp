@@ -49,3 +49,29 @@ TEST(DesignCheckInputs, TravelWithTheDesignAndDefaultWhenAbsent)
 }
 
 } // namespace
+
+namespace {
+
+// The fatigue page's inputs: typed strengths, choices and both bearings come back; a file from
+// before the fatigue check opens with its defaults (Sut and Sy from the material).
+TEST(DesignCheckInputs, FatigueInputsTravelAndDefaultWhenAbsent)
+{
+    TDesign design = SmallDesign();
+    TFatigueInputs& fatigue = design.Check.Fatigue;
+    fatigue.UltimateStrength = 650.5L;
+    fatigue.Surface = TSurface::HotRolled;
+    fatigue.Reliability = TReliability::Percent999;
+    fatigue.TwistLimit = 0.5L;
+    fatigue.Bearings = {{{TBearingKind::Roller, 45.5L}, {TBearingKind::Ball, 30}}};
+    EXPECT_EQ(DesignFromJson(DesignToJson(design)), design);
+
+    const TDesign older = DesignFromJson(Edited(design, [](QJsonObject& root) {
+        QJsonObject check = root["Check"].toObject();
+        check.remove("Fatigue");
+        root["Check"] = check;
+    }));
+    EXPECT_EQ(older.Check.Fatigue, TFatigueInputs{});
+    EXPECT_FALSE(older.Check.Fatigue.YieldStrength);
+}
+
+} // namespace

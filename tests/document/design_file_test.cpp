@@ -48,3 +48,18 @@ TEST(DesignFile, ReadingLeavesTheOpenAnalysisAlone)
     EXPECT_TRUE(Analysis.Forces.empty());
     Analysis = TAnalysisState();
 }
+
+// Designs saved before the torque's span existed open with Mt over the whole shaft.
+TEST(DesignFile, TwistSpanIsKeptAndMayBeMissing)
+{
+    TDesign design = SmallDesign();
+    design.Dimensioning.TwistFrom = "12.5";
+    design.Dimensioning.TwistTo = "";
+    EXPECT_EQ(DesignFromJson(DesignToJson(design)), design);
+    QJsonObject object = QJsonDocument::fromJson(DesignToJson(SmallDesign())).object();
+    QJsonObject dimensioning = object["Dimensioning"].toObject();
+    dimensioning.remove("TwistFrom");
+    dimensioning.remove("TwistTo");
+    object["Dimensioning"] = dimensioning;
+    EXPECT_EQ(DesignFromJson(QJsonDocument(object).toJson()), SmallDesign());
+}

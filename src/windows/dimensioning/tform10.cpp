@@ -10,6 +10,7 @@
 #include "dimensioning/materials.h"
 #include "dimensioning/pre_dimensioning.h"
 #include "dimensioning/stress_checks.h"
+#include "dimensioning/twist_span_fields.h"
 #include "document/design_journal.h"
 #include "widgets/panel_skin.h"
 #include "widgets/window_setup.h"
@@ -84,6 +85,7 @@ TForm10::TForm10(QWidget* parent) : SkinnedWindow(parent, Qt::WindowStaysOnTopHi
     CreatePreDimensioning();
     CreateTheory();
     CreateCoefficients();
+    CreateTwistSpan();
     BitBtn2 = AddButton(this, "Apply", 318, 404);
     BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
     connect(BitBtn1, &QPushButton::clicked, this, Guarded(this, &TForm10::BitBtn1Click));
@@ -146,6 +148,23 @@ void TForm10::CreateCoefficients()
     BitBtn3 = AddButton(GroupBox1, "Calculate", 293, 170);
 }
 
+// Below the coefficients, beside "Apply": where the driving member brings the torque in and
+// where the driven one takes it out.
+void TForm10::CreateTwistSpan()
+{
+    AddLabel(this, "Mt acts from x =", 16, 409, 92);
+    EditTwistFrom = new QLineEdit(this);
+    EditTwistFrom->setGeometry(108, 406, 56, 21);
+    EditTwistFrom->setPlaceholderText("left end");
+    EditTwistFrom->setToolTip("Position of the input element (mm); empty: the shaft's left end");
+    AddLabel(this, "to x =", 170, 409, 36);
+    EditTwistTo = new QLineEdit(this);
+    EditTwistTo->setGeometry(206, 406, 56, 21);
+    EditTwistTo->setPlaceholderText("right end");
+    EditTwistTo->setToolTip("Position of the output element (mm); empty: the shaft's right end");
+    AddLabel(this, "mm", 266, 409, 24);
+}
+
 QLineEdit* TForm10::AddStressRow(const QString& caption, int top)
 {
     // The longest captions take two lines.
@@ -194,6 +213,7 @@ void TForm10::BitBtn2Click()
     Analysis.AllowBendStress = ReadAllowBendStress(Edit5->text());
     Form6->Data1->SetT3(rg2Items->checkedId() == 0);
     Form6->Data1->SetMT(ReadTwistingMoment(Edit1->text()));
+    Analysis.TwistSpan = ReadTwistSpan(EditTwistFrom->text(), EditTwistTo->text());
     DesignJournal.AppliedDimensioning = Inputs(true);
     // The open strength check was worked out from the stress and the moment just replaced; a
     // drawing that does not read is reported without undoing the Apply.
@@ -204,7 +224,8 @@ void TForm10::BitBtn2Click()
 TDimensioningInputs TForm10::Inputs(bool applied) const
 {
     return {Edit1->text(), Edit2->text(), Edit6->text(), Edit4->text(), Edit5->text(), Edit3->text(),
-            c2->currentText(), c1->currentText(), rg2Items->checkedId() == 1 ? 1 : 0, applied};
+            c2->currentText(), c1->currentText(), rg2Items->checkedId() == 1 ? 1 : 0, applied,
+            EditTwistFrom->text(), EditTwistTo->text()};
 }
 
 void TForm10::setVisible(bool visible)

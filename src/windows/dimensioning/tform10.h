@@ -36,6 +36,8 @@ public:
     QLineEdit* Edit5; // sigma aIII
     QLineEdit* Edit3; // alpha
     QPushButton* BitBtn3;
+    QLineEdit* EditTwistFrom; // where Mt comes in, mm; empty: the shaft's left end
+    QLineEdit* EditTwistTo;   // where it goes out; empty: the right end
     QPushButton* BitBtn2;
 
     void FormCreate();
@@ -53,6 +55,7 @@ private:
     void CreatePreDimensioning();
     void CreateTheory();
     void CreateCoefficients();
+    void CreateTwistSpan();
     QLineEdit* AddStressRow(const QString& caption, int top);
 };
 

@@ -4,6 +4,7 @@
 #include "common/errors.h"
 #include "profile/verification.h"
 #include "windows/editor/deflection_tab.h"
+#include "windows/editor/fatigue_tab.h"
 #include "windows/editor/speed_tab.h"
 
 #include <QApplication>
@@ -45,9 +46,12 @@ TForm13::TForm13(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOn
     AddCheckTab(DeflectionTab, "Deflection");
     SpeedTab = new TSpeedTab(this);
     AddCheckTab(SpeedTab, "Critical speed");
+    FatigueTab = new TFatigueTab(this);
+    AddCheckTab(FatigueTab, "Fatigue");
     (new QVBoxLayout(this))->addWidget(Tabs);
     connect(DeflectionTab->ApplyButton, &QPushButton::clicked, this, Guarded(this, &TForm13::DeflectionApplyClick));
     connect(SpeedTab->ApplyButton, &QPushButton::clicked, this, Guarded(this, &TForm13::SpeedApplyClick));
+    connect(FatigueTab->ApplyButton, &QPushButton::clicked, this, Guarded(this, &TForm13::FatigueApplyClick));
 }
 
 int TForm13::AddCheckTab(QWidget* page, const QString& title) { return Tabs->addTab(page, title); }
@@ -86,6 +90,7 @@ void TForm13::SetCheckInputs(const TCheckInputs& inputs)
     inputs_ = inputs;
     DeflectionTab->ShowInputs(inputs);
     SpeedTab->ShowInputs(inputs);
+    FatigueTab->ShowInputs(inputs);
 }
 
 // Nothing is stored from fields of which one does not read or is refused.
@@ -109,6 +114,22 @@ void TForm13::SpeedApplyClick()
     TCheckInputs inputs = inputs_;
     SpeedTab->ReadInputs(inputs);
     ApplyInputs(inputs);
+}
+
+void TForm13::FatigueApplyClick()
+{
+    TCheckInputs inputs = inputs_;
+    FatigueTab->ReadInputs(inputs);
+    ApplyInputs(inputs);
+}
+
+void TForm13::ShowFatigue(const TAnalysisState& analysis, const TData& data, const TAppliedDimensioning& applied,
+                          const QStringList& memo, uint8_t arcSteps)
+{
+    TFatigueRequest request = MakeFatigueRequest(analysis, data, applied, memo, arcSteps, inputs_);
+    if (fatigueChecked_ == request) return;
+    FatigueTab->ShowReport(MakeFatigueReport(analysis, data, applied, memo, arcSteps, inputs_), inputs_);
+    fatigueChecked_ = std::move(request);
 }
 
 void TForm13::ShowShaftCheck(const TAnalysisState& analysis, const std::vector<long double>& loads,

@@ -1,10 +1,12 @@
 // TForm13: the checks of the drawn shaft, a tool window of the profile editor, one tab each.
 // "Strength": one row per analysed position, red where the drawn diameter is smaller than the
 // required one, the weakest section of the whole shaft under the table, and the table for the
-// clipboard. "Deflection" and "Critical speed": the stiffness of the drawn shaft.
+// clipboard. "Deflection" and "Critical speed": the stiffness of the drawn shaft. "Fatigue": the
+// notches of the drawing, the twist and the bearing lives.
 #pragma once
 
 #include "check/check_request.h"
+#include "check/fatigue_report.h"
 #include "check/shaft_check.h"
 #include "profile/verification.h"
 
@@ -16,6 +18,7 @@ class QPushButton;
 class QTabWidget;
 class QTableWidget;
 class TDeflectionTab;
+class TFatigueTab;
 class TSpeedTab;
 
 // The background of a row whose drawn diameter is too small.
@@ -32,6 +35,7 @@ public:
     QPushButton* CopyButton;
     TDeflectionTab* DeflectionTab;
     TSpeedTab* SpeedTab;
+    TFatigueTab* FatigueTab;
 
     // A check of its own on a page of its own.
     int AddCheckTab(QWidget* page, const QString& title);
@@ -51,6 +55,11 @@ public:
                         const QStringList& memo, uint8_t arcSteps);
     void DeflectionApplyClick();
     void SpeedApplyClick();
+    // The fatigue page likewise, with what it needs beyond the drawing: MT and its span, the
+    // reactions, and the material and torque cycle the dimensioning applied.
+    void ShowFatigue(const TAnalysisState& analysis, const TData& data, const TAppliedDimensioning& applied,
+                     const QStringList& memo, uint8_t arcSteps);
+    void FatigueApplyClick();
 
 signals:
     // The user applied new inputs: the checks want the drawing again.
@@ -63,4 +72,5 @@ private:
     TVerification shown_;
     TCheckInputs inputs_;
     std::optional<TCheckRequest> checked_;
+    std::optional<TFatigueRequest> fatigueChecked_;
 };

@@ -60,6 +60,9 @@ void TForm7::RefreshVerification()
 {
     if (!VerificationWindow->isVisible()) return;
     VerificationWindow->ShowShaftCheck(Analysis, LoadPositions(DesignJournal), MemoLines(), Editor.ArcSteps);
+    const TDimensioningInputs applied = DesignJournal.AppliedDimensioning.value_or(TDimensioningInputs{});
+    VerificationWindow->ShowFatigue(Analysis, NavigationData(), {applied.Material, applied.TwistCycle}, MemoLines(),
+                                    Editor.ArcSteps);
     const TVerification* verification = Verification.Check(Analysis, NavigationData(), MemoLines(), Editor.ArcSteps);
     if (verification) VerificationWindow->ShowVerification(*verification);
 }

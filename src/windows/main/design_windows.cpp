@@ -99,6 +99,8 @@ void ApplyDimensioning(const TDimensioningInputs& inputs)
     Form10->c2->setCurrentText(inputs.Material);
     Form10->c1->setCurrentText(inputs.TwistCycle);
     Form10->rg2Items->button(inputs.Theory)->setChecked(true);
+    Form10->EditTwistFrom->setText(inputs.TwistFrom);
+    Form10->EditTwistTo->setText(inputs.TwistTo);
     if (inputs.Applied) Form10->BitBtn2Click();
 }
 

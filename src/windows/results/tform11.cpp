@@ -4,6 +4,7 @@
 
 #include "analysis/analysis_state.h"
 #include "canvas/canvas_painting.h"
+#include "check/bearing_life.h"
 #include "common/number_text.h"
 #include "widgets/window_setup.h"
 
@@ -21,12 +22,6 @@ constexpr int kRightColumn = 100; // picture x of the RV symbols when the values
 constexpr int kGap = 4;
 
 QString ForceText(long double value, const QString& format) { return FormatFloat(format, value) + " N"; }
-
-long double Resultant(double horizontal, double vertical)
-{
-    return std::sqrt(static_cast<long double>(horizontal) * horizontal
-                     + static_cast<long double>(vertical) * vertical);
-}
 
 QFont FormulaFont(int pixels)
 {
@@ -103,7 +98,7 @@ QPixmap FormulaPicture(int rightColumn)
 TReactionTexts ReactionTexts(double rha, double rva, double rhb, double rvb, const QString& format)
 {
     return {ForceText(rha, format), ForceText(rva, format), ForceText(rhb, format), ForceText(rvb, format),
-            ForceText(Resultant(rha, rva), format), ForceText(Resultant(rhb, rvb), format)};
+            ForceText(ResultantReaction(rha, rva), format), ForceText(ResultantReaction(rhb, rvb), format)};
 }
 
 TForm11::TForm11(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)

@@ -181,3 +181,27 @@ TEST_F(DimensioningWindow, OpenedDuringAnEntryItComesInFront)
 }
 
 } // namespace
+
+namespace {
+
+// The torque's span is stored with the rest; a reversed one stops "Apply" after Mt, window open.
+TEST_F(DimensioningWindow, ApplyStoresWhereMtActs)
+{
+    Form10->Edit3->setText("1");
+    Form10->Edit5->setText("40");
+    Form10->Edit1->setText("250000");
+    Form10->EditTwistFrom->setText("150");
+    Form10->EditTwistTo->setText("50");
+    MessageRecorder messages;
+    Press(Form10->BitBtn2);
+    EXPECT_EQ(messages.texts, QStringList({"Mt must act from a position to one further right: 150 is past 50"}));
+    EXPECT_EQ(Analysis.TwistSpan, TTwistSpan());
+    EXPECT_TRUE(Form10->isVisible());
+    Form10->EditTwistTo->setText("");
+    Press(Form10->BitBtn2);
+    EXPECT_EQ(Analysis.TwistSpan, TTwistSpan({150, std::nullopt}));
+    EXPECT_EQ(Form10->Inputs(true).TwistFrom, "150");
+    EXPECT_FALSE(Form10->isVisible());
+}
+
+} // namespace

@@ -71,7 +71,7 @@ protected:
 
 TEST_F(ShaftCheckWindowTest, DeflectionFollowsTheInputsAndTheDrawing)
 {
-    ASSERT_EQ(Window()->Tabs->count(), 3);
+    ASSERT_EQ(Window()->Tabs->count(), 4);
     EXPECT_EQ(Window()->Tabs->tabText(1), "Deflection");
     Window()->Tabs->setCurrentIndex(1);
     ASSERT_EQ(Table()->rowCount(), 4);

@@ -1,0 +1,89 @@
+// The fatigue tab and the twist angle over the largest drawing: 256 statements (128 cylinders
+// and their shoulders) along a 10,000 mm shaft analysed at 255 positions. The tab works them out
+// whenever it is shown or an input changes. The first benchmark is the cold first use.
+#include "check/fatigue_check.h"
+#include "dimensioning/materials.h"
+#include "check/twist_angle.h"
+#include "profile/dhl_statement.h"
+
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <cmath>
+
+namespace {
+
+constexpr long double kShaftLength = 10000;
+constexpr int kPositions = 255;
+
+QStringList SteppedShaftText()
+{
+    QStringList memo;
+    const int steps = 128;
+    const long double stepLength = kShaftLength / steps;
+    for (int k = 0; k < steps; ++k) {
+        const long double r = 150 + 60 * std::sin(k * 0.3L);
+        const long double next = 150 + 60 * std::sin((k + 1) * 0.3L);
+        const long double start = stepLength * k;
+        memo << WriteLineStatement({start, r, start + stepLength, r, false});
+        memo << WriteLineStatement({start + stepLength, r, start + stepLength, next, false});
+    }
+    return memo;
+}
+
+struct TAnalysedShaft {
+    TAnalysedShaft()
+    {
+        analysis.ShaftLength = kShaftLength;
+        for (int n = 0; n < kPositions; ++n) {
+            const long double x = n * kShaftLength / (kPositions - 1);
+            const long double bending = 4e7L * std::sin(3.14159L * x / kShaftLength);
+            analysis.Points.push_back({uint8_t(n == 0 || n == kPositions - 1), x});
+            analysis.HorzDiagram.push_back({bending, bending, x});
+            analysis.VertDiagram.push_back({bending / 2, bending / 2, x});
+        }
+        data.SetMT(2e6L);
+    }
+
+    TAnalysisState analysis;
+    TData data;
+    const QStringList memo = SteppedShaftText();
+};
+
+// What the tab does when shown: the notches and the contour from the text, every row worked
+// out, and the cells of the rows its table view shows (it formats rows only as they scroll in).
+constexpr size_t kVisibleRows = 20;
+
+TFatigueCheck FillFatigueTab(const TAnalysedShaft& shaft)
+{
+    const TFatigueShaft drawing{FindNotches(shaft.memo), DrawnContour(shaft.memo, 20)};
+    TFatigueCheck check = CheckFatigue(shaft.analysis, shaft.data, TTwistCycle::Pulsatory, drawing, {});
+    for (size_t i = 0; i < std::min(kVisibleRows, check.Rows.size()); ++i) benchmark::DoNotOptimize(FatigueCells(check.Rows[i]));
+    benchmark::DoNotOptimize(WeakestNotchText(check));
+    return check;
+}
+
+void ColdFatigueTab(benchmark::State& run)
+{
+    const TAnalysedShaft shaft;
+    for (auto _ : run) FillFatigueTab(shaft);
+}
+BENCHMARK(ColdFatigueTab)->Iterations(1)->Unit(benchmark::kMicrosecond);
+
+void FatigueTab(benchmark::State& run)
+{
+    const TAnalysedShaft shaft;
+    for (auto _ : run) FillFatigueTab(shaft);
+}
+BENCHMARK(FatigueTab)->Unit(benchmark::kMicrosecond);
+
+void TwistAngleOverTheShaft(benchmark::State& run)
+{
+    const TAnalysedShaft shaft;
+    const TContour contour = DrawnContour(shaft.memo, 20);
+    for (auto _ : run) benchmark::DoNotOptimize(TwistAngle(contour, 2e6L, {1000, 9000}, kShaftLength, 81000, 0.25));
+}
+BENCHMARK(TwistAngleOverTheShaft)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

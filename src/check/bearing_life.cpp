@@ -1,0 +1,33 @@
+#include "check/bearing_life.h"
+
+#include "common/errors.h"
+
+#include <cmath>
+
+long double ResultantReaction(double horizontal, double vertical)
+{
+    return std::sqrt(static_cast<long double>(horizontal) * horizontal + static_cast<long double>(vertical) * vertical);
+}
+
+TBearingLife BearingLife(long double load, const TBearingInputs& bearing, long double speed, long double requiredHours)
+{
+    TBearingLife life;
+    life.Load = load;
+    if (!(bearing.Rating > 0)) {
+        life.Problem = "no rating C given";
+        return life;
+    }
+    if (!(load > 0)) {
+        life.Problem = "unloaded";
+        return life;
+    }
+    const long double exponent = bearing.Kind == TBearingKind::Ball ? 3.0L : 10.0L / 3;
+    life.Revolutions = CheckedValue(std::pow(1000 * bearing.Rating / load, exponent));
+    if (!(speed > 0)) {
+        life.Problem = "no operating speed given";
+        return life;
+    }
+    life.Hours = CheckedValue(1e6L * *life.Revolutions / (60 * speed));
+    life.Short = *life.Hours < requiredHours;
+    return life;
+}

@@ -1,0 +1,28 @@
+// The rating life of the two bearings under the resultant reactions of both planes.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+enum class TBearingKind { Ball, Roller };
+
+struct TBearingInputs {
+    TBearingKind Kind = TBearingKind::Ball;
+    long double Rating = 0; // dynamic load rating C, kN
+    bool operator==(const TBearingInputs&) const = default;
+};
+
+// The load a bearing carries: the resultant of its horizontal and vertical reactions, N.
+long double ResultantReaction(double horizontal, double vertical);
+
+struct TBearingLife {
+    long double Load = 0;                   // P, N
+    std::optional<long double> Revolutions; // L10, millions; none for an unloaded bearing
+    std::optional<long double> Hours;       // L10h
+    QString Problem;                        // why there is no life, or an empty text
+    bool Short = false;                     // below the required hours
+};
+
+// L10 = (C / P)^p, p = 3 for ball and 10/3 for roller bearings; L10h = 10^6 L10 / (60 n) at
+// the speed n (rpm).
+TBearingLife BearingLife(long double load, const TBearingInputs& bearing, long double speed, long double requiredHours);

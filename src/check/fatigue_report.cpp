@@ -1,0 +1,82 @@
+#include "check/fatigue_report.h"
+
+#include "common/errors.h"
+#include "common/number_text.h"
+#include "dimensioning/materials.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+std::optional<TTwistCycle> CycleNamed(const QString& name)
+{
+    const auto& names = TwistCycleNames();
+    const auto found = std::find(names.begin(), names.end(), name);
+    if (found == names.end()) return std::nullopt;
+    return TTwistCycle(found - names.begin());
+}
+
+void CheckNotches(TFatigueReport& report, const TAnalysisState& analysis, const TData& data,
+                  const TAppliedDimensioning& applied, const QStringList& memo, const TContour& contour,
+                  const TCheckInputs& inputs)
+{
+    const std::optional<TTwistCycle> cycle = CycleNamed(applied.TwistCycle);
+    if (!cycle) RaiseError("Apply the dimensioning inputs first: the cycle of the twisting stress is not known");
+    const TFatigueMaterial material = FatigueMaterialOf(inputs.Fatigue, applied.Material);
+    report.Fatigue = CheckFatigue(analysis, data, *cycle, {FindNotches(memo), contour}, material);
+}
+
+} // namespace
+
+TFatigueReport MakeFatigueReport(const TAnalysisState& analysis, const TData& data, const TAppliedDimensioning& applied,
+                                 const QStringList& memo, uint8_t arcSteps, const TCheckInputs& inputs)
+{
+    const TFatigueInputs& fatigue = inputs.Fatigue;
+    TFatigueReport report;
+    report.Limits = {fatigue.FatigueSafety, fatigue.YieldSafety};
+    TContour contour;
+    try {
+        contour = DrawnContour(memo, arcSteps);
+        CheckNotches(report, analysis, data, applied, memo, contour, inputs);
+    } catch (const KorvelError& error) {
+        report.FatigueProblem = error.Text();
+    }
+    try {
+        report.Twist = TwistAngle(contour, data.MT(), analysis.TwistSpan, analysis.ShaftLength, fatigue.ShearModulus, fatigue.TwistLimit);
+    } catch (const KorvelError& error) {
+        report.TwistProblem = error.Text();
+    }
+    const long double loads[2] = {ResultantReaction(analysis.RHA, analysis.RVA), ResultantReaction(analysis.RHB, analysis.RVB)};
+    for (size_t i = 0; i < 2; ++i) report.Bearings[i] = BearingLife(loads[i], fatigue.Bearings[i], inputs.Speed, fatigue.RequiredLife);
+    return report;
+}
+
+QString TwistAngleText(const TTwistAngle& twist, long double limit)
+{
+    return "Twist over x = " + FloatToStr(twist.From) + " ... " + FloatToStr(twist.To) + " mm: " +
+           FormatFloat("0.000", twist.Degrees) + " deg, " + FormatFloat("0.000", twist.DegreesPerMetre) +
+           " deg/m (limit " + FloatToStr(limit) + " deg/m)";
+}
+
+QString BearingLifeText(const TBearingLife& life)
+{
+    QString text = "P = " + FormatFloat("0.00", life.Load) + " N";
+    if (life.Revolutions) text += ", L10 = " + FormatFloat("0.00", *life.Revolutions) + " million revolutions";
+    if (life.Hours) text += ", L10h = " + FormatFloat("0", *life.Hours) + " h";
+    if (!life.Problem.isEmpty()) text += ": " + life.Problem;
+    return text;
+}
+
+TFatigueRequest MakeFatigueRequest(const TAnalysisState& analysis, const TData& data, const TAppliedDimensioning& applied,
+                                   const QStringList& memo, uint8_t arcSteps, const TCheckInputs& inputs)
+{
+    TFatigueRequest request{MakeCheckRequest(analysis, {}, memo, arcSteps, inputs), {}, applied};
+    const TTwistSpan& span = analysis.TwistSpan;
+    using Number = long double;
+    request.Numbers = {data.MT(), Number(data.MM()), Number(span.From.has_value()), span.From.value_or(0),
+                       Number(span.To.has_value()), span.To.value_or(0), analysis.ShaftLength,
+                       analysis.RHA, analysis.RVA, analysis.RHB, analysis.RVB};
+    for (const TShaftPoint& point : analysis.Points) request.Numbers.push_back(point.Position);
+    return request;
+}

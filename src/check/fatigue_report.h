@@ -1,0 +1,47 @@
+// Everything the fatigue page shows, worked out in one go from the analysis, the drawing, the
+// dimensioning as applied and the page's inputs: the notch table, the twist angle over the
+// torque's span and the two bearing lives.
+#pragma once
+
+#include "check/check_inputs.h"
+#include "check/check_request.h"
+#include "check/fatigue_check.h"
+#include "check/twist_angle.h"
+
+#include <QString>
+#include <array>
+
+// What the dimensioning window applied, by the texts the design keeps of its boxes.
+struct TAppliedDimensioning {
+    QString Material;
+    QString TwistCycle;
+    bool operator==(const TAppliedDimensioning&) const = default;
+};
+
+struct TFatigueReport {
+    TFatigueCheck Fatigue;
+    TFatigueLimits Limits;
+    QString FatigueProblem; // why there is no table, or an empty text
+    TTwistAngle Twist;
+    QString TwistProblem;
+    std::array<TBearingLife, 2> Bearings;
+};
+
+TFatigueReport MakeFatigueReport(const TAnalysisState& analysis, const TData& data, const TAppliedDimensioning& applied,
+                                 const QStringList& memo, uint8_t arcSteps, const TCheckInputs& inputs);
+
+// "Twist over x = 0 ... 200 mm: 0.049 deg, 0.247 deg/m (limit 0.25 deg/m)"
+QString TwistAngleText(const TTwistAngle& twist, long double limit);
+// "P = 3000.00 N, L10 = 1000.00 million revolutions, L10h = 16666.67 h", or the problem.
+QString BearingLifeText(const TBearingLife& life);
+
+// All a fatigue page is made from, so that an unchanged one is not worked out again.
+struct TFatigueRequest {
+    TCheckRequest Shaft;
+    std::vector<long double> Numbers; // MT, MM, the span, the points, the reactions
+    TAppliedDimensioning Applied;
+    bool operator==(const TFatigueRequest&) const = default;
+};
+
+TFatigueRequest MakeFatigueRequest(const TAnalysisState& analysis, const TData& data, const TAppliedDimensioning& applied,
+                                   const QStringList& memo, uint8_t arcSteps, const TCheckInputs& inputs);

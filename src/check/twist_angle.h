@@ -1,0 +1,20 @@
+// How far the shaft twists between where the torque comes in and where it goes out:
+// phi = sum of Mt dx / (G Ip(x)), Ip = pi d^4 / 32, over the drawn diameters.
+#pragma once
+
+#include "analysis/twist_span.h"
+#include "profile/verification.h"
+
+#include <QString>
+
+struct TTwistAngle {
+    long double From = 0, To = 0;     // mm, the span as used
+    long double Degrees = 0;          // phi
+    long double DegreesPerMetre = 0;  // phi over the span's length
+    bool TooLarge = false;            // beyond the limit per metre
+};
+
+// Mt in N*mm, G in MPa, the limit in degrees per metre; open ends of the span are the shaft's
+// ends. A span that is empty or not drawn throughout fails with a message that says where.
+TTwistAngle TwistAngle(const TContour& contour, long double twistingMoment, const TTwistSpan& span,
+                       long double shaftLength, long double shearModulus, long double limitPerMetre);

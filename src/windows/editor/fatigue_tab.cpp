@@ -1,0 +1,220 @@
+#include "windows/editor/fatigue_tab.h"
+
+#include "common/number_text.h"
+#include "windows/editor/tform13.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+QString RedWhen(bool red) { return red ? QString("background-color: rgb(255, 170, 170)") : QString(); }
+
+QComboBox* BoxOf(const auto& names, QWidget* parent)
+{
+    auto* box = new QComboBox(parent);
+    for (const QString& name : names) box->addItem(name);
+    return box;
+}
+
+QLineEdit* NumberEdit(QWidget* parent, int width)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setFixedWidth(width);
+    return edit;
+}
+
+QString OptionalText(const std::optional<long double>& value) { return value ? FloatToStr(*value) : QString(); }
+
+std::optional<long double> ReadOptional(const QLineEdit* edit)
+{
+    if (edit->text().trimmed().isEmpty()) return std::nullopt;
+    return StrToFloat(edit->text());
+}
+
+} // namespace
+
+void TFatigueTableModel::ShowRows(const TFatigueCheck& check, const TFatigueLimits& limits)
+{
+    beginResetModel();
+    rows_ = check.Rows;
+    limits_ = limits;
+    cells_.assign(rows_.size(), QStringList());
+    endResetModel();
+}
+
+int TFatigueTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(rows_.size()); }
+
+int TFatigueTableModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(FatigueHeadings().size());
+}
+
+const QStringList& TFatigueTableModel::Cells(int row) const
+{
+    if (cells_[size_t(row)].isEmpty()) cells_[size_t(row)] = FatigueCells(rows_[size_t(row)]);
+    return cells_[size_t(row)];
+}
+
+QVariant TFatigueTableModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid()) return {};
+    const TFatigueRow& row = rows_[size_t(index.row())];
+    if (role == Qt::DisplayRole) return Cells(index.row())[index.column()];
+    if (role == Qt::ToolTipRole) return Cells(index.row()).last(); // the note, often too long for its column
+    if (role == Qt::BackgroundRole && row.Fails(limits_)) return kTooSmallColor;
+    if (role == Qt::TextAlignmentRole && index.column() + 1 < columnCount())
+        return int(Qt::AlignRight | Qt::AlignVCenter);
+    return {};
+}
+
+QVariant TFatigueTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+    return FatigueHeadings()[section];
+}
+
+TFatigueTab::TFatigueTab(QWidget* parent) : QWidget(parent)
+{
+    Rows = new TFatigueTableModel(this);
+    Table = new QTableView(this);
+    Table->setModel(Rows);
+    Table->verticalHeader()->hide();
+    Table->setSelectionMode(QAbstractItemView::NoSelection);
+    Table->setFocusPolicy(Qt::NoFocus);
+    // Fixed widths: sizing to the contents would format every row, not just those in view.
+    const int widths[] = {56, 66, 104, 52, 90, 90, 66, 118, 64, 64};
+    for (int column = 0; column < int(std::size(widths)); ++column) Table->horizontalHeader()->resizeSection(column, widths[column]);
+    Table->horizontalHeader()->setStretchLastSection(true);
+    Table->setWordWrap(false);
+    WeakestLabel = new QLabel(this);
+    ApplyButton = new QPushButton("Apply", this);
+    ApplyButton->setToolTip("Check fatigue, twist and bearing life with these values");
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(MaterialRow());
+    layout->addWidget(Table, 1);
+    layout->addWidget(WeakestLabel);
+    layout->addWidget(TwistRow());
+    layout->addWidget(BearingRows());
+    ShowInputs(TCheckInputs{});
+}
+
+QWidget* TFatigueTab::MaterialRow()
+{
+    auto* row = new QWidget(this);
+    UltimateEdit = NumberEdit(row, 68);
+    UltimateEdit->setPlaceholderText("material");
+    UltimateEdit->setToolTip("Breaking stress Sut; empty: the material the dimensioning applied");
+    YieldEdit = NumberEdit(row, 68);
+    YieldEdit->setPlaceholderText("material");
+    YieldEdit->setToolTip("Yield stress Sy; empty: the material the dimensioning applied");
+    SurfaceBox = BoxOf(SurfaceNames(), row);
+    ReliabilityBox = BoxOf(ReliabilityNames(), row);
+    FatigueSafetyEdit = NumberEdit(row, 40);
+    YieldSafetyEdit = NumberEdit(row, 40);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             new QLabel("Sut [MPa]:", row), UltimateEdit, new QLabel("Sy [MPa]:", row), YieldEdit,
+             new QLabel("surface:", row), SurfaceBox, new QLabel("reliability:", row), ReliabilityBox,
+             new QLabel("n_f >=", row), FatigueSafetyEdit, new QLabel("n_y >=", row), YieldSafetyEdit, ApplyButton})
+        layout->addWidget(widget);
+    layout->addStretch(1);
+    return row;
+}
+
+QWidget* TFatigueTab::TwistRow()
+{
+    auto* row = new QWidget(this);
+    ShearModulusEdit = NumberEdit(row, 60);
+    TwistLimitEdit = NumberEdit(row, 40);
+    TwistLabel = new QLabel(row);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* widget : std::initializer_list<QWidget*>{new QLabel("G [MPa]:", row), ShearModulusEdit,
+                                                           new QLabel("limit [deg/m]:", row), TwistLimitEdit})
+        layout->addWidget(widget);
+    layout->addWidget(TwistLabel, 1);
+    return row;
+}
+
+QWidget* TFatigueTab::BearingRows()
+{
+    auto* rows = new QWidget(this);
+    auto* grid = new QGridLayout(rows);
+    grid->setContentsMargins(0, 0, 0, 0);
+    RequiredLifeEdit = NumberEdit(rows, 60);
+    auto* required = new QHBoxLayout;
+    required->addWidget(new QLabel("Bearing life at the operating speed of the Critical speed page; required L10h [h]:", rows));
+    required->addWidget(RequiredLifeEdit);
+    required->addStretch(1);
+    grid->addLayout(required, 0, 0, 1, 6);
+    for (int i = 0; i < 2; ++i) {
+        BearingKindBoxes[size_t(i)] = BoxOf(BearingKindNames(), rows);
+        RatingEdits[size_t(i)] = NumberEdit(rows, 60);
+        LifeLabels[size_t(i)] = new QLabel(rows);
+        grid->addWidget(new QLabel(i == 0 ? "A:" : "B:", rows), i + 1, 0);
+        grid->addWidget(BearingKindBoxes[size_t(i)], i + 1, 1);
+        grid->addWidget(new QLabel("C [kN]:", rows), i + 1, 2);
+        grid->addWidget(RatingEdits[size_t(i)], i + 1, 3);
+        grid->addWidget(LifeLabels[size_t(i)], i + 1, 4, 1, 2);
+    }
+    grid->setColumnStretch(5, 1);
+    return rows;
+}
+
+void TFatigueTab::ShowInputs(const TCheckInputs& inputs)
+{
+    const TFatigueInputs& fatigue = inputs.Fatigue;
+    UltimateEdit->setText(OptionalText(fatigue.UltimateStrength));
+    YieldEdit->setText(OptionalText(fatigue.YieldStrength));
+    SurfaceBox->setCurrentIndex(int(fatigue.Surface));
+    ReliabilityBox->setCurrentIndex(int(fatigue.Reliability));
+    FatigueSafetyEdit->setText(FloatToStr(fatigue.FatigueSafety));
+    YieldSafetyEdit->setText(FloatToStr(fatigue.YieldSafety));
+    ShearModulusEdit->setText(FloatToStr(fatigue.ShearModulus));
+    TwistLimitEdit->setText(FloatToStr(fatigue.TwistLimit));
+    for (size_t i = 0; i < 2; ++i) {
+        BearingKindBoxes[i]->setCurrentIndex(int(fatigue.Bearings[i].Kind));
+        RatingEdits[i]->setText(FloatToStr(fatigue.Bearings[i].Rating));
+    }
+    RequiredLifeEdit->setText(FloatToStr(fatigue.RequiredLife));
+}
+
+void TFatigueTab::ReadInputs(TCheckInputs& inputs) const
+{
+    TFatigueInputs& fatigue = inputs.Fatigue;
+    fatigue.UltimateStrength = ReadOptional(UltimateEdit);
+    fatigue.YieldStrength = ReadOptional(YieldEdit);
+    fatigue.Surface = TSurface(SurfaceBox->currentIndex());
+    fatigue.Reliability = TReliability(ReliabilityBox->currentIndex());
+    fatigue.FatigueSafety = StrToFloat(FatigueSafetyEdit->text());
+    fatigue.YieldSafety = StrToFloat(YieldSafetyEdit->text());
+    fatigue.ShearModulus = StrToFloat(ShearModulusEdit->text());
+    fatigue.TwistLimit = StrToFloat(TwistLimitEdit->text());
+    for (size_t i = 0; i < 2; ++i)
+        fatigue.Bearings[i] = {TBearingKind(BearingKindBoxes[i]->currentIndex()), StrToFloat(RatingEdits[i]->text())};
+    fatigue.RequiredLife = StrToFloat(RequiredLifeEdit->text());
+}
+
+void TFatigueTab::ShowReport(const TFatigueReport& report, const TCheckInputs& inputs)
+{
+    Rows->ShowRows(report.Fatigue, report.Limits);
+    const bool weakestFails = report.Fatigue.Weakest && report.Fatigue.Rows[*report.Fatigue.Weakest].Fails(report.Limits);
+    WeakestLabel->setText(report.FatigueProblem.isEmpty() ? WeakestNotchText(report.Fatigue) : report.FatigueProblem);
+    WeakestLabel->setStyleSheet(RedWhen(weakestFails));
+    const bool twisted = report.TwistProblem.isEmpty();
+    TwistLabel->setText(twisted ? TwistAngleText(report.Twist, inputs.Fatigue.TwistLimit) : report.TwistProblem);
+    TwistLabel->setStyleSheet(RedWhen(twisted && report.Twist.TooLarge));
+    for (size_t i = 0; i < 2; ++i) {
+        LifeLabels[i]->setText(BearingLifeText(report.Bearings[i]));
+        LifeLabels[i]->setStyleSheet(RedWhen(report.Bearings[i].Short));
+    }
+}

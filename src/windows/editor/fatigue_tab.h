@@ -1,0 +1,71 @@
+// The "Fatigue" page of the shaft check: the material's strengths, surface, reliability and the
+// required safeties; a row for every shoulder and analysed position, red below the required
+// safety, with the weakest notch named under it; the twist angle over the torque's span; and
+// the rating life of both bearings.
+#pragma once
+
+#include "check/check_inputs.h"
+#include "check/fatigue_report.h"
+
+#include <QAbstractTableModel>
+#include <QWidget>
+#include <array>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+
+// The rows as a table model: a row's cells are formatted only when the view shows it.
+class TFatigueTableModel : public QAbstractTableModel {
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void ShowRows(const TFatigueCheck& check, const TFatigueLimits& limits);
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    const QStringList& Cells(int row) const;
+
+    std::vector<TFatigueRow> rows_;
+    TFatigueLimits limits_;
+    mutable std::vector<QStringList> cells_; // empty until the row is shown
+};
+
+class TFatigueTab : public QWidget {
+    Q_OBJECT
+public:
+    explicit TFatigueTab(QWidget* parent = nullptr);
+
+    QLineEdit* UltimateEdit; // Sut, MPa; empty: the material's
+    QLineEdit* YieldEdit;    // Sy, MPa; empty: the material's
+    QComboBox* SurfaceBox;
+    QComboBox* ReliabilityBox;
+    QLineEdit* FatigueSafetyEdit;
+    QLineEdit* YieldSafetyEdit;
+    QTableView* Table;
+    TFatigueTableModel* Rows;
+    QLabel* WeakestLabel;
+    QLineEdit* ShearModulusEdit; // G, MPa
+    QLineEdit* TwistLimitEdit;   // deg/m
+    QLabel* TwistLabel;
+    std::array<QComboBox*, 2> BearingKindBoxes;
+    std::array<QLineEdit*, 2> RatingEdits; // C, kN
+    std::array<QLabel*, 2> LifeLabels;
+    QLineEdit* RequiredLifeEdit; // h
+    QPushButton* ApplyButton;
+
+    void ShowInputs(const TCheckInputs& inputs);
+    // A field that is not a number fails with its message.
+    void ReadInputs(TCheckInputs& inputs) const;
+    void ShowReport(const TFatigueReport& report, const TCheckInputs& inputs);
+
+private:
+    QWidget* MaterialRow();
+    QWidget* TwistRow();
+    QWidget* BearingRows();
+};

@@ -1,0 +1,107 @@
+// The "Fatigue" page of the shaft check, pressed through the windows: a shaft entered in both
+// planes, dimensioned for alloyed steel of 1000 MPa and drawn with a sharp shoulder fails in
+// fatigue there; the fillet drawn in the corner mends it. The bearings' lives and the twist follow.
+#include "../entry/tform2_workflow.h"
+
+#include "windows/dimensioning/tform10.h"
+#include "windows/editor/fatigue_tab.h"
+#include "windows/editor/speed_tab.h"
+#include "windows/editor/tform13.h"
+#include "windows/editor/tform7.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTest>
+
+namespace {
+
+const QStringList kSharp{"line 0/0/0/20/0/", "line 0/20/60/20/0/", "line 60/20/60/30/0/", "line 60/30/200/30/0/",
+                         "line 200/30/200/0/0/"};
+const QStringList kFilleted{"line 0/0/0/20/0/", "line 0/20/58/20/0/", "line 60/22/60/30/0/", "line 60/30/200/30/0/",
+                            "line 200/30/200/0/0/", "arc 56/24/60/20/60/22/58/20/"};
+
+class FatigueTabTest : public EntryTest {
+protected:
+    // 10800 N and 14400 N at the middle of 200 mm: 900000 N*mm combined there.
+    void SetUp() override
+    {
+        EntryTest::SetUp();
+        EnterShaft("200", {"0", "200"});
+        AddForceAt("100", "10800", false);
+        Calculate();
+        StartVertical();
+        AddForceAt("100", "14400", true);
+        Calculate();
+        Form10->c2->setCurrentIndex(5);
+        Form10->c1->setCurrentIndex(0);
+        Form10->BitBtn3->click();
+        Form10->Edit1->setText("200000");
+        Form10->BitBtn2->click();
+        Form6->BitBtn4->click();
+        Draw(kSharp);
+        Form7->VerificationButton->click();
+        Window()->Tabs->setCurrentWidget(Tab());
+    }
+
+    static TForm13* Window() { return Form7->VerificationWindow; }
+    static TFatigueTab* Tab() { return Window()->FatigueTab; }
+    static QString Cell(int row, int column) { return Tab()->Rows->index(row, column).data().toString(); }
+    static bool Red(int row) { return Tab()->Rows->index(row, 0).data(Qt::BackgroundRole).isValid(); }
+    static void Draw(const QStringList& memo)
+    {
+        Form7->SetMemoLines(memo);
+        Form7->BitBtn4->click();
+    }
+
+    MessageRecorder messages;
+};
+
+TEST_F(FatigueTabTest, SharpShoulderFailsAndItsFilletPasses)
+{
+    EXPECT_EQ(Window()->Tabs->tabText(3), "Fatigue");
+    ASSERT_EQ(Tab()->Rows->rowCount(), 4);
+    EXPECT_EQ(Cell(1, 0), "60");
+    EXPECT_EQ(Cell(1, 8), "1.12");
+    EXPECT_TRUE(Red(1));
+    EXPECT_FALSE(Red(2));
+    EXPECT_EQ(Tab()->WeakestLabel->text(), "Weakest notch: shoulder at x = 60 mm, n_f = 1.12");
+
+    Draw(kFilleted);
+    EXPECT_EQ(Cell(1, 3), "2.00");
+    EXPECT_EQ(Cell(1, 8), "1.61");
+    EXPECT_FALSE(Red(1));
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('\n').toStdString();
+}
+
+// Bearing A carries half of 18000 N: with C = 30 kN, (30000 / 9000)^3 = 37.04 million
+// revolutions, 617 h at 1000 rpm, short of 20,000 h. Typed strengths and a bad field.
+TEST_F(FatigueTabTest, BearingLivesAndTypedInputs)
+{
+    Window()->SpeedTab->SpeedEdit->setText("1000");
+    Window()->SpeedTab->ApplyButton->click();
+    Tab()->RatingEdits[0]->setText("30");
+    Tab()->BearingKindBoxes[1]->setCurrentIndex(1);
+    Tab()->RatingEdits[1]->setText("300");
+    Tab()->ApplyButton->click();
+    EXPECT_EQ(Tab()->LifeLabels[0]->text(), "P = 9000.00 N, L10 = 37.04 million revolutions, L10h = 617 h");
+    EXPECT_FALSE(Tab()->LifeLabels[0]->styleSheet().isEmpty());
+    EXPECT_TRUE(Tab()->LifeLabels[1]->styleSheet().isEmpty());
+    EXPECT_TRUE(Tab()->TwistLabel->text().startsWith("Twist over x = 0 ... 200 mm: "));
+    EXPECT_EQ(Window()->CheckInputs().Fatigue.Bearings[1].Kind, TBearingKind::Roller);
+
+    Tab()->UltimateEdit->setText("1200");
+    Tab()->YieldEdit->setText("x");
+    Tab()->ApplyButton->click();
+    EXPECT_EQ(messages.texts.last(), "'x' is not a valid floating point value");
+    EXPECT_FALSE(Window()->CheckInputs().Fatigue.UltimateStrength);
+    Tab()->YieldEdit->setText("");
+    Tab()->ApplyButton->click();
+    EXPECT_EQ(*Window()->CheckInputs().Fatigue.UltimateStrength, 1200);
+    EXPECT_NE(Cell(1, 8), "1.12");
+}
+
+} // namespace
