@@ -29,7 +29,8 @@ struct TPlaneEntries {
 };
 
 // The dimensioning window's fields as it holds them: texts, because the user may leave any text
-// in a field until "Calculate" or "Apply" reads it.
+// in a field until "Calculate" or "Apply" reads it. The numbers' fields are held with "." as
+// the decimal separator, whatever separator the windows show.
 struct TDimensioningInputs {
     QString TwistingMoment;    // Mt, N*mm
     QString AllowTwistStress;  // tau at, MPa
@@ -71,14 +72,22 @@ struct TViewSettings {
     bool operator==(const TViewSettings&) const = default;
 };
 
+// A dimensioning point added in the editor, and how many load entries of both planes had been
+// made by then: a later entry at its position finds it there and adds no point of its own.
+struct TAddedPoint {
+    long double Position = 0;
+    int AfterEntries = 0;
+    bool operator==(const TAddedPoint&) const = default;
+};
+
 struct TDesign {
     long double ShaftLength = 0;
     TPlaneEntries Horizontal;
     TPlaneEntries Vertical;
     TDimensioningInputs Dimensioning;
-    QStringList Profile;                    // the DHL text, one statement a line
+    QStringList Profile;                    // the DHL text, one statement a line, "." in numbers
     TEditorSettings Settings;
-    std::vector<long double> AddedPoints;   // dimensioning points added in the editor, in order
+    std::vector<TAddedPoint> AddedPoints;   // in the order they were added
     TOverlaySwitches Overlays;
     TViewSettings View;
     bool operator==(const TDesign&) const = default;

@@ -1,5 +1,7 @@
 #include "document/design_journal.h"
 
+#include <algorithm>
+
 TDesignJournal DesignJournal;
 
 void TDesignJournal::StartShaft()
@@ -14,6 +16,9 @@ void TDesignJournal::StartShaft()
 
 void TDesignJournal::StartVertical()
 {
+    // The points added among the forgotten entries now come before the new ones.
+    for (TAddedPoint& point : AddedPoints)
+        point.AfterEntries = std::min(point.AfterEntries, int(Horizontal.Entries.size()));
     Vertical = {TPlaneStep::Forces, {}};
     HorizontalCurrent = false;
 }
@@ -25,5 +30,10 @@ void TDesignJournal::ApplyLength(long double length)
 }
 
 void TDesignJournal::Record(const TLoadEntry& entry) { CurrentPlane().Entries.push_back(entry); }
+
+void TDesignJournal::AddPoint(long double position)
+{
+    AddedPoints.push_back({position, int(Horizontal.Entries.size() + Vertical.Entries.size())});
+}
 
 void TDesignJournal::Reach(TPlaneStep step) { CurrentPlane().Step = step; }

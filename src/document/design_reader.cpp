@@ -3,12 +3,14 @@
 #include "document/design_file.h"
 
 #include "common/errors.h"
+#include "document/decimal_texts.h"
 #include "document/design_keys.h"
 #include "document/design_replay.h"
 #include "document/json_fields.h"
 
 #include <QJsonDocument>
 #include <QJsonParseError>
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -35,7 +37,7 @@ QJsonObject ParseDocument(const QByteArray& json)
     return document.object();
 }
 
-void CheckFormatAndVersion(const QJsonObject& object, const TJsonFields& fields)
+int CheckFormatAndVersion(const QJsonObject& object, const TJsonFields& fields)
 {
     if (object.value("format").toString() != kDesignFormat)
         RaiseError("The file is not a Korvel design: its \"format\" is not \"" + kDesignFormat + "\".");
@@ -43,6 +45,7 @@ void CheckFormatAndVersion(const QJsonObject& object, const TJsonFields& fields)
     if (version > kDesignVersion)
         RaiseError("The design was written by a newer Korvel (file version " + QString::number(version) +
                    "); this Korvel reads versions up to " + QString::number(kDesignVersion) + ".");
+    return version;
 }
 
 TLoadEntry ReadEntry(const TJsonFields& fields)
@@ -96,15 +99,40 @@ TEditorSettings ReadSettings(const TJsonFields& fields)
     return settings;
 }
 
+// Every character that the editor's memo takes for the end of a line.
+bool BreaksLine(QChar c)
+{
+    return c == '\n' || c == '\r' || c == '\v' || c == '\f' || c == QChar(0x85) || c == QChar::LineSeparator ||
+           c == QChar::ParagraphSeparator;
+}
+
 // A memo line never holds a line break: one would turn into two statements.
 QStringList ReadProfile(const TJsonFields& fields)
 {
     const QStringList lines = fields.Texts("Profile");
     for (qsizetype i = 0; i < lines.size(); ++i)
-        if (lines[i].contains('\n') || lines[i].contains('\r'))
+        if (std::any_of(lines[i].begin(), lines[i].end(), BreaksLine))
             RaiseFieldError(fields.PathOf("Profile") + "[" + QString::number(i) + "]",
                             "one line of text, without a line break");
     return lines;
+}
+
+TAddedPoint ReadAddedPoint(const TJsonFields& fields)
+{
+    return {fields.Number("Position"), fields.Integer("AfterEntries", 0, std::numeric_limits<int>::max())};
+}
+
+// The first version kept the positions alone; they were replayed after every entry.
+std::vector<TAddedPoint> ReadAddedPoints(const TJsonFields& fields, int version, const TDesign& design)
+{
+    std::vector<TAddedPoint> points;
+    if (version == 1) {
+        const int entries = int(design.Horizontal.Entries.size() + design.Vertical.Entries.size());
+        for (long double position : fields.Numbers("AddedPoints")) points.push_back({position, entries});
+        return points;
+    }
+    for (const TJsonFields& point : fields.Objects("AddedPoints")) points.push_back(ReadAddedPoint(point));
+    return points;
 }
 
 TOverlaySwitches ReadOverlays(const TJsonFields& fields)
@@ -121,7 +149,7 @@ TViewSettings ReadView(const TJsonFields& fields)
     return view;
 }
 
-TDesign ReadDesign(const TJsonFields& fields)
+TDesign ReadDesign(const TJsonFields& fields, int version)
 {
     TDesign design;
     design.ShaftLength = fields.Number("ShaftLength");
@@ -130,10 +158,10 @@ TDesign ReadDesign(const TJsonFields& fields)
     design.Dimensioning = ReadDimensioning(fields.Object("Dimensioning"));
     design.Profile = ReadProfile(fields);
     design.Settings = ReadSettings(fields.Object("Settings"));
-    design.AddedPoints = fields.Numbers("AddedPoints");
+    design.AddedPoints = ReadAddedPoints(fields, version, design);
     design.Overlays = ReadOverlays(fields.Object("Overlays"));
     design.View = ReadView(fields.Object("View3D"));
-    return design;
+    return version == 1 ? DecimalsOfFirstVersion(design) : design;
 }
 
 } // namespace
@@ -142,8 +170,8 @@ TDesign DesignFromJson(const QByteArray& json)
 {
     const QJsonObject object = ParseDocument(json);
     const TJsonFields fields(object, QString());
-    CheckFormatAndVersion(object, fields);
-    const TDesign design = ReadDesign(fields);
+    const int version = CheckFormatAndVersion(object, fields);
+    const TDesign design = ReadDesign(fields, version);
     CheckDesign(design);
     return design;
 }

@@ -5,6 +5,8 @@
 #include "common/errors.h"
 #include "common/number_text.h"
 #include "dimensioning/stress_checks.h"
+#include "document/decimal_texts.h"
+#include "profile/editor_commands.h"
 
 #include <algorithm>
 #include <functional>
@@ -65,9 +67,40 @@ void CheckVerticalPlane(const TPlaneEntries& plane)
                    "the horizontal plane and starts at the forces.");
 }
 
-void EnterLoads(const TPlaneEntries& plane, const QString& name, bool horizontal, TAnalysisState& state)
+// The editor's points, each added once as many entries were made as when the user added it:
+// an entry at the position of an earlier point then finds it there, as it did in the windows.
+class TPointFeed {
+public:
+    TPointFeed(const std::vector<TAddedPoint>& points, TAnalysisState& state) : points_(points), state_(state) {}
+
+    void AddUpTo(int entries)
+    {
+        while (next_ < points_.size() && points_[next_].AfterEntries <= entries) AddNext();
+    }
+    void AddRest()
+    {
+        while (next_ < points_.size()) AddNext();
+    }
+
+private:
+    void AddNext()
+    {
+        RunRefusable("The point \"AddedPoints[" + QString::number(next_) + "]\" of the design is refused",
+                     [&] { AddDimensioningPoint(state_, points_[next_].Position); });
+        ++next_;
+    }
+
+    const std::vector<TAddedPoint>& points_;
+    TAnalysisState& state_;
+    size_t next_ = 0;
+};
+
+// `before` counts the entries of the planes entered earlier.
+void EnterLoads(const TPlaneEntries& plane, const QString& name, bool horizontal, int before, TPointFeed& points,
+                TAnalysisState& state)
 {
     for (size_t i = 0; i < plane.Entries.size(); ++i) {
+        points.AddUpTo(before + int(i));
         const TLoadEntry& entry = plane.Entries[i];
         RunRefusable("The entry \"" + EntryPath(name, i) + "\" of the design is refused", [&] {
             switch (entry.Kind) {
@@ -85,7 +118,7 @@ void Calculate(const TPlaneEntries& plane, const QString& name, TAnalysisState& 
     RunRefusable("The " + name.toLower() + " plane of the design cannot be calculated", [&] { SolvePlane(state, data); });
 }
 
-void ReplayHorizontalPlane(const TDesign& design, TAnalysisState& state, TData& data)
+void ReplayHorizontalPlane(const TDesign& design, TPointFeed& points, TAnalysisState& state, TData& data)
 {
     const TPlaneEntries& plane = design.Horizontal;
     CheckEntryOrder(plane, "Horizontal");
@@ -95,12 +128,14 @@ void ReplayHorizontalPlane(const TDesign& design, TAnalysisState& state, TData& 
     StartShaft(state);
     data.SetOriz(true);
     KeepFirstEntry(state.HorzDiagram);
-    if (plane.Step >= TPlaneStep::Bearings) state.ShaftLength = design.ShaftLength;
-    EnterLoads(plane, "Horizontal", true, state);
+    if (plane.Step >= TPlaneStep::Bearings)
+        RunRefusable("The field \"ShaftLength\" of the design is refused",
+                     [&] { ApplyShaftLength(state, design.ShaftLength); });
+    EnterLoads(plane, "Horizontal", true, 0, points, state);
     Calculate(plane, "Horizontal", state, data);
 }
 
-void ReplayVerticalPlane(const TDesign& design, TAnalysisState& state, TData& data)
+void ReplayVerticalPlane(const TDesign& design, TPointFeed& points, TAnalysisState& state, TData& data)
 {
     const TPlaneEntries& plane = design.Vertical;
     CheckVerticalPlane(plane);
@@ -112,7 +147,7 @@ void ReplayVerticalPlane(const TDesign& design, TAnalysisState& state, TData& da
     ResetPartialPlane(state);
     data.SetOriz(false);
     RenameBearingsVertical(state.Reactions);
-    EnterLoads(plane, "Vertical", false, state);
+    EnterLoads(plane, "Vertical", false, int(design.Horizontal.Entries.size()), points, state);
     Calculate(plane, "Vertical", state, data);
     // The report of the vertical plane hands the sorted positions to the editor.
     if (plane.Step == TPlaneStep::Calculated) SortByPosition(state.Points);
@@ -123,38 +158,22 @@ void ApplyDimensioning(const TDimensioningInputs& inputs, TAnalysisState& state,
 {
     if (!inputs.Applied) return;
     RunRefusable("The dimensioning inputs of the design were stored, but \"Apply\" refuses them", [&] {
-        state.TorsionCoeff = StrToFloat(inputs.TorsionCoeff);
-        state.AllowBendStress = ReadAllowBendStress(inputs.AlternatingStress);
+        state.TorsionCoeff = StrToFloat(ShownDecimals(inputs.TorsionCoeff));
+        state.AllowBendStress = ReadAllowBendStress(ShownDecimals(inputs.AlternatingStress));
         data.SetT3(inputs.Theory == 0);
-        data.SetMT(ReadTwistingMoment(inputs.TwistingMoment));
+        data.SetMT(ReadTwistingMoment(ShownDecimals(inputs.TwistingMoment)));
     });
-}
-
-void AddEditorPoints(const TDesign& design, TAnalysisState& state)
-{
-    for (size_t i = 0; i < design.AddedPoints.size(); ++i)
-        RunRefusable("The point \"AddedPoints[" + QString::number(i) + "]\" of the design is refused",
-                     [&] { AddDimensionPoint(state, design.AddedPoints[i]); });
 }
 
 } // namespace
 
-void AddDimensionPoint(TAnalysisState& state, long double position)
-{
-    if (state.Points.empty() || position < state.Points.front().Position || position > state.Points.back().Position)
-        RaiseError(kPointOutsideShaft);
-    if (state.PointCount == 255) RaiseError(kTooManyPoints);
-    state.Points.push_back({0, position});
-    ++state.PointCount;
-    SortByPosition(state.Points);
-}
-
 void ReplayDesign(const TDesign& design, TAnalysisState& state, TData& data)
 {
-    ReplayHorizontalPlane(design, state, data);
-    ReplayVerticalPlane(design, state, data);
+    TPointFeed points(design.AddedPoints, state);
+    ReplayHorizontalPlane(design, points, state, data);
+    ReplayVerticalPlane(design, points, state, data);
     ApplyDimensioning(design.Dimensioning, state, data);
-    AddEditorPoints(design, state);
+    points.AddRest();
 }
 
 void CheckDesign(const TDesign& design)

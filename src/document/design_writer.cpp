@@ -63,11 +63,12 @@ QJsonObject ViewObject(const TViewSettings& view)
             {"RevolutionAngle", view.RevolutionAngle}};
 }
 
-QJsonArray NumberTexts(const std::vector<long double>& numbers)
+QJsonArray AddedPointsArray(const std::vector<TAddedPoint>& points)
 {
-    QJsonArray texts;
-    for (long double number : numbers) texts.append(ExactNumberText(number));
-    return texts;
+    QJsonArray array;
+    for (const TAddedPoint& point : points)
+        array.append(QJsonObject{{"Position", ExactNumberText(point.Position)}, {"AfterEntries", point.AfterEntries}});
+    return array;
 }
 
 } // namespace
@@ -82,7 +83,7 @@ QByteArray DesignToJson(const TDesign& design)
                                {"Dimensioning", DimensioningObject(design.Dimensioning)},
                                {"Profile", QJsonArray::fromStringList(design.Profile)},
                                {"Settings", SettingsObject(design.Settings)},
-                               {"AddedPoints", NumberTexts(design.AddedPoints)},
+                               {"AddedPoints", AddedPointsArray(design.AddedPoints)},
                                {"Overlays", OverlaysObject(design.Overlays)},
                                {"View3D", ViewObject(design.View)}};
     return QJsonDocument(document).toJson(QJsonDocument::Indented);

@@ -5,7 +5,7 @@
 #include "windows/main/tform6.h"
 #include "common/errors.h"
 #include "export/dxf_export.h"
-#include "export/whole_file.h"
+#include "common/whole_file.h"
 #include "windows/editor/tform13.h"
 #include "profile/verification.h"
 #include "widgets/window_setup.h"

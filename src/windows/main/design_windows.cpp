@@ -8,6 +8,7 @@
 #include "diagrams/dimension_chain.h"
 #include "windows/results/tform3.h"
 #include "common/errors.h"
+#include "document/decimal_texts.h"
 #include "document/design_file.h"
 #include "document/design_journal.h"
 #include "document/design_replay.h"
@@ -48,12 +49,41 @@ TViewSettings CaptureView()
     return {slices, Form9->se1->value(), Form9->ExTrackBar1->value()};
 }
 
-// Each step of the plane enters the entries of its kind, then its "Apply" opens the next.
-void EnterPlane(const TPlaneEntries& plane, bool horizontal)
+// The editor's points go in among the entries where the user added them, as the replay puts them.
+class TPointFeed {
+public:
+    explicit TPointFeed(const std::vector<TAddedPoint>& points) : points_(points) {}
+
+    void AddUpTo(int entries)
+    {
+        while (next_ < points_.size() && points_[next_].AfterEntries <= entries) AddNext();
+    }
+    void AddRest()
+    {
+        while (next_ < points_.size()) AddNext();
+    }
+
+private:
+    void AddNext()
+    {
+        AddDimensioningPoint(Analysis, points_[next_].Position);
+        DesignJournal.AddPoint(points_[next_].Position);
+        ++next_;
+    }
+
+    const std::vector<TAddedPoint>& points_;
+    size_t next_ = 0;
+};
+
+// Each step of the plane enters the entries of its kind, then its "Apply" opens the next;
+// `before` counts the entries of the planes entered earlier.
+void EnterPlane(const TPlaneEntries& plane, bool horizontal, int before, TPointFeed& points)
 {
     const auto enterKind = [&](TEntryKind kind) {
-        for (const TLoadEntry& entry : plane.Entries) {
+        for (size_t i = 0; i < plane.Entries.size(); ++i) {
+            const TLoadEntry& entry = plane.Entries[i];
             if (entry.Kind != kind) continue;
+            points.AddUpTo(before + int(i));
             if (kind == TEntryKind::Bearing) Form2->EnterBearing(entry.Position);
             if (kind == TEntryKind::Force) Form2->EnterForce(entry.Position, entry.Value, entry.Direction == 1);
             if (kind == TEntryKind::Moment) Form2->EnterMoment(entry.Position, entry.Value, entry.Direction == 1);
@@ -76,15 +106,17 @@ void EnterPlane(const TPlaneEntries& plane, bool horizontal)
 
 void ApplyPlanes(const TDesign& design)
 {
+    TPointFeed points(design.AddedPoints);
     if (design.Horizontal.Step != TPlaneStep::NotStarted) {
         Form6->Bitbtn2Click();
         if (design.Horizontal.Step >= TPlaneStep::Bearings) Form2->EnterLength(design.ShaftLength);
-        EnterPlane(design.Horizontal, true);
+        EnterPlane(design.Horizontal, true, 0, points);
     }
     if (design.Vertical.Step != TPlaneStep::NotStarted) {
         Form6->BitBtn3Click();
-        EnterPlane(design.Vertical, false);
+        EnterPlane(design.Vertical, false, int(design.Horizontal.Entries.size()), points);
     }
+    points.AddRest();
 }
 
 void ApplyDimensioning(const TDimensioningInputs& inputs)
@@ -119,10 +151,6 @@ void ApplyEditor(const TDesign& design)
     SelectMarkType(Form7->cb1, design.Settings.ArcMarkType);
     SelectMarkType(Form7->cb2, design.Settings.LineMarkType);
     Form7->SetMemoLines(design.Profile);
-    for (long double position : design.AddedPoints) {
-        AddDimensioningPoint(Analysis, position);
-        DesignJournal.AddedPoints.push_back(position);
-    }
     // Switched on without the once-only note about a missing stress, which the user has seen.
     TEditorState& editor = Form7->Editor;
     editor.ShowDiameters = design.Overlays.ShowDiameters;
@@ -157,21 +185,34 @@ TDesign CaptureDesign()
     design.AddedPoints = DesignJournal.AddedPoints;
     design.Overlays = {Form7->Editor.ShowDiameters, Form7->Editor.ShowRecommended, Form7->Editor.ShowEqualStrength};
     design.View = CaptureView();
-    return design;
+    return StoredDecimals(design);
 }
 
-void ApplyDesign(const TDesign& design)
+void ApplyDesign(const TDesign& stored)
 {
+    const TDesign design = ShownDecimals(stored);
     ApplyPlanes(design);
     ApplyDimensioning(design.Dimensioning);
     ApplyEditor(design);
     ApplyView(design.View);
 }
 
+void ReplaceDesign(const TDesign& design)
+{
+    RestartWorkWindows();
+    ApplyDesign(design);
+}
+
+// A design that passed its check may still fail in the windows; the design that was open then
+// comes back, so that nothing on screen is lost and a later save writes it, not an empty one.
 void OpenDesignDocument(const QByteArray& json)
 {
     const TDesign design = DesignFromJson(json);
-    CheckDesign(design);
-    RestartWorkWindows();
-    ApplyDesign(design);
+    const TDesign previous = CaptureDesign();
+    try {
+        ReplaceDesign(design);
+    } catch (const KorvelError&) {
+        ReplaceDesign(previous);
+        throw;
+    }
 }

