@@ -7,14 +7,17 @@
 
 namespace {
 
-// QSaveFile keeps written bytes in its buffer and renames the temporary file on commit() even
-// when flushing them failed, so every step is checked before the commit; a file that is never
-// committed is discarded with its temporary file.
+// Unbuffered: QSaveFile renames the temporary file on commit() even when flushing its buffer
+// failed, and loses the reason. A short write is followed by another, which names the reason
+// ("No space left on device"); a file that is never committed is discarded.
 std::optional<QString> WriteAndCommit(QSaveFile& file, const QByteArray& bytes)
 {
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-    const bool written = file.write(bytes) == bytes.size() && file.flush() && file.error() == QFileDevice::NoError;
-    if (!written) return file.errorString();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return file.errorString();
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) return file.errorString();
+        done += written;
+    }
     if (!file.commit()) return file.errorString();
     return std::nullopt;
 }

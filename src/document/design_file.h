@@ -16,6 +16,10 @@ constexpr qint64 kLargestDesignFile = 32 * 1024 * 1024;
 // is larger than kLargestDesignFile.
 QByteArray ReadDesignFile(const QString& fileName);
 
+// Writes the file whole or not at all; fails with a message naming the file and the reason, and
+// an existing file then stays as it was.
+void SaveDesignFile(const QString& fileName, const QByteArray& bytes);
+
 // Indented, keys in a fixed order, every number as a text that reads back to the same value.
 QByteArray DesignToJson(const TDesign& design);
 

@@ -1,10 +1,12 @@
-// Reading the bytes of a design file, with a bound on their number.
+// The bytes of a design file: read with a bound on their number, written whole or not at all.
 #include "document/design_file.h"
 
 #include "common/errors.h"
+#include "common/whole_file.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 
 QByteArray ReadDesignFile(const QString& fileName)
@@ -22,4 +24,13 @@ QByteArray ReadDesignFile(const QString& fileName)
     if (file.error() != QFileDevice::NoError)
         RaiseError("The design \"" + shown + "\" cannot be opened: " + file.errorString() + ".");
     return bytes;
+}
+
+void SaveDesignFile(const QString& fileName, const QByteArray& bytes)
+{
+    const bool existed = QFileInfo::exists(fileName);
+    const auto reason = TryWriteWholeFile(fileName, bytes);
+    if (!reason) return;
+    RaiseError("The design could not be saved to \"" + QDir::toNativeSeparators(fileName) + "\": " + *reason + "." +
+               (existed ? " A file already there was left as it was." : ""));
 }

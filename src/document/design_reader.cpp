@@ -99,11 +99,11 @@ TEditorSettings ReadSettings(const TJsonFields& fields)
     return settings;
 }
 
-// Every character that the editor's memo takes for the end of a line.
+// Every character that the editor's memo takes for the end of a line, its frame marks included.
 bool BreaksLine(QChar c)
 {
-    return c == '\n' || c == '\r' || c == '\v' || c == '\f' || c == QChar(0x85) || c == QChar::LineSeparator ||
-           c == QChar::ParagraphSeparator;
+    return c == '\n' || c == '\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator ||
+           c == QChar(0xfdd0) || c == QChar(0xfdd1);
 }
 
 // A memo line never holds a line break: one would turn into two statements.

@@ -91,6 +91,13 @@ TEST(DesignFile, EveryKindOfBadFileGivesItsOneMessage)
          "The field \"Vertical.Entries[0].Kind\" of the design must be one of \"bearing\", \"force\", \"moment\"."},
         {"line break in a statement", DesignEdited([](TDesign& d) { d.Profile = {"line 0/1/", "a\nb"}; }),
          "The field \"Profile[1]\" of the design must be one line of text, without a line break."},
+        {"line separator in a statement", DesignEdited([](TDesign& d) { d.Profile = {"a" + QString(QChar(0x2028)) + "b"}; }),
+         "The field \"Profile[0]\" of the design must be one line of text, without a line break."},
+        {"paragraph separator in a statement",
+         DesignEdited([](TDesign& d) { d.Profile = {"a" + QString(QChar::ParagraphSeparator)}; }),
+         "The field \"Profile[0]\" of the design must be one line of text, without a line break."},
+        {"shaft of length 0", DesignEdited([](TDesign& d) { d.ShaftLength = 0; }),
+         "The field \"ShaftLength\" of the design is refused: " + kShaftLengthMissing},
         {"256th force", DesignEdited([&](TDesign& d) {
              d.Vertical = {TPlaneStep::Forces, std::vector<TLoadEntry>(256, force)};
              d.AddedPoints.clear();

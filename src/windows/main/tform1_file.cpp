@@ -6,7 +6,6 @@
 #include "windows/main/file_questions.h"
 #include "windows/main/window_set.h"
 #include "common/errors.h"
-#include "common/whole_file.h"
 #include "document/design_file.h"
 #include "windows/editor/tform7.h"
 
@@ -28,15 +27,6 @@ constexpr int kTitleRefresh = 500; // ms between looks for unsaved changes
 QSettings ProgramSettings() { return QSettings(QStringLiteral("Korvel"), QStringLiteral("Korvel")); }
 
 QString ShownName(const QString& fileName) { return QDir::toNativeSeparators(fileName); }
-
-void SaveWholeFile(const QString& fileName, const QByteArray& bytes)
-{
-    const bool existed = QFileInfo::exists(fileName);
-    const auto reason = TryWriteWholeFile(fileName, bytes);
-    if (!reason) return;
-    RaiseError("The design could not be saved to \"" + ShownName(fileName) + "\": " + *reason + "." +
-               (existed ? " A file already there was left as it was." : ""));
-}
 
 } // namespace
 
@@ -118,7 +108,7 @@ void TForm1::OpenFile(const QString& fileName)
 bool TForm1::SaveFile(const QString& fileName)
 {
     const QByteArray json = DesignToJson(CaptureDesign());
-    SaveWholeFile(fileName, json);
+    SaveDesignFile(fileName, json);
     FileName = QFileInfo(fileName).absoluteFilePath();
     savedJson_ = json;
     UpdateTitle();

@@ -210,6 +210,8 @@ TEST_F(FileTest, ABadFileSaysWhatIsWrongAndLeavesTheOpenDesignAsItWas)
     missing.replace("\"ShaftLength\"", "\"Length\"");
     QByteArray refused = good;
     refused.replace("\"Position\": \"50\"", "\"Position\": \"150\"");
+    QByteArray noLength = good;
+    noLength.replace("\"ShaftLength\": \"100\"", "\"ShaftLength\": \"0\"");
     const struct {
         const char* name;
         QByteArray bytes;
@@ -219,6 +221,7 @@ TEST_F(FileTest, ABadFileSaysWhatIsWrongAndLeavesTheOpenDesignAsItWas)
         {"newer.korvel", newer, "newer Korvel"},
         {"missing.korvel", missing, "ShaftLength"},
         {"refused.korvel", refused, "Horizontal.Entries[2]"},
+        {"nolength.korvel", noLength, "ShaftLength"},
     };
     for (const auto& c : cases) {
         WriteFile(PathOf(c.name), c.bytes);
@@ -233,6 +236,46 @@ TEST_F(FileTest, ABadFileSaysWhatIsWrongAndLeavesTheOpenDesignAsItWas)
     }
     EXPECT_THROW(Form1->OpenFile(PathOf("absent.korvel")), KorvelError);
     EXPECT_TRUE(Shown() == before);
+    const QByteArray saved = FileBytes(PathOf("open.korvel"));
+    Form1->SaveAction->trigger();
+    EXPECT_EQ(FileBytes(PathOf("open.korvel")), saved) << "a save writes the design on screen";
+}
+
+// Typed where the separator is a comma, opened where it is a point: the same numbers.
+TEST_F(FileTest, ADesignSavedUnderOneDecimalSeparatorOpensUnderTheOther)
+{
+    TDesign entered;
+    QString points;
+    {
+        DecimalSeparatorScope comma(',');
+        Restart();
+        EnterShaft("100", {"0", "100"});
+        AddForceAt("12,5", "1000,5", true);
+        Calculate();
+        Form10->Edit1->setText("300000");
+        Form10->c2->setCurrentIndex(2);
+        Form10->BitBtn3->click();
+        Form10->Edit3->setText("0,3");
+        Form10->BitBtn2->click();
+        Form7->SetMemoLines({"line 0/12,5/100/12,5/0/"});
+        Form7->Edit5->setText("62,5");
+        Form7->BitBtn2->click();
+        ASSERT_TRUE(messages.texts.isEmpty()) << messages.texts.join("\n").toStdString();
+        entered = CaptureDesign();
+        for (const TShaftPoint& point : Analysis.Points) points += ExactNumberText(point.Position) + " ";
+        Form1->SaveFile(PathOf("comma.korvel"));
+    }
+    Restart();
+    Form1->OpenFile(PathOf("comma.korvel"));
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join("\n").toStdString();
+    EXPECT_EQ(CaptureDesign(), entered);
+    EXPECT_EQ(Form10->Edit3->text(), "0.3");
+    EXPECT_EQ(Form7->MemoLines(), QStringList{"line 0/12.5/100/12.5/0/"});
+    EXPECT_EQ(Analysis.TorsionCoeff, 0.3L);
+    EXPECT_EQ(Analysis.Forces[0].Value, 1000.5L);
+    QString opened;
+    for (const TShaftPoint& point : Analysis.Points) opened += ExactNumberText(point.Position) + " ";
+    EXPECT_EQ(opened, points);
 }
 
 TEST_F(FileTest, ASaveThatCannotBeWrittenSaysWhyAndKeepsTheOldFile)
