@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -23,12 +24,12 @@ TEST(SaveDialog, ANameTypedWithoutItsSuffixIsAskedAboutBeforeItsFileIsReplaced)
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         dialog->findChild<QLineEdit*>("fileNameEdit")->setText("shaft");
-        QTimer::singleShot(0, [&, dialog] {
+        QTimer::singleShot(0, [&, dialog = QPointer<QFileDialog>(dialog)] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 question = box->text();
                 box->button(QMessageBox::No)->click();
             }
-            dialog->reject();
+            if (dialog) dialog->reject();
         });
         static_cast<QDialog*>(dialog)->accept(); // the dialog's own checks run as for its button
     });
