@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 enum class TEntryKind { Bearing, Force, Moment };
@@ -88,6 +89,7 @@ struct TDesign {
     QStringList Profile;                    // the DHL text, one statement a line, "." in numbers
     TEditorSettings Settings;
     std::vector<TAddedPoint> AddedPoints;   // in the order they were added
+    std::optional<long double> ResultingDiameter; // of the pre-dimensioning, once it was run
     TOverlaySwitches Overlays;
     TViewSettings View;
     bool operator==(const TDesign&) const = default;

@@ -159,6 +159,7 @@ TDesign ReadDesign(const TJsonFields& fields, int version)
     design.Profile = ReadProfile(fields);
     design.Settings = ReadSettings(fields.Object("Settings"));
     design.AddedPoints = ReadAddedPoints(fields, version, design);
+    if (version > 1) design.ResultingDiameter = fields.OptionalNumber("ResultingDiameter");
     design.Overlays = ReadOverlays(fields.Object("Overlays"));
     design.View = ReadView(fields.Object("View3D"));
     return version == 1 ? DecimalsOfFirstVersion(design) : design;

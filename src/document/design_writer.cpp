@@ -84,6 +84,8 @@ QByteArray DesignToJson(const TDesign& design)
                                {"Profile", QJsonArray::fromStringList(design.Profile)},
                                {"Settings", SettingsObject(design.Settings)},
                                {"AddedPoints", AddedPointsArray(design.AddedPoints)},
+                               {"ResultingDiameter", design.ResultingDiameter ? QJsonValue(ExactNumberText(*design.ResultingDiameter))
+                                                                              : QJsonValue()},
                                {"Overlays", OverlaysObject(design.Overlays)},
                                {"View3D", ViewObject(design.View)}};
     return QJsonDocument(document).toJson(QJsonDocument::Indented);

@@ -96,6 +96,13 @@ std::vector<long double> TJsonFields::Numbers(const QString& key) const
     return numbers;
 }
 
+std::optional<long double> TJsonFields::OptionalNumber(const QString& key) const
+{
+    const QJsonValue value = Require(key);
+    if (value.isNull()) return std::nullopt;
+    return NumberOf(value, PathOf(key));
+}
+
 bool TJsonFields::Switch(const QString& key) const
 {
     const QJsonValue value = Require(key);

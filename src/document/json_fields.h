@@ -5,6 +5,7 @@
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -18,6 +19,8 @@ public:
     QStringList Texts(const QString& key) const;
     long double Number(const QString& key) const;
     std::vector<long double> Numbers(const QString& key) const;
+    // A number, or null for none.
+    std::optional<long double> OptionalNumber(const QString& key) const;
     bool Switch(const QString& key) const;
     int Integer(const QString& key, int lowest, int highest) const;
     // The index of the field's text among `names`.

@@ -44,6 +44,7 @@ public:
         design.Settings = {Byte(), Byte(), Byte(), Byte(), Byte(), Byte()};
         design.Overlays = {Coin(), Coin(), Coin()};
         design.View = {TSlicesChoice(Whole(0, 2)), Whole(3, 100), Whole(90, 360)};
+        if (Coin()) design.ResultingDiameter = Real(1, 500);
         return design;
     }
 

@@ -8,6 +8,7 @@
 #include "diagrams/dimension_chain.h"
 #include "windows/results/tform3.h"
 #include "common/errors.h"
+#include "dimensioning/pre_dimensioning.h"
 #include "document/decimal_texts.h"
 #include "document/design_file.h"
 #include "document/design_journal.h"
@@ -22,6 +23,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QToolButton>
@@ -133,6 +135,12 @@ void ApplyDimensioning(const TDimensioningInputs& inputs)
     if (inputs.Applied) Form10->BitBtn2Click();
 }
 
+void ShowResultingDiameter(long double diameter)
+{
+    Form6->Data1->SetDPred(diameter);
+    Form10->Label7->setText(DiameterLabelText(diameter));
+}
+
 // A mark type beyond the list is what an unknown text in the box gives.
 void SelectMarkType(QComboBox* box, uint8_t type)
 {
@@ -185,6 +193,8 @@ TDesign CaptureDesign()
     design.AddedPoints = DesignJournal.AddedPoints;
     design.Overlays = {Form7->Editor.ShowDiameters, Form7->Editor.ShowRecommended, Form7->Editor.ShowEqualStrength};
     design.View = CaptureView();
+    // The label is written only by the pre-dimensioning.
+    if (!Form10->Label7->text().isEmpty()) design.ResultingDiameter = Form6->Data1->DPred();
     return StoredDecimals(design);
 }
 
@@ -193,6 +203,7 @@ void ApplyDesign(const TDesign& stored)
     const TDesign design = ShownDecimals(stored);
     ApplyPlanes(design);
     ApplyDimensioning(design.Dimensioning);
+    if (design.ResultingDiameter) ShowResultingDiameter(*design.ResultingDiameter);
     ApplyEditor(design);
     ApplyView(design.View);
 }

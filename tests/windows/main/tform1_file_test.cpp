@@ -125,6 +125,8 @@ protected:
         AddForceAt("90", "1200", false);
         Calculate();
         Form10->Edit1->setText("300000");
+        Form10->Edit2->setText("30");
+        Form10->BitBtn1->click();
         Form10->c2->setCurrentIndex(2);
         Form10->BitBtn3->click();
         Form10->BitBtn2->click();
@@ -156,6 +158,8 @@ TEST_F(FileTest, ADesignEnteredThroughTheWindowsComesBackFromItsFileInAFreshProg
     EnterWholeDesign();
     ASSERT_TRUE(messages.texts.isEmpty()) << messages.texts.join("\n").toStdString();
     const TShownDesign entered = Shown();
+    const QString diameter = Form10->Label7->text();
+    ASSERT_FALSE(diameter.isEmpty());
     chosenFile = PathOf("shaft.korvel");
     Form1->SaveAction->trigger();
     ASSERT_EQ(Form1->FileName, PathOf("shaft.korvel"));
@@ -175,6 +179,7 @@ TEST_F(FileTest, ADesignEnteredThroughTheWindowsComesBackFromItsFileInAFreshProg
     EXPECT_TRUE(Form9->RadioButton1->isChecked());
     EXPECT_FALSE(Form10->Edit3->text().isEmpty());
     EXPECT_NE(Form10->Edit3->text(), "0,3x") << "the coefficient that was stored comes back";
+    EXPECT_EQ(Form10->Label7->text(), diameter) << "the pre-dimensioning's result comes back";
     EXPECT_FALSE(Form1->Modified());
     Form1->SaveFile(PathOf("again.korvel"));
     EXPECT_EQ(FileBytes(PathOf("again.korvel")), FileBytes(PathOf("shaft.korvel")));
