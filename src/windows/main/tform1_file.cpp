@@ -7,13 +7,23 @@
 #include "windows/main/window_set.h"
 #include "common/errors.h"
 #include "document/design_file.h"
+#include "windows/dimensioning/tform10.h"
 #include "windows/editor/tform7.h"
+#include "windows/entry/tform2.h"
+#include "windows/main/tform6.h"
+#include "windows/view3d/tform9.h"
 
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QSettings>
+#include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -22,7 +32,6 @@ namespace {
 const QString kUntitledTitle = QStringLiteral(" Korvel - CAD");
 const QString kRecentFilesKey = QStringLiteral("RecentFiles");
 constexpr int kRecentFileCount = 8;
-constexpr int kTitleRefresh = 500; // ms between looks for unsaved changes
 
 QSettings ProgramSettings() { return QSettings(QStringLiteral("Korvel"), QStringLiteral("Korvel")); }
 
@@ -55,9 +64,36 @@ void TForm1::CreateFileMenu()
     FileMenu->addSeparator();
     RecentMenu = FileMenu->addMenu("&Recent files");
     ListRecentFiles();
-    titleTimer_ = new QTimer(this);
-    connect(titleTimer_, &QTimer::timeout, this, Guarded(this, &TForm1::UpdateTitle));
-    titleTimer_->start(kTitleRefresh);
+}
+
+// A burst of changes, a design being opened say, is compared with the file once, after it.
+void TForm1::NoteDesignChange()
+{
+    if (titleCheckPending_) return;
+    titleCheckPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        titleCheckPending_ = false;
+        RunGuarded([this] { UpdateTitle(); });
+    });
+}
+
+void TForm1::WatchControls(QWidget* window)
+{
+    const auto note = [this] { NoteDesignChange(); };
+    for (auto* edit : window->findChildren<QLineEdit*>()) connect(edit, &QLineEdit::textChanged, this, note);
+    for (auto* memo : window->findChildren<QPlainTextEdit*>()) connect(memo, &QPlainTextEdit::textChanged, this, note);
+    for (auto* box : window->findChildren<QComboBox*>()) connect(box, &QComboBox::currentTextChanged, this, note);
+    for (auto* button : window->findChildren<QAbstractButton*>()) {
+        connect(button, &QAbstractButton::clicked, this, note);
+        connect(button, &QAbstractButton::toggled, this, note);
+    }
+    for (auto* slider : window->findChildren<QAbstractSlider*>()) connect(slider, &QAbstractSlider::valueChanged, this, note);
+    for (auto* spin : window->findChildren<QSpinBox*>()) connect(spin, &QSpinBox::valueChanged, this, note);
+}
+
+void TForm1::WatchWorkWindows()
+{
+    for (QWidget* window : std::initializer_list<QWidget*>{Form2, Form6, Form7, Form9, Form10}) WatchControls(window);
 }
 
 // The same export as the button beside the editor's verification button.
@@ -150,9 +186,11 @@ void TForm1::UpdateTitle()
 {
     if (FileName.isEmpty()) {
         setWindowTitle(kUntitledTitle);
+        setWindowModified(false);
         return;
     }
-    setWindowTitle(kUntitledTitle + " - " + QFileInfo(FileName).fileName() + (Modified() ? " *" : ""));
+    setWindowTitle(kUntitledTitle + " - " + QFileInfo(FileName).fileName() + "[*]");
+    setWindowModified(Modified());
 }
 
 void TForm1::ListRecentFiles()

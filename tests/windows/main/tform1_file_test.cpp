@@ -19,6 +19,7 @@
 #include "widgets/track_bar.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -163,7 +164,8 @@ TEST_F(FileTest, ADesignEnteredThroughTheWindowsComesBackFromItsFileInAFreshProg
     chosenFile = PathOf("shaft.korvel");
     Form1->SaveAction->trigger();
     ASSERT_EQ(Form1->FileName, PathOf("shaft.korvel"));
-    EXPECT_EQ(Form1->windowTitle(), " Korvel - CAD - shaft.korvel");
+    EXPECT_EQ(Form1->windowTitle(), " Korvel - CAD - shaft.korvel[*]");
+    EXPECT_FALSE(Form1->isWindowModified());
 
     Restart();
     ASSERT_FALSE(Form1->RecentMenu->actions().isEmpty());
@@ -329,18 +331,29 @@ TEST_F(FileTest, UnsavedChangesAreAskedAboutOnlyWhenWorkWouldBeLost)
     EXPECT_EQ(Form1->windowTitle(), " Korvel - CAD");
 
     Form1->OpenFile(PathOf("asked.korvel"));
-    EXPECT_EQ(Form1->windowTitle(), " Korvel - CAD - asked.korvel");
+    EXPECT_EQ(Form1->windowTitle(), " Korvel - CAD - asked.korvel[*]");
     Form1->NewAction->trigger();
     EXPECT_EQ(questions, 3) << "nothing changed since it was opened";
 
     Form1->OpenFile(PathOf("asked.korvel"));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(Form1->isWindowModified());
+    // The mark follows the controls, and goes again when the change is taken back.
+    const QString width = Form7->ed1->text();
     Form7->ed1->setText("4");
-    Form1->UpdateTitle();
-    EXPECT_EQ(Form1->windowTitle(), " Korvel - CAD - asked.korvel *");
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(Form1->isWindowModified());
+    Form7->ed1->setText(width);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(Form1->isWindowModified());
+    Form9->RadioButton1->click();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(Form1->isWindowModified());
     answer = TUnsavedAnswer::Discard;
     Form1->OpenAction->trigger();
     EXPECT_EQ(questions, 4);
-    EXPECT_EQ(Form1->windowTitle(), " Korvel - CAD - asked.korvel");
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(Form1->isWindowModified());
 }
 
 } // namespace
