@@ -16,6 +16,9 @@
 namespace {
 
 constexpr int kByteMaximum = 255;
+// A plane holds at most 255 of each kind of load, and the shaft at most 255 positions.
+constexpr qsizetype kMostEntries = 3 * kByteMaximum;
+constexpr qsizetype kMostPoints = kByteMaximum;
 
 // "line 3, column 14" of a byte offset, as a text editor counts them.
 QString PlaceOf(const QByteArray& json, int offset)
@@ -62,7 +65,7 @@ TPlaneEntries ReadPlane(const TJsonFields& fields)
 {
     TPlaneEntries plane;
     plane.Step = TPlaneStep(fields.Choice("Step", kPlaneStepNames));
-    for (const TJsonFields& entry : fields.Objects("Entries")) plane.Entries.push_back(ReadEntry(entry));
+    for (const TJsonFields& entry : fields.Objects("Entries", kMostEntries)) plane.Entries.push_back(ReadEntry(entry));
     return plane;
 }
 
@@ -106,14 +109,19 @@ bool BreaksLine(QChar c)
            c == QChar(0xfdd0) || c == QChar(0xfdd1);
 }
 
+// Far more statements than any shaft needs, but few enough for the editor to draw at once.
+constexpr qsizetype kLongestProfile = 4096;
+
 // A memo line never holds a line break: one would turn into two statements.
 QStringList ReadProfile(const TJsonFields& fields)
 {
-    const QStringList lines = fields.Texts("Profile");
-    for (qsizetype i = 0; i < lines.size(); ++i)
+    const QStringList lines = fields.Texts("Profile", kLongestProfile);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString path = fields.PathOf("Profile") + "[" + QString::number(i) + "]";
         if (std::any_of(lines[i].begin(), lines[i].end(), BreaksLine))
-            RaiseFieldError(fields.PathOf("Profile") + "[" + QString::number(i) + "]",
-                            "one line of text, without a line break");
+            RaiseFieldError(path, "one line of text, without a line break");
+        if (lines[i].contains(QChar::Null)) RaiseFieldError(path, "a text without a NUL character");
+    }
     return lines;
 }
 
@@ -128,10 +136,10 @@ std::vector<TAddedPoint> ReadAddedPoints(const TJsonFields& fields, int version,
     std::vector<TAddedPoint> points;
     if (version == 1) {
         const int entries = int(design.Horizontal.Entries.size() + design.Vertical.Entries.size());
-        for (long double position : fields.Numbers("AddedPoints")) points.push_back({position, entries});
+        for (long double position : fields.Numbers("AddedPoints", kMostPoints)) points.push_back({position, entries});
         return points;
     }
-    for (const TJsonFields& point : fields.Objects("AddedPoints")) points.push_back(ReadAddedPoint(point));
+    for (const TJsonFields& point : fields.Objects("AddedPoints", kMostPoints)) points.push_back(ReadAddedPoint(point));
     return points;
 }
 

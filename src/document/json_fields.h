@@ -13,12 +13,13 @@ class TJsonFields {
 public:
     TJsonFields(QJsonObject object, QString path);
 
+    // The lists hold at most `most` items: a longer one is refused before any item is read.
     TJsonFields Object(const QString& key) const;
-    std::vector<TJsonFields> Objects(const QString& key) const;
+    std::vector<TJsonFields> Objects(const QString& key, qsizetype most) const;
     QString Text(const QString& key) const;
-    QStringList Texts(const QString& key) const;
+    QStringList Texts(const QString& key, qsizetype most) const;
     long double Number(const QString& key) const;
-    std::vector<long double> Numbers(const QString& key) const;
+    std::vector<long double> Numbers(const QString& key, qsizetype most) const;
     // A number, or null for none.
     std::optional<long double> OptionalNumber(const QString& key) const;
     bool Switch(const QString& key) const;
@@ -30,7 +31,7 @@ public:
 
 private:
     QJsonValue Require(const QString& key) const;
-    QJsonArray RequireArray(const QString& key) const;
+    QJsonArray RequireArray(const QString& key, qsizetype most) const;
 
     QJsonObject object_;
     QString path_;

@@ -14,6 +14,7 @@
 #include "profile/editor_commands.h"
 #include "test_support.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -234,4 +235,41 @@ TEST(DesignKeeping, AFileLargerThanAnyDesignIsRefusedUnread)
     EXPECT_TRUE(FailureOf([&] { ReadDesignFile(large.fileName()); }).contains("larger than 32 MB"));
     ASSERT_TRUE(QFile::resize(large.fileName(), 10));
     EXPECT_EQ(ReadDesignFile(large.fileName()), QByteArray(10, '\0'));
+}
+
+// Each refused with its one message, quickly, whatever it holds.
+TEST(DesignKeeping, HostileFilesAreRefusedWithinASecond)
+{
+    const QByteArray good = DesignToJson(SmallDesign());
+    const auto replaced = [&](const char* from, const QByteArray& to) { return QByteArray(good).replace(from, to); };
+    const auto many = [](const QByteArray& item) {
+        QByteArray list = "[";
+        for (int i = 0; i < 1000000; ++i) list += item + ",";
+        list.chop(1);
+        return list + "]";
+    };
+    const struct {
+        const char* what;
+        QByteArray json;
+        const char* says;
+    } files[] = {
+        {"50 MB of blanks", QByteArray(50 * 1024 * 1024, ' '), "not a JSON document"},
+        {"nested 100000 deep", QByteArray(100000, '[') + QByteArray(100000, ']'), "not a JSON document"},
+        {"a million lines", replaced("\"Profile\": [", "\"Profile\": " + many("\"\"") + ", \"Unused\": ["),
+         "\"Profile\" of the design must be a list of at most 4096 items"},
+        {"a million points", replaced("\"AddedPoints\": [", "\"AddedPoints\": " + many("{}") + ", \"Unused\": ["),
+         "\"AddedPoints\" of the design must be a list of at most 255 items"},
+        {"a million entries", replaced("\"Entries\": [", "\"Entries\": " + many("{}") + ", \"Unused\": ["),
+         "\"Horizontal.Entries\" of the design must be a list of at most 765 items"},
+        {"nan", replaced("\"ShaftLength\": \"100\"", "\"ShaftLength\": \"nan\""), "ShaftLength"},
+        {"1e99999", replaced("\"ShaftLength\": \"100\"", "\"ShaftLength\": \"1e99999\""), "ShaftLength"},
+        {"NUL in a line", replaced("line 0/10/", "line 0/\\u0000/"), "NUL"},
+    };
+    for (const auto& file : files) {
+        QElapsedTimer clock;
+        clock.start();
+        const QString says = FailureOf([&] { DesignFromJson(file.json); });
+        EXPECT_LT(clock.elapsed(), 1000) << file.what;
+        EXPECT_TRUE(says.contains(file.says)) << file.what << ": " << says.left(300).toStdString();
+    }
 }
