@@ -74,10 +74,13 @@ struct TViewSettings {
 };
 
 // A dimensioning point added in the editor, and how many load entries of both planes had been
-// made by then: a later entry at its position finds it there and adds no point of its own.
+// made by then: a later entry at its position finds it there and adds no point of its own. The
+// positions of the loads of a vertical plane entered again stay on the shaft; they are kept here
+// as well, in the order they came, marked as a load's.
 struct TAddedPoint {
     long double Position = 0;
     int AfterEntries = 0;
+    bool OfForgottenLoad = false;
     bool operator==(const TAddedPoint&) const = default;
 };
 

@@ -1,6 +1,7 @@
 #include "document/design_journal.h"
 
 #include <algorithm>
+#include <limits>
 
 TDesignJournal DesignJournal;
 
@@ -14,11 +15,23 @@ void TDesignJournal::StartShaft()
     AddedPoints.clear();
 }
 
+// The loads of the vertical plane are forgotten, their positions are not: they join the points
+// in the order they came, and all of them now come before the entries of the new plane.
 void TDesignJournal::StartVertical()
 {
-    // The points added among the forgotten entries now come before the new ones.
-    for (TAddedPoint& point : AddedPoints)
-        point.AfterEntries = std::min(point.AfterEntries, int(Horizontal.Entries.size()));
+    const int before = int(Horizontal.Entries.size());
+    std::vector<TAddedPoint> points;
+    size_t load = 0;
+    const auto keepLoadsUpTo = [&](int entries) {
+        for (; load < Vertical.Entries.size() && before + int(load) < entries; ++load)
+            points.push_back({Vertical.Entries[load].Position, before, true});
+    };
+    for (const TAddedPoint& point : AddedPoints) {
+        keepLoadsUpTo(point.AfterEntries);
+        points.push_back({point.Position, std::min(point.AfterEntries, before), point.OfForgottenLoad});
+    }
+    keepLoadsUpTo(std::numeric_limits<int>::max());
+    AddedPoints = std::move(points);
     Vertical = {TPlaneStep::Forces, {}};
     HorizontalCurrent = false;
 }
@@ -33,7 +46,12 @@ void TDesignJournal::Record(const TLoadEntry& entry) { CurrentPlane().Entries.pu
 
 void TDesignJournal::AddPoint(long double position)
 {
-    AddedPoints.push_back({position, int(Horizontal.Entries.size() + Vertical.Entries.size())});
+    AddedPoints.push_back({position, int(Horizontal.Entries.size() + Vertical.Entries.size()), false});
+}
+
+void TDesignJournal::KeepLoadPosition(long double position)
+{
+    AddedPoints.push_back({position, int(Horizontal.Entries.size() + Vertical.Entries.size()), true});
 }
 
 void TDesignJournal::Reach(TPlaneStep step) { CurrentPlane().Step = step; }

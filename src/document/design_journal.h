@@ -24,6 +24,8 @@ struct TDesignJournal {
     void Record(const TLoadEntry& entry);
     // The editor's "Add" of a dimensioning point.
     void AddPoint(long double position);
+    // A position that a forgotten load of the vertical plane left on the shaft.
+    void KeepLoadPosition(long double position);
     // The entry window's step buttons and "Calculate".
     void Reach(TPlaneStep step);
 

@@ -127,7 +127,8 @@ QStringList ReadProfile(const TJsonFields& fields)
 
 TAddedPoint ReadAddedPoint(const TJsonFields& fields)
 {
-    return {fields.Number("Position"), fields.Integer("AfterEntries", 0, std::numeric_limits<int>::max())};
+    return {fields.Number("Position"), fields.Integer("AfterEntries", 0, std::numeric_limits<int>::max()),
+            fields.Switch("OfForgottenLoad")};
 }
 
 // The first version kept the positions alone; they were replayed after every entry.
@@ -136,7 +137,7 @@ std::vector<TAddedPoint> ReadAddedPoints(const TJsonFields& fields, int version,
     std::vector<TAddedPoint> points;
     if (version == 1) {
         const int entries = int(design.Horizontal.Entries.size() + design.Vertical.Entries.size());
-        for (long double position : fields.Numbers("AddedPoints", kMostPoints)) points.push_back({position, entries});
+        for (long double position : fields.Numbers("AddedPoints", kMostPoints)) points.push_back({position, entries, false});
         return points;
     }
     for (const TJsonFields& point : fields.Objects("AddedPoints", kMostPoints)) points.push_back(ReadAddedPoint(point));

@@ -85,8 +85,11 @@ public:
 private:
     void AddNext()
     {
-        RunRefusable("The point \"AddedPoints[" + QString::number(next_) + "]\" of the design is refused",
-                     [&] { AddDimensioningPoint(state_, points_[next_].Position); });
+        const TAddedPoint& point = points_[next_];
+        RunRefusable("The point \"AddedPoints[" + QString::number(next_) + "]\" of the design is refused", [&] {
+            if (point.OfForgottenLoad) KeepLoadPosition(state_, point.Position);
+            else AddDimensioningPoint(state_, point.Position);
+        });
         ++next_;
     }
 

@@ -67,7 +67,9 @@ QJsonArray AddedPointsArray(const std::vector<TAddedPoint>& points)
 {
     QJsonArray array;
     for (const TAddedPoint& point : points)
-        array.append(QJsonObject{{"Position", ExactNumberText(point.Position)}, {"AfterEntries", point.AfterEntries}});
+        array.append(QJsonObject{{"Position", ExactNumberText(point.Position)},
+                                 {"AfterEntries", point.AfterEntries},
+                                 {"OfForgottenLoad", point.OfForgottenLoad}});
     return array;
 }
 

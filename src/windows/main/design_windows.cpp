@@ -2,6 +2,7 @@
 #include "windows/main/design_windows.h"
 
 #include "analysis/analysis_state.h"
+#include "analysis/load_entry.h"
 #include "windows/entry/tform2.h"
 #include "windows/main/tform6.h"
 #include "windows/main/window_set.h"
@@ -68,8 +69,14 @@ public:
 private:
     void AddNext()
     {
-        AddDimensioningPoint(Analysis, points_[next_].Position);
-        DesignJournal.AddPoint(points_[next_].Position);
+        const TAddedPoint& point = points_[next_];
+        if (point.OfForgottenLoad) {
+            KeepLoadPosition(Analysis, point.Position);
+            DesignJournal.KeepLoadPosition(point.Position);
+        } else {
+            AddDimensioningPoint(Analysis, point.Position);
+            DesignJournal.AddPoint(point.Position);
+        }
         ++next_;
     }
 
