@@ -44,14 +44,9 @@ void TDesignJournal::ApplyLength(long double length)
 
 void TDesignJournal::Record(const TLoadEntry& entry) { CurrentPlane().Entries.push_back(entry); }
 
-void TDesignJournal::AddPoint(long double position)
+void TDesignJournal::RecordPoint(long double position, bool ofForgottenLoad)
 {
-    AddedPoints.push_back({position, int(Horizontal.Entries.size() + Vertical.Entries.size()), false});
-}
-
-void TDesignJournal::KeepLoadPosition(long double position)
-{
-    AddedPoints.push_back({position, int(Horizontal.Entries.size() + Vertical.Entries.size()), true});
+    AddedPoints.push_back({position, int(Horizontal.Entries.size() + Vertical.Entries.size()), ofForgottenLoad});
 }
 
 void TDesignJournal::Reach(TPlaneStep step) { CurrentPlane().Step = step; }

@@ -22,10 +22,9 @@ struct TDesignJournal {
     void StartVertical();
     void ApplyLength(long double length);
     void Record(const TLoadEntry& entry);
-    // The editor's "Add" of a dimensioning point.
-    void AddPoint(long double position);
-    // A position that a forgotten load of the vertical plane left on the shaft.
-    void KeepLoadPosition(long double position);
+    // The editor's "Add" of a dimensioning point, or a position that a forgotten load of the
+    // vertical plane left on the shaft.
+    void RecordPoint(long double position, bool ofForgottenLoad);
     // The entry window's step buttons and "Calculate".
     void Reach(TPlaneStep step);
 

@@ -67,43 +67,12 @@ void CheckVerticalPlane(const TPlaneEntries& plane)
                    "the horizontal plane and starts at the forces.");
 }
 
-// The editor's points, each added once as many entries were made as when the user added it:
-// an entry at the position of an earlier point then finds it there, as it did in the windows.
-class TPointFeed {
-public:
-    TPointFeed(const std::vector<TAddedPoint>& points, TAnalysisState& state) : points_(points), state_(state) {}
-
-    void AddUpTo(int entries)
-    {
-        while (next_ < points_.size() && points_[next_].AfterEntries <= entries) AddNext();
-    }
-    void AddRest()
-    {
-        while (next_ < points_.size()) AddNext();
-    }
-
-private:
-    void AddNext()
-    {
-        const TAddedPoint& point = points_[next_];
-        RunRefusable("The point \"AddedPoints[" + QString::number(next_) + "]\" of the design is refused", [&] {
-            if (point.OfForgottenLoad) KeepLoadPosition(state_, point.Position);
-            else AddDimensioningPoint(state_, point.Position);
-        });
-        ++next_;
-    }
-
-    const std::vector<TAddedPoint>& points_;
-    TAnalysisState& state_;
-    size_t next_ = 0;
-};
-
 // `before` counts the entries of the planes entered earlier.
 void EnterLoads(const TPlaneEntries& plane, const QString& name, bool horizontal, int before, TPointFeed& points,
                 TAnalysisState& state)
 {
     for (size_t i = 0; i < plane.Entries.size(); ++i) {
-        points.AddUpTo(before + int(i));
+        points.PlaceUpTo(before + int(i));
         const TLoadEntry& entry = plane.Entries[i];
         RunRefusable("The entry \"" + EntryPath(name, i) + "\" of the design is refused", [&] {
             switch (entry.Kind) {
@@ -170,13 +139,38 @@ void ApplyDimensioning(const TDimensioningInputs& inputs, TAnalysisState& state,
 
 } // namespace
 
+void PlacePoint(TAnalysisState& state, const TAddedPoint& point)
+{
+    if (point.OfForgottenLoad) KeepLoadPosition(state, point.Position);
+    else AddDimensioningPoint(state, point.Position);
+}
+
+void TPointFeed::PlaceUpTo(int entries)
+{
+    while (next_ < points_.size() && points_[next_].AfterEntries <= entries) PlaceNext();
+}
+
+void TPointFeed::PlaceRest()
+{
+    while (next_ < points_.size()) PlaceNext();
+}
+
+void TPointFeed::PlaceNext()
+{
+    place_(next_, points_[next_]);
+    ++next_;
+}
+
 void ReplayDesign(const TDesign& design, TAnalysisState& state, TData& data)
 {
-    TPointFeed points(design.AddedPoints, state);
+    TPointFeed points(design.AddedPoints, [&](size_t index, const TAddedPoint& point) {
+        RunRefusable("The point \"AddedPoints[" + QString::number(index) + "]\" of the design is refused",
+                     [&] { PlacePoint(state, point); });
+    });
     ReplayHorizontalPlane(design, points, state, data);
     ReplayVerticalPlane(design, points, state, data);
     ApplyDimensioning(design.Dimensioning, state, data);
-    points.AddRest();
+    points.PlaceRest();
 }
 
 void CheckDesign(const TDesign& design)

@@ -105,7 +105,7 @@ private:
         const long double position = Position() + Whole(0, 1) * 6.25L;
         Act([&] {
             AddDimensioningPoint(state, position);
-            journal.AddPoint(position);
+            journal.RecordPoint(position, false);
         });
     }
 

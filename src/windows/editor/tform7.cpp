@@ -344,7 +344,7 @@ void TForm7::BitBtn2Click()
 {
     const long double position = StrToFloat(Edit5->text());
     AddDimensioningPoint(Analysis, position);
-    DesignJournal.AddPoint(position);
+    DesignJournal.RecordPoint(position, false);
     Redraw();
 }
 

@@ -2,7 +2,6 @@
 #include "windows/main/design_windows.h"
 
 #include "analysis/analysis_state.h"
-#include "analysis/load_entry.h"
 #include "windows/entry/tform2.h"
 #include "windows/main/tform6.h"
 #include "windows/main/window_set.h"
@@ -52,38 +51,6 @@ TViewSettings CaptureView()
     return {slices, Form9->se1->value(), Form9->ExTrackBar1->value()};
 }
 
-// The editor's points go in among the entries where the user added them, as the replay puts them.
-class TPointFeed {
-public:
-    explicit TPointFeed(const std::vector<TAddedPoint>& points) : points_(points) {}
-
-    void AddUpTo(int entries)
-    {
-        while (next_ < points_.size() && points_[next_].AfterEntries <= entries) AddNext();
-    }
-    void AddRest()
-    {
-        while (next_ < points_.size()) AddNext();
-    }
-
-private:
-    void AddNext()
-    {
-        const TAddedPoint& point = points_[next_];
-        if (point.OfForgottenLoad) {
-            KeepLoadPosition(Analysis, point.Position);
-            DesignJournal.KeepLoadPosition(point.Position);
-        } else {
-            AddDimensioningPoint(Analysis, point.Position);
-            DesignJournal.AddPoint(point.Position);
-        }
-        ++next_;
-    }
-
-    const std::vector<TAddedPoint>& points_;
-    size_t next_ = 0;
-};
-
 // Each step of the plane enters the entries of its kind, then its "Apply" opens the next;
 // `before` counts the entries of the planes entered earlier.
 void EnterPlane(const TPlaneEntries& plane, bool horizontal, int before, TPointFeed& points)
@@ -92,7 +59,7 @@ void EnterPlane(const TPlaneEntries& plane, bool horizontal, int before, TPointF
         for (size_t i = 0; i < plane.Entries.size(); ++i) {
             const TLoadEntry& entry = plane.Entries[i];
             if (entry.Kind != kind) continue;
-            points.AddUpTo(before + int(i));
+            points.PlaceUpTo(before + int(i));
             if (kind == TEntryKind::Bearing) Form2->EnterBearing(entry.Position);
             if (kind == TEntryKind::Force) Form2->EnterForce(entry.Position, entry.Value, entry.Direction == 1);
             if (kind == TEntryKind::Moment) Form2->EnterMoment(entry.Position, entry.Value, entry.Direction == 1);
@@ -115,7 +82,10 @@ void EnterPlane(const TPlaneEntries& plane, bool horizontal, int before, TPointF
 
 void ApplyPlanes(const TDesign& design)
 {
-    TPointFeed points(design.AddedPoints);
+    TPointFeed points(design.AddedPoints, [](size_t, const TAddedPoint& point) {
+        PlacePoint(Analysis, point);
+        DesignJournal.RecordPoint(point.Position, point.OfForgottenLoad);
+    });
     if (design.Horizontal.Step != TPlaneStep::NotStarted) {
         Form6->Bitbtn2Click();
         if (design.Horizontal.Step >= TPlaneStep::Bearings) Form2->EnterLength(design.ShaftLength);
@@ -125,7 +95,7 @@ void ApplyPlanes(const TDesign& design)
         Form6->BitBtn3Click();
         EnterPlane(design.Vertical, false, int(design.Horizontal.Entries.size()), points);
     }
-    points.AddRest();
+    points.PlaceRest();
 }
 
 void ApplyDimensioning(const TDimensioningInputs& inputs)
