@@ -73,6 +73,7 @@ private:
     void OpenRecentFile(const QString& fileName);
 
     void NoteDesignChange();
+    void ShowTitle(bool modified);
     void WatchControls(QWidget* window);
 
     QList<QPointer<QWidget>> minimisedWindows_;

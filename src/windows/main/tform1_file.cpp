@@ -147,7 +147,7 @@ bool TForm1::SaveFile(const QString& fileName)
     SaveDesignFile(fileName, json);
     FileName = QFileInfo(fileName).absoluteFilePath();
     savedJson_ = json;
-    UpdateTitle();
+    ShowTitle(false);
     RememberRecentFile(FileName);
     return true;
 }
@@ -162,7 +162,7 @@ bool TForm1::Modified() const
 void TForm1::MarkSaved()
 {
     savedJson_ = Form7 ? DesignToJson(CaptureDesign()) : QByteArray();
-    UpdateTitle();
+    ShowTitle(false);
 }
 
 bool TForm1::ConfirmLosingChanges()
@@ -182,15 +182,12 @@ bool TForm1::ConfirmLosingChanges()
     return false;
 }
 
-void TForm1::UpdateTitle()
+void TForm1::UpdateTitle() { ShowTitle(!FileName.isEmpty() && Modified()); }
+
+void TForm1::ShowTitle(bool modified)
 {
-    if (FileName.isEmpty()) {
-        setWindowTitle(kUntitledTitle);
-        setWindowModified(false);
-        return;
-    }
-    setWindowTitle(kUntitledTitle + " - " + QFileInfo(FileName).fileName() + "[*]");
-    setWindowModified(Modified());
+    setWindowTitle(FileName.isEmpty() ? kUntitledTitle : kUntitledTitle + " - " + QFileInfo(FileName).fileName() + "[*]");
+    setWindowModified(modified);
 }
 
 void TForm1::ListRecentFiles()
