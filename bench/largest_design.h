@@ -28,6 +28,7 @@ inline TDesign LargestDesign()
     for (int n = 0; n < 256; ++n)
         design.Profile += "line " + FloatToStr(n * 3.9L) + "/" + FloatToStr(20 + n % 7 / 3.0L) + "/" +
                           FloatToStr((n + 1) * 3.9L) + "/" + FloatToStr(20 + n % 7 / 3.0L) + "/0/";
-    design.AddedPoints = {12.5L, 500, 987.25L};
+    const int entries = int(design.Horizontal.Entries.size() + design.Vertical.Entries.size());
+    design.AddedPoints = {{12.5L, entries}, {500, entries}, {987.25L, entries}};
     return design;
 }

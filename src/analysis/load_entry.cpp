@@ -105,6 +105,13 @@ Tvector AddMoment(TAnalysisState& state, long double position, long double value
     return moment;
 }
 
+void KeepLoadPosition(TAnalysisState& state, long double position)
+{
+    RefuseOutsideShaft(state, position);
+    if (IsNewPoint(state, position)) RefuseWhenFull(state.PointCount, kTooManyPoints);
+    KeepPoint(state, position, 0);
+}
+
 void StartShaft(TAnalysisState& state)
 {
     ResetFullPlane(state);

@@ -35,6 +35,10 @@ Tvector AddForce(TAnalysisState& state, long double position, long double value,
 Tvector AddMoment(TAnalysisState& state, long double position, long double value, bool clockwise,
                   bool horizontal);
 
+// The position of a load that is listed no more (the vertical plane entered again forgets its
+// loads, not their positions), kept as the Add kept it: once, refused where an Add refuses it.
+void KeepLoadPosition(TAnalysisState& state, long double position);
+
 // A new shaft: the full reset, and the positions of the previous shaft forgotten as well, so
 // that they never reach the profile editor.
 void StartShaft(TAnalysisState& state);

@@ -2,18 +2,21 @@
 #include "canvas/canvas.h"
 
 #include "common/errors.h"
+#include "common/whole_file.h"
 
+#include <QBuffer>
 #include <QImageWriter>
-#include <QSaveFile>
 
-// The bitmap goes to a temporary file that replaces the target only once it is complete, so a
-// failed save leaves an existing file as it was.
+// The bitmap is made in memory and written whole, so a failed save leaves an existing file
+// as it was.
 void Canvas::SaveToBmp(const QString& fileName) const
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        RaiseError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, file.errorString()));
-    QImageWriter writer(&file, "bmp");
-    if (!writer.write(image_->convertToFormat(QImage::Format_RGB888)) || !file.commit())
-        RaiseError(QStringLiteral("Cannot write file \"%1\". %2").arg(fileName, file.errorString()));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "bmp");
+    if (!writer.write(image_->convertToFormat(QImage::Format_RGB888)))
+        RaiseError(QStringLiteral("Cannot write file \"%1\". %2").arg(fileName, writer.errorString()));
+    if (const auto reason = TryWriteWholeFile(fileName, bytes))
+        RaiseError(QStringLiteral("Cannot write file \"%1\". %2").arg(fileName, *reason));
 }

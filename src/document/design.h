@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 enum class TEntryKind { Bearing, Force, Moment };
@@ -31,7 +32,8 @@ struct TPlaneEntries {
 };
 
 // The dimensioning window's fields as it holds them: texts, because the user may leave any text
-// in a field until "Calculate" or "Apply" reads it.
+// in a field until "Calculate" or "Apply" reads it. The numbers' fields are held with "." as
+// the decimal separator, whatever separator the windows show.
 struct TDimensioningInputs {
     QString TwistingMoment;    // Mt, N*mm
     QString AllowTwistStress;  // tau at, MPa
@@ -75,14 +77,26 @@ struct TViewSettings {
     bool operator==(const TViewSettings&) const = default;
 };
 
+// A dimensioning point added in the editor, and how many load entries of both planes had been
+// made by then: a later entry at its position finds it there and adds no point of its own. The
+// positions of the loads of a vertical plane entered again stay on the shaft; they are kept here
+// as well, in the order they came, marked as a load's.
+struct TAddedPoint {
+    long double Position = 0;
+    int AfterEntries = 0;
+    bool OfForgottenLoad = false;
+    bool operator==(const TAddedPoint&) const = default;
+};
+
 struct TDesign {
     long double ShaftLength = 0;
     TPlaneEntries Horizontal;
     TPlaneEntries Vertical;
     TDimensioningInputs Dimensioning;
-    QStringList Profile;                    // the DHL text, one statement a line
+    QStringList Profile;                    // the DHL text, one statement a line, "." in numbers
     TEditorSettings Settings;
-    std::vector<long double> AddedPoints;   // dimensioning points added in the editor, in order
+    std::vector<TAddedPoint> AddedPoints;   // in the order they were added
+    std::optional<long double> ResultingDiameter; // of the pre-dimensioning, once it was run
     TOverlaySwitches Overlays;
     TViewSettings View;
     TCheckInputs Check;

@@ -8,6 +8,9 @@
 
 namespace {
 
+// More masses than any shaft carries: a longer list is refused before it is read.
+constexpr qsizetype kMostMasses = 255;
+
 const QString kCheckKey = QStringLiteral("Check");
 
 QJsonArray MassesArray(const std::vector<TMountedMass>& masses)
@@ -59,7 +62,7 @@ TFatigueInputs ReadFatigue(const TJsonFields& fields)
     inputs.YieldSafety = fields.Number("YieldSafety");
     inputs.ShearModulus = fields.Number("ShearModulus");
     inputs.TwistLimit = fields.Number("TwistLimit");
-    const std::vector<TJsonFields> bearings = fields.Objects("Bearings");
+    const std::vector<TJsonFields> bearings = fields.Objects("Bearings", 2);
     if (bearings.size() != inputs.Bearings.size()) RaiseFieldError(fields.PathOf("Bearings"), "two bearings, A and B");
     for (size_t i = 0; i < bearings.size(); ++i)
         inputs.Bearings[i] = {TBearingKind(bearings[i].Choice("Kind", Names(BearingKindNames()))), bearings[i].Number("Rating")};
@@ -90,7 +93,7 @@ TCheckInputs ReadCheckInputs(const QJsonObject& document)
     inputs.DeflectionRatio = fields.Number("DeflectionRatio");
     inputs.Density = fields.Number("Density");
     inputs.Speed = fields.Number("Speed");
-    for (const TJsonFields& mass : fields.Objects("Masses"))
+    for (const TJsonFields& mass : fields.Objects("Masses", kMostMasses))
         inputs.Masses.push_back({mass.Number("Position"), mass.Number("Mass")});
     // Written before the fatigue check existed: its defaults.
     if (fields.Has("Fatigue")) inputs.Fatigue = ReadFatigue(fields.Object("Fatigue"));

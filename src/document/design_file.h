@@ -6,7 +6,19 @@
 #include <QByteArray>
 
 inline const QString kDesignFormat = QStringLiteral("Korvel design");
-constexpr int kDesignVersion = 1;
+// Version 2 holds every number with "." and the moment each point was added; version 1 is read.
+constexpr int kDesignVersion = 2;
+
+// No design comes near this; a larger file, or a device that never ends, is refused unread.
+constexpr qint64 kLargestDesignFile = 32 * 1024 * 1024;
+
+// The bytes of a design file; fails with a message naming the file when it cannot be read or
+// is larger than kLargestDesignFile.
+QByteArray ReadDesignFile(const QString& fileName);
+
+// Writes the file whole or not at all; fails with a message naming the file and the reason, and
+// an existing file then stays as it was.
+void SaveDesignFile(const QString& fileName, const QByteArray& bytes);
 
 // Indented, keys in a fixed order, every number as a text that reads back to the same value.
 QByteArray DesignToJson(const TDesign& design);

@@ -1,5 +1,8 @@
 #include "document/design_journal.h"
 
+#include <algorithm>
+#include <limits>
+
 TDesignJournal DesignJournal;
 
 void TDesignJournal::StartShaft()
@@ -12,8 +15,23 @@ void TDesignJournal::StartShaft()
     AddedPoints.clear();
 }
 
+// The loads of the vertical plane are forgotten, their positions are not: they join the points
+// in the order they came, and all of them now come before the entries of the new plane.
 void TDesignJournal::StartVertical()
 {
+    const int before = int(Horizontal.Entries.size());
+    std::vector<TAddedPoint> points;
+    size_t load = 0;
+    const auto keepLoadsUpTo = [&](int entries) {
+        for (; load < Vertical.Entries.size() && before + int(load) < entries; ++load)
+            points.push_back({Vertical.Entries[load].Position, before, true});
+    };
+    for (const TAddedPoint& point : AddedPoints) {
+        keepLoadsUpTo(point.AfterEntries);
+        points.push_back({point.Position, std::min(point.AfterEntries, before), point.OfForgottenLoad});
+    }
+    keepLoadsUpTo(std::numeric_limits<int>::max());
+    AddedPoints = std::move(points);
     Vertical = {TPlaneStep::Forces, {}};
     HorizontalCurrent = false;
 }
@@ -25,5 +43,10 @@ void TDesignJournal::ApplyLength(long double length)
 }
 
 void TDesignJournal::Record(const TLoadEntry& entry) { CurrentPlane().Entries.push_back(entry); }
+
+void TDesignJournal::RecordPoint(long double position, bool ofForgottenLoad)
+{
+    AddedPoints.push_back({position, int(Horizontal.Entries.size() + Vertical.Entries.size()), ofForgottenLoad});
+}
 
 void TDesignJournal::Reach(TPlaneStep step) { CurrentPlane().Step = step; }

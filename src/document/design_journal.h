@@ -14,7 +14,7 @@ struct TDesignJournal {
     // The dimensioning fields as "Apply" stored them: they, not what was typed since, make the
     // results, and a text typed since may be one that "Apply" would refuse.
     std::optional<TDimensioningInputs> AppliedDimensioning;
-    std::vector<long double> AddedPoints;
+    std::vector<TAddedPoint> AddedPoints;
 
     // "Load in horizontal plane": a new shaft, and the vertical plane with it, is gone.
     void StartShaft();
@@ -22,6 +22,9 @@ struct TDesignJournal {
     void StartVertical();
     void ApplyLength(long double length);
     void Record(const TLoadEntry& entry);
+    // The editor's "Add" of a dimensioning point, or a position that a forgotten load of the
+    // vertical plane left on the shaft.
+    void RecordPoint(long double position, bool ofForgottenLoad);
     // The entry window's step buttons and "Calculate".
     void Reach(TPlaneStep step);
 

@@ -3,6 +3,7 @@
 #include "document/design_file.h"
 
 #include "common/errors.h"
+#include "document/decimal_texts.h"
 #include "document/design_check.h"
 #include "document/design_keys.h"
 #include "document/design_replay.h"
@@ -10,11 +11,15 @@
 
 #include <QJsonDocument>
 #include <QJsonParseError>
+#include <algorithm>
 #include <limits>
 
 namespace {
 
 constexpr int kByteMaximum = 255;
+// A plane holds at most 255 of each kind of load, and the shaft at most 255 positions.
+constexpr qsizetype kMostEntries = 3 * kByteMaximum;
+constexpr qsizetype kMostPoints = kByteMaximum;
 
 // "line 3, column 14" of a byte offset, as a text editor counts them.
 QString PlaceOf(const QByteArray& json, int offset)
@@ -36,7 +41,7 @@ QJsonObject ParseDocument(const QByteArray& json)
     return document.object();
 }
 
-void CheckFormatAndVersion(const QJsonObject& object, const TJsonFields& fields)
+int CheckFormatAndVersion(const QJsonObject& object, const TJsonFields& fields)
 {
     if (object.value("format").toString() != kDesignFormat)
         RaiseError("The file is not a Korvel design: its \"format\" is not \"" + kDesignFormat + "\".");
@@ -44,6 +49,7 @@ void CheckFormatAndVersion(const QJsonObject& object, const TJsonFields& fields)
     if (version > kDesignVersion)
         RaiseError("The design was written by a newer Korvel (file version " + QString::number(version) +
                    "); this Korvel reads versions up to " + QString::number(kDesignVersion) + ".");
+    return version;
 }
 
 TLoadEntry ReadEntry(const TJsonFields& fields)
@@ -60,7 +66,7 @@ TPlaneEntries ReadPlane(const TJsonFields& fields)
 {
     TPlaneEntries plane;
     plane.Step = TPlaneStep(fields.Choice("Step", kPlaneStepNames));
-    for (const TJsonFields& entry : fields.Objects("Entries")) plane.Entries.push_back(ReadEntry(entry));
+    for (const TJsonFields& entry : fields.Objects("Entries", kMostEntries)) plane.Entries.push_back(ReadEntry(entry));
     return plane;
 }
 
@@ -99,15 +105,46 @@ TEditorSettings ReadSettings(const TJsonFields& fields)
     return settings;
 }
 
+// Every character that the editor's memo takes for the end of a line, its frame marks included.
+bool BreaksLine(QChar c)
+{
+    return c == '\n' || c == '\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator ||
+           c == QChar(0xfdd0) || c == QChar(0xfdd1);
+}
+
+// Far more statements than any shaft needs, but few enough for the editor to draw at once.
+constexpr qsizetype kLongestProfile = 4096;
+
 // A memo line never holds a line break: one would turn into two statements.
 QStringList ReadProfile(const TJsonFields& fields)
 {
-    const QStringList lines = fields.Texts("Profile");
-    for (qsizetype i = 0; i < lines.size(); ++i)
-        if (lines[i].contains('\n') || lines[i].contains('\r'))
-            RaiseFieldError(fields.PathOf("Profile") + "[" + QString::number(i) + "]",
-                            "one line of text, without a line break");
+    const QStringList lines = fields.Texts("Profile", kLongestProfile);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString path = fields.PathOf("Profile") + "[" + QString::number(i) + "]";
+        if (std::any_of(lines[i].begin(), lines[i].end(), BreaksLine))
+            RaiseFieldError(path, "one line of text, without a line break");
+        if (lines[i].contains(QChar::Null)) RaiseFieldError(path, "a text without a NUL character");
+    }
     return lines;
+}
+
+TAddedPoint ReadAddedPoint(const TJsonFields& fields)
+{
+    return {fields.Number("Position"), fields.Integer("AfterEntries", 0, std::numeric_limits<int>::max()),
+            fields.Switch("OfForgottenLoad")};
+}
+
+// The first version kept the positions alone; they were replayed after every entry.
+std::vector<TAddedPoint> ReadAddedPoints(const TJsonFields& fields, int version, const TDesign& design)
+{
+    std::vector<TAddedPoint> points;
+    if (version == 1) {
+        const int entries = int(design.Horizontal.Entries.size() + design.Vertical.Entries.size());
+        for (long double position : fields.Numbers("AddedPoints", kMostPoints)) points.push_back({position, entries, false});
+        return points;
+    }
+    for (const TJsonFields& point : fields.Objects("AddedPoints", kMostPoints)) points.push_back(ReadAddedPoint(point));
+    return points;
 }
 
 TOverlaySwitches ReadOverlays(const TJsonFields& fields)
@@ -124,7 +161,7 @@ TViewSettings ReadView(const TJsonFields& fields)
     return view;
 }
 
-TDesign ReadDesign(const TJsonFields& fields)
+TDesign ReadDesign(const TJsonFields& fields, int version)
 {
     TDesign design;
     design.ShaftLength = fields.Number("ShaftLength");
@@ -133,10 +170,11 @@ TDesign ReadDesign(const TJsonFields& fields)
     design.Dimensioning = ReadDimensioning(fields.Object("Dimensioning"));
     design.Profile = ReadProfile(fields);
     design.Settings = ReadSettings(fields.Object("Settings"));
-    design.AddedPoints = fields.Numbers("AddedPoints");
+    design.AddedPoints = ReadAddedPoints(fields, version, design);
+    if (version > 1) design.ResultingDiameter = fields.OptionalNumber("ResultingDiameter");
     design.Overlays = ReadOverlays(fields.Object("Overlays"));
     design.View = ReadView(fields.Object("View3D"));
-    return design;
+    return version == 1 ? DecimalsOfFirstVersion(design) : design;
 }
 
 } // namespace
@@ -145,8 +183,8 @@ TDesign DesignFromJson(const QByteArray& json)
 {
     const QJsonObject object = ParseDocument(json);
     const TJsonFields fields(object, QString());
-    CheckFormatAndVersion(object, fields);
-    TDesign design = ReadDesign(fields);
+    const int version = CheckFormatAndVersion(object, fields);
+    TDesign design = ReadDesign(fields, version);
     design.Check = ReadCheckInputs(object);
     CheckDesign(design);
     return design;

@@ -6,6 +6,8 @@
 #include "common/number_text.h"
 #include "dimensioning/stress_checks.h"
 #include "dimensioning/twist_span_fields.h"
+#include "document/decimal_texts.h"
+#include "profile/editor_commands.h"
 
 #include <algorithm>
 #include <functional>
@@ -66,9 +68,12 @@ void CheckVerticalPlane(const TPlaneEntries& plane)
                    "the horizontal plane and starts at the forces.");
 }
 
-void EnterLoads(const TPlaneEntries& plane, const QString& name, bool horizontal, TAnalysisState& state)
+// `before` counts the entries of the planes entered earlier.
+void EnterLoads(const TPlaneEntries& plane, const QString& name, bool horizontal, int before, TPointFeed& points,
+                TAnalysisState& state)
 {
     for (size_t i = 0; i < plane.Entries.size(); ++i) {
+        points.PlaceUpTo(before + int(i));
         const TLoadEntry& entry = plane.Entries[i];
         RunRefusable("The entry \"" + EntryPath(name, i) + "\" of the design is refused", [&] {
             switch (entry.Kind) {
@@ -86,7 +91,7 @@ void Calculate(const TPlaneEntries& plane, const QString& name, TAnalysisState& 
     RunRefusable("The " + name.toLower() + " plane of the design cannot be calculated", [&] { SolvePlane(state, data); });
 }
 
-void ReplayHorizontalPlane(const TDesign& design, TAnalysisState& state, TData& data)
+void ReplayHorizontalPlane(const TDesign& design, TPointFeed& points, TAnalysisState& state, TData& data)
 {
     const TPlaneEntries& plane = design.Horizontal;
     CheckEntryOrder(plane, "Horizontal");
@@ -96,12 +101,14 @@ void ReplayHorizontalPlane(const TDesign& design, TAnalysisState& state, TData& 
     StartShaft(state);
     data.SetOriz(true);
     KeepFirstEntry(state.HorzDiagram);
-    if (plane.Step >= TPlaneStep::Bearings) state.ShaftLength = design.ShaftLength;
-    EnterLoads(plane, "Horizontal", true, state);
+    if (plane.Step >= TPlaneStep::Bearings)
+        RunRefusable("The field \"ShaftLength\" of the design is refused",
+                     [&] { ApplyShaftLength(state, design.ShaftLength); });
+    EnterLoads(plane, "Horizontal", true, 0, points, state);
     Calculate(plane, "Horizontal", state, data);
 }
 
-void ReplayVerticalPlane(const TDesign& design, TAnalysisState& state, TData& data)
+void ReplayVerticalPlane(const TDesign& design, TPointFeed& points, TAnalysisState& state, TData& data)
 {
     const TPlaneEntries& plane = design.Vertical;
     CheckVerticalPlane(plane);
@@ -113,7 +120,7 @@ void ReplayVerticalPlane(const TDesign& design, TAnalysisState& state, TData& da
     ResetPartialPlane(state);
     data.SetOriz(false);
     RenameBearingsVertical(state.Reactions);
-    EnterLoads(plane, "Vertical", false, state);
+    EnterLoads(plane, "Vertical", false, int(design.Horizontal.Entries.size()), points, state);
     Calculate(plane, "Vertical", state, data);
     // The report of the vertical plane hands the sorted positions to the editor.
     if (plane.Step == TPlaneStep::Calculated) SortByPosition(state.Points);
@@ -124,39 +131,48 @@ void ApplyDimensioning(const TDimensioningInputs& inputs, TAnalysisState& state,
 {
     if (!inputs.Applied) return;
     RunRefusable("The dimensioning inputs of the design were stored, but \"Apply\" refuses them", [&] {
-        state.TorsionCoeff = StrToFloat(inputs.TorsionCoeff);
-        state.AllowBendStress = ReadAllowBendStress(inputs.AlternatingStress);
+        state.TorsionCoeff = StrToFloat(ShownDecimals(inputs.TorsionCoeff));
+        state.AllowBendStress = ReadAllowBendStress(ShownDecimals(inputs.AlternatingStress));
         data.SetT3(inputs.Theory == 0);
-        data.SetMT(ReadTwistingMoment(inputs.TwistingMoment));
-        state.TwistSpan = ReadTwistSpan(inputs.TwistFrom, inputs.TwistTo);
+        data.SetMT(ReadTwistingMoment(ShownDecimals(inputs.TwistingMoment)));
+        state.TwistSpan = ReadTwistSpan(ShownDecimals(inputs.TwistFrom), ShownDecimals(inputs.TwistTo));
     });
-}
-
-void AddEditorPoints(const TDesign& design, TAnalysisState& state)
-{
-    for (size_t i = 0; i < design.AddedPoints.size(); ++i)
-        RunRefusable("The point \"AddedPoints[" + QString::number(i) + "]\" of the design is refused",
-                     [&] { AddDimensionPoint(state, design.AddedPoints[i]); });
 }
 
 } // namespace
 
-void AddDimensionPoint(TAnalysisState& state, long double position)
+void PlacePoint(TAnalysisState& state, const TAddedPoint& point)
 {
-    if (state.Points.empty() || position < state.Points.front().Position || position > state.Points.back().Position)
-        RaiseError(kPointOutsideShaft);
-    if (state.PointCount == 255) RaiseError(kTooManyPoints);
-    state.Points.push_back({0, position});
-    ++state.PointCount;
-    SortByPosition(state.Points);
+    if (point.OfForgottenLoad) KeepLoadPosition(state, point.Position);
+    else AddDimensioningPoint(state, point.Position);
+}
+
+void TPointFeed::PlaceUpTo(int entries)
+{
+    while (next_ < points_.size() && points_[next_].AfterEntries <= entries) PlaceNext();
+}
+
+void TPointFeed::PlaceRest()
+{
+    while (next_ < points_.size()) PlaceNext();
+}
+
+void TPointFeed::PlaceNext()
+{
+    place_(next_, points_[next_]);
+    ++next_;
 }
 
 void ReplayDesign(const TDesign& design, TAnalysisState& state, TData& data)
 {
-    ReplayHorizontalPlane(design, state, data);
-    ReplayVerticalPlane(design, state, data);
+    TPointFeed points(design.AddedPoints, [&](size_t index, const TAddedPoint& point) {
+        RunRefusable("The point \"AddedPoints[" + QString::number(index) + "]\" of the design is refused",
+                     [&] { PlacePoint(state, point); });
+    });
+    ReplayHorizontalPlane(design, points, state, data);
+    ReplayVerticalPlane(design, points, state, data);
     ApplyDimensioning(design.Dimensioning, state, data);
-    AddEditorPoints(design, state);
+    points.PlaceRest();
 }
 
 void CheckDesign(const TDesign& design)

@@ -6,14 +6,33 @@
 #include "analysis/analysis_state.h"
 #include "document/design.h"
 
-inline const QString kPointOutsideShaft = QStringLiteral("Pozitia trebuie sa se afle intre limitele existente !");
+#include <functional>
 
-// The editor's "Add" of a dimensioning point: a position within the span of `Points`, appended
-// and sorted in; the point list keeps its one-byte count.
-void AddDimensionPoint(TAnalysisState& state, long double position);
+// A point of a design put on the shaft: by the editor's "Add", or kept as a forgotten load's
+// position is kept.
+void PlacePoint(TAnalysisState& state, const TAddedPoint& point);
+
+// The points of a design in their order, each placed once as many entries were made as when
+// it came: an entry at the position of an earlier point then finds it there.
+class TPointFeed {
+public:
+    using TPlace = std::function<void(size_t index, const TAddedPoint& point)>;
+    TPointFeed(const std::vector<TAddedPoint>& points, TPlace place) : points_(points), place_(std::move(place)) {}
+
+    void PlaceUpTo(int entries);
+    void PlaceRest();
+
+private:
+    void PlaceNext();
+
+    const std::vector<TAddedPoint>& points_;
+    TPlace place_;
+    size_t next_ = 0;
+};
 
 // Enters the planes, calculates those that were calculated, applies the dimensioning inputs
-// that were applied and adds the editor's points, as the windows do. A refusal fails with the
+// that were applied and adds the editor's points among the entries where they were added, as
+// the windows do. A refusal fails with the
 // rule's message and the place in the design that it refuses.
 void ReplayDesign(const TDesign& design, TAnalysisState& state, TData& data);
 

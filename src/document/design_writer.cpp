@@ -66,11 +66,14 @@ QJsonObject ViewObject(const TViewSettings& view)
             {"RevolutionAngle", view.RevolutionAngle}};
 }
 
-QJsonArray NumberTexts(const std::vector<long double>& numbers)
+QJsonArray AddedPointsArray(const std::vector<TAddedPoint>& points)
 {
-    QJsonArray texts;
-    for (long double number : numbers) texts.append(ExactNumberText(number));
-    return texts;
+    QJsonArray array;
+    for (const TAddedPoint& point : points)
+        array.append(QJsonObject{{"Position", ExactNumberText(point.Position)},
+                                 {"AfterEntries", point.AfterEntries},
+                                 {"OfForgottenLoad", point.OfForgottenLoad}});
+    return array;
 }
 
 } // namespace
@@ -85,7 +88,9 @@ QByteArray DesignToJson(const TDesign& design)
                                {"Dimensioning", DimensioningObject(design.Dimensioning)},
                                {"Profile", QJsonArray::fromStringList(design.Profile)},
                                {"Settings", SettingsObject(design.Settings)},
-                               {"AddedPoints", NumberTexts(design.AddedPoints)},
+                               {"AddedPoints", AddedPointsArray(design.AddedPoints)},
+                               {"ResultingDiameter", design.ResultingDiameter ? QJsonValue(ExactNumberText(*design.ResultingDiameter))
+                                                                              : QJsonValue()},
                                {"Overlays", OverlaysObject(design.Overlays)},
                                {"View3D", ViewObject(design.View)},
                                {"Check", CheckInputsObject(design.Check)}};

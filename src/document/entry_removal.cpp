@@ -55,6 +55,10 @@ TDesign DesignWithoutRow(const TDesign& design, bool horizontal, size_t row)
     TPlaneEntries& plane = PlaneOf(without, horizontal);
     if (row > plane.Entries.size()) RaiseError("List index out of bounds (" + IntToStr(int(row)) + ")");
     plane.Entries.erase(plane.Entries.begin() + std::ptrdiff_t(row - 1));
+    // The editor's points added after the entry were added one entry earlier.
+    const int removed = int(row - 1) + (horizontal ? 0 : int(design.Horizontal.Entries.size()));
+    for (TAddedPoint& point : without.AddedPoints)
+        if (point.AfterEntries > removed) --point.AfterEntries;
     plane.Step = std::min(plane.Step, TPlaneStep::Calculate);
     CheckDesign(without);
     return without;

@@ -47,11 +47,13 @@ QJsonValue TJsonFields::Require(const QString& key) const
     return *found;
 }
 
-QJsonArray TJsonFields::RequireArray(const QString& key) const
+QJsonArray TJsonFields::RequireArray(const QString& key, qsizetype most) const
 {
     const QJsonValue value = Require(key);
     if (!value.isArray()) RaiseFieldError(PathOf(key), "a list");
-    return value.toArray();
+    QJsonArray array = value.toArray();
+    if (array.size() > most) RaiseFieldError(PathOf(key), "a list of at most " + QString::number(most) + " items");
+    return array;
 }
 
 TJsonFields TJsonFields::Object(const QString& key) const
@@ -61,9 +63,9 @@ TJsonFields TJsonFields::Object(const QString& key) const
     return TJsonFields(value.toObject(), PathOf(key));
 }
 
-std::vector<TJsonFields> TJsonFields::Objects(const QString& key) const
+std::vector<TJsonFields> TJsonFields::Objects(const QString& key, qsizetype most) const
 {
-    const QJsonArray array = RequireArray(key);
+    const QJsonArray array = RequireArray(key, most);
     std::vector<TJsonFields> objects;
     objects.reserve(array.size());
     for (qsizetype i = 0; i < array.size(); ++i) {
@@ -81,9 +83,9 @@ QString TJsonFields::OptionalText(const QString& key) const
     return Has(key) ? Text(key) : QString();
 }
 
-QStringList TJsonFields::Texts(const QString& key) const
+QStringList TJsonFields::Texts(const QString& key, qsizetype most) const
 {
-    const QJsonArray array = RequireArray(key);
+    const QJsonArray array = RequireArray(key, most);
     QStringList texts;
     texts.reserve(array.size());
     for (qsizetype i = 0; i < array.size(); ++i) texts += TextOf(array[i], ElementPath(PathOf(key), i));
@@ -92,13 +94,20 @@ QStringList TJsonFields::Texts(const QString& key) const
 
 long double TJsonFields::Number(const QString& key) const { return NumberOf(Require(key), PathOf(key)); }
 
-std::vector<long double> TJsonFields::Numbers(const QString& key) const
+std::vector<long double> TJsonFields::Numbers(const QString& key, qsizetype most) const
 {
-    const QJsonArray array = RequireArray(key);
+    const QJsonArray array = RequireArray(key, most);
     std::vector<long double> numbers;
     numbers.reserve(array.size());
     for (qsizetype i = 0; i < array.size(); ++i) numbers.push_back(NumberOf(array[i], ElementPath(PathOf(key), i)));
     return numbers;
+}
+
+std::optional<long double> TJsonFields::OptionalNumber(const QString& key) const
+{
+    const QJsonValue value = Require(key);
+    if (value.isNull()) return std::nullopt;
+    return NumberOf(value, PathOf(key));
 }
 
 bool TJsonFields::Switch(const QString& key) const

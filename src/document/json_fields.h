@@ -5,6 +5,7 @@
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -12,14 +13,17 @@ class TJsonFields {
 public:
     TJsonFields(QJsonObject object, QString path);
 
+    // The lists hold at most `most` items: a longer one is refused before any item is read.
     TJsonFields Object(const QString& key) const;
-    std::vector<TJsonFields> Objects(const QString& key) const;
+    std::vector<TJsonFields> Objects(const QString& key, qsizetype most) const;
     QString Text(const QString& key) const;
     // A text that designs written before the field existed lack: empty when missing.
     QString OptionalText(const QString& key) const;
-    QStringList Texts(const QString& key) const;
+    QStringList Texts(const QString& key, qsizetype most) const;
     long double Number(const QString& key) const;
-    std::vector<long double> Numbers(const QString& key) const;
+    std::vector<long double> Numbers(const QString& key, qsizetype most) const;
+    // A number, or null for none.
+    std::optional<long double> OptionalNumber(const QString& key) const;
     bool Switch(const QString& key) const;
     int Integer(const QString& key, int lowest, int highest) const;
     // The index of the field's text among `names`.
@@ -30,7 +34,7 @@ public:
 
 private:
     QJsonValue Require(const QString& key) const;
-    QJsonArray RequireArray(const QString& key) const;
+    QJsonArray RequireArray(const QString& key, qsizetype most) const;
 
     QJsonObject object_;
     QString path_;

@@ -1,7 +1,7 @@
 #include "export/dxf_export.h"
 
 #include "common/errors.h"
-#include "export/whole_file.h"
+#include "common/whole_file.h"
 #include "profile/arc_circle.h"
 #include "profile/dhl_statement.h"
 

@@ -1,7 +1,7 @@
 #include "export/stl_export.h"
 
 #include "common/errors.h"
-#include "export/whole_file.h"
+#include "common/whole_file.h"
 #include "profile/profile_points.h"
 #include "scene/revolution_mesh.h"
 

@@ -3,9 +3,10 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-QString RunSaveDialog(QWidget* parent, const QString& title, const QString& filter, const QString& suffix)
+QString RunSaveDialog(QWidget* parent, const QString& title, const QString& filter, const QString& suffix,
+                      const QString& start)
 {
-    QFileDialog dialog(parent, title, QString(), filter);
+    QFileDialog dialog(parent, title, start, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(suffix);
     if (dialog.exec() != QDialog::Accepted) return QString();

@@ -10,9 +10,10 @@ class QWidget;
 // Windows hold one in a member, so that a test answers in place of the modal dialog.
 using TAskFileName = std::function<QString()>;
 
-// A modal save dialog with one filter, which asks before replacing a file and adds `suffix`
-// ("dxf") to a name typed without an extension.
-QString RunSaveDialog(QWidget* parent, const QString& title, const QString& filter, const QString& suffix);
+// A modal save dialog that starts at `start` (a folder or a file), asks before replacing a file
+// and adds `suffix` ("dxf") to a name typed without an extension before it looks for one.
+QString RunSaveDialog(QWidget* parent, const QString& title, const QString& filter, const QString& suffix,
+                      const QString& start = QString());
 
 // The answer of `ask` as an absolute path, with `suffix` added where it has no extension;
 // empty when the user cancelled.

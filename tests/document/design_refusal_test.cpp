@@ -5,6 +5,7 @@
 #include "document/design_file.h"
 #include "dimensioning/stress_checks.h"
 #include "document/design_replay.h"
+#include "profile/editor_commands.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -71,8 +72,8 @@ TEST(DesignFile, EveryKindOfBadFileGivesItsOneMessage)
         {"a list, not a design", "[1, 2]", "The file is not a Korvel design: it holds no group of fields."},
         {"another format", "{\"name\": \"korvel\", \"version\": \"1.0\"}",
          "The file is not a Korvel design: its \"format\" is not \"Korvel design\"."},
-        {"newer version", Edited([](QJsonObject& o) { o["version"] = 2; }),
-         "The design was written by a newer Korvel (file version 2); this Korvel reads versions up to 1."},
+        {"newer version", Edited([](QJsonObject& o) { o["version"] = 3; }),
+         "The design was written by a newer Korvel (file version 3); this Korvel reads versions up to 2."},
         {"missing field", Edited([](QJsonObject& o) {
              QJsonObject view = o["View3D"].toObject();
              view.remove("RevolutionAngle");
@@ -90,6 +91,13 @@ TEST(DesignFile, EveryKindOfBadFileGivesItsOneMessage)
          "The field \"Vertical.Entries[0].Kind\" of the design must be one of \"bearing\", \"force\", \"moment\"."},
         {"line break in a statement", DesignEdited([](TDesign& d) { d.Profile = {"line 0/1/", "a\nb"}; }),
          "The field \"Profile[1]\" of the design must be one line of text, without a line break."},
+        {"line separator in a statement", DesignEdited([](TDesign& d) { d.Profile = {"a" + QString(QChar(0x2028)) + "b"}; }),
+         "The field \"Profile[0]\" of the design must be one line of text, without a line break."},
+        {"paragraph separator in a statement",
+         DesignEdited([](TDesign& d) { d.Profile = {"a" + QString(QChar::ParagraphSeparator)}; }),
+         "The field \"Profile[0]\" of the design must be one line of text, without a line break."},
+        {"shaft of length 0", DesignEdited([](TDesign& d) { d.ShaftLength = 0; }),
+         "The field \"ShaftLength\" of the design is refused: " + kShaftLengthMissing},
         {"256th force", DesignEdited([&](TDesign& d) {
              d.Vertical = {TPlaneStep::Forces, std::vector<TLoadEntry>(256, force)};
              d.AddedPoints.clear();
@@ -116,8 +124,8 @@ TEST(DesignFile, EveryKindOfBadFileGivesItsOneMessage)
          "The horizontal plane of the design cannot be calculated: " + kBearingsCoincide},
         {"applied with a stress of 0", DesignEdited([](TDesign& d) { d.Dimensioning.AlternatingStress = "0"; }),
          "The dimensioning inputs of the design were stored, but \"Apply\" refuses them: " + kNonPositiveBendStress},
-        {"point beyond the shaft", DesignEdited([](TDesign& d) { d.AddedPoints = {25, 101}; }),
-         "The point \"AddedPoints[1]\" of the design is refused: " + kPointOutsideShaft},
+        {"point beyond the shaft", DesignEdited([](TDesign& d) { d.AddedPoints = {{25, 4}, {101, 4}}; }),
+         "The point \"AddedPoints[1]\" of the design is refused: " + kOutsideShaft},
     };
     for (const TBadFile& bad : cases) EXPECT_EQ(MessageOf(bad.json).toStdString(), bad.message.toStdString()) << bad.what;
 }
@@ -139,23 +147,23 @@ TEST(DesignReplay, EntersAndCalculatesBothPlanesAndAddsThePoints)
     for (size_t i = 0; i < positions.size(); ++i) EXPECT_EQ(state.Points[i].Position, positions[i]);
 }
 
-// Both ends of the span are accepted, duplicates included; the list stays sorted and never
-// grows past its one-byte count.
+// The replay adds the points by the editor's own rule: both ends of the span are accepted,
+// duplicates included; the list stays sorted and never grows past its one-byte count.
 TEST(AddDimensionPoint, TakesPositionsWithinTheSpanOnly)
 {
     TAnalysisState state;
-    EXPECT_THROW(AddDimensionPoint(state, 0), KorvelError);
+    EXPECT_THROW(AddDimensioningPoint(state, 0), KorvelError);
     state.Points = {{1, 10}, {1, 90}};
     state.PointCount = 2;
-    AddDimensionPoint(state, 90);
-    AddDimensionPoint(state, 10);
-    AddDimensionPoint(state, 40);
+    AddDimensioningPoint(state, 90);
+    AddDimensioningPoint(state, 10);
+    AddDimensioningPoint(state, 40);
     const std::vector<long double> positions{10, 10, 40, 90, 90};
     ASSERT_EQ(state.Points.size(), positions.size());
     for (size_t i = 0; i < positions.size(); ++i) EXPECT_EQ(state.Points[i].Position, positions[i]);
-    EXPECT_THROW(AddDimensionPoint(state, 9.99L), KorvelError);
-    EXPECT_THROW(AddDimensionPoint(state, 90.01L), KorvelError);
-    while (state.PointCount < 255) AddDimensionPoint(state, 50);
-    EXPECT_THROW(AddDimensionPoint(state, 50), KorvelError);
+    EXPECT_THROW(AddDimensioningPoint(state, 9.99L), KorvelError);
+    EXPECT_THROW(AddDimensioningPoint(state, 90.01L), KorvelError);
+    while (state.PointCount < 255) AddDimensioningPoint(state, 50);
+    EXPECT_THROW(AddDimensioningPoint(state, 50), KorvelError);
     EXPECT_EQ(state.Points.size(), 255u);
 }

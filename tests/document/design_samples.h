@@ -19,7 +19,7 @@ inline TDesign SmallDesign()
     design.Dimensioning = {"1000000", "30", "130", "70", "40", "0.308", "Carbon steel, breaking stress 400 MPa",
                            "Costant", 0, true};
     design.Profile = {"line 0/10/100/10/0/"};
-    design.AddedPoints = {25};
+    design.AddedPoints = {{25, 4}};
     return design;
 }
 
@@ -35,13 +35,16 @@ public:
         design.Vertical = VerticalPlane(design.ShaftLength);
         design.Dimensioning = Dimensioning();
         for (int i = Whole(0, 12); i > 0; --i) design.Profile += Line();
-        if (design.Vertical.Step == TPlaneStep::Calculated)
+        if (design.Vertical.Step == TPlaneStep::Calculated) {
+            const int entries = int(design.Horizontal.Entries.size() + design.Vertical.Entries.size());
             for (int i = Whole(0, 4); i > 0; --i)
                 design.AddedPoints.push_back(
-                    Real(design.Horizontal.Entries[0].Position, design.Horizontal.Entries[1].Position));
+                    {Real(design.Horizontal.Entries[0].Position, design.Horizontal.Entries[1].Position), entries});
+        }
         design.Settings = {Byte(), Byte(), Byte(), Byte(), Byte(), Byte()};
         design.Overlays = {Coin(), Coin(), Coin()};
         design.View = {TSlicesChoice(Whole(0, 2)), Whole(3, 100), Whole(90, 360)};
+        if (Coin()) design.ResultingDiameter = Real(1, 500);
         return design;
     }
 

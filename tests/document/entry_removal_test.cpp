@@ -2,6 +2,7 @@
 #include "design_samples.h"
 #include "document/design_replay.h"
 #include "document/entry_removal.h"
+#include "profile/editor_commands.h"
 
 #include <gtest/gtest.h>
 
@@ -45,6 +46,8 @@ TEST(EntryRemoval, ACalculatedPlaneLosesTheEntryAndItsCalculationAndNothingElseC
 
     TDesign expected = design;
     expected.Horizontal = {TPlaneStep::Calculate, {{TEntryKind::Bearing, 0, 0, 1}, {TEntryKind::Bearing, 100, 0, 1}}};
+    // The editor's point was added after the force, so one entry earlier now.
+    --expected.AddedPoints[0].AfterEntries;
     EXPECT_EQ(without, expected);
 
     const TDesign verticalWithout = DesignWithoutRow(design, false, 1);
@@ -62,6 +65,6 @@ TEST(EntryRemoval, TheLengthAndAnythingTheOpenedDesignWouldRefuseStay)
     // The editor's point at 75 lies on the shaft only while the bearing at 100 is there.
     design.Vertical = {};
     design.Horizontal.Entries[0].Position = 20;
-    design.AddedPoints = {75};
-    EXPECT_TRUE(RefusalOf(design, true, 2).endsWith(kPointOutsideShaft)) << RefusalOf(design, true, 2).toStdString();
+    design.AddedPoints = {{75, 3, false}};
+    EXPECT_TRUE(RefusalOf(design, true, 2).endsWith(kOutsideShaft)) << RefusalOf(design, true, 2).toStdString();
 }

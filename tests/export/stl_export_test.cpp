@@ -1,6 +1,7 @@
 #include "export/stl_export.h"
 
 #include "../profile/profile_test_support.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -142,14 +143,10 @@ TEST(StlExport, FailedWriteLeavesTheExistingFileWhole)
     }
     const std::vector<TStlTriangle> triangles = RevolvedProfile(kSteppedCylinder, 100);
 
-    rlimit limit{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
-    const rlimit small{4096, limit.rlim_max};
-    const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const QString full = FailureOf([&] { WriteStl(fileName, triangles); });
-    setrlimit(RLIMIT_FSIZE, &limit);
-    std::signal(SIGXFSZ, previousSignal);
+    const QString full = [&] {
+        FileSizeLimitScope nearlyFull(4096);
+        return FailureOf([&] { WriteStl(fileName, triangles); });
+    }();
     const QString heading = "Cannot write the file \"" + QDir::toNativeSeparators(fileName) + "\": ";
     EXPECT_TRUE(full.startsWith(heading)) << full.toStdString();
     EXPECT_EQ(Contents(fileName), previous);

@@ -88,7 +88,9 @@ void ExpectEquilibrium(const TAnalysisState& state, bool horizontal)
         sum += force.Direction == 1 ? force.Value : -force.Value;
         scale += std::fabs(force.Value);
     }
-    Require(std::fabs(sum) <= scale * 1e-9L, "the reactions do not balance the forces",
+    // The reactions are doubles: below the double's range each is off by up to its resolution.
+    const long double reactionResolution = 2 * std::numeric_limits<double>::min();
+    Require(std::fabs(sum) <= scale * 1e-9L + reactionResolution, "the reactions do not balance the forces",
             FloatToStr(sum) + " of " + FloatToStr(scale));
 }
 

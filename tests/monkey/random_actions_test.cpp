@@ -7,6 +7,7 @@
 #include "windows/entry/tform2.h"
 #include "windows/entry/tform4.h"
 #include "windows/entry/tform5.h"
+#include "windows/main/design_windows.h"
 #include "windows/main/tform1.h"
 #include "windows/main/tform12.h"
 #include "windows/main/tform6.h"
@@ -19,6 +20,7 @@
 #include "widgets/image_button.h"
 #include "windows/view3d/tform9.h"
 
+#include "common/errors.h"
 #include "test_support.h"
 
 #include <QAbstractButton>
@@ -36,6 +38,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
+#include <random>
 #include <thread>
 
 namespace {
@@ -131,6 +134,20 @@ protected:
         QDir::setCurrent(previousDirectory_);
     }
 
+    // Whatever the user has made opens again from its file as it was.
+    QString SaveAndReopen()
+    {
+        const TDesign before = CaptureDesign();
+        const QString fileName = folder_.filePath("design.korvel");
+        try {
+            Form1->SaveFile(fileName);
+            Form1->OpenFile(fileName);
+        } catch (const KorvelError& error) {
+            return "saved and reopened: " + error.Text();
+        }
+        return CaptureDesign() == before ? QString() : "the reopened design differs from the saved one";
+    }
+
     QTimer dismissModal_;
     QTemporaryDir folder_;
     bool saveNext_ = false;
@@ -161,6 +178,7 @@ TEST_F(RandomActionsTest, NoCrashHangOrNonFiniteTextOverThousandsOfActions)
     Form6->show();
 
     THangWatch watch;
+    std::mt19937 reopenMoments(seed);
     QStringList recent;
     qint64 slowest = 0;
     QString slowestAction;
@@ -177,6 +195,11 @@ TEST_F(RandomActionsTest, NoCrashHangOrNonFiniteTextOverThousandsOfActions)
             slowestAction = recent.last();
         }
         if (recent.size() > 25) recent.removeFirst();
+        if (std::uniform_int_distribution<int>(0, 99)(reopenMoments) == 0) {
+            const QString failure = SaveAndReopen();
+            ASSERT_TRUE(failure.isEmpty()) << "seed " << seed << ", action " << i << ": " << qPrintable(failure)
+                                           << "\nafter:\n" << qPrintable(recent.join('\n'));
+        }
         const QStringList shown = monkey.NonFiniteTexts();
         ASSERT_TRUE(shown.isEmpty()) << "seed " << seed << ", action " << i << ": " << qPrintable(shown.join("; "))
                                      << "\nafter:\n" << qPrintable(recent.join('\n'));

@@ -38,3 +38,17 @@ QString SourcePath(const QString& relative);
 
 // Checks that a file is an uncompressed 24-bit Windows bitmap of the given size.
 void ExpectBitmapFile(const QString& fileName, int width, int height);
+
+// Files cannot grow beyond `bytes` for the lifetime of the object, as on a nearly full disk: a
+// write past it fails instead of ending the process.
+class FileSizeLimitScope {
+public:
+    explicit FileSizeLimitScope(long bytes);
+    ~FileSizeLimitScope();
+    FileSizeLimitScope(const FileSizeLimitScope&) = delete;
+    FileSizeLimitScope& operator=(const FileSizeLimitScope&) = delete;
+
+private:
+    unsigned long previousLimit_ = 0;
+    void (*previousSignal_)(int) = nullptr;
+};

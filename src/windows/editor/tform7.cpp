@@ -351,7 +351,7 @@ void TForm7::BitBtn2Click()
 {
     const long double position = StrToFloat(Edit5->text());
     AddDimensioningPoint(Analysis, position);
-    DesignJournal.AddedPoints.push_back(position);
+    DesignJournal.RecordPoint(position, false);
     Redraw();
 }
 

@@ -6,7 +6,7 @@
 #include "common/errors.h"
 #include "document/design_journal.h"
 #include "export/dxf_export.h"
-#include "export/whole_file.h"
+#include "common/whole_file.h"
 #include "windows/editor/tform13.h"
 #include "profile/verification.h"
 #include "widgets/window_setup.h"

@@ -8,6 +8,8 @@
 #include "diagrams/dimension_chain.h"
 #include "windows/results/tform3.h"
 #include "common/errors.h"
+#include "dimensioning/pre_dimensioning.h"
+#include "document/decimal_texts.h"
 #include "document/design_file.h"
 #include "document/design_journal.h"
 #include "document/design_replay.h"
@@ -22,6 +24,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QToolButton>
@@ -49,12 +52,15 @@ TViewSettings CaptureView()
     return {slices, Form9->se1->value(), Form9->ExTrackBar1->value()};
 }
 
-// Each step of the plane enters the entries of its kind, then its "Apply" opens the next.
-void EnterPlane(const TPlaneEntries& plane, bool horizontal)
+// Each step of the plane enters the entries of its kind, then its "Apply" opens the next;
+// `before` counts the entries of the planes entered earlier.
+void EnterPlane(const TPlaneEntries& plane, bool horizontal, int before, TPointFeed& points)
 {
     const auto enterKind = [&](TEntryKind kind) {
-        for (const TLoadEntry& entry : plane.Entries) {
+        for (size_t i = 0; i < plane.Entries.size(); ++i) {
+            const TLoadEntry& entry = plane.Entries[i];
             if (entry.Kind != kind) continue;
+            points.PlaceUpTo(before + int(i));
             if (kind == TEntryKind::Bearing) Form2->EnterBearing(entry.Position);
             if (kind == TEntryKind::Force) Form2->EnterForce(entry.Position, entry.Value, entry.Direction == 1);
             if (kind == TEntryKind::Moment) Form2->EnterMoment(entry.Position, entry.Value, entry.Direction == 1);
@@ -77,15 +83,20 @@ void EnterPlane(const TPlaneEntries& plane, bool horizontal)
 
 void ApplyPlanes(const TDesign& design)
 {
+    TPointFeed points(design.AddedPoints, [](size_t, const TAddedPoint& point) {
+        PlacePoint(Analysis, point);
+        DesignJournal.RecordPoint(point.Position, point.OfForgottenLoad);
+    });
     if (design.Horizontal.Step != TPlaneStep::NotStarted) {
         Form6->Bitbtn2Click();
         if (design.Horizontal.Step >= TPlaneStep::Bearings) Form2->EnterLength(design.ShaftLength);
-        EnterPlane(design.Horizontal, true);
+        EnterPlane(design.Horizontal, true, 0, points);
     }
     if (design.Vertical.Step != TPlaneStep::NotStarted) {
         Form6->BitBtn3Click();
-        EnterPlane(design.Vertical, false);
+        EnterPlane(design.Vertical, false, int(design.Horizontal.Entries.size()), points);
     }
+    points.PlaceRest();
 }
 
 void ApplyDimensioning(const TDimensioningInputs& inputs)
@@ -104,19 +115,17 @@ void ApplyDimensioning(const TDimensioningInputs& inputs)
     if (inputs.Applied) Form10->BitBtn2Click();
 }
 
+void ShowResultingDiameter(long double diameter)
+{
+    Form6->Data1->SetDPred(diameter);
+    Form10->Label7->setText(DiameterLabelText(diameter));
+}
+
 // A mark type beyond the list is what an unknown text in the box gives.
 void SelectMarkType(QComboBox* box, uint8_t type)
 {
     if (type < box->count()) box->setCurrentIndex(type);
     else box->setEditText(QString());
-}
-
-void AddEditorPoints(const std::vector<long double>& positions)
-{
-    for (long double position : positions) {
-        AddDimensioningPoint(Analysis, position);
-        DesignJournal.AddedPoints.push_back(position);
-    }
 }
 
 // The settings go in first, over the empty drawing, so that a text the drawing refuses is
@@ -130,7 +139,6 @@ void ApplyEditor(const TDesign& design)
     SelectMarkType(Form7->cb1, design.Settings.ArcMarkType);
     SelectMarkType(Form7->cb2, design.Settings.LineMarkType);
     Form7->SetMemoLines(design.Profile);
-    AddEditorPoints(design.AddedPoints);
     // Switched on without the once-only note about a missing stress, which the user has seen.
     TEditorState& editor = Form7->Editor;
     editor.ShowDiameters = design.Overlays.ShowDiameters;
@@ -166,13 +174,17 @@ TDesign CaptureDesign()
     design.Overlays = {Form7->Editor.ShowDiameters, Form7->Editor.ShowRecommended, Form7->Editor.ShowEqualStrength};
     design.View = CaptureView();
     design.Check = Form7->VerificationWindow->CheckInputs();
-    return design;
+    // The label is written only by the pre-dimensioning.
+    if (!Form10->Label7->text().isEmpty()) design.ResultingDiameter = Form6->Data1->DPred();
+    return StoredDecimals(design);
 }
 
-void ApplyDesign(const TDesign& design)
+void ApplyDesign(const TDesign& stored)
 {
+    const TDesign design = ShownDecimals(stored);
     ApplyPlanes(design);
     ApplyDimensioning(design.Dimensioning);
+    if (design.ResultingDiameter) ShowResultingDiameter(*design.ResultingDiameter);
     ApplyEditor(design);
     ApplyView(design.View);
     Form7->VerificationWindow->SetCheckInputs(design.Check);
@@ -180,15 +192,26 @@ void ApplyDesign(const TDesign& design)
 
 void ReplayPlanes(const TDesign& design)
 {
+    // A new shaft forgets the editor's points with the old positions; the planes place them again.
     ApplyPlanes(design);
-    // A new shaft forgets the editor's points with the old positions; these lie on this one.
-    AddEditorPoints(design.AddedPoints);
 }
 
+void ReplaceDesign(const TDesign& design)
+{
+    RestartWorkWindows();
+    ApplyDesign(design);
+}
+
+// A design that passed its check may still fail in the windows; the design that was open then
+// comes back, so that nothing on screen is lost and a later save writes it, not an empty one.
 void OpenDesignDocument(const QByteArray& json)
 {
     const TDesign design = DesignFromJson(json);
-    CheckDesign(design);
-    RestartWorkWindows();
-    ApplyDesign(design);
+    const TDesign previous = CaptureDesign();
+    try {
+        ReplaceDesign(design);
+    } catch (const KorvelError&) {
+        ReplaceDesign(previous);
+        throw;
+    }
 }

@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 
+// The texts of numbers with "." whatever separator the windows show.
 TDesign CaptureDesign();
 
 // `design` must have passed its check; the windows must be as the program starts.
@@ -16,6 +17,9 @@ void ApplyDesign(const TDesign& design);
 // its check.
 void ReplayPlanes(const TDesign& design);
 
+// The windows put back to their start state, then given `design`.
+void ReplaceDesign(const TDesign& design);
+
 // Reads and checks the whole document, then puts the windows back to their start state and
-// replays it. A document that fails changes nothing and fails with the reason.
+// replays it. A document that fails leaves the open design on screen and fails with the reason.
 void OpenDesignDocument(const QByteArray& json);

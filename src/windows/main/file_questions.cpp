@@ -1,5 +1,7 @@
 #include "windows/main/file_questions.h"
 
+#include "widgets/save_dialog.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -26,7 +28,8 @@ QString AskInDialog(TFileUse use, const QString& current)
 {
     const QString folder = current.isEmpty() ? QString() : QFileInfo(current).absolutePath();
     if (use == TFileUse::Open) return QFileDialog::getOpenFileName(nullptr, "Open design", folder, kDesignFilter);
-    return QFileDialog::getSaveFileName(nullptr, "Save design as", current.isEmpty() ? folder : current, kDesignFilter);
+    // The dialog adds the suffix itself, so that its question about replacing a file sees the real name.
+    return RunSaveDialog(nullptr, "Save design as", kDesignFilter, "korvel", current.isEmpty() ? folder : current);
 }
 
 TUnsavedQuestion& UnsavedQuestion()

@@ -12,7 +12,6 @@ class CaptionButton;
 class QAction;
 class QMenu;
 class QMenuBar;
-class QTimer;
 
 // The working directory when the main window was created; the page's save dialog returns to it
 // so that the relative glyph paths keep resolving.
@@ -53,9 +52,13 @@ public:
     bool Modified() const;
     // Asks about unsaved changes; true when the work may go on (saved, discarded or none).
     bool ConfirmLosingChanges();
+    // The file's name, marked "*" while the design differs from its file.
     void UpdateTitle();
     // What the windows hold now counts as saved.
     void MarkSaved();
+    // The title follows every change made through the controls of the windows that hold the
+    // design; called whenever those windows are made anew.
+    void WatchWorkWindows();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -69,9 +72,13 @@ private:
     void RememberRecentFile(const QString& fileName);
     void OpenRecentFile(const QString& fileName);
 
+    void NoteDesignChange();
+    void ShowTitle(bool modified);
+    void WatchControls(QWidget* window);
+
     QList<QPointer<QWidget>> minimisedWindows_;
     QByteArray savedJson_;
-    QTimer* titleTimer_;
+    bool titleCheckPending_ = false;
 };
 
 extern TForm1* Form1;

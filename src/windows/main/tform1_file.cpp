@@ -7,15 +7,23 @@
 #include "windows/main/window_set.h"
 #include "common/errors.h"
 #include "document/design_file.h"
+#include "windows/dimensioning/tform10.h"
 #include "windows/editor/tform7.h"
+#include "windows/entry/tform2.h"
+#include "windows/main/tform6.h"
+#include "windows/view3d/tform9.h"
 
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSaveFile>
+#include <QPlainTextEdit>
 #include <QSettings>
+#include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -23,37 +31,11 @@ namespace {
 
 const QString kUntitledTitle = QStringLiteral(" Korvel - CAD");
 const QString kRecentFilesKey = QStringLiteral("RecentFiles");
-const QString kDesignSuffix = QStringLiteral("korvel");
 constexpr int kRecentFileCount = 8;
-constexpr int kTitleRefresh = 500; // ms between looks for unsaved changes
 
 QSettings ProgramSettings() { return QSettings(QStringLiteral("Korvel"), QStringLiteral("Korvel")); }
 
 QString ShownName(const QString& fileName) { return QDir::toNativeSeparators(fileName); }
-
-QByteArray ReadWholeFile(const QString& fileName)
-{
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        RaiseError("The design \"" + ShownName(fileName) + "\" cannot be opened: " + file.errorString() + ".");
-    return file.readAll();
-}
-
-// Written beside the old file and put in its place only when whole.
-void WriteWholeFile(const QString& fileName, const QByteArray& bytes)
-{
-    QSaveFile file(fileName);
-    const auto fail = [&] {
-        RaiseError("The design could not be saved to \"" + ShownName(fileName) + "\": " + file.errorString() +
-                   ". A file already there was left as it was.");
-    };
-    if (!file.open(QIODevice::WriteOnly)) fail();
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        fail();
-    }
-    if (!file.commit()) fail();
-}
 
 } // namespace
 
@@ -82,9 +64,36 @@ void TForm1::CreateFileMenu()
     FileMenu->addSeparator();
     RecentMenu = FileMenu->addMenu("&Recent files");
     ListRecentFiles();
-    titleTimer_ = new QTimer(this);
-    connect(titleTimer_, &QTimer::timeout, this, Guarded(this, &TForm1::UpdateTitle));
-    titleTimer_->start(kTitleRefresh);
+}
+
+// A burst of changes, a design being opened say, is compared with the file once, after it.
+void TForm1::NoteDesignChange()
+{
+    if (titleCheckPending_) return;
+    titleCheckPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        titleCheckPending_ = false;
+        RunGuarded([this] { UpdateTitle(); });
+    });
+}
+
+void TForm1::WatchControls(QWidget* window)
+{
+    const auto note = [this] { NoteDesignChange(); };
+    for (auto* edit : window->findChildren<QLineEdit*>()) connect(edit, &QLineEdit::textChanged, this, note);
+    for (auto* memo : window->findChildren<QPlainTextEdit*>()) connect(memo, &QPlainTextEdit::textChanged, this, note);
+    for (auto* box : window->findChildren<QComboBox*>()) connect(box, &QComboBox::currentTextChanged, this, note);
+    for (auto* button : window->findChildren<QAbstractButton*>()) {
+        connect(button, &QAbstractButton::clicked, this, note);
+        connect(button, &QAbstractButton::toggled, this, note);
+    }
+    for (auto* slider : window->findChildren<QAbstractSlider*>()) connect(slider, &QAbstractSlider::valueChanged, this, note);
+    for (auto* spin : window->findChildren<QSpinBox*>()) connect(spin, &QSpinBox::valueChanged, this, note);
+}
+
+void TForm1::WatchWorkWindows()
+{
+    for (QWidget* window : std::initializer_list<QWidget*>{Form2, Form6, Form7, Form9, Form10}) WatchControls(window);
 }
 
 // The same export as the button beside the editor's verification button.
@@ -113,16 +122,15 @@ bool TForm1::SaveClick()
 
 bool TForm1::SaveAsClick()
 {
-    QString fileName = AskForFileName(TFileUse::Save, FileName);
+    const QString fileName = AskForFileName(TFileUse::Save, FileName);
     if (fileName.isEmpty()) return false;
-    if (QFileInfo(fileName).suffix().isEmpty()) fileName += "." + kDesignSuffix;
     return SaveFile(fileName);
 }
 
 // The whole file is read and checked before the open design is let go.
 void TForm1::OpenFile(const QString& fileName)
 {
-    const QByteArray json = ReadWholeFile(fileName);
+    const QByteArray json = ReadDesignFile(fileName);
     try {
         OpenDesignDocument(json);
     } catch (const KorvelError& error) {
@@ -136,10 +144,10 @@ void TForm1::OpenFile(const QString& fileName)
 bool TForm1::SaveFile(const QString& fileName)
 {
     const QByteArray json = DesignToJson(CaptureDesign());
-    WriteWholeFile(fileName, json);
+    SaveDesignFile(fileName, json);
     FileName = QFileInfo(fileName).absoluteFilePath();
     savedJson_ = json;
-    UpdateTitle();
+    ShowTitle(false);
     RememberRecentFile(FileName);
     return true;
 }
@@ -154,7 +162,7 @@ bool TForm1::Modified() const
 void TForm1::MarkSaved()
 {
     savedJson_ = Form7 ? DesignToJson(CaptureDesign()) : QByteArray();
-    UpdateTitle();
+    ShowTitle(false);
 }
 
 bool TForm1::ConfirmLosingChanges()
@@ -174,13 +182,12 @@ bool TForm1::ConfirmLosingChanges()
     return false;
 }
 
-void TForm1::UpdateTitle()
+void TForm1::UpdateTitle() { ShowTitle(!FileName.isEmpty() && Modified()); }
+
+void TForm1::ShowTitle(bool modified)
 {
-    if (FileName.isEmpty()) {
-        setWindowTitle(kUntitledTitle);
-        return;
-    }
-    setWindowTitle(kUntitledTitle + " - " + QFileInfo(FileName).fileName() + (Modified() ? " *" : ""));
+    setWindowTitle(FileName.isEmpty() ? kUntitledTitle : kUntitledTitle + " - " + QFileInfo(FileName).fileName() + "[*]");
+    setWindowModified(modified);
 }
 
 void TForm1::ListRecentFiles()

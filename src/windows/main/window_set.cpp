@@ -56,6 +56,7 @@ void CreateWindowSet()
     Form1 = new TForm1();
     DesignJournal = TDesignJournal();
     CreateWorkWindows();
+    Form1->WatchWorkWindows();
     Form1->MarkSaved();
 }
 
@@ -65,6 +66,7 @@ void RestartWorkWindows()
     Analysis = TAnalysisState();
     DesignJournal = TDesignJournal();
     CreateWorkWindows();
+    Form1->WatchWorkWindows();
     if (Form1->isVisible()) Form6->show();
 }
 

@@ -11,9 +11,13 @@
 
 void Build3DModel(QStringList& memo, uint8_t arcSteps)
 {
-    ExtractProfilePoints(memo, Analysis.ProfilePoints, arcSteps);
-    Analysis.ProfileSpan = ProfileSpanOf(Analysis.ProfilePoints);
-    std::vector<QVector3D> nodes = ProfileNodes(Analysis.ProfilePoints, Analysis.ProfileSpan);
+    // The export writes the points of the solid on screen, so they change only with the nodes.
+    TModel points;
+    ExtractProfilePoints(memo, points, arcSteps);
+    const long double span = ProfileSpanOf(points);
+    std::vector<QVector3D> nodes = ProfileNodes(points, span);
+    Analysis.ProfilePoints = std::move(points);
+    Analysis.ProfileSpan = span;
     Form9->RevolutionSolid1->SetNodes(std::move(nodes));
     Form7->hide();
     Form9->show();

@@ -19,6 +19,7 @@
 #include "widgets/track_bar.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -125,6 +126,8 @@ protected:
         AddForceAt("90", "1200", false);
         Calculate();
         Form10->Edit1->setText("300000");
+        Form10->Edit2->setText("30");
+        Form10->BitBtn1->click();
         Form10->c2->setCurrentIndex(2);
         Form10->BitBtn3->click();
         Form10->BitBtn2->click();
@@ -156,10 +159,13 @@ TEST_F(FileTest, ADesignEnteredThroughTheWindowsComesBackFromItsFileInAFreshProg
     EnterWholeDesign();
     ASSERT_TRUE(messages.texts.isEmpty()) << messages.texts.join("\n").toStdString();
     const TShownDesign entered = Shown();
-    chosenFile = PathOf("shaft"); // the suffix is added
+    const QString diameter = Form10->Label7->text();
+    ASSERT_FALSE(diameter.isEmpty());
+    chosenFile = PathOf("shaft.korvel");
     Form1->SaveAction->trigger();
     ASSERT_EQ(Form1->FileName, PathOf("shaft.korvel"));
-    EXPECT_EQ(Form1->windowTitle(), " Korvel - CAD - shaft.korvel");
+    EXPECT_EQ(Form1->windowTitle(), " Korvel - CAD - shaft.korvel[*]");
+    EXPECT_FALSE(Form1->isWindowModified());
 
     Restart();
     ASSERT_FALSE(Form1->RecentMenu->actions().isEmpty());
@@ -175,6 +181,7 @@ TEST_F(FileTest, ADesignEnteredThroughTheWindowsComesBackFromItsFileInAFreshProg
     EXPECT_TRUE(Form9->RadioButton1->isChecked());
     EXPECT_FALSE(Form10->Edit3->text().isEmpty());
     EXPECT_NE(Form10->Edit3->text(), "0,3x") << "the coefficient that was stored comes back";
+    EXPECT_EQ(Form10->Label7->text(), diameter) << "the pre-dimensioning's result comes back";
     EXPECT_FALSE(Form1->Modified());
     Form1->SaveFile(PathOf("again.korvel"));
     EXPECT_EQ(FileBytes(PathOf("again.korvel")), FileBytes(PathOf("shaft.korvel")));
@@ -205,11 +212,13 @@ TEST_F(FileTest, ABadFileSaysWhatIsWrongAndLeavesTheOpenDesignAsItWas)
     const TShownDesign before = Shown();
     const QByteArray good = DesignToJson(SmallDesign());
     QByteArray newer = good;
-    newer.replace("\"version\": 1", "\"version\": 2");
+    newer.replace("\"version\": 2", "\"version\": 3");
     QByteArray missing = good;
     missing.replace("\"ShaftLength\"", "\"Length\"");
     QByteArray refused = good;
     refused.replace("\"Position\": \"50\"", "\"Position\": \"150\"");
+    QByteArray noLength = good;
+    noLength.replace("\"ShaftLength\": \"100\"", "\"ShaftLength\": \"0\"");
     const struct {
         const char* name;
         QByteArray bytes;
@@ -219,6 +228,7 @@ TEST_F(FileTest, ABadFileSaysWhatIsWrongAndLeavesTheOpenDesignAsItWas)
         {"newer.korvel", newer, "newer Korvel"},
         {"missing.korvel", missing, "ShaftLength"},
         {"refused.korvel", refused, "Horizontal.Entries[2]"},
+        {"nolength.korvel", noLength, "ShaftLength"},
     };
     for (const auto& c : cases) {
         WriteFile(PathOf(c.name), c.bytes);
@@ -233,6 +243,46 @@ TEST_F(FileTest, ABadFileSaysWhatIsWrongAndLeavesTheOpenDesignAsItWas)
     }
     EXPECT_THROW(Form1->OpenFile(PathOf("absent.korvel")), KorvelError);
     EXPECT_TRUE(Shown() == before);
+    const QByteArray saved = FileBytes(PathOf("open.korvel"));
+    Form1->SaveAction->trigger();
+    EXPECT_EQ(FileBytes(PathOf("open.korvel")), saved) << "a save writes the design on screen";
+}
+
+// Typed where the separator is a comma, opened where it is a point: the same numbers.
+TEST_F(FileTest, ADesignSavedUnderOneDecimalSeparatorOpensUnderTheOther)
+{
+    TDesign entered;
+    QString points;
+    {
+        DecimalSeparatorScope comma(',');
+        Restart();
+        EnterShaft("100", {"0", "100"});
+        AddForceAt("12,5", "1000,5", true);
+        Calculate();
+        Form10->Edit1->setText("300000");
+        Form10->c2->setCurrentIndex(2);
+        Form10->BitBtn3->click();
+        Form10->Edit3->setText("0,3");
+        Form10->BitBtn2->click();
+        Form7->SetMemoLines({"line 0/12,5/100/12,5/0/"});
+        Form7->Edit5->setText("62,5");
+        Form7->BitBtn2->click();
+        ASSERT_TRUE(messages.texts.isEmpty()) << messages.texts.join("\n").toStdString();
+        entered = CaptureDesign();
+        for (const TShaftPoint& point : Analysis.Points) points += ExactNumberText(point.Position) + " ";
+        Form1->SaveFile(PathOf("comma.korvel"));
+    }
+    Restart();
+    Form1->OpenFile(PathOf("comma.korvel"));
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join("\n").toStdString();
+    EXPECT_EQ(CaptureDesign(), entered);
+    EXPECT_EQ(Form10->Edit3->text(), "0.3");
+    EXPECT_EQ(Form7->MemoLines(), QStringList{"line 0/12.5/100/12.5/0/"});
+    EXPECT_EQ(Analysis.TorsionCoeff, 0.3L);
+    EXPECT_EQ(Analysis.Forces[0].Value, 1000.5L);
+    QString opened;
+    for (const TShaftPoint& point : Analysis.Points) opened += ExactNumberText(point.Position) + " ";
+    EXPECT_EQ(opened, points);
 }
 
 TEST_F(FileTest, ASaveThatCannotBeWrittenSaysWhyAndKeepsTheOldFile)
@@ -281,18 +331,29 @@ TEST_F(FileTest, UnsavedChangesAreAskedAboutOnlyWhenWorkWouldBeLost)
     EXPECT_EQ(Form1->windowTitle(), " Korvel - CAD");
 
     Form1->OpenFile(PathOf("asked.korvel"));
-    EXPECT_EQ(Form1->windowTitle(), " Korvel - CAD - asked.korvel");
+    EXPECT_EQ(Form1->windowTitle(), " Korvel - CAD - asked.korvel[*]");
     Form1->NewAction->trigger();
     EXPECT_EQ(questions, 3) << "nothing changed since it was opened";
 
     Form1->OpenFile(PathOf("asked.korvel"));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(Form1->isWindowModified());
+    // The mark follows the controls, and goes again when the change is taken back.
+    const QString width = Form7->ed1->text();
     Form7->ed1->setText("4");
-    Form1->UpdateTitle();
-    EXPECT_EQ(Form1->windowTitle(), " Korvel - CAD - asked.korvel *");
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(Form1->isWindowModified());
+    Form7->ed1->setText(width);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(Form1->isWindowModified());
+    Form9->RadioButton1->click();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(Form1->isWindowModified());
     answer = TUnsavedAnswer::Discard;
     Form1->OpenAction->trigger();
     EXPECT_EQ(questions, 4);
-    EXPECT_EQ(Form1->windowTitle(), " Korvel - CAD - asked.korvel");
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(Form1->isWindowModified());
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "widgets/track_bar.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -88,6 +89,22 @@ TEST_F(StlExportTest, OpenProfileIsRefusedNamingTheMissingEndFaces)
                                           "into a solid. Draw the vertical lines first."));
     EXPECT_EQ(asked, 0);
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
+}
+
+// A build that fails leaves the solid on screen, and the export writes that solid.
+TEST_F(StlExportTest, AFailedBuildKeepsTheSolidThatIsExported)
+{
+    Build(kSteppedText);
+    const TModel shown = Analysis.ProfilePoints;
+    const long double span = Analysis.ProfileSpan;
+    Build({"line 50/0/50/15/0/", "line 50/15/50/0/0/"}); // no length along the axis
+    ASSERT_EQ(messages.texts.size(), 1);
+    EXPECT_EQ(Analysis.ProfilePoints.size(), shown.size());
+    EXPECT_EQ(Analysis.ProfileSpan, span);
+    messages.texts.clear();
+    Click(Form9->ExportStlButton);
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('\n').toStdString();
+    EXPECT_GT(QFileInfo(folder.filePath("shaft.stl")).size(), 1000);
 }
 
 } // namespace
