@@ -5,6 +5,7 @@
 #include "profile/dhl_statement.h"
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -61,15 +62,15 @@ void DrawRecommendedMark(Canvas& canvas, const TRecommendedMark& mark)
 
 } // namespace
 
-std::vector<TDiameterMark> DiameterMarksOf(const QStringList& memo, long double shaftLength)
+std::vector<TDiameterMark> DiameterMarksOf(const QStringList& memo, long double shaftLength, const TViewZoom& zoom)
 {
     std::vector<TDiameterMark> marks;
     for (const QString& text : memo) {
         const TStatement statement = ReadStatement(text);
         const TLineStatement& line = statement.Line;
         if (statement.Kind != TStatementKind::Line || line.Y1 != line.Y2) continue;
-        marks.push_back({px((line.X1 + line.X2) / 2, shaftLength), py(line.Y1, shaftLength),
-                         py(-line.Y1, shaftLength), FormatFloat("0.00", 2 * line.Y1)});
+        marks.push_back({px((line.X1 + line.X2) / 2, shaftLength, zoom), py(line.Y1, shaftLength, zoom),
+                         py(-line.Y1, shaftLength, zoom), FormatFloat("0.00", 2 * line.Y1)});
     }
     return marks;
 }
@@ -98,53 +99,63 @@ void DrawRecommendedMarks(Canvas& canvas, const TStrengthPicture& picture)
 
 TStrengthOverlays::TStrengthOverlays(TStrengthInputsProvider inputs) : inputs_(std::move(inputs)) {}
 
-void TStrengthOverlays::DrawDiameters(Canvas& canvas, const QStringList& memo)
+void TStrengthOverlays::DrawDiameters(Canvas& canvas, const QStringList& memo, const TViewZoom& zoom)
 {
     const long double shaftLength = inputs_().ShaftLength;
-    if (memo != marksMemo_ || shaftLength != marksLength_) {
-        marks_ = DiameterMarksOf(memo, shaftLength);
+    if (memo != marksMemo_ || shaftLength != marksLength_ || !(zoom == marksZoom_)) {
+        marks_ = DiameterMarksOf(memo, shaftLength, zoom);
         marksMemo_ = memo;
         marksLength_ = shaftLength;
+        marksZoom_ = zoom;
     }
     DrawDiameterMarks(canvas, marks_);
 }
 
-void TStrengthOverlays::DrawEqualStrength(Canvas& canvas)
+void TStrengthOverlays::DrawEqualStrength(Canvas& canvas, const TViewZoom& zoom)
 {
-    const TStrengthPicture* picture = CurrentPicture();
+    const TStrengthPicture* picture = CurrentPicture(zoom);
     if (picture) DrawEqualStrengthProfile(canvas, *picture);
 }
 
-void TStrengthOverlays::DrawRecommended(Canvas& canvas)
+void TStrengthOverlays::DrawRecommended(Canvas& canvas, const TViewZoom& zoom)
 {
-    const TStrengthPicture* picture = CurrentPicture();
+    const TStrengthPicture* picture = CurrentPicture(zoom);
     if (picture) DrawRecommendedMarks(canvas, *picture);
 }
 
-const TStrengthPicture* TStrengthOverlays::CurrentPicture()
+const TStrengthPicture* TStrengthOverlays::CurrentPicture(const TViewZoom& zoom)
 {
     TStrengthInputs inputs = inputs_();
     // The inputs are kept before d(x) is worked out: if that fails, the failure is shown by this
     // pass alone, and later passes over the same analysis draw nothing instead of failing again.
     if (drawnFrom_ != inputs) {
+        profile_.reset();
         picture_.reset();
         drawnFrom_ = std::move(inputs);
-        if (StrengthRuleProblem(*drawnFrom_).isEmpty())
-            picture_ = StrengthPictureOf(ComputeStrengthProfile(*drawnFrom_), drawnFrom_->ShaftLength);
+        if (StrengthRuleProblem(*drawnFrom_).isEmpty()) profile_ = ComputeStrengthProfile(*drawnFrom_);
+    }
+    if (profile_ && (!picture_ || !(zoom == pictureZoom_))) {
+        picture_.reset();
+        // Taken out while its pixels are worked out: one that cannot be drawn is not tried again.
+        std::optional<TStrengthProfile> profile = std::exchange(profile_, std::nullopt);
+        picture_ = StrengthPictureOf(*profile, drawnFrom_->ShaftLength, zoom);
+        profile_ = std::move(profile);
+        pictureZoom_ = zoom;
     }
     return picture_ ? &*picture_ : nullptr;
 }
 
+// The state owns the hooks, so it outlives every pass that reads its zoom through them.
 void InstallStrengthOverlays(TEditorState& state, TStrengthInputsProvider inputs)
 {
     auto overlays = std::make_shared<TStrengthOverlays>(std::move(inputs));
-    state.Overlays.Diameters = [overlays](Canvas& canvas, const QStringList& memo) {
-        overlays->DrawDiameters(canvas, memo);
+    state.Overlays.Diameters = [overlays, &state](Canvas& canvas, const QStringList& memo) {
+        overlays->DrawDiameters(canvas, memo, state.Zoom);
     };
-    state.Overlays.EqualStrength = [overlays](Canvas& canvas, const QStringList&) {
-        overlays->DrawEqualStrength(canvas);
+    state.Overlays.EqualStrength = [overlays, &state](Canvas& canvas, const QStringList&) {
+        overlays->DrawEqualStrength(canvas, state.Zoom);
     };
-    state.Overlays.Recommended = [overlays](Canvas& canvas, const QStringList&) {
-        overlays->DrawRecommended(canvas);
+    state.Overlays.Recommended = [overlays, &state](Canvas& canvas, const QStringList&) {
+        overlays->DrawRecommended(canvas, state.Zoom);
     };
 }
