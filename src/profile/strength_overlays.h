@@ -20,9 +20,23 @@ struct TDiameterMark {
     QString Label;
 };
 
-// One mark for every line statement with Y1 = Y2 (marked or not), in text order.
-std::vector<TDiameterMark> DiameterMarksOf(const QStringList& memo, long double shaftLength,
-                                           const TViewZoom& zoom = {});
+// A cylinder of the text: the middle of its line and its radius in millimetres, and its diameter.
+struct TDiameterStep {
+    long double Middle = 0;
+    long double Radius = 0;
+    QString Label;
+};
+
+// One step for every line statement with Y1 = Y2 (marked or not), in text order.
+std::vector<TDiameterStep> DiameterStepsOf(const QStringList& memo);
+// Their marks on the drawing.
+std::vector<TDiameterMark> DiameterMarksOf(const std::vector<TDiameterStep>& steps, long double shaftLength,
+                                           const TViewZoom& zoom);
+inline std::vector<TDiameterMark> DiameterMarksOf(const QStringList& memo, long double shaftLength,
+                                                  const TViewZoom& zoom = {})
+{
+    return DiameterMarksOf(DiameterStepsOf(memo), shaftLength, zoom);
+}
 
 // The dimension lines with an arrowhead at both contours and the diameter in "Small Fonts" 7
 // beside them. The canvas keeps that font afterwards.
@@ -52,8 +66,9 @@ public:
 
 private:
     TStrengthInputsProvider inputs_;
-    QStringList marksMemo_;
-    long double marksLength_ = 0;
+    QStringList stepsMemo_;
+    std::vector<TDiameterStep> steps_;
+    std::optional<long double> marksLength_; // none until the marks of the text are worked out
     TViewZoom marksZoom_;
     std::vector<TDiameterMark> marks_;
     std::optional<TStrengthInputs> drawnFrom_;

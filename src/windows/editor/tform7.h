@@ -136,7 +136,7 @@ public:
     QToolButton* ZoomInButton;
     QToolButton* ZoomOutButton;
     QToolButton* WholeShaftButton;
-    QLabel* ZoomNote; // over the diagram strips while they no longer line up with the band
+    QLabel* ZoomNote; // the magnification, and that the diagram strips do not follow it
     TForm13* VerificationWindow;
     TVerificationCache Verification; // what the window shows, worked out when its inputs change
     TAskFileName AskDxfFileName; // the save dialog, or a test's answer

@@ -21,7 +21,6 @@ namespace {
 
 constexpr long double kZoomStep = 2;
 constexpr int kBandRows = 200;
-const QRect kNotePlace(386, 200, 216, 13); // between the band and the first strip
 
 QToolButton* AddZoomButton(QWidget* parent, QAction* action, int top)
 {
@@ -57,10 +56,11 @@ void TForm7::CreateZoomControls()
     connect(zoomIn, &QAction::triggered, this, Guarded(this, &TForm7::ZoomInButtonClick));
     connect(zoomOut, &QAction::triggered, this, Guarded(this, &TForm7::ZoomOutButtonClick));
     connect(whole, &QAction::triggered, this, Guarded(this, &TForm7::WholeShaftButtonClick));
-    ZoomNote = new QLabel("Diagrams below: whole shaft, not zoomed", Frame81->Image1);
-    ZoomNote->setGeometry(kNotePlace);
-    ZoomNote->setAlignment(Qt::AlignCenter);
-    ZoomNote->setStyleSheet("background: rgb(255, 250, 205); color: rgb(128, 64, 0); font-size: 9px;");
+    // Over the frame's top left corner, so that it stays in sight over the strips too.
+    ZoomNote = new QLabel(Frame81);
+    ZoomNote->move(4, 4);
+    ZoomNote->setStyleSheet("background: rgb(255, 250, 205); color: rgb(128, 64, 0); border: 1px solid "
+                            "rgb(200, 170, 90); padding: 1px 3px; font-size: 10px;");
     ZoomNote->hide();
 }
 
@@ -68,6 +68,9 @@ void TForm7::ShowZoom(const TViewZoom& zoom)
 {
     if (zoom == Editor.Zoom) return;
     Editor.Zoom = zoom;
+    ZoomNote->setText(QString("Zoom %1 : 1 - the diagrams below show the whole shaft")
+                          .arg(double(zoom.Scale), 0, 'f', zoom.Scale < 10 ? 1 : 0));
+    ZoomNote->adjustSize();
     ZoomNote->setVisible(IsZoomed(zoom));
     // A text that does not read is said once, not at every turn of the wheel.
     GenerateAgain(MemoLines(), Frame81->Image1->DrawingCanvas(), Editor, Analysis);
