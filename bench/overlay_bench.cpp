@@ -1,9 +1,11 @@
 // The editor's Generate pass with all three strength overlays on, over the largest drawing: 256
 // statements (128 cylinders and their shoulders) along a 10,000 mm shaft analysed at 255
-// positions. The pass runs after every edit and on every pointer move that drops a highlight.
+// positions. The pass runs after every edit, on every pointer move that drops a highlight, and on
+// every step of a zoom or a pan.
 #include "gui_benchmark_main.h"
 #include "profile/dhl_rendering.h"
 #include "profile/dhl_statement.h"
+#include "profile/editor_zoom.h"
 #include "profile/strength_overlays.h"
 
 #include <benchmark/benchmark.h>
@@ -94,6 +96,52 @@ void FirstPassAfterAChange(benchmark::State& run)
     }
 }
 BENCHMARK(FirstPassAfterAChange)->Unit(benchmark::kMicrosecond);
+
+// Panning back and forth at 16 times the whole shaft: every step maps the text, the positions and
+// the curve's stations afresh; d(x) itself is kept. Run first in a fresh process once, cold.
+void PanStepAtZoom16(benchmark::State& run)
+{
+    const QStringList memo = SteppedShaftText();
+    const TStrengthInputs inputs = AnalysedShaft();
+    const TAnalysisState analysis = AnalysisOf(inputs);
+    TEditorState state;
+    SwitchAllOn(state);
+    InstallStrengthOverlays(state, [&] { return inputs; });
+    state.Zoom = ZoomedAbout(WholeShaft(), 16, QPoint(300, 100));
+    QImage image(605, 725, QImage::Format_RGB32);
+    Canvas target(image);
+    Generate(memo, target, state, analysis);
+    int direction = 1;
+    for (auto _ : run) {
+        state.Zoom = Panned(state.Zoom, QPoint(12 * direction, 0));
+        direction = -direction;
+        Generate(memo, target, state, analysis);
+    }
+}
+BENCHMARK(PanStepAtZoom16)->Unit(benchmark::kMicrosecond);
+BENCHMARK(PanStepAtZoom16)->Name("FirstPanStepAtZoom16")->Iterations(1)->Unit(benchmark::kMicrosecond);
+
+// A wheel notch in or out about a point of the band, between 8 and 16 times.
+void ZoomStepAboutThePointer(benchmark::State& run)
+{
+    const QStringList memo = SteppedShaftText();
+    const TStrengthInputs inputs = AnalysedShaft();
+    const TAnalysisState analysis = AnalysisOf(inputs);
+    TEditorState state;
+    SwitchAllOn(state);
+    InstallStrengthOverlays(state, [&] { return inputs; });
+    state.Zoom = ZoomedAbout(WholeShaft(), 8, QPoint(300, 100));
+    QImage image(605, 725, QImage::Format_RGB32);
+    Canvas target(image);
+    Generate(memo, target, state, analysis);
+    long double factor = 2;
+    for (auto _ : run) {
+        state.Zoom = ZoomedAbout(state.Zoom, factor, QPoint(240, 120));
+        factor = 1 / factor;
+        Generate(memo, target, state, analysis);
+    }
+}
+BENCHMARK(ZoomStepAboutThePointer)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

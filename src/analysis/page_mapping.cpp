@@ -23,6 +23,11 @@ int16_t ClampedPixel(long double numerator, long double denominator, int offset)
 
 int16_t PagePosX(long double x, long double shaftLength) { return ClampedPixel(x * 500, shaftLength, 50); }
 
+int16_t PagePosX(long double x, long double shaftLength, const TViewZoom& zoom)
+{
+    return ZoomedColumn(zoom, CheckedDivide(x * 500, shaftLength), 50);
+}
+
 int16_t PageValueY(int base, long double vmax, long double v)
 {
     if (vmax == 0) return static_cast<int16_t>(base);

@@ -9,31 +9,32 @@ namespace {
 constexpr int kEditorAxisRow = 100;
 constexpr int kEditorChainRow = 210;
 
-void DrawPointMarker(Canvas& canvas, const TShaftPoint& point, int x)
+void DrawPointMarker(Canvas& canvas, const TShaftPoint& point, int x, int axis)
 {
     canvas.Pen.Color = QColor(128, 128, 128);
     canvas.MoveTo(x, 20);
     canvas.LineTo(x, 715);
     canvas.Pen.Color = QColor(0, 0, 255);
     if (point.Bearing != 0) {
-        canvas.Ellipse(x - 4, 96, x + 4, 104);
+        canvas.Ellipse(x - 4, axis - 4, x + 4, axis + 4);
         return;
     }
-    canvas.MoveTo(x - 3, 97);
-    canvas.LineTo(x + 4, 104);
-    canvas.MoveTo(x + 3, 97);
-    canvas.LineTo(x - 4, 104);
+    canvas.MoveTo(x - 3, axis - 3);
+    canvas.LineTo(x + 4, axis + 4);
+    canvas.MoveTo(x + 3, axis - 3);
+    canvas.LineTo(x - 4, axis + 4);
 }
 
 } // namespace
 
-void DrawPointMarkers(Canvas& canvas, const TPuncte& points, long double shaftLength)
+void DrawPointMarkers(Canvas& canvas, const TPuncte& points, long double shaftLength, const TViewZoom& zoom)
 {
     if (!(shaftLength > 0)) return;
-    canvas.MoveTo(50, kEditorAxisRow);
-    canvas.LineTo(550, kEditorAxisRow);
+    const int axis = ZoomedRow(zoom, 0, kEditorAxisRow);
+    canvas.MoveTo(PagePosX(0, shaftLength, zoom), axis);
+    canvas.LineTo(PagePosX(shaftLength, shaftLength, zoom), axis);
     for (const TShaftPoint& point : points)
-        DrawPointMarker(canvas, point, PagePosX(point.Position, shaftLength));
+        DrawPointMarker(canvas, point, PagePosX(point.Position, shaftLength, zoom), axis);
     canvas.Pen.Color = Qt::black;
 }
 

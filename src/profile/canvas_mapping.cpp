@@ -1,20 +1,14 @@
 #include "profile/canvas_mapping.h"
 
+#include "analysis/page_mapping.h"
 #include "common/errors.h"
 
-#include <algorithm>
-#include <cmath>
-#include <limits>
+constexpr int kAxisRow = 100;
 
-static int16_t MapToPixel(long double value, long double shaftLength, int offset)
+// The page's column rule: a position lines up with the diagram strips below the band.
+int16_t px(long double x, long double shaftLength, const TViewZoom& zoom) { return PagePosX(x, shaftLength, zoom); }
+
+int16_t py(long double y, long double shaftLength, const TViewZoom& zoom)
 {
-    const long double scaled = CheckedDivide(value * 500, shaftLength);
-    const long double low = std::numeric_limits<int16_t>::min() - offset;
-    const long double high = std::numeric_limits<int16_t>::max() - offset;
-    // Halves to even as Round does; rintl does not save the floating-point state for every pixel.
-    return static_cast<int16_t>(std::rintl(std::clamp(scaled, low, high)) + offset);
+    return ZoomedRow(zoom, CheckedDivide(y * 500, shaftLength), kAxisRow);
 }
-
-int16_t px(long double x, long double shaftLength) { return MapToPixel(x, shaftLength, 50); }
-
-int16_t py(long double y, long double shaftLength) { return MapToPixel(y, shaftLength, 100); }

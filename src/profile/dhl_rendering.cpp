@@ -53,9 +53,9 @@ void DrawArcPixels(Canvas& canvas, QPoint a, QPoint b, QPoint start, QPoint end,
     canvas.Brush.Style = brushStyle;
 }
 
-QPoint Pixel(long double x, long double y, long double shaftLength)
+QPoint Pixel(long double x, long double y, long double shaftLength, const TViewZoom& zoom)
 {
-    return QPoint(px(x, shaftLength), py(y, shaftLength));
+    return QPoint(px(x, shaftLength, zoom), py(y, shaftLength, zoom));
 }
 
 uint8_t HorizontalFlag(long double x1, long double y1, long double x2, long double y2, uint8_t previous)
@@ -80,15 +80,15 @@ void AddLineRecords(const TLineStatement& line, Canvas& canvas, TEditorState& st
     const uint8_t previous = state.Lines.empty() ? 0 : state.Lines.back().Horizontal;
     upper.Horizontal = HorizontalFlag(upper.X1, upper.Y1, upper.X2, upper.Y2, previous);
     state.Lines.push_back(upper);
-    const QPoint first = Pixel(line.X1, line.Y1, shaftLength);
-    const QPoint second = Pixel(line.X2, line.Y2, shaftLength);
+    const QPoint first = Pixel(line.X1, line.Y1, shaftLength, state.Zoom);
+    const QPoint second = Pixel(line.X2, line.Y2, shaftLength, state.Zoom);
     DrawLinePixels(canvas, line.Marked, first, second, state);
 
     TLineRecord lower{line.X1, -line.Y1, line.X2, -line.Y2, upper.Marked, 0};
     lower.Horizontal = HorizontalFlag(lower.X1, lower.Y1, lower.X2, lower.Y2, upper.Horizontal);
     state.Lines.push_back(lower);
-    const QPoint firstMirrored(first.x(), py(lower.Y1, shaftLength));
-    const QPoint secondMirrored(second.x(), py(lower.Y2, shaftLength));
+    const QPoint firstMirrored(first.x(), py(lower.Y1, shaftLength, state.Zoom));
+    const QPoint secondMirrored(second.x(), py(lower.Y2, shaftLength, state.Zoom));
     DrawLinePixels(canvas, line.Marked, firstMirrored, secondMirrored, state);
 
     sections.push_back({first.x(), first.y(), firstMirrored.y()});
@@ -100,13 +100,15 @@ void AddLineRecords(const TLineStatement& line, Canvas& canvas, TEditorState& st
 void AddArc(const TArcStatement& arc, Canvas& canvas, const TEditorState& state, long double shaftLength,
             std::vector<TSectionLine>& sections)
 {
-    const QPoint a = Pixel(arc.XA, arc.YA, shaftLength);
-    const QPoint b = Pixel(arc.XB, arc.YB, shaftLength);
-    const QPoint start = Pixel(arc.XS, arc.YS, shaftLength);
-    const QPoint end = Pixel(arc.XE, arc.YE, shaftLength);
+    const QPoint a = Pixel(arc.XA, arc.YA, shaftLength, state.Zoom);
+    const QPoint b = Pixel(arc.XB, arc.YB, shaftLength, state.Zoom);
+    const QPoint start = Pixel(arc.XS, arc.YS, shaftLength, state.Zoom);
+    const QPoint end = Pixel(arc.XE, arc.YE, shaftLength, state.Zoom);
     DrawArcPixels(canvas, a, b, start, end, state);
 
-    const auto mirrored = [&](QPoint p, long double y) { return QPoint(p.x(), py(-y, shaftLength)); };
+    const auto mirrored = [&](QPoint p, long double y) {
+        return QPoint(p.x(), py(-y, shaftLength, state.Zoom));
+    };
     const QPoint startMirrored = mirrored(start, arc.YS);
     const QPoint endMirrored = mirrored(end, arc.YE);
     DrawArcPixels(canvas, mirrored(a, arc.YA), mirrored(b, arc.YB), endMirrored, startMirrored, state);
@@ -151,14 +153,16 @@ void RunOverlay(bool enabled, const TOverlayStep& overlay, Canvas& canvas, const
 void DrawLineRecord(Canvas& canvas, const TLineRecord& record, const TEditorState& settings,
                     long double shaftLength)
 {
-    DrawLinePixels(canvas, record.Marked, Pixel(record.X1, record.Y1, shaftLength),
-                   Pixel(record.X2, record.Y2, shaftLength), settings);
+    const TViewZoom& zoom = settings.Zoom;
+    DrawLinePixels(canvas, record.Marked, Pixel(record.X1, record.Y1, shaftLength, zoom),
+                   Pixel(record.X2, record.Y2, shaftLength, zoom), settings);
 }
 
 void DrawArc(Canvas& canvas, const TArcStatement& arc, const TEditorState& settings, long double shaftLength)
 {
-    DrawArcPixels(canvas, Pixel(arc.XA, arc.YA, shaftLength), Pixel(arc.XB, arc.YB, shaftLength),
-                  Pixel(arc.XS, arc.YS, shaftLength), Pixel(arc.XE, arc.YE, shaftLength), settings);
+    const TViewZoom& zoom = settings.Zoom;
+    DrawArcPixels(canvas, Pixel(arc.XA, arc.YA, shaftLength, zoom), Pixel(arc.XB, arc.YB, shaftLength, zoom),
+                  Pixel(arc.XS, arc.YS, shaftLength, zoom), Pixel(arc.XE, arc.YE, shaftLength, zoom), settings);
 }
 
 namespace {
@@ -169,7 +173,7 @@ void DrawPass(const QStringList& memo, Canvas& target, TEditorState& state, cons
     Canvas& canvas = state.DrawingCanvas;
     state.Lines.clear();
     ClearBitmap(canvas);
-    if (!analysis.Points.empty()) DrawPointMarkers(canvas, analysis.Points, shaftLength);
+    if (!analysis.Points.empty()) DrawPointMarkers(canvas, analysis.Points, shaftLength, state.Zoom);
     const std::vector<TSectionLine> sections = DrawStatements(memo, canvas, state, shaftLength);
     RunOverlay(state.ShowDiameters, state.Overlays.Diameters, canvas, memo);
     DrawSectionLines(canvas, sections);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "canvas/canvas.h"
+#include "common/view_zoom.h"
 
 #include <QImage>
 #include <QStringList>
@@ -83,6 +84,10 @@ struct TEditorState {
     bool ShowRecommended = false;
     bool ShowEqualStrength = false;
     TOverlayHooks Overlays;
+
+    // Where millimetres land on the band: a view, so neither saved nor undone, and the picks,
+    // which name records, hold across it.
+    TViewZoom Zoom;
 
     uint8_t ArcSteps = 20; // steps of an arc in the profile extraction
 

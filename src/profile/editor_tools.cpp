@@ -22,10 +22,10 @@ struct TRecordPixels {
     int x1, y1, x2, y2;
 };
 
-TRecordPixels PixelsOf(const TLineRecord& record, long double shaftLength)
+TRecordPixels PixelsOf(const TLineRecord& record, long double shaftLength, const TViewZoom& zoom)
 {
-    return {px(record.X1, shaftLength), py(record.Y1, shaftLength), px(record.X2, shaftLength),
-            py(record.Y2, shaftLength)};
+    return {px(record.X1, shaftLength, zoom), py(record.Y1, shaftLength, zoom), px(record.X2, shaftLength, zoom),
+            py(record.Y2, shaftLength, zoom)};
 }
 
 bool Between(int value, int a, int b) { return std::min(a, b) <= value && value <= std::max(a, b); }
@@ -93,7 +93,7 @@ TTracking TrackPointer(TEditorState& state, const QStringList& memo, int x, int 
     bool onLine = false, nearStart = false, nearEnd = false;
     for (int i = 0; i < state.LineCount(); ++i) {
         const TLineRecord& record = state.Lines[i];
-        const TRecordPixels p = PixelsOf(record, shaftLength);
+        const TRecordPixels p = PixelsOf(record, shaftLength, state.Zoom);
         if (OnLine(record, p, x, y)) {
             onLine = true;
             tracking.Marks.push_back({i, record, {}});

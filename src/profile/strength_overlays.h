@@ -20,8 +20,23 @@ struct TDiameterMark {
     QString Label;
 };
 
-// One mark for every line statement with Y1 = Y2 (marked or not), in text order.
-std::vector<TDiameterMark> DiameterMarksOf(const QStringList& memo, long double shaftLength);
+// A cylinder of the text: the middle of its line and its radius in millimetres, and its diameter.
+struct TDiameterStep {
+    long double Middle = 0;
+    long double Radius = 0;
+    QString Label;
+};
+
+// One step for every line statement with Y1 = Y2 (marked or not), in text order.
+std::vector<TDiameterStep> DiameterStepsOf(const QStringList& memo);
+// Their marks on the drawing.
+std::vector<TDiameterMark> DiameterMarksOf(const std::vector<TDiameterStep>& steps, long double shaftLength,
+                                           const TViewZoom& zoom);
+inline std::vector<TDiameterMark> DiameterMarksOf(const QStringList& memo, long double shaftLength,
+                                                  const TViewZoom& zoom = {})
+{
+    return DiameterMarksOf(DiameterStepsOf(memo), shaftLength, zoom);
+}
 
 // The dimension lines with an arrowhead at both contours and the diameter in "Small Fonts" 7
 // beside them. The canvas keeps that font afterwards.
@@ -35,27 +50,32 @@ void DrawRecommendedMarks(Canvas& canvas, const TStrengthPicture& picture);
 using TStrengthInputsProvider = std::function<TStrengthInputs()>;
 
 // The overlays with their own copy of what they last drew from, so that d(x) and the diameters of
-// the text are worked out only when the analysis or the text has changed, not on every pass. While d(x) cannot be computed the curve and
+// the text are worked out only when the analysis or the text has changed, not on every pass, and
+// their pixels only when the zoom has changed too. While d(x) cannot be computed the curve and
 // the marks draw nothing. A failure leaves the canvas's pen, brush and font as they were.
 class TStrengthOverlays {
 public:
     explicit TStrengthOverlays(TStrengthInputsProvider inputs);
 
-    void DrawDiameters(Canvas& canvas, const QStringList& memo);
-    void DrawEqualStrength(Canvas& canvas);
-    void DrawRecommended(Canvas& canvas);
+    void DrawDiameters(Canvas& canvas, const QStringList& memo, const TViewZoom& zoom);
+    void DrawEqualStrength(Canvas& canvas, const TViewZoom& zoom);
+    void DrawRecommended(Canvas& canvas, const TViewZoom& zoom);
 
     // The picture for the current inputs; none while d(x) cannot be computed.
-    const TStrengthPicture* CurrentPicture();
+    const TStrengthPicture* CurrentPicture(const TViewZoom& zoom);
 
 private:
     TStrengthInputsProvider inputs_;
-    QStringList marksMemo_;
-    long double marksLength_ = 0;
+    QStringList stepsMemo_;
+    std::vector<TDiameterStep> steps_;
+    std::optional<long double> marksLength_; // none until the marks of the text are worked out
+    TViewZoom marksZoom_;
     std::vector<TDiameterMark> marks_;
     std::optional<TStrengthInputs> drawnFrom_;
+    std::optional<TStrengthProfile> profile_;
+    TViewZoom pictureZoom_;
     std::optional<TStrengthPicture> picture_;
 };
 
-// Hooks the three overlays into the editor's Generate pass.
+// Hooks the three overlays into the editor's Generate pass, drawn through the state's zoom.
 void InstallStrengthOverlays(TEditorState& state, TStrengthInputsProvider inputs);

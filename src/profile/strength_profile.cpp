@@ -57,9 +57,9 @@ void AddStations(const TStrengthInputs& inputs, const TCombinedStress& rule, TSt
     profile.Stations.push_back({static_cast<long double>(last), DiameterAt(inputs, rule, last)});
 }
 
-QPoint RadiusPixel(const TStation& station, long double shaftLength)
+QPoint RadiusPixel(const TStation& station, long double shaftLength, const TViewZoom& zoom)
 {
-    return QPoint(px(station.Position, shaftLength), py(station.Diameter / 2, shaftLength));
+    return QPoint(px(station.Position, shaftLength, zoom), py(station.Diameter / 2, shaftLength, zoom));
 }
 
 } // namespace
@@ -111,14 +111,14 @@ TStrengthProfile ComputeStrengthProfile(const TStrengthInputs& inputs)
     return profile;
 }
 
-TStrengthPicture StrengthPictureOf(const TStrengthProfile& profile, long double shaftLength)
+TStrengthPicture StrengthPictureOf(const TStrengthProfile& profile, long double shaftLength, const TViewZoom& zoom)
 {
     TStrengthPicture picture;
     for (const TStation& station : profile.Stations) {
-        const QPoint pixel = RadiusPixel(station, shaftLength);
+        const QPoint pixel = RadiusPixel(station, shaftLength, zoom);
         if (picture.Curve.empty() || picture.Curve.back() != pixel) picture.Curve.push_back(pixel);
     }
     for (const TStation& point : profile.AtPoints)
-        picture.Marks.push_back({RadiusPixel(point, shaftLength), FormatFloat("0.00", point.Diameter)});
+        picture.Marks.push_back({RadiusPixel(point, shaftLength, zoom), FormatFloat("0.00", point.Diameter)});
     return picture;
 }

@@ -5,6 +5,7 @@
 
 #include "analysis/analysis_state.h"
 #include "analysis/load_model.h"
+#include "common/view_zoom.h"
 
 #include <QPoint>
 #include <QString>
@@ -63,4 +64,5 @@ struct TStrengthPicture {
 };
 
 // On the editor's drawing; a shaft of no length fails with the arithmetic message.
-TStrengthPicture StrengthPictureOf(const TStrengthProfile& profile, long double shaftLength);
+TStrengthPicture StrengthPictureOf(const TStrengthProfile& profile, long double shaftLength,
+                                   const TViewZoom& zoom = {});

@@ -12,6 +12,7 @@
 #include "profile/dhl_rendering.h"
 #include "profile/editor_commands.h"
 #include "profile/editor_tools.h"
+#include "profile/editor_zoom.h"
 #include "profile/memo_text.h"
 #include "profile/strength_overlays.h"
 #include "windows/editor/tform7_undo.h"
@@ -272,6 +273,12 @@ void TForm7::ShowReadOuts(const std::array<QString, 6>& texts)
 void TForm7::Frame81Image1MouseMove(QMouseEvent* event)
 {
     const QPoint at = event->position().toPoint();
+    if (panFrom_) {
+        const QPoint by = at - *panFrom_;
+        panFrom_ = at;
+        ShowZoom(Panned(Editor.Zoom, by));
+        return;
+    }
     const QStringList memo = MemoLines();
     const TTracking tracking = TrackPointer(Editor, memo, at.x(), at.y(), Analysis.ShaftLength);
     if (tracking.ReadOuts) ShowReadOuts(*tracking.ReadOuts);
@@ -285,6 +292,10 @@ void TForm7::Frame81Image1MouseMove(QMouseEvent* event)
 
 void TForm7::Frame81Image1MouseDown(QMouseEvent* event)
 {
+    if (StartsPan(event)) {
+        panFrom_ = event->position().toPoint();
+        return;
+    }
     if (!Alone(event)) return;
     if (event->button() == Qt::RightButton) ResetTools();
     if (event->button() == Qt::LeftButton) PressLeft();

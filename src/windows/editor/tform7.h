@@ -15,6 +15,7 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <optional>
 
 class ImageButton;
 class QComboBox;
@@ -29,8 +30,9 @@ class SpinEdit;
 class TForm13;
 class TDrawingHistory;
 
-// The editor's drawing image, shown 1:1, with the canvas that draws on it. The pointer's moves
-// and presses go to the editor; the second press of a double click goes nowhere.
+// The editor's drawing image, shown 1:1, with the canvas that draws on it. The pointer's moves,
+// presses and releases and the wheel turned with Ctrl go to the editor; the second press of a
+// double click goes nowhere, and the plain wheel scrolls the frame.
 class TDrawingImage : public QWidget {
     Q_OBJECT
 public:
@@ -39,20 +41,30 @@ public:
     // Asking for the canvas schedules a repaint, so whatever is drawn through it shows.
     Canvas& DrawingCanvas();
     const QImage& Picture() const { return picture_; }
+    // Space held down while the image has the keyboard: a left drag pans.
+    bool SpaceHeld() const { return spaceHeld_; }
 
 signals:
     void MouseMoved(QMouseEvent* event);
     void MousePressed(QMouseEvent* event);
+    void MouseReleased(QMouseEvent* event);
+    void ZoomWheeled(QWheelEvent* event);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     QImage picture_;
     Canvas canvas_; // draws on picture_
+    bool spaceHeld_ = false;
 };
 
 // The scrolling frame around the drawing image.
@@ -120,6 +132,11 @@ public:
     ImageButton* IBtn2; // the 3D view
     QPushButton* VerificationButton; // the strength check in its own window
     QPushButton* ExportDxfButton;    // "Export DXF..."
+    // The view of the drawing band, at the top right of the frame.
+    QToolButton* ZoomInButton;
+    QToolButton* ZoomOutButton;
+    QToolButton* WholeShaftButton;
+    QLabel* ZoomNote; // the magnification, and that the diagram strips do not follow it
     TForm13* VerificationWindow;
     TVerificationCache Verification; // what the window shows, worked out when its inputs change
     TAskFileName AskDxfFileName; // the save dialog, or a test's answer
@@ -168,6 +185,17 @@ public:
     void sp7Click();
     void Frame81Image1MouseMove(QMouseEvent* event);
     void Frame81Image1MouseDown(QMouseEvent* event);
+    void Frame81Image1MouseUp(QMouseEvent* event);
+    // Ctrl + wheel: magnified about the pointer.
+    void Frame81Image1ZoomWheel(QWheelEvent* event);
+    // About the middle of the band in sight (Ctrl++ and Ctrl+-), or back to the whole shaft (Ctrl+0).
+    void ZoomInButtonClick();
+    void ZoomOutButtonClick();
+    void WholeShaftButtonClick();
+    // The band seen through `zoom`, redrawn from the same text: the picks stay.
+    void ShowZoom(const TViewZoom& zoom);
+    // Back to the whole shaft for the pass that follows, without one of its own.
+    void ForgetZoom();
     void b1Click();
     void BitBtn2Click();
     void sp8Click();
@@ -190,6 +218,9 @@ private:
     void CreateDhlPanel();
     void CreateSettingsPanel();
     void CreateVerificationControls();
+    void CreateZoomControls();
+    QPoint BandCentreInSight() const;
+    bool StartsPan(const QMouseEvent* event) const;
     void ConnectHandlers();
     QToolButton* AddToolButton(QWidget* parent, const QIcon& glyph, const QString& hint, int left, int top);
     QToolButton* AddToggle(const QString& caption, const QString& hint, int left, int top, int width);
@@ -204,6 +235,8 @@ private:
     void PressLeft();
     void PressForCorner();
     void ResetTools();
+
+    std::optional<QPoint> panFrom_; // the pointer's last pixel while a drag pans
 };
 
 extern TForm7* Form7;

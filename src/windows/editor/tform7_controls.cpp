@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -24,6 +25,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <limits>
 
 namespace {
@@ -104,6 +106,7 @@ TDrawingImage::TDrawingImage(QWidget* parent)
     setFixedSize(kDrawingSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus); // for Space, which pans while held
     picture_.fill(Qt::white);
 }
 
@@ -121,7 +124,34 @@ void TDrawingImage::paintEvent(QPaintEvent* event)
 
 void TDrawingImage::mouseMoveEvent(QMouseEvent* event) { emit MouseMoved(event); }
 void TDrawingImage::mousePressEvent(QMouseEvent* event) { emit MousePressed(event); }
+void TDrawingImage::mouseReleaseEvent(QMouseEvent* event) { emit MouseReleased(event); }
 void TDrawingImage::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
+
+void TDrawingImage::wheelEvent(QWheelEvent* event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier)) return event->ignore();
+    emit ZoomWheeled(event);
+    event->accept();
+}
+
+void TDrawingImage::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Space) return QWidget::keyPressEvent(event);
+    spaceHeld_ = true;
+}
+
+void TDrawingImage::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Space) return QWidget::keyReleaseEvent(event);
+    if (!event->isAutoRepeat()) spaceHeld_ = false;
+}
+
+// The release would go to the widget that took the keyboard.
+void TDrawingImage::focusOutEvent(QFocusEvent* event)
+{
+    spaceHeld_ = false;
+    QWidget::focusOutEvent(event);
+}
 
 TFrame8::TFrame8(QWidget* parent) : QScrollArea(parent)
 {
@@ -143,6 +173,7 @@ TForm7::TForm7(QWidget* parent) : SkinnedWindow(parent, Qt::WindowStaysOnTopHint
     CreateDhlPanel();
     CreateSettingsPanel();
     CreateVerificationControls();
+    CreateZoomControls();
     FormCreate();
     ConnectHandlers();
     History = new TDrawingHistory(this);
@@ -322,4 +353,8 @@ void TForm7::ConnectHandlers()
             [this](QMouseEvent* event) { RunGuarded([&] { Frame81Image1MouseMove(event); }); });
     connect(image, &TDrawingImage::MousePressed, this,
             [this](QMouseEvent* event) { RunGuarded([&] { Frame81Image1MouseDown(event); }); });
+    connect(image, &TDrawingImage::MouseReleased, this,
+            [this](QMouseEvent* event) { RunGuarded([&] { Frame81Image1MouseUp(event); }); });
+    connect(image, &TDrawingImage::ZoomWheeled, this,
+            [this](QWheelEvent* event) { RunGuarded([&] { Frame81Image1ZoomWheel(event); }); });
 }

@@ -139,3 +139,41 @@ QPixmap SolidPicture(int size)
     painter.drawText(QRectF(0, 0, size, top), Qt::AlignCenter, "3D");
     return picture;
 }
+
+namespace {
+
+// A magnifying glass with a plus or a minus in its lens.
+QIcon MagnifierGlyph(bool plus)
+{
+    return Glyph([plus](QPainter& painter) {
+        painter.setPen(QPen(kInk, 1.5));
+        painter.setBrush(Qt::white);
+        painter.drawEllipse(QRectF(2, 2, 10, 10));
+        painter.setPen(QPen(kInk, 2.5));
+        painter.drawLine(QPointF(11, 11), QPointF(16, 16));
+        painter.setPen(QPen(kBlue, 1.5));
+        painter.drawLine(QPointF(4.5, 7), QPointF(9.5, 7));
+        if (plus) painter.drawLine(QPointF(7, 4.5), QPointF(7, 9.5));
+    });
+}
+
+} // namespace
+
+QIcon ZoomInGlyph() { return MagnifierGlyph(true); }
+
+QIcon ZoomOutGlyph() { return MagnifierGlyph(false); }
+
+QIcon WholeShaftGlyph()
+{
+    return Glyph([](QPainter& painter) {
+        painter.setPen(QPen(kInk, 1.5));
+        painter.drawRect(QRectF(3, 6, 12, 6)); // the shaft between two arrows pointing at its ends
+        painter.setPen(QPen(kBlue, 1.5));
+        painter.drawLine(QPointF(1, 3), QPointF(17, 3));
+        painter.drawLine(QPointF(1, 3), QPointF(3.5, 1));
+        painter.drawLine(QPointF(17, 3), QPointF(14.5, 1));
+        painter.drawLine(QPointF(1, 15), QPointF(17, 15));
+        painter.drawLine(QPointF(1, 15), QPointF(3.5, 17));
+        painter.drawLine(QPointF(17, 15), QPointF(14.5, 17));
+    });
+}

@@ -12,5 +12,8 @@ QIcon ChamferGlyph();
 QIcon FilletGlyph();
 QIcon VerticalLinesGlyph();
 QIcon DiametersGlyph();
+QIcon ZoomInGlyph();
+QIcon ZoomOutGlyph();
+QIcon WholeShaftGlyph();
 // A shaded shaft seen in perspective.
 QPixmap SolidPicture(int size);

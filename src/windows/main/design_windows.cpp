@@ -144,6 +144,7 @@ void ApplyEditor(const TDesign& design)
     editor.ShowDiameters = design.Overlays.ShowDiameters;
     editor.ShowRecommended = design.Overlays.ShowRecommended;
     editor.ShowEqualStrength = design.Overlays.ShowEqualStrength;
+    Form7->ForgetZoom(); // a view of the shaft before
     Form7->sp8->setChecked(editor.ShowDiameters);
     Form7->sp5->setChecked(editor.ShowRecommended);
     Form7->SpeedButton5->setChecked(editor.ShowEqualStrength);

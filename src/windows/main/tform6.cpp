@@ -15,6 +15,7 @@
 #include "windows/results/tform3.h"
 #include "windows/dimensioning/tform10.h"
 #include "windows/editor/tform7.h"
+#include "profile/editor_zoom.h"
 #include "widgets/image_button.h"
 #include "widgets/window_setup.h"
 
@@ -113,6 +114,8 @@ void TForm6::BitBtn4Click()
     Form7->raise();
     Form7->activateWindow();
     Form7->Frame81->setFocus();
+    // The markers just drawn fit the whole shaft, as the strips do; a zoomed band is drawn again.
+    if (IsZoomed(Form7->Editor.Zoom)) Form7->BitBtn4Click();
 }
 
 // The same build as the editor's own 3D button.
