@@ -5,8 +5,6 @@
 
 #include <QCommandLineParser>
 
-#include <cstdio>
-
 namespace {
 
 const QString kProgramName = QStringLiteral("korvel");
@@ -14,11 +12,20 @@ const QString kUsageHint = QStringLiteral("Try 'korvel --help' for more informat
 
 void DescribeOptions(QCommandLineParser& parser)
 {
-    parser.setApplicationDescription(QStringLiteral("Korvel: the strength design of a machine shaft."));
-    parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays this help.")});
-    parser.addOption({{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Displays the version.")});
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A design (.korvel) to open."),
-                                 QStringLiteral("[file]"));
+    parser.setApplicationDescription(
+        "Korvel: the strength design of a machine shaft.\n\n"
+        "--check exits with 0 when every check of every design holds, 1 when one fails, and 2 when a\n"
+        "design cannot be read; a check that cannot be made (nothing drawn, a plane not calculated)\n"
+        "is reported and does not fail.");
+    parser.addOptions({
+        {{"h", "help"}, "Displays this help."},
+        {{"v", "version"}, "Displays the version."},
+        {"check", "Checks each design without windows and prints a summary of each."},
+        {"json", "With --check: prints one JSON document per design."},
+        {"export-stl", "Writes the design's solid as an STL file.", "out"},
+        {"export-dxf", "Writes the design's drawing as a DXF file.", "out"},
+    });
+    parser.addPositionalArgument("files", "Designs (.korvel) to open (one), check or export (one).", "[files...]");
 }
 
 // The parser names the program from the application object, which does not exist yet.
@@ -29,7 +36,40 @@ QString HelpText(const QCommandLineParser& parser)
 
 TCommandLine Usage(const QString& why)
 {
-    return {TCommandMode::Usage, {}, QStringLiteral("korvel: %1\n%2\n").arg(why, kUsageHint)};
+    TCommandLine line;
+    line.Mode = TCommandMode::Usage;
+    line.Text = QStringLiteral("korvel: %1\n%2\n").arg(why, kUsageHint);
+    return line;
+}
+
+TCommandLine Exporting(TCommandMode mode, const QString& output, const QStringList& files)
+{
+    if (files.size() != 1) return Usage("an export takes one design");
+    TCommandLine line;
+    line.Mode = mode;
+    line.Output = output;
+    line.Files = files;
+    return line;
+}
+
+TCommandLine Command(const QCommandLineParser& parser)
+{
+    const QStringList files = parser.positionalArguments();
+    const int commands = int(parser.isSet("check")) + int(parser.isSet("export-stl")) + int(parser.isSet("export-dxf"));
+    if (commands > 1) return Usage("give one of --check, --export-stl and --export-dxf");
+    if (parser.isSet("json") && !parser.isSet("check")) return Usage("--json goes with --check");
+    if (parser.isSet("export-stl")) return Exporting(TCommandMode::ExportStl, parser.value("export-stl"), files);
+    if (parser.isSet("export-dxf")) return Exporting(TCommandMode::ExportDxf, parser.value("export-dxf"), files);
+    TCommandLine line;
+    line.Files = files;
+    if (parser.isSet("check")) {
+        if (files.isEmpty()) return Usage("--check needs at least one design");
+        line.Mode = TCommandMode::Check;
+        line.Json = parser.isSet("json");
+        return line;
+    }
+    if (files.size() > 1) return Usage("only one design can be opened at a time");
+    return line;
 }
 
 } // namespace
@@ -39,17 +79,15 @@ TCommandLine ParseCommandLine(const QStringList& arguments)
     QCommandLineParser parser;
     DescribeOptions(parser);
     if (!parser.parse(arguments)) return Usage(parser.errorText());
-    if (parser.isSet(QStringLiteral("help"))) return {TCommandMode::Help, {}, HelpText(parser)};
-    if (parser.isSet(QStringLiteral("version")))
-        return {TCommandMode::Version, {}, QStringLiteral("%1 %2\n").arg(kProgramName, QStringLiteral(KORVEL_VERSION))};
-    const QStringList files = parser.positionalArguments();
-    if (files.size() > 1) return Usage(QStringLiteral("only one design can be opened at a time"));
-    return {TCommandMode::Windows, files, {}};
-}
-
-int RunWithoutWindows(const TCommandLine& commandLine)
-{
-    const bool failed = commandLine.Mode == TCommandMode::Usage;
-    std::fputs(commandLine.Text.toLocal8Bit().constData(), failed ? stderr : stdout);
-    return failed ? 2 : 0;
+    TCommandLine line;
+    if (parser.isSet("help")) {
+        line.Mode = TCommandMode::Help;
+        line.Text = HelpText(parser);
+    } else if (parser.isSet("version")) {
+        line.Mode = TCommandMode::Version;
+        line.Text = QStringLiteral("%1 %2\n").arg(kProgramName, QStringLiteral(KORVEL_VERSION));
+    } else {
+        line = Command(parser);
+    }
+    return line;
 }

@@ -1,6 +1,6 @@
 // Program entry: the application, the message box every failure goes to, the window set, and
 // the splash that brings up the rest.
-#include "app/command_line.h"
+#include "app/batch_commands.h"
 #include "windows/main/tform1.h"
 #include "windows/main/tform12.h"
 #include "windows/main/window_set.h"

@@ -9,6 +9,7 @@
 #include "common/whole_file.h"
 #include "windows/editor/tform13.h"
 #include "profile/verification.h"
+#include "report/design_checks.h"
 #include "widgets/window_setup.h"
 
 #include <QPushButton>
@@ -27,16 +28,6 @@ QPushButton* AddSmallButton(QWidget* parent, const QString& caption, const QStri
     button->setToolTip(hint);
     button->setGeometry(place);
     return button;
-}
-
-// Where the user put forces and moments, in either plane: the analysis keeps only the current plane's.
-std::vector<long double> LoadPositions(const TDesignJournal& journal)
-{
-    std::vector<long double> positions;
-    for (const TPlaneEntries* plane : {&journal.Horizontal, &journal.Vertical})
-        for (const TLoadEntry& entry : plane->Entries)
-            if (entry.Kind != TEntryKind::Bearing) positions.push_back(entry.Position);
-    return positions;
 }
 
 } // namespace
@@ -59,7 +50,8 @@ void TForm7::CreateVerificationControls()
 void TForm7::RefreshVerification()
 {
     if (!VerificationWindow->isVisible()) return;
-    VerificationWindow->ShowShaftCheck(Analysis, LoadPositions(DesignJournal), MemoLines(), Editor.ArcSteps);
+    const std::vector<long double> loads = LoadPositions(DesignJournal.Horizontal, DesignJournal.Vertical);
+    VerificationWindow->ShowShaftCheck(Analysis, loads, MemoLines(), Editor.ArcSteps);
     const TDimensioningInputs applied = DesignJournal.AppliedDimensioning.value_or(TDimensioningInputs{});
     VerificationWindow->ShowFatigue(Analysis, NavigationData(), {applied.Material, applied.TwistCycle}, MemoLines(),
                                     Editor.ArcSteps);

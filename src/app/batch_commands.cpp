@@ -1,0 +1,75 @@
+// Each design is read, checked and replayed as opening it in the windows would; a failure is
+// one message on stderr naming the file, and the next file is still checked.
+#include "app/batch_commands.h"
+
+#include "document/design_file.h"
+#include "report/check_summary.h"
+#include "report/design_exports.h"
+
+#include <QJsonDocument>
+
+#include <algorithm>
+#include <cstdio>
+#include <exception>
+
+namespace {
+
+enum TExitCode { kDone = 0, kCheckFails = 1, kCannotRead = 2 };
+
+void Print(FILE* stream, const QString& text) { std::fputs(text.toLocal8Bit().constData(), stream); }
+
+int CheckOne(const QString& fileName, bool json)
+{
+    const TDesignChecks checks = CheckDesignWithoutWindows(DesignFromJson(ReadDesignFile(fileName)));
+    if (json)
+        Print(stdout, QString::fromUtf8(QJsonDocument(CheckSummaryJson(fileName, checks)).toJson()));
+    else
+        Print(stdout, CheckSummaryText(fileName, checks));
+    return DesignChecksPass(checks) ? kDone : kCheckFails;
+}
+
+// The worst outcome of all the files.
+int CheckAll(const TCommandLine& commandLine)
+{
+    int worst = kDone;
+    for (const QString& fileName : commandLine.Files) {
+        try {
+            worst = std::max(worst, CheckOne(fileName, commandLine.Json));
+        } catch (const std::exception& error) {
+            Print(stderr, fileName + ": " + QString::fromUtf8(error.what()) + '\n');
+            worst = kCannotRead;
+        }
+    }
+    return worst;
+}
+
+int Export(const TCommandLine& commandLine)
+{
+    const QString& fileName = commandLine.Files.first();
+    try {
+        const TDesign design = DesignFromJson(ReadDesignFile(fileName));
+        if (commandLine.Mode == TCommandMode::ExportStl) ExportDesignStl(design, commandLine.Output);
+        if (commandLine.Mode == TCommandMode::ExportDxf) ExportDesignDxf(design, commandLine.Output);
+    } catch (const std::exception& error) {
+        Print(stderr, fileName + ": " + QString::fromUtf8(error.what()) + '\n');
+        return kCannotRead;
+    }
+    return kDone;
+}
+
+} // namespace
+
+int RunWithoutWindows(const TCommandLine& commandLine)
+{
+    switch (commandLine.Mode) {
+    case TCommandMode::Check: return CheckAll(commandLine);
+    case TCommandMode::ExportStl:
+    case TCommandMode::ExportDxf: return Export(commandLine);
+    case TCommandMode::Usage: Print(stderr, commandLine.Text); return kCannotRead;
+    case TCommandMode::Help:
+    case TCommandMode::Version:
+    case TCommandMode::Windows: break;
+    }
+    Print(stdout, commandLine.Text);
+    return kDone;
+}

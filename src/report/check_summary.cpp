@@ -1,0 +1,97 @@
+#include "report/check_summary.h"
+
+#include <QJsonArray>
+
+namespace {
+
+QString Indented(const QStringList& lines)
+{
+    QString text;
+    for (const QString& line : lines) text += "  " + line + '\n';
+    return text;
+}
+
+QString StrengthText(const TVerification& strength)
+{
+    QStringList lines{VerificationHeadings().join('\t')};
+    for (const TVerificationRow& row : strength.Rows) lines << VerificationCells(row).join('\t');
+    lines << WeakestSectionText(strength);
+    return "Strength\n" + Indented(lines);
+}
+
+QString DeflectionText(const TDeflectionCheck& deflection)
+{
+    if (!deflection.Problem.isEmpty()) return "Deflection\n" + Indented({deflection.Problem});
+    QStringList lines{DeflectionHeadings().join('\t')};
+    for (const TDeflectionRow& row : deflection.Rows)
+        lines << DeflectionCells(row).join('\t') + (row.Exceeds ? "\tbeyond the limit" : "");
+    return "Deflection\n" + Indented(lines);
+}
+
+QString SpeedText(const TSpeedCheck& speed)
+{
+    QStringList lines{CriticalSpeedText(speed)};
+    if (!SpeedRatioText(speed).isEmpty()) lines << SpeedRatioText(speed);
+    return "Critical speed\n" + Indented(lines);
+}
+
+QJsonValue Number(const std::optional<long double>& value)
+{
+    return value ? QJsonValue(double(*value)) : QJsonValue();
+}
+
+QString VerdictName(TVerdict verdict)
+{
+    switch (verdict) {
+    case TVerdict::Ok: return "ok";
+    case TVerdict::TooSmall: return "too small";
+    case TVerdict::NotDrawn: return "not drawn";
+    case TVerdict::Unknown: break;
+    }
+    return "unknown";
+}
+
+QJsonObject StrengthJson(const TVerification& strength)
+{
+    QJsonArray rows;
+    for (const TVerificationRow& row : strength.Rows)
+        rows.append(QJsonObject{{"position", double(row.Position)}, {"moment", Number(row.Moment)},
+                                {"required", Number(row.Required)}, {"drawn", Number(row.Drawn)},
+                                {"ratio", Number(row.Ratio)}, {"verdict", VerdictName(row.Verdict)},
+                                {"reason", row.Reason}});
+    QJsonObject weakest{{"position", Number(strength.WeakestPosition)}, {"text", WeakestSectionText(strength)}};
+    if (strength.WeakestPosition) weakest["ratio"] = double(strength.WeakestRatio);
+    return {{"rows", rows}, {"weakest", weakest}, {"passed", !WeakestSectionFails(strength)}};
+}
+
+QJsonObject DeflectionJson(const TDeflectionCheck& deflection)
+{
+    QJsonArray rows;
+    for (const TDeflectionRow& row : deflection.Rows)
+        rows.append(QJsonObject{{"label", row.Label}, {"kind", row.Kind == TFigureKind::Slope ? "slope" : "deflection"},
+                                {"position", double(row.Position)}, {"horizontal", double(row.Horizontal)},
+                                {"vertical", double(row.Vertical)}, {"resultant", double(row.Resultant)},
+                                {"limit", double(row.Limit)}, {"exceeds", row.Exceeds}});
+    return {{"problem", deflection.Problem}, {"rows", rows}};
+}
+
+QJsonObject SpeedJson(const TSpeedCheck& speed)
+{
+    return {{"problem", speed.Problem}, {"criticalSpeed", Number(speed.CriticalSpeed)}, {"ratio", Number(speed.Ratio)},
+            {"nearResonance", speed.NearResonance}};
+}
+
+} // namespace
+
+QString CheckSummaryText(const QString& fileName, const TDesignChecks& checks)
+{
+    const QString verdict = DesignChecksPass(checks) ? "passed" : "FAILED";
+    return "== " + fileName + ": " + verdict + '\n' + StrengthText(checks.Strength) +
+           DeflectionText(checks.Shaft.Deflection) + SpeedText(checks.Shaft.Speed);
+}
+
+QJsonObject CheckSummaryJson(const QString& fileName, const TDesignChecks& checks)
+{
+    return {{"file", fileName}, {"passed", DesignChecksPass(checks)}, {"strength", StrengthJson(checks.Strength)},
+            {"deflection", DeflectionJson(checks.Shaft.Deflection)}, {"criticalSpeed", SpeedJson(checks.Shaft.Speed)}};
+}

@@ -1,0 +1,174 @@
+// The command line: what it accepts, the checks' exit codes and summaries from a program started
+// without a display, the JSON rows against the shaft check window's table, and exports that are
+// the very files the windows write.
+#include "../document/design_samples.h"
+
+#include "analysis/analysis_state.h"
+#include "app/command_line.h"
+#include "document/design_file.h"
+#include "test_support.h"
+#include "windows/editor/tform13.h"
+#include "windows/editor/tform7.h"
+#include "windows/main/tform1.h"
+#include "windows/main/window_set.h"
+#include "windows/view3d/tform9.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QProcess>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The small design drawn as a solid cylinder of `radius`: 80 mm is ample there, 20 mm too thin.
+TDesign Cylinder(const QString& radius)
+{
+    TDesign design = SmallDesign();
+    design.Profile = {"line 0/0/0/" + radius + "/0/", "line 0/" + radius + "/100/" + radius + "/0/",
+                      "line 100/" + radius + "/100/0/0/"};
+    return design;
+}
+
+struct TRun {
+    int ExitCode = -1;
+    QString Out, Err;
+};
+
+// The program as a script starts it: no display at all.
+TRun Korvel(const QStringList& arguments)
+{
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("DISPLAY");
+    environment.remove("QT_QPA_PLATFORM");
+    program.setProcessEnvironment(environment);
+    program.start(KORVEL_PROGRAM, arguments);
+    EXPECT_TRUE(program.waitForFinished(60000));
+    return {program.exitCode(), QString::fromLocal8Bit(program.readAllStandardOutput()),
+            QString::fromLocal8Bit(program.readAllStandardError())};
+}
+
+class CommandLineTest : public ::testing::Test {
+protected:
+    QString Save(const QString& name, const TDesign& design)
+    {
+        QFile file(folder.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(DesignToJson(design));
+        return file.fileName();
+    }
+    QByteArray Bytes(const QString& name)
+    {
+        QFile file(folder.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir folder;
+};
+
+TEST(CommandLine, ReadsCommandsAndRefusesWhatDoesNotFit)
+{
+    const auto mode = [](const QStringList& arguments) {
+        return ParseCommandLine(QStringList{"korvel"} + arguments).Mode;
+    };
+    EXPECT_EQ(mode({}), TCommandMode::Windows);
+    EXPECT_EQ(mode({"a.korvel"}), TCommandMode::Windows);
+    EXPECT_EQ(mode({"--help"}), TCommandMode::Help);
+    EXPECT_EQ(mode({"--version"}), TCommandMode::Version);
+    EXPECT_EQ(mode({"--check", "a.korvel", "b.korvel"}), TCommandMode::Check);
+    EXPECT_EQ(mode({"--export-stl", "out.stl", "a.korvel"}), TCommandMode::ExportStl);
+    EXPECT_EQ(mode({"--export-dxf", "out.dxf", "a.korvel"}), TCommandMode::ExportDxf);
+    for (const QStringList& wrong : {QStringList{"--bogus"}, {"a.korvel", "b.korvel"}, {"--check"}, {"--json", "a.korvel"},
+                                     {"--export-stl", "out.stl"}, {"--export-dxf", "out.dxf", "a.korvel", "b.korvel"},
+                                     {"--check", "--export-stl", "out.stl", "a.korvel"}})
+        EXPECT_EQ(mode(wrong), TCommandMode::Usage) << wrong.join(' ').toStdString();
+    EXPECT_TRUE(ParseCommandLine({"korvel", "--check", "--json", "a.korvel"}).Json);
+}
+
+TEST_F(CommandLineTest, ChecksExitWithTheWorstOutcomeOfAllTheDesigns)
+{
+    const QString ample = Save("ample.korvel", Cylinder("40")), thin = Save("thin.korvel", Cylinder("10"));
+    const TRun passing = Korvel({"--check", ample});
+    EXPECT_EQ(passing.ExitCode, 0) << passing.Err.toStdString();
+    EXPECT_TRUE(passing.Out.startsWith("== " + ample + ": passed\nStrength\n")) << passing.Out.toStdString();
+    EXPECT_TRUE(passing.Out.contains("Weakest section: x = ")) << passing.Out.toStdString();
+    EXPECT_TRUE(passing.Out.contains("\nCritical speed\n  First critical speed: n_cr = ")) << passing.Out.toStdString();
+
+    const TRun failing = Korvel({"--check", ample, thin});
+    EXPECT_EQ(failing.ExitCode, 1);
+    EXPECT_TRUE(failing.Out.contains("== " + thin + ": FAILED")) << failing.Out.toStdString();
+
+    const QString absent = folder.filePath("absent.korvel");
+    const TRun unreadable = Korvel({"--check", thin, absent, ample});
+    EXPECT_EQ(unreadable.ExitCode, 2);
+    EXPECT_TRUE(unreadable.Err.startsWith(absent + ": ")) << unreadable.Err.toStdString();
+    EXPECT_TRUE(unreadable.Out.contains(ample)) << "the files after a bad one are still checked";
+
+    const TRun usage = Korvel({"--export-stl"});
+    EXPECT_EQ(usage.ExitCode, 2);
+    EXPECT_TRUE(usage.Err.contains("korvel --help"));
+}
+
+// The window set, for the same design opened as the user opens it.
+class CommandLineAndWindowsTest : public CommandLineTest {
+protected:
+    void SetUp() override
+    {
+        Analysis = TAnalysisState();
+        CreateWindowSet();
+    }
+    void TearDown() override { DestroyWindowSet(); }
+    MessageRecorder messages;
+};
+
+TEST_F(CommandLineAndWindowsTest, JsonRowsAreTheShaftCheckWindowsRows)
+{
+    for (const QString& radius : {"40", "10"}) {
+        const QString file = Save("design" + radius + ".korvel", Cylinder(radius));
+        const QJsonObject json = QJsonDocument::fromJson(Korvel({"--check", "--json", file}).Out.toUtf8()).object();
+        Form1->OpenFile(file);
+        Form7->VerificationButtonClick();
+        const QTableWidget* table = Form7->VerificationWindow->Table1;
+        const QJsonArray rows = json["strength"].toObject()["rows"].toArray();
+        ASSERT_EQ(rows.size(), table->rowCount());
+        for (int i = 0; i < rows.size(); ++i) {
+            const QJsonObject row = rows[i].toObject();
+            EXPECT_NEAR(row["position"].toDouble(), table->item(i, 0)->text().toDouble(), 1e-9);
+            EXPECT_NEAR(row["ratio"].toDouble(), table->item(i, 4)->text().toDouble(), 0.005);
+            EXPECT_EQ(row["verdict"].toString() == "too small", table->item(i, 5)->text().contains("too small"));
+        }
+        EXPECT_EQ(json["strength"].toObject()["weakest"].toObject()["text"].toString(),
+                  Form7->VerificationWindow->Label1->text());
+        EXPECT_EQ(json["passed"].toBool(), radius == "40");
+    }
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('\n').toStdString();
+}
+
+TEST_F(CommandLineAndWindowsTest, ExportsAreTheFilesTheWindowsWrite)
+{
+    TDesign design = Cylinder("40");
+    design.View.Slices = TSlicesChoice::SpinValue;
+    design.View.SpinSlices = 7;
+    const QString file = Save("design.korvel", design);
+    ASSERT_EQ(Korvel({"--export-stl", folder.filePath("cli.stl"), file}).ExitCode, 0);
+    ASSERT_EQ(Korvel({"--export-dxf", folder.filePath("cli.dxf"), file}).ExitCode, 0);
+
+    Form1->OpenFile(file);
+    Form7->AskDxfFileName = [&] { return folder.filePath("window.dxf"); };
+    Form7->ExportDxfButtonClick();
+    Form7->IBtn2Click();
+    Form9->AskStlFileName = [&] { return folder.filePath("window.stl"); };
+    Form9->ExportStlButtonClick();
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('\n').toStdString();
+    EXPECT_FALSE(Bytes("cli.stl").isEmpty());
+    EXPECT_EQ(Bytes("cli.stl"), Bytes("window.stl"));
+    EXPECT_FALSE(Bytes("cli.dxf").isEmpty());
+    EXPECT_EQ(Bytes("cli.dxf"), Bytes("window.dxf"));
+}
+
+} // namespace
