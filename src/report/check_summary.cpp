@@ -35,6 +35,23 @@ QString SpeedText(const TSpeedCheck& speed)
     return "Critical speed\n" + Indented(lines);
 }
 
+QString FatigueText(const TFatigueReport& report, long double twistLimit)
+{
+    QStringList lines;
+    if (!report.FatigueProblem.isEmpty()) {
+        lines << report.FatigueProblem;
+    } else {
+        lines << FatigueHeadings().join('\t');
+        for (const TFatigueRow& row : report.Fatigue.Rows)
+            lines << FatigueCells(row).join('\t') + (row.Fails(report.Limits) ? "\tbelow the required safety" : "");
+        lines << WeakestNotchText(report.Fatigue);
+    }
+    lines << (report.TwistProblem.isEmpty() ? TwistAngleText(report.Twist, twistLimit) : report.TwistProblem);
+    for (size_t i = 0; i < report.Bearings.size(); ++i)
+        lines << QString(i == 0 ? "Bearing A: " : "Bearing B: ") + BearingLifeText(report.Bearings[i]);
+    return "Fatigue\n" + Indented(lines);
+}
+
 QJsonValue Number(const std::optional<long double>& value)
 {
     return value ? QJsonValue(double(*value)) : QJsonValue();
@@ -81,17 +98,38 @@ QJsonObject SpeedJson(const TSpeedCheck& speed)
             {"nearResonance", speed.NearResonance}};
 }
 
+QJsonObject FatigueJson(const TFatigueReport& report)
+{
+    QJsonArray rows;
+    for (const TFatigueRow& row : report.Fatigue.Rows)
+        rows.append(QJsonObject{{"position", double(row.Position)}, {"shoulder", row.Shoulder}, {"sharp", row.Sharp},
+                                {"d", double(row.Small)}, {"D", double(row.Large)}, {"r", double(row.Radius)},
+                                {"Kf", double(row.Kf)}, {"Kfs", double(row.Kfs)},
+                                {"fatigueSafety", Number(row.FatigueSafety)}, {"yieldSafety", Number(row.YieldSafety)},
+                                {"fails", row.Fails(report.Limits)}, {"reason", row.Reason}});
+    QJsonArray bearings;
+    for (const TBearingLife& life : report.Bearings)
+        bearings.append(QJsonObject{{"load", double(life.Load)}, {"hours", Number(life.Hours)}, {"short", life.Short},
+                                    {"problem", life.Problem}});
+    const QJsonObject twist{{"problem", report.TwistProblem}, {"degrees", double(report.Twist.Degrees)},
+                            {"degreesPerMetre", double(report.Twist.DegreesPerMetre)}, {"tooLarge", report.Twist.TooLarge}};
+    return {{"problem", report.FatigueProblem}, {"rows", rows}, {"weakest", WeakestNotchText(report.Fatigue)},
+            {"twist", twist}, {"bearings", bearings}};
+}
+
 } // namespace
 
 QString CheckSummaryText(const QString& fileName, const TDesignChecks& checks)
 {
     const QString verdict = DesignChecksPass(checks) ? "passed" : "FAILED";
     return "== " + fileName + ": " + verdict + '\n' + StrengthText(checks.Strength) +
-           DeflectionText(checks.Shaft.Deflection) + SpeedText(checks.Shaft.Speed);
+           DeflectionText(checks.Shaft.Deflection) + SpeedText(checks.Shaft.Speed) +
+           FatigueText(checks.Fatigue, checks.TwistLimit);
 }
 
 QJsonObject CheckSummaryJson(const QString& fileName, const TDesignChecks& checks)
 {
     return {{"file", fileName}, {"passed", DesignChecksPass(checks)}, {"strength", StrengthJson(checks.Strength)},
-            {"deflection", DeflectionJson(checks.Shaft.Deflection)}, {"criticalSpeed", SpeedJson(checks.Shaft.Speed)}};
+            {"deflection", DeflectionJson(checks.Shaft.Deflection)}, {"criticalSpeed", SpeedJson(checks.Shaft.Speed)},
+            {"fatigue", FatigueJson(checks.Fatigue)}};
 }

@@ -1,6 +1,7 @@
 #include "report/design_exports.h"
 
 #include "analysis/analysis_state.h"
+#include "document/decimal_texts.h"
 #include "export/dxf_export.h"
 #include "export/stl_export.h"
 #include "profile/editor_state.h"
@@ -16,11 +17,18 @@ int SlicesOf(const TViewSettings& view)
     return view.SpinSlices;
 }
 
-void ExportDesignDxf(const TDesign& design, const QString& fileName) { WriteProfileDxf(fileName, design.Profile); }
+namespace {
+
+// The drawing as the editor holds it, with the machine's decimal separator.
+QStringList ShownProfile(const TDesign& design) { return ShownDecimals(design).Profile; }
+
+} // namespace
+
+void ExportDesignDxf(const TDesign& design, const QString& fileName) { WriteProfileDxf(fileName, ShownProfile(design)); }
 
 void ExportDesignStl(const TDesign& design, const QString& fileName)
 {
-    QStringList memo = design.Profile; // the build sorts what it reads
+    QStringList memo = ShownProfile(design); // the build sorts what it reads
     TModel points;
     ExtractProfilePoints(memo, points, TEditorState().ArcSteps);
     WriteStl(fileName, SolidTriangles(points, SlicesOf(design.View)));

@@ -98,6 +98,7 @@ TEST_F(CommandLineTest, ChecksExitWithTheWorstOutcomeOfAllTheDesigns)
     EXPECT_TRUE(passing.Out.startsWith("== " + ample + ": passed\nStrength\n")) << passing.Out.toStdString();
     EXPECT_TRUE(passing.Out.contains("Weakest section: x = ")) << passing.Out.toStdString();
     EXPECT_TRUE(passing.Out.contains("\nCritical speed\n  First critical speed: n_cr = ")) << passing.Out.toStdString();
+    EXPECT_TRUE(passing.Out.contains("\nFatigue\n")) << passing.Out.toStdString();
 
     const TRun failing = Korvel({"--check", ample, thin});
     EXPECT_EQ(failing.ExitCode, 1);
