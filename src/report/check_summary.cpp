@@ -46,9 +46,13 @@ QString FatigueText(const TFatigueReport& report, long double twistLimit)
             lines << FatigueCells(row).join('\t') + (row.Fails(report.Limits) ? "\tbelow the required safety" : "");
         lines << WeakestNotchText(report.Fatigue);
     }
-    lines << (report.TwistProblem.isEmpty() ? TwistAngleText(report.Twist, twistLimit) : report.TwistProblem);
+    if (!report.TwistProblem.isEmpty())
+        lines << report.TwistProblem;
+    else
+        lines << TwistAngleText(report.Twist, twistLimit) + (report.Twist.TooLarge ? "\tbeyond the limit" : "");
     for (size_t i = 0; i < report.Bearings.size(); ++i)
-        lines << QString(i == 0 ? "Bearing A: " : "Bearing B: ") + BearingLifeText(report.Bearings[i]);
+        lines << QString(i == 0 ? "Bearing A: " : "Bearing B: ") + BearingLifeText(report.Bearings[i]) +
+                     (report.Bearings[i].Short ? "\tshort of the required life" : "");
     return "Fatigue\n" + Indented(lines);
 }
 
