@@ -4,31 +4,13 @@
 #include "check/fatigue_check.h"
 #include "dimensioning/materials.h"
 #include "check/twist_angle.h"
-#include "profile/dhl_statement.h"
+#include "stepped_shaft.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cmath>
 
 namespace {
-
-constexpr long double kShaftLength = 10000;
-constexpr int kPositions = 255;
-
-QStringList SteppedShaftText()
-{
-    QStringList memo;
-    const int steps = 128;
-    const long double stepLength = kShaftLength / steps;
-    for (int k = 0; k < steps; ++k) {
-        const long double r = 150 + 60 * std::sin(k * 0.3L);
-        const long double next = 150 + 60 * std::sin((k + 1) * 0.3L);
-        const long double start = stepLength * k;
-        memo << WriteLineStatement({start, r, start + stepLength, r, false});
-        memo << WriteLineStatement({start + stepLength, r, start + stepLength, next, false});
-    }
-    return memo;
-}
 
 struct TAnalysedShaft {
     TAnalysedShaft()

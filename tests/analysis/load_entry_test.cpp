@@ -5,19 +5,11 @@
 
 #include "common/errors.h"
 
+#include "test_support.h"
+
 #include <gtest/gtest.h>
 
 namespace {
-
-QString FailureOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const KorvelError& error) {
-        return error.Text();
-    }
-    return QString();
-}
 
 TAnalysisState Shaft(long double length)
 {

@@ -2,19 +2,11 @@
 #include "dimensioning/combined_stress.h"
 #include "dimensioning/twist_span_fields.h"
 
+#include "test_support.h"
+
 #include <gtest/gtest.h>
 
 namespace {
-
-QString FailureOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const KorvelError& error) {
-        return error.Text();
-    }
-    return QString();
-}
 
 // Without a span Mt acts everywhere, as before; with one, only inside it, ends included.
 TEST(TwistSpan, TheRuleCountsMtInsideTheSpanOnly)

@@ -23,16 +23,6 @@
 
 namespace {
 
-QString FailureOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const KorvelError& error) {
-        return error.Text();
-    }
-    return QString();
-}
-
 // A user of the load entry and of the editor's "Add", acting on the analysis and the journal as
 // the windows do, on a few shared positions; each refusal is a message that changes nothing.
 class TEntryUser {

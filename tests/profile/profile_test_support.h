@@ -7,20 +7,10 @@
 #include "common/errors.h"
 #include "profile/editor_state.h"
 
+#include "test_support.h"
+
 #include <QImage>
 #include <QString>
-
-// The message of the failure that ends `action`, or an empty text when it runs through.
-template <class Action>
-QString FailureOf(Action action)
-{
-    try {
-        action();
-    } catch (const KorvelError& error) {
-        return error.Text();
-    }
-    return QString();
-}
 
 struct TEditorFixture {
     TEditorFixture()

@@ -1,11 +1,24 @@
 // Helpers shared by the test programs.
 #pragma once
 
+#include "common/errors.h"
 #include "common/messages.h"
 
 #include <QChar>
 #include <QString>
 #include <QStringList>
+
+// The message of the failure that ends `action`, or an empty text when it runs through.
+template <class Action>
+QString FailureOf(Action action)
+{
+    try {
+        action();
+    } catch (const KorvelError& error) {
+        return error.Text();
+    }
+    return QString();
+}
 
 // Records every message the program shows while it is alive, instead of a modal box.
 class MessageRecorder {
