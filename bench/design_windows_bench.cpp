@@ -7,11 +7,11 @@
 #include "common/number_text.h"
 #include "document/design_file.h"
 #include "largest_design.h"
+#include "window_set_scope.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -67,17 +67,12 @@ BENCHMARK(SaveDesign)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    QStandardPaths::setTestModeEnabled(true); // the recent files of the user stay as they are
-    SetDecimalSeparator('.');
-    SetMessageSink([](const QString& text) { qWarning("%s", qPrintable(text)); });
-    CreateWindowSet();
+    const TWindowSetScope windows;
     if (argc == 2 && QByteArray(argv[1]) == kOpenOnce) {
         std::printf("%.6f\n", TimeOneOpen());
-        DestroyWindowSet();
         return 0;
     }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
-    DestroyWindowSet();
     return 0;
 }

@@ -6,10 +6,10 @@
 #include "common/number_text.h"
 #include "windows/editor/tform7.h"
 #include "windows/main/window_set.h"
+#include "window_set_scope.h"
 
 #include <QApplication>
 #include <QMouseEvent>
-#include <QStandardPaths>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -65,14 +65,10 @@ BENCHMARK(MoveWithTheCheckOpen)->Unit(benchmark::kMicrosecond);
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    QStandardPaths::setTestModeEnabled(true);
-    SetDecimalSeparator('.');
-    SetMessageSink([](const QString& text) { qWarning("%s", qPrintable(text)); });
-    CreateWindowSet();
+    const TWindowSetScope windows;
     AnalyseLongShaft();
     DrawSteppedShaft();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
-    DestroyWindowSet();
     return 0;
 }

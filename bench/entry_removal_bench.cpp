@@ -7,9 +7,9 @@
 #include "common/number_text.h"
 #include "document/design_file.h"
 #include "largest_design.h"
+#include "window_set_scope.h"
 
 #include <QApplication>
-#include <QStandardPaths>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -34,12 +34,8 @@ BENCHMARK(TakeBackLoad)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    QStandardPaths::setTestModeEnabled(true);
-    SetDecimalSeparator('.');
-    SetMessageSink([](const QString& text) { qWarning("%s", qPrintable(text)); });
-    CreateWindowSet();
+    const TWindowSetScope windows;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
-    DestroyWindowSet();
     return 0;
 }
