@@ -81,7 +81,8 @@ void FirstPassAfterAChange(benchmark::State& run)
 BENCHMARK(FirstPassAfterAChange)->Unit(benchmark::kMicrosecond);
 
 // Panning back and forth at 16 times the whole shaft: every step maps the text, the positions and
-// the curve's stations afresh; d(x) itself is kept. Run first in a fresh process once, cold.
+// the curve's stations near the view afresh; d(x) itself is kept. Run first in a fresh process
+// once, cold.
 void PanStepAtZoom16(benchmark::State& run)
 {
     const QStringList memo = SteppedShaftText();

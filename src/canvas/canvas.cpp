@@ -64,11 +64,19 @@ void Canvas::MoveTo(int x, int y)
     penPos_ = QPoint(x, y);
 }
 
+// Whether a pen of `width` painting inside `box` can reach the image: a zoomed drawing leaves most
+// of its lines and marks outside, and a painter set up for each of them costs more than they do.
+static bool Reaches(const QImage& image, const QRect& box, int width)
+{
+    const int reach = std::max(width, 1) + 1;
+    return box.adjusted(-reach, -reach, reach, reach).intersects(image.rect());
+}
+
 void Canvas::LineTo(int x, int y)
 {
     const QPoint from = penPos_;
     penPos_ = QPoint(x, y);
-    if (from == penPos_ || image_->isNull()) return;
+    if (from == penPos_ || image_->isNull() || !Reaches(*image_, QRect(from, penPos_).normalized(), Pen.Width)) return;
     if (Pen.Width <= 1) return DrawThinLine(*image_, from, penPos_, Pen.Color);
     QPainter painter(image_);
     PreparePainter(painter, *this);
@@ -108,7 +116,7 @@ static void ThinBox(QImage& image, const QRect& box, const TPen& pen, const TBru
 void Canvas::Rectangle(int x1, int y1, int x2, int y2)
 {
     const QRect box = CoveredBox(x1, y1, x2, y2);
-    if (box.isEmpty() || image_->isNull()) return;
+    if (box.isEmpty() || image_->isNull() || !Reaches(*image_, box, Pen.Width)) return;
     if (Pen.Width <= 1 && Brush.Style != TBrushStyle::VerticalHatch && HasPlainPixels(*image_))
         return ThinBox(*image_, box, Pen, Brush);
     QPainter painter(image_);

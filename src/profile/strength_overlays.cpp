@@ -76,6 +76,9 @@ void DrawRecommendedMark(Canvas& canvas, const TRecommendedMark& mark)
     canvas.Brush.Style = TBrushStyle::Solid;
 }
 
+// The columns on which the pen can paint.
+TColumnSpan SeenColumns(const Canvas& canvas) { return {-PenReach(canvas), canvas.Width() + PenReach(canvas)}; }
+
 // A segment of the curve that lies wholly beside the canvas on one side.
 bool OutOfSight(const Canvas& canvas, QPoint a, QPoint b)
 {
@@ -157,17 +160,17 @@ void TStrengthOverlays::DrawDiameters(Canvas& canvas, const QStringList& memo, c
 
 void TStrengthOverlays::DrawEqualStrength(Canvas& canvas, const TViewZoom& zoom)
 {
-    const TStrengthPicture* picture = CurrentPicture(zoom);
+    const TStrengthPicture* picture = CurrentPicture(zoom, SeenColumns(canvas));
     if (picture) DrawEqualStrengthProfile(canvas, *picture);
 }
 
 void TStrengthOverlays::DrawRecommended(Canvas& canvas, const TViewZoom& zoom)
 {
-    const TStrengthPicture* picture = CurrentPicture(zoom);
+    const TStrengthPicture* picture = CurrentPicture(zoom, SeenColumns(canvas));
     if (picture) DrawRecommendedMarks(canvas, *picture);
 }
 
-const TStrengthPicture* TStrengthOverlays::CurrentPicture(const TViewZoom& zoom)
+const TStrengthPicture* TStrengthOverlays::CurrentPicture(const TViewZoom& zoom, TColumnSpan seen)
 {
     TStrengthInputs inputs = inputs_();
     // The inputs are kept before d(x) is worked out: if that fails, the failure is shown by this
@@ -178,13 +181,15 @@ const TStrengthPicture* TStrengthOverlays::CurrentPicture(const TViewZoom& zoom)
         drawnFrom_ = std::move(inputs);
         if (StrengthRuleProblem(*drawnFrom_).isEmpty()) profile_ = ComputeStrengthProfile(*drawnFrom_);
     }
-    if (profile_ && (!picture_ || !(zoom == pictureZoom_))) {
+    if (profile_ && (!picture_ || !(zoom == pictureZoom_) || seen.Left != pictureSeen_.Left ||
+                     seen.Right != pictureSeen_.Right)) {
         picture_.reset();
         // Taken out while its pixels are worked out: one that cannot be drawn is not tried again.
         std::optional<TStrengthProfile> profile = std::exchange(profile_, std::nullopt);
-        picture_ = StrengthPictureOf(*profile, drawnFrom_->ShaftLength, zoom);
+        picture_ = StrengthPictureOf(*profile, drawnFrom_->ShaftLength, zoom, seen);
         profile_ = std::move(profile);
         pictureZoom_ = zoom;
+        pictureSeen_ = seen;
     }
     return picture_ ? &*picture_ : nullptr;
 }

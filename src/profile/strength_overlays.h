@@ -61,8 +61,8 @@ public:
     void DrawEqualStrength(Canvas& canvas, const TViewZoom& zoom);
     void DrawRecommended(Canvas& canvas, const TViewZoom& zoom);
 
-    // The picture for the current inputs; none while d(x) cannot be computed.
-    const TStrengthPicture* CurrentPicture(const TViewZoom& zoom);
+    // The picture for the current inputs over the columns seen; none while d(x) cannot be computed.
+    const TStrengthPicture* CurrentPicture(const TViewZoom& zoom, TColumnSpan seen);
 
 private:
     TStrengthInputsProvider inputs_;
@@ -74,6 +74,7 @@ private:
     std::optional<TStrengthInputs> drawnFrom_;
     std::optional<TStrengthProfile> profile_;
     TViewZoom pictureZoom_;
+    TColumnSpan pictureSeen_;
     std::optional<TStrengthPicture> picture_;
 };
 

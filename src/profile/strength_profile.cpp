@@ -106,19 +106,31 @@ TStrengthProfile ComputeStrengthProfile(const TStrengthInputs& inputs)
     if (inputs.Points.empty()) return profile;
     AddStations(inputs, rule, profile);
     profile.AtPoints.reserve(inputs.Points.size());
-    for (const TShaftPoint& point : inputs.Points)
+    profile.AtPointLabels.reserve(inputs.Points.size());
+    for (const TShaftPoint& point : inputs.Points) {
         profile.AtPoints.push_back({point.Position, DiameterAt(inputs, rule, point.Position)});
+        profile.AtPointLabels.push_back(FormatFloat("0.00", profile.AtPoints.back().Diameter));
+    }
     return profile;
 }
 
-TStrengthPicture StrengthPictureOf(const TStrengthProfile& profile, long double shaftLength, const TViewZoom& zoom)
+TStrengthPicture StrengthPictureOf(const TStrengthProfile& profile, long double shaftLength, const TViewZoom& zoom,
+                                   TColumnSpan seen)
 {
+    const auto column = [&](const TStation& station) { return px(station.Position, shaftLength, zoom); };
+    auto first = std::partition_point(profile.Stations.begin(), profile.Stations.end(),
+                                      [&](const TStation& station) { return column(station) < seen.Left; });
+    auto last = std::partition_point(first, profile.Stations.end(),
+                                     [&](const TStation& station) { return column(station) <= seen.Right; });
+    if (first != profile.Stations.begin()) --first;
+    if (last != profile.Stations.end()) ++last;
     TStrengthPicture picture;
-    for (const TStation& station : profile.Stations) {
-        const QPoint pixel = RadiusPixel(station, shaftLength, zoom);
+    for (auto station = first; station != last; ++station) {
+        const QPoint pixel = RadiusPixel(*station, shaftLength, zoom);
         if (picture.Curve.empty() || picture.Curve.back() != pixel) picture.Curve.push_back(pixel);
     }
-    for (const TStation& point : profile.AtPoints)
-        picture.Marks.push_back({RadiusPixel(point, shaftLength, zoom), FormatFloat("0.00", point.Diameter)});
+    picture.Marks.reserve(profile.AtPoints.size());
+    for (size_t n = 0; n < profile.AtPoints.size(); ++n)
+        picture.Marks.push_back({RadiusPixel(profile.AtPoints[n], shaftLength, zoom), profile.AtPointLabels[n]});
     return picture;
 }

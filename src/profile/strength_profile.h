@@ -43,10 +43,11 @@ struct TStation {
 
 // d(x) along the shaft: one station per millimetre from the rounded smallest to the rounded
 // largest analysed position (a shaft of more than 100 m takes a coarser step), and at every
-// analysed position in the order of `Points`.
+// analysed position in the order of `Points`, with the diameter there as its mark writes it.
 struct TStrengthProfile {
-    std::vector<TStation> Stations;
+    std::vector<TStation> Stations; // by position
     std::vector<TStation> AtPoints;
+    std::vector<QString> AtPointLabels;
 };
 
 // Fails with the rule's message when d(x) cannot be computed.
@@ -63,6 +64,14 @@ struct TStrengthPicture {
     std::vector<TRecommendedMark> Marks;
 };
 
-// On the editor's drawing; a shaft of no length fails with the arithmetic message.
-TStrengthPicture StrengthPictureOf(const TStrengthProfile& profile, long double shaftLength,
-                                   const TViewZoom& zoom = {});
+// The columns a picture is wanted for; the curve is cut to the segments that reach them.
+struct TColumnSpan {
+    int Left = 0;
+    int Right = 0;
+};
+
+// On the editor's drawing; a shaft of no length fails with the arithmetic message. The curve keeps
+// the stations within `seen` and one beyond each end, so that a segment crossing an edge of the
+// view is kept whole: zoomed in, most of the curve lies outside and is not mapped at all.
+TStrengthPicture StrengthPictureOf(const TStrengthProfile& profile, long double shaftLength, const TViewZoom& zoom,
+                                   TColumnSpan seen);

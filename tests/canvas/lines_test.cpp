@@ -61,6 +61,18 @@ TEST(CanvasLine, OfWidthTwoCoversBothEndsTwoPixelsThick)
 
     canvas.LineTo(20, 30); // the corner closes
     EXPECT_EQ(PaintedRows(canvas, 20), Span(19, 30));
+
+    // Lying beside the image, its square end still reaches in; wholly beyond it, it moves the pen.
+    QImage beside = WhiteImage(40, 40);
+    Canvas edge(beside);
+    edge.Pen.Width = 5;
+    edge.MoveTo(-2, 10);
+    edge.LineTo(-2, 30);
+    EXPECT_EQ(PaintedColumns(edge, 20), Span(0, 0));
+    edge.MoveTo(-5, 10);
+    edge.LineTo(-5, 30);
+    EXPECT_EQ(PaintedCount(edge), 25) << "rows 8 to 32 of column 0, from the first line alone";
+    EXPECT_EQ(edge.PenPos(), QPoint(-5, 30));
 }
 
 TEST(ColorFromValue, ReadsBlueGreenRed)

@@ -4,6 +4,7 @@
 #include "dimensioning/combined_stress.h"
 #include "profile/canvas_mapping.h"
 #include "profile/dhl_rendering.h"
+#include "profile/editor_zoom.h"
 #include "profile_test_support.h"
 
 #include <gtest/gtest.h>
@@ -154,6 +155,32 @@ TEST(EqualStrength, TheCurveFollowsTheRequiredRadiusMillimetreByMillimetre)
     EXPECT_EQ(f.Drawn(50, 125), kGreen);
     EXPECT_EQ(f.Drawn(550, 125), QColor(128, 128, 128));
     EXPECT_EQ(f.state.DrawingCanvas.Pen.Color, kBlack);
+}
+
+// Zoomed in, only the stations near the view are mapped; the curve must still be the one the
+// whole curve draws, at either end of the shaft and in the middle, with segments crossing the edges.
+TEST(EqualStrength, ZoomedInTheCurveOfTheViewAloneDrawsTheWholeCurvesPixels)
+{
+    TStrengthInputs shaft = ShaftOf(300, {0, 300, 150});
+    shaft.TwistingMoment = TwistFor(30, 40);
+    shaft.HorzDiagram = Triangle(1e6L);
+    const TStrengthProfile profile = ComputeStrengthProfile(shaft);
+    const auto drawn = [&](const TViewZoom& zoom, TColumnSpan seen) {
+        QImage image(605, 725, QImage::Format_RGB32);
+        image.fill(kWhite);
+        Canvas canvas(image);
+        DrawEqualStrengthProfile(canvas, StrengthPictureOf(profile, 300, zoom, seen));
+        return image;
+    };
+    for (const QPoint at : {QPoint(50, 120), QPoint(300, 130), QPoint(549, 125)}) {
+        TViewZoom zoom = ZoomedAbout(WholeShaft(), 16, at);
+        for (const int step : {0, 7, -13}) {
+            zoom = Panned(zoom, QPoint(step, 0));
+            const QImage whole = drawn(zoom, {-100000, 100000});
+            EXPECT_EQ(drawn(zoom, {-2, 607}), whole) << at.x() << " " << step;
+            EXPECT_NE(whole, drawn(WholeShaft(), {1000, 1000})) << "some of the curve is in view";
+        }
+    }
 }
 
 TEST(RecommendedMarks, ABracketAndItsDiameterOverEachPosition)
