@@ -101,7 +101,7 @@ std::vector<TBlock> TableBlocks(const TTypeface& type, const QStringList& headin
 TBlock ImageSliceBlock(const TTypeface& type, const QString& caption, const QImage& image, int first, int count)
 {
     const QFont font = type.Font(kBodySize, true);
-    const double captionHeight = type.Metrics(font).height() + 4;
+    const double captionHeight = kImageCaptionHeight;
     return {captionHeight + count * kImageScale,
             [=](QPainter& painter) {
                 painter.setFont(font);

@@ -29,5 +29,6 @@ std::vector<TBlock> TableBlocks(const TTypeface& type, const QStringList& headin
 
 // Rows `first` to `first + count - 1` of `image`, scaled to the written width, under a caption.
 TBlock ImageSliceBlock(const TTypeface& type, const QString& caption, const QImage& image, int first, int count);
-// Points per pixel of a page image placed across the written width.
+// Points per pixel of a page image placed across the written width, below a caption's height.
 inline constexpr double kImageScale = kWrittenWidth / 595;
+inline constexpr double kImageCaptionHeight = 16;
