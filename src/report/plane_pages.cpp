@@ -19,14 +19,16 @@ void StartPage(QImage& image, Canvas& canvas)
     canvas.Rectangle(-1, -1, image.width() + 1, image.height() + 1);
 }
 
-void DrawEntry(Canvas& page, const TAnalysisState& state, TEntryKind kind, const Tvector& load)
+// A chain that another follows is drawn only as far as the next one leaves it standing.
+void DrawEntry(Canvas& page, const TAnalysisState& state, TEntryKind kind, const Tvector& load, bool last)
 {
     switch (kind) {
     case TEntryKind::Bearing: DrawBearing(page, load, state.ShaftLength); break;
     case TEntryKind::Force: DrawForce(page, load, state.ShaftLength); break;
     case TEntryKind::Moment: DrawMomentSymbol(page, load, state.ShaftLength); break;
     }
-    DrawPageDimensions(page, state);
+    if (last) DrawPageDimensions(page, state);
+    else DrawPageDimensionsBeyondClearing(page, state);
 }
 
 // The shaft and its bearings under their vertical names, as the vertical plane's page starts.
@@ -59,17 +61,20 @@ TPlanePages ReplayPlanePages(const TDesign& design)
     QImage image;
     Canvas page(image);
     const auto current = [&]() -> TPlanePage& { return pages.Planes.back(); };
+    size_t entered = 0; // of the current plane
     TReplayWatch watch;
     watch.PlaneStarted = [&](bool horizontal) {
         if (!pages.Planes.empty()) current().Page = image;
         pages.Planes.push_back({horizontal});
+        entered = 0;
         StartPage(image, page);
         if (!horizontal) DrawVerticalStart(page, state);
     };
     watch.LengthApplied = [&] { DrawShaftAxis(page); };
     watch.Entered = [&](TEntryKind kind, const Tvector& load) {
         pages.Loads.push_back({current().Horizontal, kind, load});
-        DrawEntry(page, state, kind, load);
+        const size_t entries = (current().Horizontal ? design.Horizontal : design.Vertical).Entries.size();
+        DrawEntry(page, state, kind, load, ++entered == entries);
     };
     watch.Calculated = [&](bool horizontal) {
         WriteCalculationReport(page, state, horizontal);

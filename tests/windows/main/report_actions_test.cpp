@@ -3,7 +3,10 @@
 // report, and a place that cannot be written keeps the file that was there.
 #include "../entry/tform2_workflow.h"
 #include "../../report/poppler.h"
+#include "../../../bench/largest_design.h"
 
+#include "diagrams/calculation_report.h"
+#include "document/design_file.h"
 #include "report/plane_pages.h"
 #include "windows/dimensioning/tform10.h"
 #include "windows/editor/tform13.h"
@@ -90,6 +93,21 @@ TEST_F(ReportActionsTest, ExportPdfWritesWhatTheWindowsShow)
     EXPECT_EQ(asked, 3);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList({"from the editor.pdf", "report.pdf"}));
     EXPECT_EQ(PdfInfo(folder.filePath("from the editor.pdf")).Pages, PdfInfo(fileName).Pages);
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('\n').toStdString();
+}
+
+// The page drawn again for the report equals the window's after the longest entry: each plane's
+// load scheme with 510 loads and a chain redrawn after every one, and its grown report.
+TEST_F(ReportActionsTest, TheLargestDesignsPagesAreThePageWindows)
+{
+    TDesign horizontalOnly = LargestDesign();
+    horizontalOnly.Vertical = {};
+    for (const TDesign& design : {LargestDesign(), horizontalOnly}) {
+        OpenDesignDocument(DesignToJson(design));
+        const TPlanePages pages = ReplayPlanePages(CaptureDesign());
+        EXPECT_EQ(pages.Planes.back().Page, Form3->Page());
+        EXPECT_GT(Form3->Page().height(), kPageHeight);
+    }
     EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('\n').toStdString();
 }
 
