@@ -17,6 +17,10 @@
 #include "windows/results/tform3.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QTimer>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -108,6 +112,25 @@ TEST_F(ReportActionsTest, TheLargestDesignsPagesAreThePageWindows)
         EXPECT_EQ(pages.Planes.back().Page, Form3->Page());
         EXPECT_GT(Form3->Page().height(), kPageHeight);
     }
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('\n').toStdString();
+}
+
+// The preview paints the same pages on the printer's device; it is read, then closed.
+TEST_F(ReportActionsTest, PrintPreviewShowsTheSamePages)
+{
+    EnterDesign();
+    Form1->AskPdfFileName = [&] { return folder.filePath("report.pdf"); };
+    Form1->ExportPdfAction->trigger();
+    int previewed = 0;
+    QTimer::singleShot(0, [&] {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(preview, nullptr);
+        previewed = preview->findChild<QPrintPreviewWidget*>()->pageCount();
+        preview->reject();
+    });
+    Form1->PrintPreviewAction->trigger();
+    EXPECT_EQ(previewed, PdfInfo(folder.filePath("report.pdf")).Pages);
+    EXPECT_EQ(Form1->PrintAction->shortcut(), QKeySequence("Ctrl+P"));
     EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('\n').toStdString();
 }
 
