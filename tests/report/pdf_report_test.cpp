@@ -71,6 +71,10 @@ TEST_F(PdfReportTest, ReadsAsTheWindowsShowTheCalculation)
           WeakestSectionText(report.Checks->Strength).simplified(), CriticalSpeedText(report.Checks->Shaft.Speed)})
         EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << "\nin: " << text.toStdString();
     EXPECT_TRUE(WeakestSectionText(report.Checks->Strength).startsWith("Weakest section: x = 50 mm, ratio "));
+    // Real text in fonts the file carries: every font embedded.
+    const QStringList fonts = PopplerOutput("pdffonts", {fileName}).split('\n', Qt::SkipEmptyParts).mid(2);
+    ASSERT_FALSE(fonts.isEmpty());
+    for (const QString& font : fonts) EXPECT_TRUE(font.contains(" yes ")) << font.toStdString();
 
     const double dpi = kBlockDpi;
     const QImage& page = report.Pages.Planes.front().Page;
