@@ -14,7 +14,7 @@ configure_options=()
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-qpa-plugins libqt6opengl6-dev libgl-dev libglu1-mesa-dev
           libgl1-mesa-dri xvfb xauth fonts-dejavu-core fonts-liberation2 googletest libgtest-dev libbenchmark-dev
           libdxflib-dev python3-ezdxf admesh python3-sympy libxcb1-dev
-          libeigen3-dev python3-numpy dpkg-dev desktop-file-utils)
+          libeigen3-dev python3-numpy dpkg-dev desktop-file-utils poppler-utils)
 # Only the sanitizer suite needs clang and its runtimes (libFuzzer among them).
 sanitize_packages=(clang libclang-rt-14-dev)
 

@@ -6,6 +6,7 @@
 #include "report/check_summary.h"
 #include "report/design_exports.h"
 
+#include <QGuiApplication>
 #include <QJsonDocument>
 
 #include <algorithm>
@@ -43,6 +44,17 @@ int CheckAll(const TCommandLine& commandLine)
     return worst;
 }
 
+// The report's fonts need an application object; the offscreen platform needs no display.
+void ExportPdf(const TDesign& design, const QString& designName, const QString& output)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "korvel";
+    char* argv[] = {name, nullptr};
+    const QGuiApplication application(argc, argv);
+    ExportDesignPdf(design, designName, output);
+}
+
 int Export(const TCommandLine& commandLine)
 {
     const QString& fileName = commandLine.Files.first();
@@ -50,6 +62,7 @@ int Export(const TCommandLine& commandLine)
         const TDesign design = DesignFromJson(ReadDesignFile(fileName));
         if (commandLine.Mode == TCommandMode::ExportStl) ExportDesignStl(design, commandLine.Output);
         if (commandLine.Mode == TCommandMode::ExportDxf) ExportDesignDxf(design, commandLine.Output);
+        if (commandLine.Mode == TCommandMode::ExportPdf) ExportPdf(design, fileName, commandLine.Output);
     } catch (const std::exception& error) {
         Print(stderr, fileName + ": " + QString::fromUtf8(error.what()) + '\n');
         return kCannotRead;
@@ -64,7 +77,8 @@ int RunWithoutWindows(const TCommandLine& commandLine)
     switch (commandLine.Mode) {
     case TCommandMode::Check: return CheckAll(commandLine);
     case TCommandMode::ExportStl:
-    case TCommandMode::ExportDxf: return Export(commandLine);
+    case TCommandMode::ExportDxf:
+    case TCommandMode::ExportPdf: return Export(commandLine);
     case TCommandMode::Usage: Print(stderr, commandLine.Text); return kCannotRead;
     case TCommandMode::Help:
     case TCommandMode::Version:

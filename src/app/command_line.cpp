@@ -24,6 +24,7 @@ void DescribeOptions(QCommandLineParser& parser)
         {"json", "With --check: prints one JSON document per design."},
         {"export-stl", "Writes the design's solid as an STL file.", "out"},
         {"export-dxf", "Writes the design's drawing as a DXF file.", "out"},
+        {"export-pdf", "Writes the design's calculation report as a PDF file.", "out"},
     });
     parser.addPositionalArgument("files", "Designs (.korvel) to open (one), check or export (one).", "[files...]");
 }
@@ -55,11 +56,13 @@ TCommandLine Exporting(TCommandMode mode, const QString& output, const QStringLi
 TCommandLine Command(const QCommandLineParser& parser)
 {
     const QStringList files = parser.positionalArguments();
-    const int commands = int(parser.isSet("check")) + int(parser.isSet("export-stl")) + int(parser.isSet("export-dxf"));
-    if (commands > 1) return Usage("give one of --check, --export-stl and --export-dxf");
+    const int commands = int(parser.isSet("check")) + int(parser.isSet("export-stl")) + int(parser.isSet("export-dxf")) +
+                         int(parser.isSet("export-pdf"));
+    if (commands > 1) return Usage("give one of --check, --export-stl, --export-dxf and --export-pdf");
     if (parser.isSet("json") && !parser.isSet("check")) return Usage("--json goes with --check");
     if (parser.isSet("export-stl")) return Exporting(TCommandMode::ExportStl, parser.value("export-stl"), files);
     if (parser.isSet("export-dxf")) return Exporting(TCommandMode::ExportDxf, parser.value("export-dxf"), files);
+    if (parser.isSet("export-pdf")) return Exporting(TCommandMode::ExportPdf, parser.value("export-pdf"), files);
     TCommandLine line;
     line.Files = files;
     if (parser.isSet("check")) {

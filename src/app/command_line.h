@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-enum class TCommandMode { Windows, Help, Version, Usage, Check, ExportStl, ExportDxf };
+enum class TCommandMode { Windows, Help, Version, Usage, Check, ExportStl, ExportDxf, ExportPdf };
 
 struct TCommandLine {
     TCommandMode Mode = TCommandMode::Windows;

@@ -4,9 +4,12 @@
 #include "analysis/page_mapping.h"
 #include "common/number_text.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kPageChainRow = 140;
+constexpr int kClearedColumns = 500;
 
 void DrawChainLink(Canvas& canvas, long double from, long double to, long double shaftLength, int row)
 {
@@ -34,7 +37,7 @@ void DrawDimensionChain(Canvas& canvas, const std::vector<long double>& sortedPo
     canvas.Font.Name = "Small Fonts";
     canvas.Font.Size = 7;
     const int textHeight = canvas.TextHeight("10");
-    canvas.Rectangle(0, row - textHeight, 500, row + 1);
+    canvas.Rectangle(0, row - textHeight, kClearedColumns, row + 1);
     canvas.Pen.Color = Qt::black;
     for (size_t i = 0; i + 1 < sortedPositions.size(); ++i) {
         if (sortedPositions[i] == sortedPositions[i + 1]) continue;
@@ -44,12 +47,40 @@ void DrawDimensionChain(Canvas& canvas, const std::vector<long double>& sortedPo
     canvas.Font.Name = previousFont.Name;
 }
 
-void DrawPageDimensions(Canvas& canvas, const TAnalysisState& state)
+namespace {
+
+std::vector<long double> PageChainPositions(const TAnalysisState& state)
 {
     Tincarcare ends(2);
     ends[1].Position = state.ShaftLength;
     Tincarcare chain = Concatenate(Concatenate(Concatenate(state.Reactions, state.Forces), ends),
                                    state.Moments);
     SortByPosition(chain);
-    DrawDimensionChain(canvas, ChainPositions(chain), state.ShaftLength, kPageChainRow);
+    return ChainPositions(chain);
+}
+
+} // namespace
+
+void DrawPageDimensions(Canvas& canvas, const TAnalysisState& state)
+{
+    DrawDimensionChain(canvas, PageChainPositions(state), state.ShaftLength, kPageChainRow);
+}
+
+// A link's ticks end 5 columns past its first end and its line and label before its second.
+void DrawPageDimensionsBeyondClearing(Canvas& canvas, const TAnalysisState& state)
+{
+    const long double shaftLength = state.ShaftLength;
+    if (!(shaftLength > 0)) return;
+    const std::vector<long double> positions = PageChainPositions(state);
+    const TFont previousFont = canvas.Font;
+    canvas.Font.Name = "Small Fonts";
+    canvas.Font.Size = 7;
+    canvas.Pen.Color = Qt::black;
+    for (size_t i = 0; i + 1 < positions.size(); ++i) {
+        if (positions[i] == positions[i + 1]) continue;
+        const int reach = std::max(PagePosX(positions[i], shaftLength) + 5, int(PagePosX(positions[i + 1], shaftLength)));
+        if (reach >= kClearedColumns - 1) DrawChainLink(canvas, positions[i], positions[i + 1], shaftLength, kPageChainRow);
+    }
+    canvas.Font.Size = previousFont.Size;
+    canvas.Font.Name = previousFont.Name;
 }

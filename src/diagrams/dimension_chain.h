@@ -25,3 +25,8 @@ void DrawDimensionChain(Canvas& canvas, const std::vector<long double>& sortedPo
 
 // The page's chain over the reactions, forces, moments and both shaft ends.
 void DrawPageDimensions(Canvas& canvas, const TAnalysisState& state);
+
+// What the next chain's clearing leaves of this one: the links that reach column 500 or beyond,
+// drawn without clearing. Drawn in place of every chain that another follows, it gives the page
+// the same pixels at a fraction of the text.
+void DrawPageDimensionsBeyondClearing(Canvas& canvas, const TAnalysisState& state);

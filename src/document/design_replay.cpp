@@ -68,30 +68,39 @@ void CheckVerticalPlane(const TPlaneEntries& plane)
                    "the horizontal plane and starts at the forces.");
 }
 
+Tvector AddEntry(TAnalysisState& state, const TLoadEntry& entry, bool horizontal)
+{
+    switch (entry.Kind) {
+    case TEntryKind::Bearing: return AddBearing(state, entry.Position, horizontal);
+    case TEntryKind::Force: return AddForce(state, entry.Position, entry.Value, entry.Direction == 1, horizontal);
+    case TEntryKind::Moment: break;
+    }
+    return AddMoment(state, entry.Position, entry.Value, entry.Direction == 1, horizontal);
+}
+
 // `before` counts the entries of the planes entered earlier.
 void EnterLoads(const TPlaneEntries& plane, const QString& name, bool horizontal, int before, TPointFeed& points,
-                TAnalysisState& state)
+                TAnalysisState& state, const TReplayWatch& watch)
 {
     for (size_t i = 0; i < plane.Entries.size(); ++i) {
         points.PlaceUpTo(before + int(i));
         const TLoadEntry& entry = plane.Entries[i];
         RunRefusable("The entry \"" + EntryPath(name, i) + "\" of the design is refused", [&] {
-            switch (entry.Kind) {
-            case TEntryKind::Bearing: AddBearing(state, entry.Position, horizontal); break;
-            case TEntryKind::Force: AddForce(state, entry.Position, entry.Value, entry.Direction == 1, horizontal); break;
-            case TEntryKind::Moment: AddMoment(state, entry.Position, entry.Value, entry.Direction == 1, horizontal); break;
-            }
+            watch.Entered(entry.Kind, AddEntry(state, entry, horizontal));
         });
     }
 }
 
-void Calculate(const TPlaneEntries& plane, const QString& name, TAnalysisState& state, TData& data)
+void Calculate(const TPlaneEntries& plane, const QString& name, TAnalysisState& state, TData& data,
+               const TReplayWatch& watch)
 {
     if (plane.Step != TPlaneStep::Calculated) return;
     RunRefusable("The " + name.toLower() + " plane of the design cannot be calculated", [&] { SolvePlane(state, data); });
+    watch.Calculated(name == "Horizontal");
 }
 
-void ReplayHorizontalPlane(const TDesign& design, TPointFeed& points, TAnalysisState& state, TData& data)
+void ReplayHorizontalPlane(const TDesign& design, TPointFeed& points, TAnalysisState& state, TData& data,
+                           const TReplayWatch& watch)
 {
     const TPlaneEntries& plane = design.Horizontal;
     CheckEntryOrder(plane, "Horizontal");
@@ -101,14 +110,18 @@ void ReplayHorizontalPlane(const TDesign& design, TPointFeed& points, TAnalysisS
     StartShaft(state);
     data.SetOriz(true);
     KeepFirstEntry(state.HorzDiagram);
-    if (plane.Step >= TPlaneStep::Bearings)
+    watch.PlaneStarted(true);
+    if (plane.Step >= TPlaneStep::Bearings) {
         RunRefusable("The field \"ShaftLength\" of the design is refused",
                      [&] { ApplyShaftLength(state, design.ShaftLength); });
-    EnterLoads(plane, "Horizontal", true, 0, points, state);
-    Calculate(plane, "Horizontal", state, data);
+        watch.LengthApplied();
+    }
+    EnterLoads(plane, "Horizontal", true, 0, points, state, watch);
+    Calculate(plane, "Horizontal", state, data, watch);
 }
 
-void ReplayVerticalPlane(const TDesign& design, TPointFeed& points, TAnalysisState& state, TData& data)
+void ReplayVerticalPlane(const TDesign& design, TPointFeed& points, TAnalysisState& state, TData& data,
+                         const TReplayWatch& watch)
 {
     const TPlaneEntries& plane = design.Vertical;
     CheckVerticalPlane(plane);
@@ -120,8 +133,9 @@ void ReplayVerticalPlane(const TDesign& design, TPointFeed& points, TAnalysisSta
     ResetPartialPlane(state);
     data.SetOriz(false);
     RenameBearingsVertical(state.Reactions);
-    EnterLoads(plane, "Vertical", false, int(design.Horizontal.Entries.size()), points, state);
-    Calculate(plane, "Vertical", state, data);
+    watch.PlaneStarted(false);
+    EnterLoads(plane, "Vertical", false, int(design.Horizontal.Entries.size()), points, state, watch);
+    Calculate(plane, "Vertical", state, data, watch);
     // The report of the vertical plane hands the sorted positions to the editor.
     if (plane.Step == TPlaneStep::Calculated) SortByPosition(state.Points);
 }
@@ -163,14 +177,14 @@ void TPointFeed::PlaceNext()
     ++next_;
 }
 
-void ReplayDesign(const TDesign& design, TAnalysisState& state, TData& data)
+void ReplayDesign(const TDesign& design, TAnalysisState& state, TData& data, const TReplayWatch& watch)
 {
     TPointFeed points(design.AddedPoints, [&](size_t index, const TAddedPoint& point) {
         RunRefusable("The point \"AddedPoints[" + QString::number(index) + "]\" of the design is refused",
                      [&] { PlacePoint(state, point); });
     });
-    ReplayHorizontalPlane(design, points, state, data);
-    ReplayVerticalPlane(design, points, state, data);
+    ReplayHorizontalPlane(design, points, state, data, watch);
+    ReplayVerticalPlane(design, points, state, data, watch);
     ApplyDimensioning(design.Dimensioning, state, data);
     points.PlaceRest();
 }

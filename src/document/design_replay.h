@@ -30,11 +30,21 @@ private:
     size_t next_ = 0;
 };
 
+// The steps of a replay at which the windows draw on the page, for whoever draws it again: a
+// plane starts (the vertical plane once its bearings are renamed), the length is applied, an
+// entry is added, a plane is calculated.
+struct TReplayWatch {
+    std::function<void(bool horizontal)> PlaneStarted = [](bool) {};
+    std::function<void()> LengthApplied = [] {};
+    std::function<void(TEntryKind kind, const Tvector& entry)> Entered = [](TEntryKind, const Tvector&) {};
+    std::function<void(bool horizontal)> Calculated = [](bool) {};
+};
+
 // Enters the planes, calculates those that were calculated, applies the dimensioning inputs
 // that were applied and adds the editor's points among the entries where they were added, as
 // the windows do. A refusal fails with the
 // rule's message and the place in the design that it refuses.
-void ReplayDesign(const TDesign& design, TAnalysisState& state, TData& data);
+void ReplayDesign(const TDesign& design, TAnalysisState& state, TData& data, const TReplayWatch& watch = {});
 
 // Replays the design on a scratch state; nothing shared is touched.
 void CheckDesign(const TDesign& design);

@@ -1,11 +1,16 @@
 #include "report/design_exports.h"
 
 #include "analysis/analysis_state.h"
+#include "common/whole_file.h"
 #include "document/decimal_texts.h"
 #include "export/dxf_export.h"
 #include "export/stl_export.h"
 #include "profile/editor_state.h"
 #include "profile/profile_points.h"
+#include "report/report_painting.h"
+
+#include <QDate>
+#include <QDir>
 
 int SlicesOf(const TViewSettings& view)
 {
@@ -32,4 +37,10 @@ void ExportDesignStl(const TDesign& design, const QString& fileName)
     TModel points;
     ExtractProfilePoints(memo, points, TEditorState().ArcSteps);
     WriteStl(fileName, SolidTriangles(points, SlicesOf(design.View)));
+}
+
+void ExportDesignPdf(const TDesign& design, const QString& designName, const QString& fileName)
+{
+    const TReportDocument report = MakeReportDocument(design, QDir::toNativeSeparators(designName), QDate::currentDate());
+    WriteWholeFile(fileName, ReportPdfBytes(report));
 }

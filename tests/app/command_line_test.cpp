@@ -2,6 +2,7 @@
 // without a display, the JSON rows against the shaft check window's table, and exports that are
 // the very files the windows write.
 #include "../document/design_samples.h"
+#include "../report/poppler.h"
 
 #include "analysis/analysis_state.h"
 #include "app/command_line.h"
@@ -83,9 +84,11 @@ TEST(CommandLine, ReadsCommandsAndRefusesWhatDoesNotFit)
     EXPECT_EQ(mode({"--check", "a.korvel", "b.korvel"}), TCommandMode::Check);
     EXPECT_EQ(mode({"--export-stl", "out.stl", "a.korvel"}), TCommandMode::ExportStl);
     EXPECT_EQ(mode({"--export-dxf", "out.dxf", "a.korvel"}), TCommandMode::ExportDxf);
+    EXPECT_EQ(mode({"--export-pdf", "out.pdf", "a.korvel"}), TCommandMode::ExportPdf);
     for (const QStringList& wrong : {QStringList{"--bogus"}, {"a.korvel", "b.korvel"}, {"--check"}, {"--json", "a.korvel"},
                                      {"--export-stl", "out.stl"}, {"--export-dxf", "out.dxf", "a.korvel", "b.korvel"},
-                                     {"--check", "--export-stl", "out.stl", "a.korvel"}})
+                                     {"--check", "--export-stl", "out.stl", "a.korvel"},
+                                     {"--export-pdf", "out.pdf", "--export-dxf", "out.dxf", "a.korvel"}})
         EXPECT_EQ(mode(wrong), TCommandMode::Usage) << wrong.join(' ').toStdString();
     EXPECT_TRUE(ParseCommandLine({"korvel", "--check", "--json", "a.korvel"}).Json);
 }
@@ -148,6 +151,19 @@ TEST_F(CommandLineAndWindowsTest, JsonRowsAreTheShaftCheckWindowsRows)
         EXPECT_EQ(json["passed"].toBool(), radius == "40");
     }
     EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('\n').toStdString();
+}
+
+// The report from a script on a machine without a display; a place it cannot write is exit 2.
+TEST_F(CommandLineTest, ExportPdfWritesTheReportWithoutADisplay)
+{
+    const QString file = Save("design.korvel", Cylinder("40"));
+    const TRun run = Korvel({"--export-pdf", folder.filePath("report.pdf"), file});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+    EXPECT_EQ(PdfInfo(folder.filePath("report.pdf")).PageSize, "595 x 842 pts (A4)");
+    EXPECT_TRUE(PdfText(folder.filePath("report.pdf")).contains("Design: " + file));
+    const TRun unwritable = Korvel({"--export-pdf", folder.filePath("missing/report.pdf"), file});
+    EXPECT_EQ(unwritable.ExitCode, 2);
+    EXPECT_TRUE(unwritable.Err.contains("Cannot write the file")) << unwritable.Err.toStdString();
 }
 
 TEST_F(CommandLineAndWindowsTest, ExportsAreTheFilesTheWindowsWrite)

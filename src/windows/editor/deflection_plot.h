@@ -1,8 +1,7 @@
-// The elastic lines of both planes and their resultant drawn over the shaft's outline, with the
-// slopes below them, all on one scale along the shaft.
+// The deflection plot on the check window's page; the painting is the report's as well.
 #pragma once
 
-#include "check/deflection_curves.h"
+#include "report/deflection_painting.h"
 
 #include <QWidget>
 #include <optional>
@@ -12,17 +11,10 @@ class TDeflectionPlot : public QWidget {
 public:
     explicit TDeflectionPlot(QWidget* parent = nullptr);
 
-    struct TContent {
-        TShaftGeometry Shaft;
-        long double BearingA = 0, BearingB = 0;
-        std::vector<TCurveSample> Samples;
-    };
+    using TContent = TDeflectionPlotContent;
     // Nothing to draw: an empty frame.
     void Show(std::optional<TContent> content);
     const std::optional<TContent>& Content() const { return content_; }
-
-    // The curves' colours, also those of the legend.
-    static const QColor kHorizontalColor, kVerticalColor, kResultantColor;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -9,6 +9,7 @@
 #include "check/fatigue_report.h"
 #include "check/shaft_check.h"
 #include "profile/verification.h"
+#include "report/report_blocks.h"
 
 #include <QColor>
 #include <QWidget>
@@ -20,9 +21,6 @@ class QTableWidget;
 class TDeflectionTab;
 class TFatigueTab;
 class TSpeedTab;
-
-// The background of a row whose drawn diameter is too small.
-inline const QColor kTooSmallColor(255, 170, 170);
 
 class TForm13 : public QWidget {
     Q_OBJECT

@@ -132,6 +132,7 @@ public:
     ImageButton* IBtn2; // the 3D view
     QPushButton* VerificationButton; // the strength check in its own window
     QPushButton* ExportDxfButton;    // "Export DXF..."
+    QPushButton* ExportPdfButton;    // "Export PDF...": the calculation report
     // The view of the drawing band, at the top right of the frame.
     QToolButton* ZoomInButton;
     QToolButton* ZoomOutButton;

@@ -2,6 +2,7 @@
 #include "windows/editor/tform7.h"
 
 #include "analysis/analysis_state.h"
+#include "windows/main/tform1.h"
 #include "windows/main/tform6.h"
 #include "common/errors.h"
 #include "document/design_journal.h"
@@ -32,19 +33,23 @@ QPushButton* AddSmallButton(QWidget* parent, const QString& caption, const QStri
 
 } // namespace
 
-// In the gap of the bottom row, between the line fields and the read-outs.
+// In the gap of the bottom row, between the line fields and the read-outs, one above the other.
 void TForm7::CreateVerificationControls()
 {
     VerificationButton = AddSmallButton(this, "Verification",
                                         "Check the drawn diameters against the required ones at every analysed position",
-                                        QRect(326, 519, 104, 20));
+                                        QRect(326, 517, 104, 17));
     ExportDxfButton = AddSmallButton(this, "Export DXF...", "Save the drawing and its mirror image as a DXF file",
-                                     QRect(326, 541, 104, 20));
+                                     QRect(326, 535, 104, 17));
+    ExportPdfButton = AddSmallButton(this, "Export PDF...", "Save the whole calculation as a PDF report",
+                                     QRect(326, 553, 104, 17));
     VerificationWindow = new TForm13(this);
     AskDxfFileName = [this] { return RunSaveDialog(this, "Export DXF", "DXF drawing (*.dxf)", "dxf"); };
     connect(VerificationWindow, &TForm13::CheckInputsApplied, this, Guarded(this, &TForm7::RefreshVerification));
     connect(VerificationButton, &QPushButton::clicked, this, Guarded(this, &TForm7::VerificationButtonClick));
     connect(ExportDxfButton, &QPushButton::clicked, this, Guarded(this, &TForm7::ExportDxfButtonClick));
+    // The report is the whole design's, which the main window's File menu writes.
+    connect(ExportPdfButton, &QPushButton::clicked, this, [] { RunGuarded([] { Form1->ExportPdfClick(); }); });
 }
 
 void TForm7::RefreshVerification()

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "widgets/save_dialog.h"
+
 class CaptionButton;
 class QAction;
 class QMenu;
@@ -31,6 +33,10 @@ public:
     QAction* SaveAction;
     QAction* SaveAsAction;
     QAction* ExportDxfAction; // the editor's drawing out to a 2D CAD
+    QAction* ExportPdfAction; // the whole calculation as a document
+    QAction* PrintAction;
+    QAction* PrintPreviewAction;
+    TAskFileName AskPdfFileName; // the save dialog, or a test's answer
 
     // The file of the open design; empty for a design never saved.
     QString FileName;
@@ -42,6 +48,10 @@ public:
 
     void NewClick();
     void ExportDxfClick();
+    // The calculation report of the open design: to a PDF file, to the printer, or seen first.
+    void ExportPdfClick();
+    void PrintClick();
+    void PrintPreviewClick();
     void OpenClick();
     // Both return whether the design was saved; a save that fails says why and keeps the old file.
     bool SaveClick();

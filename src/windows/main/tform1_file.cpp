@@ -61,6 +61,10 @@ void TForm1::CreateFileMenu()
     SaveAsAction = addAction("Save &As...", QKeySequence("Ctrl+Shift+S"), &TForm1::SaveAsClick);
     FileMenu->addSeparator();
     ExportDxfAction = addAction("Export &DXF...", QKeySequence(), &TForm1::ExportDxfClick);
+    ExportPdfAction = addAction("Export &PDF...", QKeySequence(), &TForm1::ExportPdfClick);
+    PrintAction = addAction("&Print...", QKeySequence::Print, &TForm1::PrintClick);
+    PrintPreviewAction = addAction("Print Pre&view", QKeySequence(), &TForm1::PrintPreviewClick);
+    AskPdfFileName = [this] { return RunSaveDialog(this, "Export PDF", "PDF document (*.pdf)", "pdf"); };
     FileMenu->addSeparator();
     RecentMenu = FileMenu->addMenu("&Recent files");
     ListRecentFiles();

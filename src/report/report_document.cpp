@@ -1,0 +1,111 @@
+#include "report/report_document.h"
+
+#include "common/errors.h"
+#include "common/number_text.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const QString kFixed = QStringLiteral("0.00");
+
+bool Calculated(const TPlaneEntries& plane) { return plane.Step == TPlaneStep::Calculated; }
+
+QString BearingPositions(const TDesign& design)
+{
+    QStringList positions;
+    for (const TLoadEntry& entry : design.Horizontal.Entries)
+        if (entry.Kind == TEntryKind::Bearing) positions << FloatToStr(entry.Position) + " mm";
+    return positions.isEmpty() ? QStringLiteral("none entered") : positions.join(", ");
+}
+
+QString Applied(const TDimensioningInputs& inputs, const QString& value, const QString& unit)
+{
+    if (!inputs.Applied) return QStringLiteral("not applied");
+    return value + unit;
+}
+
+QString KindName(TEntryKind kind)
+{
+    switch (kind) {
+    case TEntryKind::Bearing: return QStringLiteral("bearing");
+    case TEntryKind::Force: return QStringLiteral("force");
+    case TEntryKind::Moment: break;
+    }
+    return QStringLiteral("moment");
+}
+
+QString DirectionName(const TEnteredLoad& load)
+{
+    if (load.Kind == TEntryKind::Moment)
+        return load.Load.Direction == 1 ? QStringLiteral("clockwise") : QStringLiteral("counter-clockwise");
+    if (load.Kind == TEntryKind::Bearing) return QString();
+    return load.Load.Direction == 1 ? QStringLiteral("with the reactions") : QStringLiteral("against the reactions");
+}
+
+} // namespace
+
+TReportDocument MakeReportDocument(const TDesign& design, const QString& fileName, const QDate& date)
+{
+    TReportDocument report{fileName, date, design, ReplayPlanePages(design), std::nullopt, QString()};
+    try {
+        report.Checks = CheckDesignWithoutWindows(design);
+    } catch (const KorvelError& error) {
+        report.ChecksProblem = error.Text();
+    }
+    return report;
+}
+
+QStringList MissingParts(const TReportDocument& report)
+{
+    const TDesign& design = report.Design;
+    QStringList missing;
+    if (design.Horizontal.Step == TPlaneStep::NotStarted) missing << "No loads are entered in the horizontal plane.";
+    else if (!Calculated(design.Horizontal)) missing << "The horizontal plane is not calculated.";
+    if (design.Vertical.Step == TPlaneStep::NotStarted) missing << "No loads are entered in the vertical plane.";
+    else if (!Calculated(design.Vertical)) missing << "The vertical plane is not calculated.";
+    if (!design.Dimensioning.Applied) missing << "The dimensioning inputs (material, Mt, theory) are not applied.";
+    if (design.Profile.isEmpty()) missing << "Nothing is drawn in the profile editor.";
+    if (!report.ChecksProblem.isEmpty()) missing << "The shaft checks cannot be made: " + report.ChecksProblem;
+    return missing;
+}
+
+QList<QPair<QString, QString>> MainData(const TDesign& design)
+{
+    const TDimensioningInputs& inputs = design.Dimensioning;
+    const QString theory = inputs.Theory == 0 ? "3rd breaking theory (4)" : "5th breaking theory (3)";
+    const bool hasLength = design.Horizontal.Step > TPlaneStep::Length;
+    return {{"Shaft length L", hasLength ? FloatToStr(design.ShaftLength) + " mm" : QStringLiteral("not entered")},
+            {"Bearings at", BearingPositions(design)},
+            {"Material", Applied(inputs, inputs.Material, QString())},
+            {"Twisting moment Mt", Applied(inputs, inputs.TwistingMoment, " N*mm")},
+            {"Variation cycle of twisting stress", Applied(inputs, inputs.TwistCycle, QString())},
+            {"Strength theory", Applied(inputs, theory, QString())},
+            {"Allowable bending stresses", Applied(inputs, inputs.StaticStress + " / " + inputs.PulsatoryStress + " / " +
+                                                               inputs.AlternatingStress, " MPa (static / pulsatory / alternating)")},
+            {"Coefficient alpha", Applied(inputs, inputs.TorsionCoeff, QString())}};
+}
+
+QStringList LoadHeadings() { return {"Name", "Kind", "Position [mm]", "Value [N, N*mm]", "Direction"}; }
+
+QStringList LoadCells(const TEnteredLoad& load)
+{
+    const QString value = load.Kind == TEntryKind::Bearing ? QString() : FormatFloat(kFixed, load.Load.Value);
+    return {load.Load.Name, KindName(load.Kind), FloatToStr(load.Load.Position), value, DirectionName(load)};
+}
+
+QStringList ResultantLines(const TPlanePages& pages)
+{
+    const auto calculated = [&](bool horizontal) -> const TPlanePage* {
+        for (const TPlanePage& plane : pages.Planes)
+            if (plane.Horizontal == horizontal && plane.Calculated) return &plane;
+        return nullptr;
+    };
+    const TPlanePage* horizontal = calculated(true);
+    const TPlanePage* vertical = calculated(false);
+    if (!horizontal || !vertical) return {};
+    const auto resultant = [](long double h, long double v) { return FormatFloat(kFixed, std::sqrt(h * h + v * v)) + " N"; };
+    return {"RA = " + resultant(horizontal->ReactionA, vertical->ReactionA),
+            "RB = " + resultant(horizontal->ReactionB, vertical->ReactionB)};
+}

@@ -1,0 +1,36 @@
+#include "report/report_layout.h"
+
+#include <QPaintDevice>
+
+QFont TTypeface::Font(double points, bool bold) const
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    // The painter counts in points, so a font of `points` points must measure that many units.
+    font.setPointSizeF(points * 72 / device_->logicalDpiY());
+    font.setBold(bold);
+    // Unhinted glyphs keep their true widths at any scale, so text set in points stays evenly spaced.
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+QFontMetricsF TTypeface::Metrics(const QFont& font) const { return QFontMetricsF(font, device_); }
+
+std::vector<TReportPage> Paginate(const std::vector<TBlock>& blocks)
+{
+    std::vector<TReportPage> pages(1);
+    double top = 0;
+    for (const TBlock& block : blocks) {
+        const bool full = top + block.Height > kWrittenHeight;
+        if (!pages.back().empty() && (block.StartsPage || full)) {
+            pages.emplace_back();
+            top = 0;
+            if (full && block.Heading) {
+                pages.back().push_back({block.Heading.get(), 0});
+                top = block.Heading->Height;
+            }
+        }
+        pages.back().push_back({&block, top});
+        top += block.Height;
+    }
+    return pages;
+}

@@ -1,0 +1,208 @@
+#include "report/report_sections.h"
+
+#include "common/errors.h"
+#include "diagrams/calculation_report.h"
+#include "document/decimal_texts.h"
+#include "report/deflection_painting.h"
+#include "report/report_blocks.h"
+#include "report/report_profile.h"
+
+#include <QPainter>
+#include <algorithm>
+
+namespace {
+
+constexpr int kPlotSamples = 401;
+constexpr double kPlotHeight = 230; // points
+constexpr double kScreenPixel = 0.75; // points: the plot is laid out in a screen's pixels
+
+using TBlocks = std::vector<TBlock>;
+
+void Append(TBlocks& blocks, TBlocks more) { std::move(more.begin(), more.end(), std::back_inserter(blocks)); }
+
+TBlock Body(const TTypeface& type, const QString& text, bool failing = false)
+{
+    return TextBlock(type, text, type.Font(kBodySize), failing ? kTooSmallColor : QColor(Qt::transparent));
+}
+
+TBlocks TitleBlocks(const TReportDocument& report, const TTypeface& type)
+{
+    TBlocks blocks{TextBlock(type, "Shaft calculation report", type.Font(18, true)),
+                   Body(type, "Design: " + report.FileName),
+                   Body(type, "Date: " + report.Date.toString(Qt::ISODate)),
+                   HeadingBlock(type, "Main data")};
+    std::vector<QStringList> rows;
+    for (const auto& [label, value] : MainData(report.Design)) rows.push_back({label, value});
+    Append(blocks, TableBlocks(type, {"Quantity", "Value"}, rows, {}));
+    const QStringList missing = MissingParts(report);
+    if (!missing.isEmpty()) {
+        blocks.push_back(HeadingBlock(type, "Not yet in this calculation"));
+        for (const QString& part : missing) blocks.push_back(Body(type, part));
+    }
+    return blocks;
+}
+
+QString PlaneName(bool horizontal) { return horizontal ? "Horizontal plane" : "Vertical plane"; }
+
+TBlocks PageBlocks(const TReportDocument& report, const TTypeface& type)
+{
+    TBlocks blocks;
+    for (const TPlanePage& plane : report.Pages.Planes) {
+        const int sheets = (plane.Page.height() + kPageHeight - 1) / kPageHeight;
+        for (int sheet = 0; sheet < sheets; ++sheet) {
+            QString caption = PlaneName(plane.Horizontal) + ": the diagram page";
+            if (!plane.Calculated) caption += " (not calculated: the load scheme only)";
+            if (sheets > 1) caption += QString(", part %1 of %2").arg(sheet + 1).arg(sheets);
+            const int first = sheet * kPageHeight;
+            blocks.push_back(ImageSliceBlock(type, caption, plane.Page, first,
+                                             std::min(kPageHeight, plane.Page.height() - first)));
+        }
+    }
+    return blocks;
+}
+
+TBlocks LoadBlocks(const TReportDocument& report, const TTypeface& type)
+{
+    TBlocks blocks{HeadingBlock(type, "Loads and reactions", true)};
+    for (bool horizontal : {true, false}) {
+        std::vector<QStringList> rows;
+        for (const TEnteredLoad& load : report.Pages.Loads)
+            if (load.Horizontal == horizontal) rows.push_back(LoadCells(load));
+        blocks.push_back(TextBlock(type, PlaneName(horizontal), type.Font(kBodySize, true)));
+        if (rows.empty()) blocks.push_back(Body(type, "No loads entered."));
+        else Append(blocks, TableBlocks(type, LoadHeadings(), rows, {}));
+        const auto plane = std::find_if(report.Pages.Planes.begin(), report.Pages.Planes.end(),
+                                        [&](const TPlanePage& page) { return page.Horizontal == horizontal; });
+        if (plane == report.Pages.Planes.end() || !plane->Calculated) {
+            blocks.push_back(Body(type, "Reactions: not calculated."));
+            continue;
+        }
+        for (const QString& line : {plane->Reactions, plane->Maxima, plane->CriticalSection})
+            blocks.push_back(Body(type, line));
+    }
+    const QStringList resultants = ResultantLines(report.Pages);
+    if (!resultants.isEmpty()) blocks.push_back(Body(type, "Bearing loads: " + resultants.join("   ")));
+    return blocks;
+}
+
+TBlocks ProfileBlocks(const TReportDocument& report, const TTypeface& type)
+{
+    TBlocks blocks{HeadingBlock(type, "The shaft as drawn")};
+    if (report.Design.Profile.isEmpty()) {
+        blocks.push_back(Body(type, "Nothing is drawn in the profile editor."));
+        return blocks;
+    }
+    try {
+        blocks.push_back(ProfileBlock(type, ProfileDrawing(ShownDecimals(report.Design).Profile)));
+    } catch (const KorvelError& error) {
+        blocks.push_back(Body(type, "The drawing cannot be shown: " + error.Text(), true));
+    }
+    return blocks;
+}
+
+TBlocks StrengthBlocks(const TVerification& strength, const TTypeface& type)
+{
+    TBlocks blocks{HeadingBlock(type, "Strength")};
+    std::vector<QStringList> rows;
+    std::vector<bool> failing;
+    for (const TVerificationRow& row : strength.Rows) {
+        rows.push_back(VerificationCells(row));
+        failing.push_back(row.Verdict == TVerdict::TooSmall);
+    }
+    Append(blocks, TableBlocks(type, VerificationHeadings(), rows, failing));
+    blocks.push_back(Body(type, WeakestSectionText(strength), WeakestSectionFails(strength)));
+    return blocks;
+}
+
+TBlock PlotBlock(const TDeflectionCheck& check, const TTypeface& type)
+{
+    const TDeflectionPlotContent content{*check.Shaft, check.BearingA, check.BearingB,
+                                         DeflectionCurves(check.Deflection, *check.Shaft, kPlotSamples)};
+    const QFont font = type.Font(7 / kScreenPixel);
+    return {kPlotHeight, [=](QPainter& painter) {
+                painter.save();
+                painter.setRenderHint(QPainter::Antialiasing);
+                painter.scale(kScreenPixel, kScreenPixel);
+                painter.setFont(font);
+                PaintDeflectionPlot(painter, QRectF(0, 0, kWrittenWidth / kScreenPixel, kPlotHeight / kScreenPixel),
+                                    content);
+                painter.restore();
+            }};
+}
+
+TBlocks DeflectionBlocks(const TDeflectionCheck& check, const TTypeface& type)
+{
+    TBlocks blocks{HeadingBlock(type, "Deflection")};
+    if (!check.Problem.isEmpty() || !check.Shaft) {
+        blocks.push_back(Body(type, check.Problem));
+        return blocks;
+    }
+    blocks.push_back(PlotBlock(check, type));
+    std::vector<QStringList> rows;
+    std::vector<bool> failing;
+    for (const TDeflectionRow& row : check.Rows) {
+        rows.push_back(DeflectionCells(row));
+        failing.push_back(row.Exceeds);
+    }
+    Append(blocks, TableBlocks(type, DeflectionHeadings(), rows, failing));
+    return blocks;
+}
+
+TBlocks SpeedBlocks(const TSpeedCheck& check, const TTypeface& type)
+{
+    TBlocks blocks{HeadingBlock(type, "Critical speed"), Body(type, CriticalSpeedText(check))};
+    if (!SpeedRatioText(check).isEmpty()) blocks.push_back(Body(type, SpeedRatioText(check), check.NearResonance));
+    return blocks;
+}
+
+TBlocks FatigueBlocks(const TFatigueReport& report, long double twistLimit, const TTypeface& type)
+{
+    TBlocks blocks{HeadingBlock(type, "Fatigue")};
+    if (!report.FatigueProblem.isEmpty()) {
+        blocks.push_back(Body(type, report.FatigueProblem));
+    } else {
+        std::vector<QStringList> rows;
+        std::vector<bool> failing;
+        for (const TFatigueRow& row : report.Fatigue.Rows) {
+            rows.push_back(FatigueCells(row));
+            failing.push_back(row.Fails(report.Limits));
+        }
+        Append(blocks, TableBlocks(type, FatigueHeadings(), rows, failing));
+        const std::optional<size_t> weakest = report.Fatigue.Weakest;
+        blocks.push_back(Body(type, WeakestNotchText(report.Fatigue),
+                              weakest && report.Fatigue.Rows[*weakest].Fails(report.Limits)));
+    }
+    if (!report.TwistProblem.isEmpty()) blocks.push_back(Body(type, report.TwistProblem));
+    else blocks.push_back(Body(type, TwistAngleText(report.Twist, twistLimit), report.Twist.TooLarge));
+    for (size_t i = 0; i < report.Bearings.size(); ++i)
+        blocks.push_back(Body(type, QString(i == 0 ? "Bearing A: " : "Bearing B: ") + BearingLifeText(report.Bearings[i]),
+                              report.Bearings[i].Short));
+    return blocks;
+}
+
+TBlocks CheckBlocks(const TReportDocument& report, const TTypeface& type)
+{
+    TBlocks blocks{HeadingBlock(type, "Shaft check", true)};
+    if (!report.Checks) {
+        blocks.push_back(Body(type, "The shaft checks cannot be made: " + report.ChecksProblem));
+        return blocks;
+    }
+    const TDesignChecks& checks = *report.Checks;
+    Append(blocks, StrengthBlocks(checks.Strength, type));
+    Append(blocks, DeflectionBlocks(checks.Shaft.Deflection, type));
+    Append(blocks, SpeedBlocks(checks.Shaft.Speed, type));
+    Append(blocks, FatigueBlocks(checks.Fatigue, checks.TwistLimit, type));
+    return blocks;
+}
+
+} // namespace
+
+std::vector<TBlock> ReportBlocks(const TReportDocument& report, const TTypeface& type)
+{
+    TBlocks blocks = TitleBlocks(report, type);
+    Append(blocks, PageBlocks(report, type));
+    Append(blocks, LoadBlocks(report, type));
+    Append(blocks, ProfileBlocks(report, type));
+    Append(blocks, CheckBlocks(report, type));
+    return blocks;
+}

@@ -1,0 +1,142 @@
+// The calculation report read back by poppler as a reviewer's reader would: A4 pages numbered
+// "Page n of N", the figures the windows show as searchable text, each plane's page pixel for
+// pixel, failing rows red, and a document for a design with nothing calculated yet.
+#include "../document/design_samples.h"
+#include "poppler.h"
+
+#include "common/number_text.h"
+#include "diagrams/calculation_report.h"
+#include "report/report_blocks.h"
+#include "report/report_painting.h"
+
+#include <QDate>
+#include <QFile>
+
+namespace {
+
+// The small design drawn as a solid cylinder of `radius`: 80 mm is ample there, 20 mm too thin.
+TDesign Cylinder(const QString& radius)
+{
+    TDesign design = SmallDesign();
+    design.Profile = {"line 0/0/0/" + radius + "/0/", "line 0/" + radius + "/100/" + radius + "/0/",
+                      "line 100/" + radius + "/100/0/0/"};
+    return design;
+}
+
+class PdfReportTest : public ::testing::Test {
+protected:
+    // The report written to a file, and its pages as painted.
+    QString Write(const TReportDocument& report, const QString& name = "report.pdf")
+    {
+        const QString fileName = folder.filePath(name);
+        QFile file(fileName);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(ReportPdfBytes(report));
+        return fileName;
+    }
+
+    static TReportDocument Report(const TDesign& design)
+    {
+        return MakeReportDocument(design, "shaft.korvel", QDate(2026, 3, 14));
+    }
+
+    // Pixels of `color` on a page rendered at 72 dpi.
+    static int PixelsOf(const QImage& page, QColor color)
+    {
+        int count = 0;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x) count += page.pixel(x, y) == color.rgb();
+        return count;
+    }
+
+    QTemporaryDir folder;
+};
+
+TEST_F(PdfReportTest, ReadsAsTheWindowsShowTheCalculation)
+{
+    const TReportDocument report = Report(Cylinder("20"));
+    const QString fileName = Write(report);
+    const TPdfInfo info = PdfInfo(fileName);
+    EXPECT_EQ(info.PageSize, "595 x 842 pts (A4)");
+    ASSERT_EQ(info.Pages, 5); // title, both planes' pages, loads with the drawing, checks
+
+    const QString text = PdfText(fileName);
+    for (const QString& expected :
+         {QString("Page 1 of 5"), QString("Page 5 of 5"), QString("Design: shaft.korvel"), QString("Date: 2026-03-14"),
+          QString("1000000 N*mm"), QString("FH1 force 50 1000.00"),
+          // The page's own lines for each plane, and the reactions panel's resultants.
+          QString("RHA = 500.00 N RHB = 500.00 N"), QString("RVA = 500.00 N RVB = 500.00 N"),
+          QString("Fmax= 500.00 N Mmax= 25000.00 N*mm"), QString("RA = 707.11 N RB = 707.11 N"),
+          QString::fromUtf8("\u00D840.00"), QString("Scale 1:1"),
+          WeakestSectionText(report.Checks->Strength).simplified(), CriticalSpeedText(report.Checks->Shaft.Speed)})
+        EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << "\nin: " << text.toStdString();
+    EXPECT_TRUE(WeakestSectionText(report.Checks->Strength).startsWith("Weakest section: x = 50 mm, ratio "));
+    // Real text in fonts the file carries: every font embedded.
+    const QStringList fonts = PopplerOutput("pdffonts", {fileName}).split('\n', Qt::SkipEmptyParts).mid(2);
+    ASSERT_FALSE(fonts.isEmpty());
+    for (const QString& font : fonts) EXPECT_TRUE(font.contains(" yes ")) << font.toStdString();
+
+    const double dpi = kBlockDpi;
+    const QImage& page = report.Pages.Planes.front().Page;
+    ASSERT_EQ(page.size(), QSize(kPageWidth, kPageHeight));
+    const int matching = MatchingPixels(PdfPage(fileName, 2, dpi), page, kImageCaptionHeight, dpi);
+    EXPECT_EQ(matching, kPageWidth * kPageHeight);
+}
+
+TEST_F(PdfReportTest, FailingRowsAreRedAsOnScreen)
+{
+    const QString thin = Write(Report(Cylinder("20")), "thin.pdf");
+    const QString ample = Write(Report(Cylinder("80")), "ample.pdf");
+    const QImage thinChecks = PdfPage(thin, 5, 72);
+    const QImage ampleChecks = PdfPage(ample, PdfInfo(ample).Pages, 72);
+    // Four rows too small at 8 points a row, over most of the table's width.
+    EXPECT_GT(PixelsOf(thinChecks, kTooSmallColor), 4 * 6 * 200);
+    // The ample shaft passes its strength table; only its fatigue safety stays short.
+    EXPECT_LT(PixelsOf(ampleChecks, kTooSmallColor), PixelsOf(thinChecks, kTooSmallColor) / 2);
+    EXPECT_FALSE(PdfText(ample).contains("too small"));
+}
+
+TEST_F(PdfReportTest, NothingCalculatedGivesWhatExistsAndSaysWhatIsMissing)
+{
+    TDesign design;
+    design.Horizontal = {TPlaneStep::Forces, {{TEntryKind::Bearing, 10, 0, 1}, {TEntryKind::Bearing, 90, 0, 1}}};
+    design.ShaftLength = 100;
+    const TReportDocument report = Report(design);
+    ASSERT_EQ(report.Pages.Planes.size(), 1u);
+    EXPECT_FALSE(report.Pages.Planes[0].Calculated);
+    const QString fileName = Write(report);
+    const QString text = PdfText(fileName);
+    for (const QString& expected :
+         {QString("The horizontal plane is not calculated."), QString("No loads are entered in the vertical plane."),
+          QString("The dimensioning inputs (material, Mt, theory) are not applied."),
+          QString("Nothing is drawn in the profile editor."), QString("Material not applied"),
+          QString("10 mm, 90 mm"), QString("Horizontal plane: the diagram page (not calculated"),
+          QString("Reactions: not calculated.")})
+        EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << "\nin: " << text.toStdString();
+    // The load scheme as far as it was entered: the page is the window's, shaft and bearings drawn.
+    const double dpi = kBlockDpi;
+    const QImage& page = report.Pages.Planes[0].Page;
+    EXPECT_EQ(MatchingPixels(PdfPage(fileName, 2, dpi), page, kImageCaptionHeight, dpi), kPageWidth * kPageHeight);
+    EXPECT_EQ(QColor(page.pixel(50, 65)), QColor(Qt::black)); // the shaft axis
+
+    // A design without anything: still a document.
+    EXPECT_GE(PdfInfo(Write(Report(TDesign()), "empty.pdf")).Pages, 1);
+}
+
+// A long report grows the page; each 860 rows become a PDF page of their own.
+TEST_F(PdfReportTest, GrownPageGoesOverWholePages)
+{
+    TDesign design = Cylinder("40");
+    for (int n = 1; n < 40; ++n) design.Horizontal.Entries.push_back({TEntryKind::Force, 1.5L * n, 10.0L * n, 1});
+    const TReportDocument report = Report(design);
+    const QImage& page = report.Pages.Planes.front().Page;
+    ASSERT_EQ(page.height(), 2 * kPageHeight);
+    const QString fileName = Write(report);
+    const QString text = PdfText(fileName);
+    EXPECT_TRUE(text.contains("Horizontal plane: the diagram page, part 2 of 2"));
+    const double dpi = kBlockDpi;
+    const QImage second = page.copy(0, kPageHeight, kPageWidth, kPageHeight);
+    EXPECT_EQ(MatchingPixels(PdfPage(fileName, 3, dpi), second, kImageCaptionHeight, dpi), kPageWidth * kPageHeight);
+}
+
+} // namespace
