@@ -1,5 +1,7 @@
 #include "report/report_blocks.h"
 
+#include "report/page_slice.h"
+
 #include <QPainter>
 #include <algorithm>
 #include <memory>
@@ -13,40 +15,75 @@ double WrappedHeight(const TTypeface& type, const QFont& font, const QString& te
     return type.Metrics(font).boundingRect(QRectF(0, 0, kWrittenWidth, 1e6), Qt::TextWordWrap, text).height();
 }
 
-std::vector<double> ColumnWidths(const TTypeface& type, const QFont& font, const QStringList& headings,
-                                 const std::vector<QStringList>& rows)
+// A row of cells with the advance of each in the font it is painted in, measured once.
+struct TMeasuredRow {
+    QStringList Cells;
+    std::vector<double> Advances;
+};
+
+TMeasuredRow Measured(const QFontMetricsF& metrics, const QStringList& cells)
 {
-    const QFontMetricsF metrics = type.Metrics(font);
-    std::vector<double> widths(size_t(headings.size()), 0);
-    const auto widen = [&](const QStringList& cells) {
-        for (qsizetype i = 0; i < cells.size() && i < headings.size(); ++i)
-            widths[size_t(i)] = std::max(widths[size_t(i)], metrics.horizontalAdvance(cells[i]) + 2 * kCellPadding);
+    TMeasuredRow row{cells, {}};
+    row.Advances.reserve(size_t(cells.size()));
+    for (const QString& cell : cells) row.Advances.push_back(metrics.horizontalAdvance(cell));
+    return row;
+}
+
+// As wide as the widest cell, narrowed to the written width where they are wider together.
+std::vector<double> ColumnWidths(const TMeasuredRow& heading, const std::vector<TMeasuredRow>& rows)
+{
+    std::vector<double> widths(heading.Advances.size(), 0);
+    const auto widen = [&](const TMeasuredRow& row) {
+        for (size_t i = 0; i < row.Advances.size() && i < widths.size(); ++i)
+            widths[i] = std::max(widths[i], row.Advances[i] + 2 * kCellPadding);
     };
-    widen(headings);
-    for (const QStringList& row : rows) widen(row);
-    double total = 0;
-    for (double width : widths) total += width;
-    if (total > kWrittenWidth)
-        for (double& width : widths) width *= kWrittenWidth / total;
+    widen(heading);
+    for (const TMeasuredRow& row : rows) widen(row);
     return widths;
 }
 
-// Numbers read best right-aligned; the first column names the row.
-void PaintRow(QPainter& painter, const QFont& font, const std::vector<double>& widths, const QStringList& cells,
-              double height, const QColor& background)
+// Whether the columns had to be narrowed to fit the written width.
+bool NarrowToWrittenWidth(std::vector<double>& widths)
 {
     double total = 0;
     for (double width : widths) total += width;
+    if (total <= kWrittenWidth) return false;
+    for (double& width : widths) width *= kWrittenWidth / total;
+    return true;
+}
+
+// A table's font and columns, shared by its rows. Cells are cut short only where the columns had
+// to be narrowed to the written width; otherwise the widest cell already fits.
+struct TTableColumns {
+    QFont Font;
+    QFontMetricsF Metrics;
+    std::vector<double> Widths;
+    bool Narrowed = false;
+};
+
+void PaintRow(QPainter& painter, const TTableColumns& columns, const TMeasuredRow& row, double height,
+              const QColor& background)
+{
+    double total = 0;
+    for (double width : columns.Widths) total += width;
     if (background.alpha() > 0) painter.fillRect(QRectF(0, 0, total, height), background);
-    painter.setFont(font);
+    painter.setFont(columns.Font);
     painter.setPen(Qt::black);
-    const QFontMetricsF metrics(font, painter.device());
+    const QFontMetricsF& metrics = columns.Metrics;
+    const double baseline = (height + metrics.ascent() - metrics.descent()) / 2;
     double left = 0;
-    for (size_t i = 0; i < widths.size() && i < size_t(cells.size()); ++i) {
-        const QRectF cell(left + kCellPadding, 0, widths[i] - 2 * kCellPadding, height);
-        const QString text = metrics.elidedText(cells[qsizetype(i)], Qt::ElideRight, cell.width() + 0.5);
-        painter.drawText(cell, Qt::AlignVCenter | (i == 0 ? Qt::AlignLeft : Qt::AlignRight), text);
-        left += widths[i];
+    for (size_t i = 0; i < columns.Widths.size() && i < row.Advances.size(); ++i) {
+        const double room = columns.Widths[i] - 2 * kCellPadding;
+        QString text = row.Cells[qsizetype(i)];
+        double advance = row.Advances[i];
+        if (columns.Narrowed && advance > room) {
+            text = metrics.elidedText(text, Qt::ElideRight, room + 0.5);
+            advance = metrics.horizontalAdvance(text);
+        }
+        // Numbers read best right-aligned; the first column names the row.
+        const double indent = i == 0 ? 0 : room - advance;
+        painter.drawText(QPointF(left + kCellPadding + indent, baseline), text);
+        left += columns.Widths[i];
     }
     painter.setPen(QPen(Qt::gray, 0.3));
     painter.drawLine(QPointF(0, height), QPointF(total, height));
@@ -84,16 +121,26 @@ std::vector<TBlock> TableBlocks(const TTypeface& type, const QStringList& headin
 {
     const QFont font = type.Font(kTableSize);
     const QFont bold = type.Font(kTableSize, true);
-    const std::vector<double> widths = ColumnWidths(type, bold, headings, rows);
-    const double height = type.Metrics(font).height() * 1.35;
-    auto heading = std::make_shared<const TBlock>(TBlock{
-        height, [=](QPainter& painter) { PaintRow(painter, bold, widths, headings, height, QColor(230, 230, 230)); }});
-    std::vector<TBlock> blocks{*heading};
-    for (size_t i = 0; i < rows.size(); ++i) {
+    const QFontMetricsF metrics = type.Metrics(font);
+    const TMeasuredRow heading = Measured(type.Metrics(bold), headings);
+    std::vector<TMeasuredRow> measured;
+    measured.reserve(rows.size());
+    for (const QStringList& row : rows) measured.push_back(Measured(metrics, row));
+    std::vector<double> widths = ColumnWidths(heading, measured);
+    const bool narrowed = NarrowToWrittenWidth(widths);
+    const auto body = std::make_shared<const TTableColumns>(TTableColumns{font, metrics, widths, narrowed});
+    const auto head = std::make_shared<const TTableColumns>(TTableColumns{bold, type.Metrics(bold), widths, narrowed});
+    const double height = metrics.height() * 1.35;
+    auto headingBlock = std::make_shared<const TBlock>(TBlock{
+        height, [=](QPainter& painter) { PaintRow(painter, *head, heading, height, QColor(230, 230, 230)); }});
+    std::vector<TBlock> blocks{*headingBlock};
+    for (size_t i = 0; i < measured.size(); ++i) {
         const QColor background = i < failing.size() && failing[i] ? kTooSmallColor : QColor(Qt::transparent);
         blocks.push_back({height,
-                          [=, cells = rows[i]](QPainter& painter) { PaintRow(painter, font, widths, cells, height, background); },
-                          false, heading});
+                          [=, row = std::move(measured[i])](QPainter& painter) {
+                              PaintRow(painter, *body, row, height, background);
+                          },
+                          false, headingBlock});
     }
     return blocks;
 }
@@ -108,7 +155,7 @@ TBlock ImageSliceBlock(const TTypeface& type, const QString& caption, const QIma
                 painter.setPen(Qt::black);
                 painter.drawText(QRectF(0, 0, kWrittenWidth, captionHeight), Qt::AlignLeft | Qt::AlignTop, caption);
                 const QRectF target(0, captionHeight, kWrittenWidth, count * kImageScale);
-                painter.drawImage(target, image, QRectF(0, first, image.width(), count));
+                PaintPageSlice(painter, target, image, first, count);
             },
             true};
 }

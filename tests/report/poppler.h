@@ -31,10 +31,11 @@ inline TPdfInfo PdfInfo(const QString& fileName)
             QRegularExpression(R"(Page size:\s+(.*)\n)").match(info).captured(1).trimmed()};
 }
 
-// The text with every run of blanks made one space, as a reader searching it sees it.
+// The text in its physical layout (a table row stays one line) with every run of blanks made one
+// space, as a reader searching it sees it.
 inline QString PdfText(const QString& fileName)
 {
-    return PopplerOutput("pdftotext", {fileName, "-"}).simplified();
+    return PopplerOutput("pdftotext", {"-layout", fileName, "-"}).simplified();
 }
 
 // One page at `dpi`.
