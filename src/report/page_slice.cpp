@@ -1,6 +1,7 @@
 #include "report/page_slice.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <map>
 #include <tuple>
 #include <vector>
@@ -28,8 +29,12 @@ QImage BlackOnWhite(const QImage& image, int first, int count)
         const QRgb* row = SliceRow(image, first, y);
         uchar* out = bits.scanLine(y);
         std::fill(out, out + bytes, uchar(0xFF));
-        for (int x = 0; x < width; ++x)
-            if ((row[x] & 0xFFFFFF) == kBlack) out[x >> 3] &= uchar(~(0x80 >> (x & 7)));
+        for (int x = 0; x < width; x += 8) {
+            uchar byte = 0;
+            for (int bit = 0; bit < 8 && x + bit < width; ++bit)
+                byte |= uchar(((row[x + bit] & 0xFFFFFF) != kBlack) << (7 - bit));
+            out[x >> 3] = byte | uchar(x + 8 > width ? 0xFF >> (width - x) : 0);
+        }
     }
     return bits;
 }
@@ -44,10 +49,16 @@ struct TRun {
     }
 };
 
+inline bool BlackOrWhite(QRgb pixel)
+{
+    const QRgb color = pixel & 0xFFFFFF;
+    return color == kBlack || color == kWhite;
+}
+
 std::vector<TRun> ColouredRuns(const QRgb* row, int width)
 {
     std::vector<TRun> runs;
-    for (int x = 0; x < width;) {
+    for (int x = int(std::find_if_not(row, row + width, [](QRgb pixel) { return BlackOrWhite(pixel); }) - row); x < width;) {
         const QRgb color = row[x] & 0xFFFFFF;
         int end = x + 1;
         while (end < width && (row[end] & 0xFFFFFF) == color) ++end;
