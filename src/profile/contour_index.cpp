@@ -58,9 +58,13 @@ std::vector<long double> TContourIndex::Breaks() const
 
 namespace {
 
+// To a hundredth of a millimetre: an arc's end worked out in floating point would otherwise show
+// fifteen digits.
+QString Millimetres(long double x) { return FloatToStr(std::round(x * 100) / 100); }
+
 QString FaultText(const QString& fault, long double from, long double to)
 {
-    return "the outline " + fault + " between x = " + FloatToStr(from) + " and " + FloatToStr(to) + " mm";
+    return "the outline " + fault + " between x = " + Millimetres(from) + " and " + Millimetres(to) + " mm";
 }
 
 } // namespace

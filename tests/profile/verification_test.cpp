@@ -187,6 +187,8 @@ TEST(Verification, TheSummaryNamesAGapOrAnOverlapOfTheOutline)
     EXPECT_TRUE(WeakestSectionFails(gap));
     const TVerification overlap = shaft.Verify({"line 0/25/60/25/0/", "line 50/30/100/30/0/"});
     EXPECT_EQ(overlap.OutlineFault, "the outline overlaps itself between x = 50 and 60 mm");
+    EXPECT_EQ(shaft.Verify({"line 0/25/60.004/25/0/", "line 50.123456/30/100/30/0/"}).OutlineFault,
+              "the outline overlaps itself between x = 50.12 and 60 mm");
     EXPECT_FALSE(WeakestSectionFails(overlap));
     EXPECT_EQ(shaft.Verify(kStepped).OutlineFault, "");
 }
