@@ -76,11 +76,16 @@ void DrawPageDimensionsBeyondClearing(Canvas& canvas, const TAnalysisState& stat
     canvas.Font.Name = "Small Fonts";
     canvas.Font.Size = 7;
     canvas.Pen.Color = Qt::black;
-    for (size_t i = 0; i + 1 < positions.size(); ++i) {
-        if (positions[i] == positions[i + 1]) continue;
+    // The positions are sorted, so the links that reach the cleared band's end are the last ones:
+    // found from the end, they are drawn from left to right as a whole chain would draw them.
+    const auto reaches = [&](size_t i) {
         const int reach = std::max(PagePosX(positions[i], shaftLength) + 5, int(PagePosX(positions[i + 1], shaftLength)));
-        if (reach >= kClearedColumns - 1) DrawChainLink(canvas, positions[i], positions[i + 1], shaftLength, kPageChainRow);
-    }
+        return reach >= kClearedColumns - 1;
+    };
+    size_t first = positions.size() < 2 ? 0 : positions.size() - 1;
+    while (first > 0 && reaches(first - 1)) --first;
+    for (size_t i = first; i + 1 < positions.size(); ++i)
+        if (positions[i] != positions[i + 1]) DrawChainLink(canvas, positions[i], positions[i + 1], shaftLength, kPageChainRow);
     canvas.Font.Size = previousFont.Size;
     canvas.Font.Name = previousFont.Name;
 }
