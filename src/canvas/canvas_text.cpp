@@ -49,8 +49,8 @@ const QFont& ScreenFont(const TFont& font)
 
 namespace {
 
-// A text that the font shapes, laid out and rasterised once: the editor writes its labels on
-// every redraw.
+// A text that the font shapes, laid out and rasterised once: the editor writes its labels, mostly
+// numbers, on every redraw.
 struct TTextStamp {
     std::vector<QPoint> Ink; // the pixels the text paints, from the top-left of its box
     QSize Extent;            // the text box: advance by ascent plus descent
@@ -101,10 +101,7 @@ void StampText(QImage& image, const TFont& font, const TBrush& brush, QPoint top
     const QRgb ink = font.Color.rgb();
     if (const std::optional<TGlyphRow> row = PlainGlyphRow(font, text)) {
         if (brush.Style == TBrushStyle::Solid) FillBox(image, QRect(topLeft, row->Extent), brush.Color.rgb());
-        for (const TGlyph* glyph : row->Glyphs) {
-            StampInk(image, glyph->Ink, topLeft, ink);
-            topLeft.rx() += glyph->Advance;
-        }
+        for (const TPlacedGlyph& placed : row->Glyphs) StampInk(image, placed.Glyph->Ink, topLeft + QPoint(placed.X, 0), ink);
         return;
     }
     const TTextStamp& stamp = TextStamp(font, text);

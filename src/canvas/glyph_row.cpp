@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QHash>
 #include <QRawFont>
+#include <cmath>
 #include <unordered_map>
 
 std::vector<QPoint> TextInk(const QFont& font, const QString& text)
@@ -32,6 +33,19 @@ std::vector<QPoint> TextInk(const QFont& font, const QString& text)
 
 namespace {
 
+// The layout kerns a text as the font's kerning table says, within one run of a script; a text of
+// digits and signs alone, or of two scripts, is kerned by other rules.
+bool IsOneLatinRun(const QString& text)
+{
+    bool latin = false;
+    for (const QChar c : text) {
+        const QChar::Script script = c.script();
+        if (script == QChar::Script_Latin) latin = true;
+        else if (script != QChar::Script_Common && script != QChar::Script_Inherited) return false;
+    }
+    return latin;
+}
+
 // Scripts whose letters stand alone: no joining, no marks that combine, no reordering. The soft
 // hyphen is left out, since it shows only at a line break.
 bool StandsAlone(char16_t c)
@@ -56,16 +70,19 @@ public:
         return found->second ? &*found->second : nullptr;
     }
 
-    // The font's kerning table holds every pair that its shaping moves.
-    bool Kerns(const QString& text, const std::vector<const TGlyph*>& glyphs) const
+    // The advance of each character of `text` with the font's kerning of the pair it begins,
+    // rounded to whole pixels as the hinted layout rounds it.
+    QList<QPointF> KernedAdvances(const QString& text) const
     {
-        if (glyphs.size() < 2) return false;
-        const QList<QPointF> kerned =
-            raw_.advancesForGlyphIndexes(raw_.glyphIndexesForString(text), QRawFont::KernedAdvances);
-        if (size_t(kerned.size()) != glyphs.size()) return true;
-        for (size_t i = 0; i < glyphs.size(); ++i)
-            if (kerned[qsizetype(i)].x() != glyphs[i]->Advance) return true;
-        return false;
+        return raw_.advancesForGlyphIndexes(raw_.glyphIndexesForString(text), QRawFont::KernedAdvances);
+    }
+
+    // Whether the font kerns a pair of `text` at all, if only by a fraction of a pixel.
+    bool Kerns(const QString& text) const
+    {
+        const QList<quint32> indexes = raw_.glyphIndexesForString(text);
+        return raw_.advancesForGlyphIndexes(indexes, QRawFont::UseDesignMetrics | QRawFont::KernedAdvances) !=
+               raw_.advancesForGlyphIndexes(indexes, QRawFont::UseDesignMetrics);
     }
 
 private:
@@ -90,6 +107,21 @@ TFontGlyphs& FontGlyphs(const TFont& font)
     return found->second;
 }
 
+// Each glyph moved on by its advance, kerned as the font's table says where `advances` holds
+// the kerned ones; false when an advance is not a whole pixel.
+bool PlaceGlyphs(std::vector<TPlacedGlyph>& glyphs, const QList<QPointF>* advances, int& width)
+{
+    if (advances && size_t(advances->size()) != glyphs.size()) return false;
+    width = 0;
+    for (size_t i = 0; i < glyphs.size(); ++i) {
+        const qreal advance = advances ? (*advances)[qsizetype(i)].x() : glyphs[i].Glyph->Advance;
+        if (advance != std::trunc(advance)) return false;
+        glyphs[i].X = width;
+        width += int(advance);
+    }
+    return true;
+}
+
 } // namespace
 
 std::optional<TGlyphRow> PlainGlyphRow(const TFont& font, const QString& text)
@@ -97,14 +129,16 @@ std::optional<TGlyphRow> PlainGlyphRow(const TFont& font, const QString& text)
     TFontGlyphs& fontGlyphs = FontGlyphs(font);
     TGlyphRow row;
     row.Glyphs.reserve(size_t(text.size()));
-    int width = 0;
     for (const QChar c : text) {
         const TGlyph* glyph = fontGlyphs.Glyph(c);
         if (!glyph) return std::nullopt;
-        row.Glyphs.push_back(glyph);
-        width += glyph->Advance;
+        row.Glyphs.push_back({glyph, 0});
     }
-    if (fontGlyphs.Kerns(text, row.Glyphs)) return std::nullopt;
+    const bool kernedByTable = IsOneLatinRun(text);
+    if (!kernedByTable && text.size() > 1 && fontGlyphs.Kerns(text)) return std::nullopt;
+    const QList<QPointF> kerned = kernedByTable ? fontGlyphs.KernedAdvances(text) : QList<QPointF>();
+    int width = 0;
+    if (!PlaceGlyphs(row.Glyphs, kernedByTable ? &kerned : nullptr, width)) return std::nullopt;
     row.Extent = QSize(width, fontGlyphs.Height());
     return row;
 }

@@ -1,7 +1,7 @@
-// Text as a row of single glyphs. Where the font neither kerns a pair of a text nor shapes its
-// characters, the text is its glyphs side by side: its width is the sum of their advances and its
-// pixels are theirs. Each glyph is rasterised once per font, so a page of many distinct texts
-// needs no store of laid-out strings.
+// Text as a row of single glyphs. Where the font shapes no character of a text, the text is its
+// glyphs side by side, each moved on by its advance and the font's kerning of the pair it begins;
+// so a text's width and pixels come from glyphs rasterised once per font, and a page of many
+// distinct texts needs no store of laid-out strings.
 #pragma once
 
 #include "canvas/canvas.h"
@@ -20,11 +20,17 @@ struct TGlyph {
     std::vector<QPoint> Ink; // from the top-left of the glyph's box
 };
 
-struct TGlyphRow {
-    std::vector<const TGlyph*> Glyphs; // one per character, valid for the life of the program
-    QSize Extent;                      // the advances' sum by the font's ascent plus descent
+struct TPlacedGlyph {
+    const TGlyph* Glyph; // valid for the life of the program
+    int X;               // from the left of the text's box
 };
 
-// The glyphs of `text`, or nothing when the text needs the font's shaping: a pair the font kerns,
-// or a character outside the Latin and Greek letters or missing from the font.
+struct TGlyphRow {
+    std::vector<TPlacedGlyph> Glyphs; // one per character
+    QSize Extent;                     // the kerned advances' sum by the font's ascent plus descent
+};
+
+// The glyphs of `text`, or nothing when the text needs the font's shaping: a character outside
+// the Latin and Greek letters or missing from the font, or a pair the font kerns where the text
+// is not one run of Latin script.
 std::optional<TGlyphRow> PlainGlyphRow(const TFont& font, const QString& text);

@@ -117,13 +117,15 @@ TEST(CanvasText, KeptLayoutsPaintWhatThePainterPaints)
     }
 }
 
-// Texts are put together glyph by glyph unless the font kerns a pair ("11" and "AV" at every
-// size, "T." and "P,"), shapes a character or lacks it; either way the pixels and the width are
-// the painter's, in every size and weight the drawings use.
+// Texts are put together glyph by glyph, kerned pairs ("11" and "AV" at every size, "T.", "P,")
+// included, unless the font shapes a character, lacks it, or kerns outside one run of Latin
+// script (digits alone, Greek beside Latin); either way the pixels and the width are the
+// painter's, in every size and weight the drawings use.
 TEST(CanvasText, GlyphByGlyphTextsPaintWhatThePainterPaints)
 {
-    const QStringList texts = {"M = 12345.678 Nmm", "x = 0.110 m; 2110", "AVAV T. P, Wy",
-        QString::fromUtf8("σ ăâîșț ÎȘȚ ° ± ² µ × é"), QString::fromUtf8("pre\u00ADdim → ∑ 長"), "", " "};
+    const QStringList texts = {"M = 12345.678 Nmm", "x = 0.110 m; 2110", "11 AVAV T. P, Wy", "2110.5",
+        "(11) -111.75", QString::fromUtf8("σ ăâîșț ÎȘȚ ° ± ² µ × é"), QString::fromUtf8("σ11 AV"),
+        QString::fromUtf8("pre\u00ADdim → ∑ 長"), "", " "};
     for (const int points : {6, 7, 8, 10, 12})
         for (const bool bold : {false, true})
             for (const QString& text : texts) {
