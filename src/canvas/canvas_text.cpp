@@ -52,8 +52,8 @@ namespace {
 // A text that the font shapes, laid out and rasterised once: the editor writes its labels, mostly
 // numbers, on every redraw.
 struct TTextStamp {
-    std::vector<QPoint> Ink; // the pixels the text paints, from the top-left of its box
-    QSize Extent;            // the text box: advance by ascent plus descent
+    TInk Ink;
+    QSize Extent; // the text box: advance by ascent plus descent
 };
 
 const TTextStamp& TextStamp(const TFont& font, const QString& text)
@@ -85,14 +85,15 @@ void FillBox(QImage& image, QRect box, QRgb color)
     }
 }
 
-void StampInk(QImage& image, const std::vector<QPoint>& ink, QPoint topLeft, QRgb color)
+void StampInk(QImage& image, const TInk& ink, QPoint topLeft, QRgb color)
 {
     uchar* bits = image.bits();
     const qsizetype stride = image.bytesPerLine();
     const QRect inside = image.rect();
-    for (const QPoint& dot : ink) {
+    const bool whole = inside.contains(ink.Box.translated(topLeft));
+    for (const QPoint& dot : ink.Dots) {
         const QPoint pixel = topLeft + dot;
-        if (inside.contains(pixel)) reinterpret_cast<QRgb*>(bits + pixel.y() * stride)[pixel.x()] = color;
+        if (whole || inside.contains(pixel)) reinterpret_cast<QRgb*>(bits + pixel.y() * stride)[pixel.x()] = color;
     }
 }
 
@@ -114,6 +115,11 @@ void StampText(QImage& image, const TFont& font, const TBrush& brush, QPoint top
 // The box of a text is its advance wide and the font's ascent plus descent high. A text that the
 // font shapes is measured without rasterising, and kept: the page tries many lines that it never
 // writes, and the same ones again on every calculation.
+int Canvas::TextHeight(const QString&) const
+{
+    return TextBoxHeight(Font);
+}
+
 QSize Canvas::TextExtent(const QString& text) const
 {
     if (const std::optional<TGlyphRow> row = PlainGlyphRow(Font, text)) return row->Extent;

@@ -8,16 +8,27 @@
 
 #include <QFont>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <optional>
 #include <vector>
 
-// The pixels that `text` paints in `font` without antialiasing, from the top-left of its box.
-std::vector<QPoint> TextInk(const QFont& font, const QString& text);
+// The pixels a text paints, from the top-left of its box, and their bounding box.
+struct TInk {
+    std::vector<QPoint> Dots;
+    QRect Box;
+};
+
+// The pixels that `text` paints in `font` without antialiasing.
+TInk TextInk(const QFont& font, const QString& text);
+
+enum class TScriptRun { Latin, Common, Other };
 
 struct TGlyph {
+    quint32 Index = 0; // in the font
     int Advance = 0;
-    std::vector<QPoint> Ink; // from the top-left of the glyph's box
+    TScriptRun Script = TScriptRun::Common;
+    TInk Ink;
 };
 
 struct TPlacedGlyph {
@@ -34,3 +45,6 @@ struct TGlyphRow {
 // the Latin and Greek letters or missing from the font, or a pair the font kerns where the text
 // is not one run of Latin script.
 std::optional<TGlyphRow> PlainGlyphRow(const TFont& font, const QString& text);
+
+// The height of every text's box in `font`: its ascent plus descent.
+int TextBoxHeight(const TFont& font);
