@@ -3,6 +3,7 @@
 #include "windows/main/design_windows.h"
 #include "windows/main/tform1.h"
 #include "windows/main/window_set.h"
+#include "common/memory_reuse.h"
 #include "common/messages.h"
 #include "common/number_text.h"
 #include "document/design_file.h"
@@ -82,6 +83,7 @@ BENCHMARK(SaveDesign)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
+    KeepLargeBlocksForReuse(); // as the program does
     QApplication application(argc, argv);
     const TWindowSetScope windows;
     if (argc == 2 && QByteArray(argv[1]) == kOpenOnce) {
