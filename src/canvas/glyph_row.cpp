@@ -37,8 +37,8 @@ TInk TextInk(const QFont& font, const QString& text)
 
 namespace {
 
-// The layout kerns a text as the font's kerning table says, rounded to whole pixels, within one
-// run of a script; a text of digits and signs alone, or of two scripts, is kerned by other rules.
+// The layout kerns a run of Latin script and a run of digits and signs alone each by its own
+// rule; texts of other scripts, or of two, are left to it.
 TScriptRun ScriptRun(QChar c)
 {
     const QChar::Script script = c.script();
@@ -55,9 +55,11 @@ bool StandsAlone(char16_t c)
     return (c >= 0x20 && c < 0x7F) || (c >= 0xA0 && c < 0x250 && c != 0xAD) || (c >= 0x370 && c < kStandAloneEnd);
 }
 
-// How the font kerns a pair: by whole pixels as the hinted layout rounds it, and whether at all.
+// How the font kerns a pair: in whole pixels, as a run of Latin script is kerned; in 64ths of a
+// pixel, as a run of digits and signs is; and whether at all.
 struct TKerning {
     int Pixels = 0;
+    int Sixtyfourths = 0;
     bool Any = false;
 };
 
@@ -86,9 +88,9 @@ public:
         if (found != kernings_.cend()) return *found;
         const QList<quint32> indexes{left.Index, right.Index};
         const auto advance = [&](QRawFont::LayoutFlags flags) { return raw_.advancesForGlyphIndexes(indexes, flags)[0].x(); };
-        const TKerning kerning{qRound(advance(QRawFont::KernedAdvances) - left.Advance),
-                               advance(QRawFont::KernedAdvances | QRawFont::UseDesignMetrics) !=
-                                   advance(QRawFont::UseDesignMetrics)};
+        const qreal exact = advance(QRawFont::KernedAdvances | QRawFont::UseDesignMetrics) -
+                            advance(QRawFont::UseDesignMetrics);
+        const TKerning kerning{qRound(advance(QRawFont::KernedAdvances) - left.Advance), qRound(exact * 64), exact != 0};
         return *kernings_.insert(pair, kerning);
     }
 
@@ -121,6 +123,33 @@ TFontGlyphs& FontGlyphs(const TFont& font)
     return *last;
 }
 
+// A run of Latin script: each pair's kerning, in whole pixels, lengthens its first glyph's advance.
+int PlaceKernedByPixels(std::vector<TPlacedGlyph>& glyphs, const std::vector<TKerning>& kernings)
+{
+    int x = 0;
+    for (size_t i = 0; i < glyphs.size(); ++i) {
+        glyphs[i].X = x;
+        x += glyphs[i].Glyph->Advance + (i < kernings.size() ? kernings[i].Pixels : 0);
+    }
+    return x;
+}
+
+// Digits and signs alone: a pair's kerning, in 64ths of a pixel, is shared between the advances
+// of its glyphs (the first takes the half rounded down), each advance is rounded to whole pixels,
+// and the second glyph is drawn its share earlier, on the pixel at or left of where it falls.
+int PlaceKernedByHalves(std::vector<TPlacedGlyph>& glyphs, const std::vector<TKerning>& kernings)
+{
+    int pen = 0; // in 64ths of a pixel, always whole pixels
+    for (size_t i = 0; i < glyphs.size(); ++i) {
+        const int before = i > 0 ? kernings[i - 1].Sixtyfourths - (kernings[i - 1].Sixtyfourths >> 1) : 0;
+        const int after = i < kernings.size() ? kernings[i].Sixtyfourths >> 1 : 0;
+        glyphs[i].X = (pen + before) >> 6;
+        const int advance = glyphs[i].Glyph->Advance * 64 + before + after;
+        pen += ((advance + 32) >> 6) << 6;
+    }
+    return pen >> 6;
+}
+
 } // namespace
 
 std::optional<TGlyphRow> PlainGlyphRow(const TFont& font, const QString& text)
@@ -128,23 +157,24 @@ std::optional<TGlyphRow> PlainGlyphRow(const TFont& font, const QString& text)
     TFontGlyphs& fontGlyphs = FontGlyphs(font);
     TGlyphRow row;
     row.Glyphs.reserve(size_t(text.size()));
+    std::vector<TKerning> kernings; // of each pair
     bool latin = false, otherScript = false, kerned = false;
-    int x = 0;
     for (const QChar c : text) {
         const TGlyph* glyph = fontGlyphs.Glyph(c);
         if (!glyph) return std::nullopt;
         latin = latin || glyph->Script == TScriptRun::Latin;
         otherScript = otherScript || glyph->Script == TScriptRun::Other;
         if (!row.Glyphs.empty()) {
-            const TKerning kerning = fontGlyphs.Kerning(*row.Glyphs.back().Glyph, *glyph);
-            kerned = kerned || kerning.Any;
-            x += kerning.Pixels;
+            kernings.push_back(fontGlyphs.Kerning(*row.Glyphs.back().Glyph, *glyph));
+            kerned = kerned || kernings.back().Any;
         }
-        row.Glyphs.push_back({glyph, x});
-        x += glyph->Advance;
+        row.Glyphs.push_back({glyph, 0});
     }
-    if (kerned && (!latin || otherScript)) return std::nullopt;
-    row.Extent = QSize(x, fontGlyphs.Height());
+    int width = 0;
+    if (!kerned || (latin && !otherScript)) width = PlaceKernedByPixels(row.Glyphs, kernings);
+    else if (!latin && !otherScript) width = PlaceKernedByHalves(row.Glyphs, kernings);
+    else return std::nullopt;
+    row.Extent = QSize(width, fontGlyphs.Height());
     return row;
 }
 

@@ -1,5 +1,5 @@
 // Text as a row of single glyphs. Where the font shapes no character of a text, the text is its
-// glyphs side by side, each moved on by its advance and the font's kerning of the pair it begins;
+// glyphs side by side, each moved on by its advance and the font's kerning of its pairs;
 // so a text's width and pixels come from glyphs rasterised once per font, and a page of many
 // distinct texts needs no store of laid-out strings.
 #pragma once
@@ -42,8 +42,8 @@ struct TGlyphRow {
 };
 
 // The glyphs of `text`, or nothing when the text needs the font's shaping: a character outside
-// the Latin and Greek letters or missing from the font, or a pair the font kerns where the text
-// is not one run of Latin script.
+// the Latin and Greek letters or missing from the font, or a pair the font kerns in a text that
+// is neither one run of Latin script nor digits and signs alone.
 std::optional<TGlyphRow> PlainGlyphRow(const TFont& font, const QString& text);
 
 // The height of every text's box in `font`: its ascent plus descent.
