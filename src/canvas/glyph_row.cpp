@@ -7,7 +7,9 @@
 #include <QHash>
 #include <QRawFont>
 #include <array>
-#include <memory>
+#include <bitset>
+#include <cstdint>
+#include <deque>
 #include <unordered_map>
 
 TInk TextInk(const QFont& font, const QString& text)
@@ -58,9 +60,10 @@ bool StandsAlone(char16_t c)
 // How the font kerns a pair: in whole pixels, as a run of Latin script is kerned; in 64ths of a
 // pixel, as a run of digits and signs is; and whether at all.
 struct TKerning {
-    int Pixels = 0;
-    int Sixtyfourths = 0;
+    int8_t Pixels = 0;
+    int16_t Sixtyfourths = 0;
     bool Any = false;
+    bool Known = false; // in the table, once measured
 };
 
 class TFontGlyphs {
@@ -75,38 +78,62 @@ public:
     // Nothing for a character that does not stand alone or that the font lacks.
     const TGlyph* Glyph(QChar c)
     {
-        if (c.unicode() >= kStandAloneEnd) return nullptr;
-        std::unique_ptr<std::optional<TGlyph>>& slot = glyphs_[c.unicode()];
-        if (!slot) slot = std::make_unique<std::optional<TGlyph>>(MakeGlyph(c));
-        return *slot ? &**slot : nullptr;
+        const char16_t code = c.unicode();
+        if (code >= kStandAloneEnd) return nullptr;
+        if (!made_[code]) {
+            made_[code] = true;
+            if (std::optional<TGlyph> glyph = MakeGlyph(c)) glyphs_[code] = &storage_.emplace_back(std::move(*glyph));
+        }
+        return glyphs_[code];
     }
 
     TKerning Kerning(const TGlyph& left, const TGlyph& right)
     {
+        if (left.Slot < kTableSlots && right.Slot < kTableSlots) {
+            if (table_.empty()) table_.resize(kTableSlots * kTableSlots);
+            TKerning& kerning = table_[left.Slot * kTableSlots + right.Slot];
+            if (!kerning.Known) kerning = MeasureKerning(left, right);
+            return kerning;
+        }
         const quint64 pair = (quint64(left.Index) << 32) | right.Index;
         const auto found = kernings_.constFind(pair);
         if (found != kernings_.cend()) return *found;
+        return *kernings_.insert(pair, MeasureKerning(left, right));
+    }
+
+private:
+    // The glyphs a page uses most, numbered as they are first used, have their pairs' kerning
+    // in a table; the rest go to a hash.
+    static constexpr size_t kTableSlots = 128;
+
+    std::optional<TGlyph> MakeGlyph(QChar c)
+    {
+        if (!StandsAlone(c.unicode()) || !raw_.supportsCharacter(c)) return std::nullopt;
+        const QList<quint32> index = raw_.glyphIndexesForString(QString(c));
+        return TGlyph{index.value(0), slotsGiven_++, QFontMetrics(screen_).horizontalAdvance(c), ScriptRun(c),
+                      TextInk(screen_, QString(c))};
+    }
+
+    TKerning MeasureKerning(const TGlyph& left, const TGlyph& right) const
+    {
         const QList<quint32> indexes{left.Index, right.Index};
         const auto advance = [&](QRawFont::LayoutFlags flags) { return raw_.advancesForGlyphIndexes(indexes, flags)[0].x(); };
         const qreal exact = advance(QRawFont::KernedAdvances | QRawFont::UseDesignMetrics) -
                             advance(QRawFont::UseDesignMetrics);
-        const TKerning kerning{qRound(advance(QRawFont::KernedAdvances) - left.Advance), qRound(exact * 64), exact != 0};
-        return *kernings_.insert(pair, kerning);
-    }
-
-private:
-    std::optional<TGlyph> MakeGlyph(QChar c) const
-    {
-        if (!StandsAlone(c.unicode()) || !raw_.supportsCharacter(c)) return std::nullopt;
-        const QList<quint32> index = raw_.glyphIndexesForString(QString(c));
-        return TGlyph{index.value(0), QFontMetrics(screen_).horizontalAdvance(c), ScriptRun(c), TextInk(screen_, QString(c))};
+        // A pair's kerning is a small part of an em, well inside these types at any size drawn.
+        return {int8_t(qRound(advance(QRawFont::KernedAdvances) - left.Advance)), int16_t(qRound(exact * 64)),
+                exact != 0, true};
     }
 
     QFont screen_;
     QRawFont raw_;
     int height_;
-    std::array<std::unique_ptr<std::optional<TGlyph>>, kStandAloneEnd> glyphs_; // made on first use
-    QHash<quint64, TKerning> kernings_; // at most the pairs of the glyphs above
+    std::bitset<kStandAloneEnd> made_;                  // glyphs are made on first use
+    std::array<const TGlyph*, kStandAloneEnd> glyphs_{}; // nothing for a character left to the layout
+    std::deque<TGlyph> storage_;                         // where they stay put
+    size_t slotsGiven_ = 0;
+    std::vector<TKerning> table_; // by the slots of both glyphs
+    QHash<quint64, TKerning> kernings_;          // the pairs beyond the table
 };
 
 TFontGlyphs& FontGlyphs(const TFont& font)
@@ -157,7 +184,8 @@ std::optional<TGlyphRow> PlainGlyphRow(const TFont& font, const QString& text)
     TFontGlyphs& fontGlyphs = FontGlyphs(font);
     TGlyphRow row;
     row.Glyphs.reserve(size_t(text.size()));
-    std::vector<TKerning> kernings; // of each pair
+    static std::vector<TKerning> kernings; // of each pair; kept, as texts are measured by the thousand
+    kernings.clear();
     bool latin = false, otherScript = false, kerned = false;
     for (const QChar c : text) {
         const TGlyph* glyph = fontGlyphs.Glyph(c);

@@ -26,6 +26,7 @@ enum class TScriptRun { Latin, Common, Other };
 
 struct TGlyph {
     quint32 Index = 0; // in the font
+    size_t Slot = 0;   // in the order glyphs of the font were first used
     int Advance = 0;
     TScriptRun Script = TScriptRun::Common;
     TInk Ink;
