@@ -1,5 +1,5 @@
 // Text on the canvas: the installed font that stands in for each named font at 96 DPI, TextOut
-// and TextExtent.
+// and TextExtent, from single glyphs where the font allows and from laid-out texts elsewhere.
 #include "canvas/canvas.h"
 
 #include "canvas/canvas_painting.h"
@@ -102,7 +102,8 @@ void StampText(QImage& image, const TFont& font, const TBrush& brush, QPoint top
     const QRgb ink = font.Color.rgb();
     if (const std::optional<TGlyphRow> row = PlainGlyphRow(font, text)) {
         if (brush.Style == TBrushStyle::Solid) FillBox(image, QRect(topLeft, row->Extent), brush.Color.rgb());
-        for (const TPlacedGlyph& placed : row->Glyphs) StampInk(image, placed.Glyph->Ink, topLeft + QPoint(placed.X, 0), ink);
+        for (const TPlacedGlyph& placed : row->Glyphs)
+            StampInk(image, placed.Glyph->Ink, topLeft + QPoint(placed.X, 0), ink);
         return;
     }
     const TTextStamp& stamp = TextStamp(font, text);
@@ -112,14 +113,14 @@ void StampText(QImage& image, const TFont& font, const TBrush& brush, QPoint top
 
 } // namespace
 
-// The box of a text is its advance wide and the font's ascent plus descent high. A text that the
-// font shapes is measured without rasterising, and kept: the page tries many lines that it never
-// writes, and the same ones again on every calculation.
 int Canvas::TextHeight(const QString&) const
 {
     return TextBoxHeight(Font);
 }
 
+// The box of a text is its advance wide and the font's ascent plus descent high. A text that the
+// font shapes is measured without rasterising, and kept: the page tries many lines that it never
+// writes, and the same ones again on every calculation.
 QSize Canvas::TextExtent(const QString& text) const
 {
     if (const std::optional<TGlyphRow> row = PlainGlyphRow(Font, text)) return row->Extent;

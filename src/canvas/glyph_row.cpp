@@ -117,7 +117,9 @@ private:
     TKerning MeasureKerning(const TGlyph& left, const TGlyph& right) const
     {
         const QList<quint32> indexes{left.Index, right.Index};
-        const auto advance = [&](QRawFont::LayoutFlags flags) { return raw_.advancesForGlyphIndexes(indexes, flags)[0].x(); };
+        const auto advance = [&](QRawFont::LayoutFlags flags) {
+            return raw_.advancesForGlyphIndexes(indexes, flags)[0].x();
+        };
         const qreal exact = advance(QRawFont::KernedAdvances | QRawFont::UseDesignMetrics) -
                             advance(QRawFont::UseDesignMetrics);
         // A pair's kerning is a small part of an em, well inside these types at any size drawn.
@@ -133,7 +135,7 @@ private:
     std::deque<TGlyph> storage_;                         // where they stay put
     size_t slotsGiven_ = 0;
     std::vector<TKerning> table_; // by the slots of both glyphs
-    QHash<quint64, TKerning> kernings_;          // the pairs beyond the table
+    QHash<quint64, TKerning> kernings_; // the pairs beyond the table
 };
 
 TFontGlyphs& FontGlyphs(const TFont& font)
