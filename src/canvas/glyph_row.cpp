@@ -174,7 +174,7 @@ int PlaceKernedByHalves(std::vector<TPlacedGlyph>& glyphs, const std::vector<TKe
         const int after = i < kernings.size() ? kernings[i].Sixtyfourths >> 1 : 0;
         glyphs[i].X = (pen + before) >> 6;
         const int advance = glyphs[i].Glyph->Advance * 64 + before + after;
-        pen += ((advance + 32) >> 6) << 6;
+        pen += ((advance + 32) >> 6) * 64;
     }
     return pen >> 6;
 }
