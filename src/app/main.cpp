@@ -5,6 +5,7 @@
 #include "windows/main/tform12.h"
 #include "windows/main/window_set.h"
 #include "common/errors.h"
+#include "common/memory_reuse.h"
 #include "common/messages.h"
 
 #include <QApplication>
@@ -51,6 +52,7 @@ int main(int argc, char** argv)
 {
     const TCommandLine commandLine = ParseCommandLine(ArgumentsOf(argc, argv));
     if (commandLine.Mode != TCommandMode::Windows) return RunWithoutWindows(commandLine);
+    KeepLargeBlocksForReuse();
     QApplication application(argc, argv);
     SetMessageSink(ShowModalMessage);
     CreateWindowSet();

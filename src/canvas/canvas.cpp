@@ -8,6 +8,7 @@
 
 #include <QPen>
 #include <algorithm>
+#include <cstring>
 #include <cmath>
 #include <numbers>
 
@@ -178,15 +179,18 @@ void Canvas::CopyRect(const QRect& destination, const Canvas& source, const QRec
     else painter.drawImage(destination, pixels);
 }
 
+// A long report grows the page by tens of megabytes: each byte is written once, the old rows
+// copied and only the new ones filled.
 void Canvas::GrowTo(int height, const QColor& fill)
 {
     if (height <= image_->height()) return;
     QImage taller(image_->width(), height, image_->format());
     if (taller.isNull()) RaiseError(QStringLiteral("Out of memory"));
-    taller.fill(fill);
+    for (int y = 0; y < image_->height(); ++y)
+        std::memcpy(taller.scanLine(y), image_->constScanLine(y), size_t(image_->bytesPerLine()));
     QPainter painter(&taller);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(0, 0, *image_);
+    painter.fillRect(0, image_->height(), taller.width(), height - image_->height(), fill);
     painter.end();
     *image_ = std::move(taller);
 }

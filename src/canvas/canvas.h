@@ -70,7 +70,7 @@ public:
     void TextOut(int x, int y, const QString& text);
     QSize TextExtent(const QString& text) const;
     int TextWidth(const QString& text) const { return TextExtent(text).width(); }
-    int TextHeight(const QString& text) const { return TextExtent(text).height(); }
+    int TextHeight(const QString& text) const; // the same for every text of the font
     // Copies the `source` rectangle of another canvas into `destination` (same size: 1:1).
     void CopyRect(const QRect& destination, const Canvas& source, const QRect& sourceRect);
     // Makes the image `height` rows tall when it is shorter, the new rows in `fill`; the rows it

@@ -14,5 +14,8 @@ void PreparePainter(QPainter& painter, const Canvas& canvas);
 // corners in any order; empty when the corners share a column or a row.
 QRect CoveredBox(int x1, int y1, int x2, int y2);
 
+// The name, size and weight of `font`, as one key.
+QString FontKey(const TFont& font);
+
 // The installed font that draws `font`, sized at 96 DPI.
 const QFont& ScreenFont(const TFont& font);

@@ -1,8 +1,9 @@
 // Text on the canvas: the installed font that stands in for each named font at 96 DPI, TextOut
-// and TextExtent.
+// and TextExtent, from single glyphs where the font allows and from laid-out texts elsewhere.
 #include "canvas/canvas.h"
 
 #include "canvas/canvas_painting.h"
+#include "canvas/glyph_row.h"
 
 #include <QFontMetrics>
 #include <QHash>
@@ -25,12 +26,17 @@ static int PixelSize(int points)
     return std::max(1, (points * 96 + 36) / 72);
 }
 
+QString FontKey(const TFont& font)
+{
+    return font.Name + '|' + QString::number(font.Size) + (font.Bold ? "|b" : "|");
+}
+
 // Fonts are built once per name, size and weight: text is drawn on every redraw of the editor.
 // Glyphs are drawn without antialiasing so that text is crisp and its pixels are exact.
 const QFont& ScreenFont(const TFont& font)
 {
     static QHash<QString, QFont> fonts;
-    const QString key = font.Name + '|' + QString::number(font.Size) + (font.Bold ? "|b" : "|");
+    const QString key = FontKey(font);
     auto found = fonts.find(key);
     if (found != fonts.end()) return *found;
     QFont screen(InstalledFamily(font.Name));
@@ -43,38 +49,24 @@ const QFont& ScreenFont(const TFont& font)
 
 namespace {
 
-// One text in one font, shaped and rasterised once: the editor writes hundreds of labels on every
-// redraw, and laying out their glyphs each time costs more than the rest of the drawing.
+// A text that the font shapes, laid out and rasterised once: the editor writes its labels, mostly
+// numbers, on every redraw.
 struct TTextStamp {
-    std::vector<QPoint> Ink; // the pixels the text paints, from the top-left of its box
-    QSize Extent;            // the text box: advance by ascent plus descent
+    TInk Ink;
+    QSize Extent; // the text box: advance by ascent plus descent
 };
 
 const TTextStamp& TextStamp(const TFont& font, const QString& text)
 {
     static QHash<QString, TTextStamp> stamps;
-    const QString key = font.Name + '|' + QString::number(font.Size) + (font.Bold ? "|b|" : "||") + text;
+    const QString key = FontKey(font) + '|' + text;
     const auto found = stamps.constFind(key);
     if (found != stamps.cend()) return *found;
     if (stamps.size() >= 4096) stamps.clear();
     const QFont& screen = ScreenFont(font);
     const QFontMetrics metrics(screen);
-    TTextStamp stamp;
-    stamp.Extent = QSize(metrics.horizontalAdvance(text), metrics.height());
-    const QRect box(QPoint(0, -metrics.ascent()), stamp.Extent);
-    const QRect area = metrics.boundingRect(text).united(box).adjusted(-2, -2, 2, 2);
-    QImage glyphs(area.size(), QImage::Format_ARGB32_Premultiplied);
-    glyphs.fill(Qt::transparent);
-    QPainter painter(&glyphs);
-    painter.setFont(screen);
-    painter.setPen(Qt::black);
-    painter.drawText(-area.left(), -area.top(), text);
-    painter.end();
-    const QPoint offset(area.left(), area.top() + metrics.ascent());
-    for (int y = 0; y < glyphs.height(); ++y)
-        for (int x = 0; x < glyphs.width(); ++x)
-            if (qAlpha(glyphs.pixel(x, y)) >= 128) stamp.Ink.push_back(QPoint(x, y) + offset);
-    return *stamps.insert(key, stamp);
+    const QSize extent(metrics.horizontalAdvance(text), metrics.height());
+    return *stamps.insert(key, TTextStamp{TextInk(screen, text), extent});
 }
 
 bool HasPlainPixels(const QImage& image)
@@ -93,26 +85,47 @@ void FillBox(QImage& image, QRect box, QRgb color)
     }
 }
 
-void StampInk(QImage& image, const TTextStamp& stamp, QPoint topLeft, QRgb color)
+void StampInk(QImage& image, const TInk& ink, QPoint topLeft, QRgb color)
 {
     uchar* bits = image.bits();
     const qsizetype stride = image.bytesPerLine();
     const QRect inside = image.rect();
-    for (const QPoint& ink : stamp.Ink) {
-        const QPoint pixel = topLeft + ink;
-        if (inside.contains(pixel)) reinterpret_cast<QRgb*>(bits + pixel.y() * stride)[pixel.x()] = color;
+    const bool whole = inside.contains(ink.Box.translated(topLeft));
+    for (const QPoint& dot : ink.Dots) {
+        const QPoint pixel = topLeft + dot;
+        if (whole || inside.contains(pixel)) reinterpret_cast<QRgb*>(bits + pixel.y() * stride)[pixel.x()] = color;
     }
+}
+
+void StampText(QImage& image, const TFont& font, const TBrush& brush, QPoint topLeft, const QString& text)
+{
+    const QRgb ink = font.Color.rgb();
+    if (const std::optional<TGlyphRow> row = PlainGlyphRow(font, text)) {
+        if (brush.Style == TBrushStyle::Solid) FillBox(image, QRect(topLeft, row->Extent), brush.Color.rgb());
+        for (const TPlacedGlyph& placed : row->Glyphs)
+            StampInk(image, placed.Glyph->Ink, topLeft + QPoint(placed.X, 0), ink);
+        return;
+    }
+    const TTextStamp& stamp = TextStamp(font, text);
+    if (brush.Style == TBrushStyle::Solid) FillBox(image, QRect(topLeft, stamp.Extent), brush.Color.rgb());
+    StampInk(image, stamp.Ink, topLeft, ink);
 }
 
 } // namespace
 
-// The box of a text is its advance wide and the font's ascent plus descent high.
-// Measured without rasterising, and kept: a report measures many trial texts that it never
+int Canvas::TextHeight(const QString&) const
+{
+    return TextBoxHeight(Font);
+}
+
+// The box of a text is its advance wide and the font's ascent plus descent high. A text that the
+// font shapes is measured without rasterising, and kept: the page tries many lines that it never
 // writes, and the same ones again on every calculation.
 QSize Canvas::TextExtent(const QString& text) const
 {
+    if (const std::optional<TGlyphRow> row = PlainGlyphRow(Font, text)) return row->Extent;
     static QHash<QString, QSize> extents;
-    const QString key = Font.Name + '|' + QString::number(Font.Size) + (Font.Bold ? "|b|" : "||") + text;
+    const QString key = FontKey(Font) + '|' + text;
     const auto found = extents.constFind(key);
     if (found != extents.cend()) return *found;
     if (extents.size() >= 16384) extents.clear();
@@ -124,9 +137,7 @@ void Canvas::TextOut(int x, int y, const QString& text)
 {
     if (image_->isNull()) return;
     if (HasPlainPixels(*image_)) {
-        const TTextStamp& stamp = TextStamp(Font, text);
-        if (Brush.Style == TBrushStyle::Solid) FillBox(*image_, QRect(QPoint(x, y), stamp.Extent), Brush.Color.rgb());
-        StampInk(*image_, stamp, QPoint(x, y), Font.Color.rgb());
+        StampText(*image_, Font, Brush, QPoint(x, y), text);
         return;
     }
     const QFont& font = ScreenFont(Font);

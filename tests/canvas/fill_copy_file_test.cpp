@@ -109,6 +109,24 @@ TEST(CanvasCopyRect, WithinOneImageReadsThePixelsBeforeTheCopy)
     for (int x = 0; x < 20; ++x) EXPECT_EQ(canvas.Pixel(x + 2, 0), before.pixelColor(x, 0)) << x;
 }
 
+TEST(CanvasGrowTo, KeepsTheRowsItHadAndFillsTheNewOnes)
+{
+    for (const QImage::Format format : {QImage::Format_RGB32, QImage::Format_RGB888}) {
+        QImage image(7, 3, format);
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < 7; ++x) image.setPixelColor(x, y, QColor(x * 30, y * 80, 5));
+        const QImage before = image.copy();
+        Canvas canvas(image);
+        canvas.GrowTo(2, Qt::yellow);
+        EXPECT_EQ(image, before) << "a shorter height leaves the image as it is";
+        canvas.GrowTo(5, Qt::yellow);
+        ASSERT_EQ(image.size(), QSize(7, 5));
+        EXPECT_EQ(image.copy(0, 0, 7, 3), before);
+        for (int y = 3; y < 5; ++y)
+            for (int x = 0; x < 7; ++x) EXPECT_TRUE(IsColor(canvas, x, y, Qt::yellow)) << x << "," << y;
+    }
+}
+
 TEST(CanvasSaveToBmp, WritesATwentyFourBitBitmapOfThePage)
 {
     QTemporaryDir folder;

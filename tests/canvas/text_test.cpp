@@ -117,4 +117,36 @@ TEST(CanvasText, KeptLayoutsPaintWhatThePainterPaints)
     }
 }
 
+// Texts are put together glyph by glyph, kerned pairs ("11" and "AV" at every size, "T.", "P,")
+// included, unless the font shapes a character, lacks it, or kerns outside one run of Latin
+// script (digits alone, Greek beside Latin); either way the pixels and the width are the
+// painter's, in every size and weight the drawings use.
+TEST(CanvasText, GlyphByGlyphTextsPaintWhatThePainterPaints)
+{
+    const QStringList texts = {"M = 12345.678 Nmm", "x = 0.110 m; 2110", "11 AVAV T. P, Wy", "2110.5",
+        "(11) -111.75", QString::fromUtf8("σ ăâîșț ÎȘȚ ° ± ² µ × é"), QString::fromUtf8("σ11 AV"),
+        QString::fromUtf8("pre\u00ADdim → ∑ 長"), "", " "};
+    for (const int points : {6, 7, 8, 10, 12})
+        for (const bool bold : {false, true})
+            for (const QString& text : texts) {
+                QImage stamped = WhiteImage(260, 30);
+                QImage painted(260, 30, QImage::Format_RGB888);
+                painted.fill(Qt::white);
+                for (QImage* image : {&stamped, &painted}) {
+                    Canvas canvas(*image);
+                    canvas.Font.Size = points;
+                    canvas.Font.Bold = bold;
+                    canvas.Brush.Color = Qt::yellow;
+                    canvas.TextOut(3, 4, text);
+                }
+                const QString what = QString("%1 pt%2 '%3'").arg(points).arg(bold ? " bold" : "").arg(text);
+                EXPECT_EQ(stamped, painted.convertToFormat(QImage::Format_RGB32)) << what.toStdString();
+                Canvas canvas(stamped);
+                canvas.Font.Size = points;
+                canvas.Font.Bold = bold;
+                EXPECT_EQ(canvas.TextWidth(text), QFontMetrics(ScreenFont(canvas.Font)).horizontalAdvance(text))
+                    << what.toStdString();
+            }
+}
+
 } // namespace

@@ -199,21 +199,23 @@ TEST(DesignKeeping, AFullDiskLeavesTheOldFileByteForByteAndSaysWhy)
         {"small design", [&] { SaveDesignFile(fileName, QByteArray(5000, 'n')); },
          "The design could not be saved to \"" + fileName + "\": File too large. A file already there was left as it was."},
         {"large design", [&] { SaveDesignFile(fileName, QByteArray(60000, 'n')); }, "File too large."},
-        {"export", [&] { WriteWholeFile(fileName, QByteArray(5000, 'n')); }, "Cannot write the file"},
-        {"page", [&] { page.SaveToBmp(fileName); }, "Cannot write file"},
+        {"export", [&] { WriteWholeFile(fileName, QByteArray(5000, 'n')); },
+         "Cannot write the file \"" + fileName + "\": File too large"},
+        {"page", [&] { page.SaveToBmp(fileName); }, "Cannot write file \"" + fileName + "\". File too large"},
     };
     for (const auto& write : writes) {
-        FileSizeLimitScope nearlyFull(4096);
-        const QString says = FailureOf(write.write);
+        const QString says = FailureOnANearlyFullDisk(4096, write.write);
         EXPECT_TRUE(says.contains(write.says)) << write.what << ": " << says.toStdString();
         EXPECT_EQ(Contents(fileName), old) << write.what;
         EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList("old")) << write.what;
     }
     const QString fresh = folder.filePath("fresh");
-    EXPECT_FALSE(FailureOf([&] {
-                     FileSizeLimitScope nearlyFull(4096);
-                     SaveDesignFile(fresh, QByteArray(5000, 'n'));
-                 }).contains("already there"));
+    EXPECT_FALSE(FailureOnANearlyFullDisk(4096, [&] { SaveDesignFile(fresh, QByteArray(5000, 'n')); })
+                     .contains("already there"));
+    EXPECT_EQ(FailureOnANearlyFullDisk(4096, [&] { SaveDesignFile(fresh, QByteArray(4000, 'n')); }), "")
+        << "a file within the limit is written";
+    EXPECT_EQ(Contents(fresh), QByteArray(4000, 'n'));
+    EXPECT_EQ(FailureOf([&] { SaveDesignFile(fresh, QByteArray(60000, 'n')); }), "") << "this process is not limited";
 }
 
 // A file of any size, or a device that never ends, is refused unread with one message.

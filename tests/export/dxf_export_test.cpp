@@ -124,6 +124,11 @@ TEST(DxfExport, FailedExportGivesOneMessageAndLeavesTheExistingFileWhole)
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         EXPECT_EQ(file.readAll(), previous);
     }
+    const QString full = FailureOnANearlyFullDisk(4096, [&] { WriteProfileDxf(fileName, {"line 0/15/40/15/0/"}); });
+    EXPECT_TRUE(full.startsWith("Cannot prepare the DXF file: ")) << full.toStdString();
+    QFile file(fileName);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), previous);
     const QString missingFolder = folder.filePath("gone/shaft.dxf");
     EXPECT_TRUE(FailureOf([&] { WriteProfileDxf(missingFolder, {"line 0/15/40/15/0/"}); })
                     .startsWith("Cannot write the file \"" + QDir::toNativeSeparators(missingFolder) + "\": "));

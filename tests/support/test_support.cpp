@@ -6,8 +6,11 @@
 #include <QtEndian>
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 MessageRecorder::MessageRecorder()
     : previous_(SetMessageSink([this](const QString& text) { texts << text; }))
@@ -38,21 +41,54 @@ void ExpectBitmapFile(const QString& fileName, int width, int height)
     EXPECT_EQ(qFromLittleEndian<quint32>(header.constData() + 30), 0u) << "uncompressed";
 }
 
-FileSizeLimitScope::FileSizeLimitScope(long bytes)
+namespace {
+
+// In the child: the limit, the write, and its message down the pipe; nothing of this process's
+// own ending (its tests, its windows) runs there.
+[[noreturn]] void WriteInChild(long bytes, const std::function<void()>& write, int pipe)
 {
+    std::signal(SIGXFSZ, SIG_IGN);
     rlimit limit{};
     getrlimit(RLIMIT_FSIZE, &limit);
-    previousLimit_ = limit.rlim_cur;
-    previousSignal_ = std::signal(SIGXFSZ, SIG_IGN);
     limit.rlim_cur = rlim_t(bytes);
-    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    QByteArray message = "the limit could not be set";
+    if (setrlimit(RLIMIT_FSIZE, &limit) == 0) {
+        try {
+            message = FailureOf(write).toUtf8();
+        } catch (...) {
+            message = "an exception that is not the program's";
+        }
+    }
+    for (qsizetype done = 0; done < message.size();) {
+        const ssize_t written = ::write(pipe, message.constData() + done, size_t(message.size() - done));
+        if (written <= 0) _exit(1);
+        done += written;
+    }
+    _exit(0);
 }
 
-FileSizeLimitScope::~FileSizeLimitScope()
+} // namespace
+
+QString FailureOnANearlyFullDisk(long bytes, const std::function<void()>& write)
 {
-    rlimit limit{};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    limit.rlim_cur = rlim_t(previousLimit_);
-    setrlimit(RLIMIT_FSIZE, &limit);
-    std::signal(SIGXFSZ, previousSignal_);
+    int ends[2];
+    if (pipe(ends) != 0) return "no pipe to a child";
+    const pid_t child = fork();
+    if (child == 0) {
+        close(ends[0]);
+        WriteInChild(bytes, write, ends[1]);
+    }
+    close(ends[1]);
+    QByteArray message;
+    char buffer[4096];
+    for (ssize_t got; (got = read(ends[0], buffer, sizeof buffer)) != 0;) {
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) break;
+        message.append(buffer, got);
+    }
+    close(ends[0]);
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return "the child ended without its report";
+    return QString::fromUtf8(message);
 }

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // The message of the failure that ends `action`, or an empty text when it runs through.
 template <class Action>
 QString FailureOf(Action action)
@@ -52,16 +54,8 @@ QString SourcePath(const QString& relative);
 // Checks that a file is an uncompressed 24-bit Windows bitmap of the given size.
 void ExpectBitmapFile(const QString& fileName, int width, int height);
 
-// Files cannot grow beyond `bytes` for the lifetime of the object, as on a nearly full disk: a
-// write past it fails instead of ending the process.
-class FileSizeLimitScope {
-public:
-    explicit FileSizeLimitScope(long bytes);
-    ~FileSizeLimitScope();
-    FileSizeLimitScope(const FileSizeLimitScope&) = delete;
-    FileSizeLimitScope& operator=(const FileSizeLimitScope&) = delete;
-
-private:
-    unsigned long previousLimit_ = 0;
-    void (*previousSignal_)(int) = nullptr;
-};
+// Runs `write` in a child process whose files cannot grow beyond `bytes`, as on a nearly full
+// disk (a write past it fails instead of ending the child), and returns the message of the
+// failure that ends it there, or an empty text when it runs through. This process is never
+// limited.
+QString FailureOnANearlyFullDisk(long bytes, const std::function<void()>& write);

@@ -1,0 +1,7 @@
+// Large freed blocks stay with the program for reuse. A long calculation report grows its page
+// by tens of megabytes, once for each plane; memory that went back to the system comes again
+// page by page, each first touched at the cost of a fault.
+#pragma once
+
+// Called once, at the start of a program that shows reports.
+void KeepLargeBlocksForReuse();
