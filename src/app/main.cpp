@@ -50,9 +50,9 @@ QStringList ArgumentsOf(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    KeepLargeBlocksForReuse();
     const TCommandLine commandLine = ParseCommandLine(ArgumentsOf(argc, argv));
     if (commandLine.Mode != TCommandMode::Windows) return RunWithoutWindows(commandLine);
-    KeepLargeBlocksForReuse();
     QApplication application(argc, argv);
     SetMessageSink(ShowModalMessage);
     CreateWindowSet();
