@@ -26,15 +26,6 @@
 
 namespace {
 
-// The small design drawn as a solid cylinder of `radius`: 80 mm is ample there, 20 mm too thin.
-TDesign Cylinder(const QString& radius)
-{
-    TDesign design = SmallDesign();
-    design.Profile = {"line 0/0/0/" + radius + "/0/", "line 0/" + radius + "/100/" + radius + "/0/",
-                      "line 100/" + radius + "/100/0/0/"};
-    return design;
-}
-
 struct TRun {
     int ExitCode = -1;
     QString Out, Err;
