@@ -119,8 +119,10 @@ void ExpectMomentBalance(const TAnalysisState& state, bool horizontal)
         sum += moment.Direction == 1 ? moment.Value : -moment.Value;
         scale += std::fabs(moment.Value);
     }
-    // The reactions are doubles: below the double's range they cannot carry a moment at all.
-    const long double reactionResolution = std::fabs(state.PosB - state.PosA) * std::numeric_limits<double>::min();
+    // The reactions are doubles: below the double's range they cannot carry a moment at all. The
+    // positions are doubles too, and a span of 1E-55 times that range is out of the double's reach.
+    const long double span = std::fabs(static_cast<long double>(state.PosB) - state.PosA);
+    const long double reactionResolution = span * std::numeric_limits<double>::min();
     Require(std::fabs(sum) <= scale * 1e-9L + reactionResolution, "the moments about bearing A do not balance",
             FloatToStr(sum) + " of " + FloatToStr(scale));
 }
