@@ -8,21 +8,13 @@
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
-#include <cmath>
 
 namespace {
 
 struct TAnalysedShaft {
     TAnalysedShaft()
     {
-        analysis.ShaftLength = kShaftLength;
-        for (int n = 0; n < kPositions; ++n) {
-            const long double x = n * kShaftLength / (kPositions - 1);
-            const long double bending = 4e7L * std::sin(3.14159L * x / kShaftLength);
-            analysis.Points.push_back({uint8_t(n == 0 || n == kPositions - 1), x});
-            analysis.HorzDiagram.push_back({bending, bending, x});
-            analysis.VertDiagram.push_back({bending / 2, bending / 2, x});
-        }
+        AnalyseAlongTheShaft(analysis);
         data.SetMT(2e6L);
     }
 

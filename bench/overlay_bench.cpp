@@ -10,7 +10,6 @@
 #include "stepped_shaft.h"
 
 #include <benchmark/benchmark.h>
-#include <cmath>
 
 namespace {
 
@@ -18,17 +17,10 @@ namespace {
 TStrengthInputs AnalysedShaft()
 {
     TStrengthInputs inputs;
-    inputs.ShaftLength = kShaftLength;
     inputs.TwistingMoment = 2e6L;
     inputs.TorsionCoeff = 0.571L;
     inputs.AllowBendStress = 40;
-    for (int n = 0; n < kPositions; ++n) {
-        const long double x = n * kShaftLength / (kPositions - 1);
-        const long double bending = 4e7L * std::sin(3.14159L * x / kShaftLength);
-        inputs.Points.push_back({uint8_t(n == 0 || n == kPositions - 1), x});
-        inputs.HorzDiagram.push_back({bending, bending, x});
-        inputs.VertDiagram.push_back({bending / 2, bending / 2, x});
-    }
+    AnalyseAlongTheShaft(inputs);
     return inputs;
 }
 

@@ -5,12 +5,7 @@
 #include <QEvent>
 #include <QPainter>
 
-namespace {
-constexpr int kTop = 2;
-const QSize kSize(18, 16);
-
-// A minimise bar on a raised face, like the title bar's own buttons.
-void DrawCaptionGlyph(QPainter& painter, const QRect& area)
+void DrawRaisedFace(QPainter& painter, const QRect& area)
 {
     painter.fillRect(area, QColor(212, 208, 200));
     painter.setPen(Qt::white);
@@ -19,6 +14,16 @@ void DrawCaptionGlyph(QPainter& painter, const QRect& area)
     painter.setPen(QColor(64, 64, 64));
     painter.drawLine(area.bottomLeft(), area.bottomRight());
     painter.drawLine(area.topRight(), area.bottomRight());
+}
+
+namespace {
+constexpr int kTop = 2;
+const QSize kSize(18, 16);
+
+// A minimise bar on a raised face, like the title bar's own buttons.
+void DrawCaptionGlyph(QPainter& painter, const QRect& area)
+{
+    DrawRaisedFace(painter, area);
     painter.fillRect(area.left() + 4, area.bottom() - 4, area.width() - 9, 2, Qt::black);
 }
 }

@@ -4,6 +4,12 @@
 
 #include "widgets/image_button.h"
 
+class QPainter;
+class QRect;
+
+// The raised grey face of a caption button, lit from the top left.
+void DrawRaisedFace(QPainter& painter, const QRect& area);
+
 class CaptionButton : public ImageButton {
     Q_OBJECT
 public:

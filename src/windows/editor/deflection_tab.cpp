@@ -1,6 +1,7 @@
 #include "windows/editor/deflection_tab.h"
 
 #include "common/number_text.h"
+#include "report/report_blocks.h"
 #include "windows/editor/deflection_plot.h"
 
 #include <QFormLayout>
@@ -100,7 +101,7 @@ void TDeflectionTab::ShowCheck(const TDeflectionCheck& check)
         for (int column = 0; column < cells.size(); ++column) {
             auto* item = new QTableWidgetItem(cells[column]);
             if (column > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            if (check.Rows[size_t(row)].Exceeds) item->setBackground(kBeyondLimitColor);
+            if (check.Rows[size_t(row)].Exceeds) item->setBackground(kTooSmallColor);
             Table->setItem(row, column, item);
         }
     }

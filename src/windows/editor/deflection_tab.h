@@ -5,7 +5,6 @@
 #include "check/check_inputs.h"
 #include "check/shaft_check.h"
 
-#include <QColor>
 #include <QWidget>
 
 class QLabel;
@@ -13,8 +12,6 @@ class QLineEdit;
 class QPushButton;
 class QTableWidget;
 class TDeflectionPlot;
-
-inline const QColor kBeyondLimitColor(255, 170, 170);
 
 class TDeflectionTab : public QWidget {
     Q_OBJECT

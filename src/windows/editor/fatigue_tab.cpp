@@ -15,7 +15,6 @@
 
 namespace {
 
-QString RedWhen(bool red) { return red ? QString("background-color: rgb(255, 170, 170)") : QString(); }
 
 QComboBox* BoxOf(const auto& names, QWidget* parent)
 {
@@ -209,12 +208,12 @@ void TFatigueTab::ShowReport(const TFatigueReport& report, const TCheckInputs& i
     Rows->ShowRows(report.Fatigue, report.Limits);
     const bool weakestFails = report.Fatigue.Weakest && report.Fatigue.Rows[*report.Fatigue.Weakest].Fails(report.Limits);
     WeakestLabel->setText(report.FatigueProblem.isEmpty() ? WeakestNotchText(report.Fatigue) : report.FatigueProblem);
-    WeakestLabel->setStyleSheet(RedWhen(weakestFails));
+    WeakestLabel->setStyleSheet(FailingStyle(weakestFails));
     const bool twisted = report.TwistProblem.isEmpty();
     TwistLabel->setText(twisted ? TwistAngleText(report.Twist, inputs.Fatigue.TwistLimit) : report.TwistProblem);
-    TwistLabel->setStyleSheet(RedWhen(twisted && report.Twist.TooLarge));
+    TwistLabel->setStyleSheet(FailingStyle(twisted && report.Twist.TooLarge));
     for (size_t i = 0; i < 2; ++i) {
         LifeLabels[i]->setText(BearingLifeText(report.Bearings[i]));
-        LifeLabels[i]->setStyleSheet(RedWhen(report.Bearings[i].Short));
+        LifeLabels[i]->setStyleSheet(FailingStyle(report.Bearings[i].Short));
     }
 }

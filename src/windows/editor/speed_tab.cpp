@@ -1,6 +1,7 @@
 #include "windows/editor/speed_tab.h"
 
 #include "common/number_text.h"
+#include "report/report_blocks.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -102,5 +103,5 @@ void TSpeedTab::ShowCheck(const TSpeedCheck& check)
 {
     CriticalSpeedLabel->setText(CriticalSpeedText(check));
     RatioLabel->setText(SpeedRatioText(check));
-    RatioLabel->setStyleSheet(check.NearResonance ? "background-color: rgb(255, 170, 170)" : QString());
+    RatioLabel->setStyleSheet(FailingStyle(check.NearResonance));
 }

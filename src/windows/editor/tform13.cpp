@@ -68,7 +68,7 @@ void TForm13::ShowVerification(const TVerification& verification)
     Table1->setRowCount(int(verification.Rows.size()));
     for (int i = 0; i < int(verification.Rows.size()); ++i) ShowRow(i, verification.Rows[size_t(i)]);
     Label1->setText(WeakestSectionText(verification));
-    Label1->setStyleSheet(WeakestSectionFails(verification) ? "background-color: " + kTooSmallColor.name() : QString());
+    Label1->setStyleSheet(FailingStyle(WeakestSectionFails(verification)));
 }
 
 void TForm13::ShowRow(int index, const TVerificationRow& row)

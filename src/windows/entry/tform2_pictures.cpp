@@ -1,5 +1,6 @@
 #include "windows/entry/tform2_pictures.h"
 
+#include "widgets/caption_button.h"
 #include "widgets/panel_skin.h"
 
 #include <QLinearGradient>
@@ -94,13 +95,7 @@ QIcon CalculateGlyph()
 
 void DrawCloseGlyph(QPainter& painter, const QRect& area)
 {
-    painter.fillRect(area, QColor(212, 208, 200));
-    painter.setPen(Qt::white);
-    painter.drawLine(area.topLeft(), area.topRight());
-    painter.drawLine(area.topLeft(), area.bottomLeft());
-    painter.setPen(QColor(64, 64, 64));
-    painter.drawLine(area.bottomLeft(), area.bottomRight());
-    painter.drawLine(area.topRight(), area.bottomRight());
+    DrawRaisedFace(painter, area);
     painter.setPen(QPen(Qt::black, 2));
     const QRect cross = area.adjusted(5, 5, -5, -5);
     painter.drawLine(cross.topLeft(), cross.bottomRight());
