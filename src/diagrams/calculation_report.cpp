@@ -198,20 +198,6 @@ void LayOutEquations(TReportLayout& layout, const TAnalysisState& state, bool ho
                         FloatToStr(state.MomentRhs), 20);
 }
 
-void DrawDiagrams(Canvas& page, TAnalysisState& state)
-{
-    page.Pen.Color = QColor(128, 128, 128);
-    DrawTermGuides(page, state.MomentTerms, state.ShaftLength);
-    page.Pen.Color = Qt::black;
-    page.Brush.Color = Qt::black;
-    page.Brush.Style = TBrushStyle::VerticalHatch;
-    DrawShearDiagram(page, state.ShearPoints, state.ForceTerms, state.ShaftLength);
-    DrawMomentDiagram(page, state, state.MomentPoints, state.MomentTerms);
-    DrawMmaxMarker(page, state.CriticalX, ColorFromValue(255), ColorFromValue(128), state.Mmax, state.NumFormat);
-    page.Brush.Style = TBrushStyle::Solid;
-    page.Brush.Color = Qt::white;
-}
-
 // The rows down to the bottom of the lowest text.
 int RowsUsed(Canvas& page, const std::vector<TPageText>& texts)
 {
@@ -258,9 +244,23 @@ TLineFits PageLineFits(const Canvas& page)
     return [&page](int x, const QString& line) { return x + page.TextWidth(line) <= page.Width(); };
 }
 
+void DrawResultDiagrams(Canvas& page, TAnalysisState& state)
+{
+    page.Pen.Color = QColor(128, 128, 128);
+    DrawTermGuides(page, state.MomentTerms, state.ShaftLength);
+    page.Pen.Color = Qt::black;
+    page.Brush.Color = Qt::black;
+    page.Brush.Style = TBrushStyle::VerticalHatch;
+    DrawShearDiagram(page, state.ShearPoints, state.ForceTerms, state.ShaftLength);
+    DrawMomentDiagram(page, state, state.MomentPoints, state.MomentTerms);
+    DrawMmaxMarker(page, state.CriticalX, ColorFromValue(255), ColorFromValue(128), state.Mmax, state.NumFormat);
+    page.Brush.Style = TBrushStyle::Solid;
+    page.Brush.Color = Qt::white;
+}
+
 void WriteCalculationReport(Canvas& page, TAnalysisState& state, bool horizontal)
 {
-    DrawDiagrams(page, state);
+    DrawResultDiagrams(page, state);
     page.Font.Size = kBodySize;
     const std::vector<TPageText> texts = ReportTexts(state, horizontal, PageLineFits(page));
     page.GrowTo(PageHeightFor(RowsUsed(page, texts)), Qt::white);

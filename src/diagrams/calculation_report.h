@@ -43,6 +43,10 @@ std::vector<TPageText> ReportTexts(TAnalysisState& state, bool horizontal, const
 // "RHA = 500.00 N   RHB = 500.00 N" (RVA/RVB for the vertical plane).
 QString ReactionsLine(const TAnalysisState& state, bool horizontal);
 
+// The guide lines, the shear and moment diagrams and the Mmax marker, above the report's first
+// row. Leaves the brush solid white.
+void DrawResultDiagrams(Canvas& page, TAnalysisState& state);
+
 // Draws the diagrams, then writes the report texts, growing the page first when they need more
 // rows than it has. Leaves the brush solid white.
 void WriteCalculationReport(Canvas& page, TAnalysisState& state, bool horizontal);

@@ -377,22 +377,25 @@ void TForm2::BitBtn7Click()
 
 // The solver checks its inputs before it changes anything: on a failure the window stays
 // open with everything entered, and the page keeps its load scheme.
-void TForm2::BitBtn8Click()
+void TForm2::BitBtn8Click() { Calculate(TReportTexts::Written); }
+
+void TForm2::Calculate(TReportTexts texts)
 {
     const bool horizontal = Horizontal();
     SolvePlane(Analysis, *Form6->Data1);
     DesignJournal.Reach(TPlaneStep::Calculated);
     // A second "Calculate" would add the derived terms again; taking a load back opens it anew.
     BitBtn8->setEnabled(false);
-    ReportResults(horizontal);
+    ReportResults(horizontal, texts);
     n->setFocus();
     close();
 }
 
-void TForm2::ReportResults(bool horizontal)
+void TForm2::ReportResults(bool horizontal, TReportTexts texts)
 {
     Canvas& page = Form3->PageCanvas();
-    WriteCalculationReport(page, Analysis, horizontal);
+    if (texts == TReportTexts::Written) WriteCalculationReport(page, Analysis, horizontal);
+    else DrawResultDiagrams(page, Analysis);
     Form6->l1->setText("Mmax = " + FormatFloat(Analysis.NumFormat, Form6->Data1->MaxMom()));
     Form6->l2->setText("Critical cross section = " + IntToStr(Analysis.CriticalSection));
     if (!horizontal) Form11->FillReactions(Analysis.RHA, Analysis.RVA, Analysis.RHB, Analysis.RVB);

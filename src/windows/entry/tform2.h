@@ -28,6 +28,9 @@ void LoadGlyph(QPushButton* button, const QString& fileName);
 // The step whose controls are enabled; after the moments, only "Calculate" opens.
 enum class TEntryStep { Length, Bearings, Forces, Moments, Calculate };
 
+// Whether "Calculate" writes the report's texts under the diagrams.
+enum class TReportTexts { Written, LeftOut };
+
 class TForm2 : public SkinnedWindow {
     Q_OBJECT
 public:
@@ -73,6 +76,9 @@ public:
     void BitBtn6Click();
     void BitBtn7Click();
     void BitBtn8Click();
+    // "Calculate". An opened design leaves out the horizontal report's texts when its vertical
+    // plane follows: that plane starts on a cleared page, and the editor takes only the diagrams.
+    void Calculate(TReportTexts texts);
     void b1Click();
     void b2Click();
     void Action1Execute();
@@ -109,7 +115,7 @@ private:
     QPushButton* AddButton(const QString& caption, int left, int top, int width);
     QRadioButton* AddDirection(QButtonGroup* group, int left, int top, const QPixmap& picture);
     void EnterStep(TEntryStep step);
-    void ReportResults(bool horizontal);
+    void ReportResults(bool horizontal, TReportTexts texts);
     void CreateEntryList();
     void ConnectEntryKeys();
     void FillEntryList();

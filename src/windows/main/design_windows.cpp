@@ -54,7 +54,8 @@ TViewSettings CaptureView()
 
 // Each step of the plane enters the entries of its kind, then its "Apply" opens the next;
 // `before` counts the entries of the planes entered earlier.
-void EnterPlane(const TPlaneEntries& plane, bool horizontal, int before, TPointFeed& points)
+void EnterPlane(const TPlaneEntries& plane, bool horizontal, int before, TPointFeed& points,
+                TReportTexts texts = TReportTexts::Written)
 {
     const auto enterKind = [&](TEntryKind kind) {
         for (size_t i = 0; i < plane.Entries.size(); ++i) {
@@ -78,7 +79,7 @@ void EnterPlane(const TPlaneEntries& plane, bool horizontal, int before, TPointF
     }
     if (!plane.Entries.empty()) DrawPageDimensions(Form3->PageCanvas(), Analysis);
     if (plane.Step >= TPlaneStep::Calculate) Form2->BitBtn7Click();
-    if (plane.Step >= TPlaneStep::Calculated) Form2->BitBtn8Click();
+    if (plane.Step >= TPlaneStep::Calculated) Form2->Calculate(texts);
 }
 
 void ApplyPlanes(const TDesign& design)
@@ -90,7 +91,8 @@ void ApplyPlanes(const TDesign& design)
     if (design.Horizontal.Step != TPlaneStep::NotStarted) {
         Form6->Bitbtn2Click();
         if (design.Horizontal.Step >= TPlaneStep::Bearings) Form2->EnterLength(design.ShaftLength);
-        EnterPlane(design.Horizontal, true, 0, points);
+        const bool verticalFollows = design.Vertical.Step != TPlaneStep::NotStarted;
+        EnterPlane(design.Horizontal, true, 0, points, verticalFollows ? TReportTexts::LeftOut : TReportTexts::Written);
     }
     if (design.Vertical.Step != TPlaneStep::NotStarted) {
         Form6->BitBtn3Click();
