@@ -5,6 +5,7 @@
 #include "canvas/canvas_painting.h"
 #include "canvas/thin_line.h"
 #include "common/errors.h"
+#include "common/memory_reuse.h"
 
 #include <QPen>
 #include <algorithm>
@@ -53,6 +54,13 @@ void PreparePainter(QPainter& painter, const Canvas& canvas)
     painter.setBrush(CanvasBrush(canvas.Brush));
 }
 
+bool HasPlainPixels(const QImage& image)
+{
+    const QImage::Format format = image.format();
+    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+           format == QImage::Format_ARGB32_Premultiplied;
+}
+
 QRect CoveredBox(int x1, int y1, int x2, int y2)
 {
     const QPoint topLeft(std::min(x1, x2), std::min(y1, y2));
@@ -86,13 +94,6 @@ void Canvas::LineTo(int x, int y)
 
 // The outline of a 1-pixel pen is laid as four pixel runs, because Qt's rectangle outline for a
 // box one pixel wide or high is not the box itself.
-static bool HasPlainPixels(const QImage& image)
-{
-    const QImage::Format format = image.format();
-    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
-           format == QImage::Format_ARGB32_Premultiplied;
-}
-
 static void FillPixels(QImage& image, QRect box, QRgb color)
 {
     box &= image.rect();
@@ -186,6 +187,7 @@ void Canvas::GrowTo(int height, const QColor& fill)
     if (height <= image_->height()) return;
     QImage taller(image_->width(), height, image_->format());
     if (taller.isNull()) RaiseError(QStringLiteral("Out of memory"));
+    PrepareForWriting(taller.bits(), size_t(taller.sizeInBytes()));
     for (int y = 0; y < image_->height(); ++y)
         std::memcpy(taller.scanLine(y), image_->constScanLine(y), size_t(image_->bytesPerLine()));
     QPainter painter(&taller);

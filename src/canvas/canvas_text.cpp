@@ -69,13 +69,6 @@ const TTextStamp& TextStamp(const TFont& font, const QString& text)
     return *stamps.insert(key, TTextStamp{TextInk(screen, text), extent});
 }
 
-bool HasPlainPixels(const QImage& image)
-{
-    const QImage::Format format = image.format();
-    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
-           format == QImage::Format_ARGB32_Premultiplied;
-}
-
 void FillBox(QImage& image, QRect box, QRgb color)
 {
     box &= image.rect();

@@ -1,6 +1,8 @@
 // Steps a thin line along its major axis, one pixel per step, the minor coordinate rounded.
 #include "canvas/thin_line.h"
 
+#include "canvas/canvas_painting.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -26,9 +28,7 @@ void DrawThinLine(QImage& image, QPoint from, QPoint to, const QColor& color)
     const long long lastIn = majorStep > 0 ? majorSize - 1 - majorStart : majorStart;
     const long long first = std::max(0LL, firstIn);
     const long long last = std::min(steps - 1, lastIn);
-    const QImage::Format format = image.format();
-    const bool direct = format == QImage::Format_RGB32 || format == QImage::Format_ARGB32
-        || format == QImage::Format_ARGB32_Premultiplied;
+    const bool direct = HasPlainPixels(image);
     uchar* bits = direct ? image.bits() : nullptr;
     const long long width = image.width();
     const long long height = image.height();

@@ -1,6 +1,10 @@
 #include "common/memory_reuse.h"
 
 #include <malloc.h>
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <cstdint>
 
 namespace {
 
@@ -16,4 +20,12 @@ void KeepLargeBlocksForReuse()
 {
     mallopt(M_MMAP_THRESHOLD, kMappedFrom);
     mallopt(M_TRIM_THRESHOLD, kKeptAtTop);
+}
+
+void PrepareForWriting(void* block, size_t size)
+{
+    const auto pageSize = uintptr_t(sysconf(_SC_PAGESIZE));
+    const uintptr_t start = (uintptr_t(block) + pageSize - 1) & ~(pageSize - 1);
+    const uintptr_t end = (uintptr_t(block) + size) & ~(pageSize - 1);
+    if (end > start) madvise(reinterpret_cast<void*>(start), end - start, MADV_POPULATE_WRITE);
 }

@@ -3,5 +3,11 @@
 // page by page, each first touched at the cost of a fault.
 #pragma once
 
+#include <cstddef>
+
 // Called once, at the start of a program that shows reports.
 void KeepLargeBlocksForReuse();
+
+// Faults in the pages of a block about to be written whole, in one call rather than one fault
+// a page. Nothing happens where the system cannot.
+void PrepareForWriting(void* block, size_t size);

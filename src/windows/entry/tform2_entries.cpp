@@ -111,9 +111,11 @@ void TForm2::FillEntryList()
 
 void TForm2::AppendEntryRow(const TEntryRow& row)
 {
-    auto* item = new QTreeWidgetItem(EntryList, {row.Name, row.Position, row.Value, row.Sense});
+    // Aligned before it joins the list, which then tells its view once.
+    auto* item = new QTreeWidgetItem(QStringList{row.Name, row.Position, row.Value, row.Sense});
     item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+    EntryList->addTopLevelItem(item);
 }
 
 void TForm2::AppendLastEntryRow()
