@@ -7,9 +7,11 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <locale.h>
 #include <optional>
+#include <string>
 
 namespace {
 
@@ -31,8 +33,66 @@ struct TDecimalDigits {
     int exponent = 0;
 };
 
+// The binary point of a value that the digits below are worked out for lies at most this many
+// places below the last bit of its 64-bit mantissa (from about 1E-18), so that the fraction and
+// ten times it fit in 128 bits; and not above it (values below 2^64).
+constexpr int kDeepestBinaryPoint = 124;
+
+// Rounds a digit string to its first `kept` digits, halves to even as the C library does, given
+// whether anything other than zeros follows it; a carry out of the first digit raises `exponent`.
+void RoundToEven(std::string& digits, size_t kept, bool moreFollows, int& exponent)
+{
+    const int next = digits[kept] - '0';
+    const bool beyond = moreFollows || std::any_of(digits.begin() + qsizetype(kept) + 1, digits.end(),
+                                                   [](char c) { return c != '0'; });
+    digits.resize(kept);
+    if (next < 5 || (next == 5 && !beyond && (digits.back() - '0') % 2 == 0)) return;
+    size_t i = kept;
+    while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
+    if (i > 0) {
+        ++digits[i - 1];
+        return;
+    }
+    digits.insert(digits.begin(), '1');
+    digits.pop_back();
+    ++exponent;
+}
+
+// The decimal digits of a positive value read off its exact binary fraction with integer
+// arithmetic: the C library's conversion of an extended value goes through multiple precision
+// and costs tens of times more. Nothing for a value out of that range.
+std::optional<TDecimalDigits> DigitsFromBinary(long double value, int digits)
+{
+    int binaryExponent = 0;
+    const long double fraction = std::frexp(value, &binaryExponent);
+    const int shift = 64 - binaryExponent; // value = mantissa / 2^shift
+    if (!(value > 0) || shift < 0 || shift > kDeepestBinaryPoint) return std::nullopt;
+    using TWide = unsigned __int128;
+    const TWide mantissa = static_cast<uint64_t>(std::ldexp(fraction, 64));
+    const TWide unit = TWide(1) << shift;
+    const auto whole = static_cast<uint64_t>(mantissa >> shift);
+    TWide rest = mantissa & (unit - 1);
+    std::string text;
+    int exponent = -1;
+    if (whole != 0) {
+        char buffer[24];
+        text.assign(buffer, std::to_chars(buffer, buffer + sizeof buffer, whole).ptr);
+        exponent = int(text.size()) - 1;
+    }
+    while (text.size() < size_t(digits) + 1) {
+        rest *= 10;
+        const char digit = char('0' + int(rest >> shift));
+        rest &= unit - 1;
+        if (text.empty() && digit == '0') --exponent;
+        else text += digit;
+    }
+    RoundToEven(text, size_t(digits), rest != 0, exponent);
+    return TDecimalDigits{QString::fromLatin1(text.data(), qsizetype(text.size())), exponent};
+}
+
 TDecimalDigits SignificantDigits(long double value, int digits)
 {
+    if (std::optional<TDecimalDigits> exact = DigitsFromBinary(std::fabs(value), digits)) return *exact;
     char buffer[64];
     const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
                                        std::chars_format::scientific, digits - 1);

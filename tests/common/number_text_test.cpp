@@ -34,6 +34,12 @@ const TFormatCase kFormatCases[] = {
     {9.995L, "9.995", "10.00", "9.995"},
     {-0.001L, "-0.001", "0.00", "-0.001"},
     {60000, "60000", "60000.00", "60000.000"},
+    // Exact halves at the fifteenth digit go to the even neighbour, a carry can reach a new digit,
+    // and the smallest values still come out right.
+    {100000000000000.5L, "100000000000000", "100000000000000.50", "100000000000000.500"},
+    {100000000000001.5L, "100000000000002", "100000000000001.50", "100000000000001.500"},
+    {999999999999999.5L, "1E15", "999999999999999.50", "999999999999999.500"},
+    {1e-20L, "1E-20", "0.00", "0.000"},
 };
 
 TEST(NumberText, GeneralAndFixedFormatsUnderBothSeparators)
