@@ -2,12 +2,22 @@
 
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPixmapCache>
 
 QPixmap TransparentPixmap(const QSize& size)
 {
     QPixmap pixmap(size);
     pixmap.fill(Qt::transparent);
     return pixmap;
+}
+
+QPixmap KeptSkin(const QString& key, const std::function<QPixmap()>& draw)
+{
+    QPixmap skin;
+    if (QPixmapCache::find(key, &skin)) return skin;
+    skin = draw();
+    QPixmapCache::insert(key, skin);
+    return skin;
 }
 
 QPixmap RoundedPanelSkin(const QSize& size, const QColor& top, const QColor& bottom)

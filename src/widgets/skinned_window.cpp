@@ -3,15 +3,21 @@
 #include "widgets/skinned_window.h"
 
 #include <QBitmap>
+#include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace {
+// The shape of a kept skin is found once.
 QRegion OpaqueRegion(const QPixmap& skin)
 {
     if (!skin.hasAlphaChannel())
         return QRegion(skin.rect());
-    return QRegion(skin.mask());
+    static QHash<qint64, QRegion> shapes;
+    const auto found = shapes.constFind(skin.cacheKey());
+    if (found != shapes.cend()) return *found;
+    if (shapes.size() >= 64) shapes.clear();
+    return *shapes.insert(skin.cacheKey(), QRegion(skin.mask()));
 }
 }
 

@@ -80,7 +80,8 @@ TForm10::TForm10(QWidget* parent) : SkinnedWindow(parent, Qt::WindowStaysOnTopHi
 {
     setGeometry(247, 90, 411, 436);
     setFixedSize(411, 436);
-    SetSkin(RoundedPanelSkin(size(), QColor(236, 240, 247), QColor(204, 214, 230)));
+    SetSkin(KeptSkin("dimensioning",
+                     [this] { return RoundedPanelSkin(size(), QColor(236, 240, 247), QColor(204, 214, 230)); }));
     setFont(ScreenFont(TFont()));
     CreatePreDimensioning();
     CreateTheory();

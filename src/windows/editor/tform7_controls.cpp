@@ -163,7 +163,8 @@ TForm7::TForm7(QWidget* parent) : SkinnedWindow(parent, Qt::WindowStaysOnTopHint
 {
     setGeometry(QRect(QPoint(111, 15), kClientSize));
     setFixedSize(kClientSize);
-    SetSkin(RoundedPanelSkin(kClientSize, QColor(236, 240, 247), QColor(204, 214, 230)));
+    SetSkin(KeptSkin("editor",
+                     [] { return RoundedPanelSkin(kClientSize, QColor(236, 240, 247), QColor(204, 214, 230)); }));
     setFont(ScreenFont(TFont()));
     Frame81 = new TFrame8(this);
     Frame81->setGeometry(19, 136, 622, 377);

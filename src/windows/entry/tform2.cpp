@@ -22,6 +22,7 @@
 #include "windows/editor/tform7.h"
 #include "widgets/image_button.h"
 #include "widgets/led.h"
+#include "widgets/panel_skin.h"
 #include "widgets/window_setup.h"
 
 #include <QAction>
@@ -106,7 +107,7 @@ TForm2::TForm2(QWidget* parent) : SkinnedWindow(parent, Qt::WindowStaysOnTopHint
 {
     setGeometry(QRect(QPoint(178, 20), kClientSize));
     setFixedSize(kClientSize);
-    SetSkin(EntrySkin(kClientSize, kStepsWidth, kSeparatorRows));
+    SetSkin(KeptSkin("entry", [] { return EntrySkin(kClientSize, kStepsWidth, kSeparatorRows); }));
     setFont(ScreenFont(TFont()));
     CreateLengthStep();
     CreateBearingStep();

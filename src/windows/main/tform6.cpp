@@ -17,6 +17,7 @@
 #include "windows/editor/tform7.h"
 #include "profile/editor_zoom.h"
 #include "widgets/image_button.h"
+#include "widgets/panel_skin.h"
 #include "widgets/window_setup.h"
 
 #include <QAction>
@@ -39,7 +40,7 @@ constexpr int kSmallButton = 25;
 TForm6::TForm6(QWidget* parent) : SkinnedWindow(parent, Qt::WindowStaysOnTopHint)
 {
     setGeometry(QRect(QPoint(2, 51), kPanelSize));
-    SetSkin(PanelSkin(kPanelSize));
+    SetSkin(KeptSkin("planes panel", [] { return PanelSkin(kPanelSize); }));
     setFont(ScreenFont(TFont()));
     Data1 = new TData(this);
     BuildGroups();
