@@ -5,17 +5,48 @@
 #include <QPainter>
 #include <algorithm>
 #include <cstdint>
+#include <deque>
 #include <vector>
 
 namespace {
+
+// The pixels a fill has reached, kept only for the rows it reached: the page and the editor fill
+// many small arrowheads, and flags for every row, let alone every pixel, of a page grown to
+// thousands of rows cost more than the fill.
+class TSeenRows {
+public:
+    bool Has(int x, int y) const
+    {
+        const size_t row = size_t(y - first_); // a row above the first wraps to a large index
+        return row < rows_.size() && !rows_[row].empty() && rows_[row][size_t(x)];
+    }
+
+    void Mark(int y, int left, int right, int width)
+    {
+        std::vector<uint8_t>& row = Row(y);
+        if (row.empty()) row.resize(size_t(width));
+        std::fill(row.begin() + left, row.begin() + right + 1, uint8_t(1));
+    }
+
+private:
+    std::vector<uint8_t>& Row(int y)
+    {
+        if (rows_.empty()) first_ = y;
+        for (; y < first_; --first_) rows_.emplace_front();
+        if (size_t(y - first_) >= rows_.size()) rows_.resize(size_t(y - first_) + 1);
+        return rows_[size_t(y - first_)];
+    }
+
+    int first_ = 0;
+    std::deque<std::vector<uint8_t>> rows_;
+};
 
 // The fill walks runs of one row at a time and keeps its pending seeds on the heap, so a fill
 // of a whole page neither recurses nor revisits a pixel.
 class BorderFill {
 public:
     BorderFill(const QImage& image, QRgb border)
-        : pixels_(image.convertToFormat(QImage::Format_RGB32)), border_(border | ~RGB_MASK),
-          seen_(size_t(image.height()))
+        : pixels_(image.convertToFormat(QImage::Format_RGB32)), border_(border | ~RGB_MASK)
     {
     }
 
@@ -39,7 +70,7 @@ public:
 private:
     bool Open(int x, int y) const
     {
-        return pixels_.valid(x, y) && (seen_[y].empty() || !seen_[y][x])
+        return pixels_.valid(x, y) && !seen_.Has(x, y)
             && reinterpret_cast<const QRgb*>(pixels_.constScanLine(y))[x] != border_;
     }
 
@@ -51,9 +82,7 @@ private:
         const int y = point.y();
         while (Open(left - 1, y)) --left;
         while (Open(right + 1, y)) ++right;
-        std::vector<uint8_t>& seen = seen_[y];
-        if (seen.empty()) seen.resize(size_t(pixels_.width()));
-        std::fill(seen.begin() + left, seen.begin() + right + 1, uint8_t(1));
+        seen_.Mark(y, left, right, pixels_.width());
         return QRect(left, y, right - left + 1, 1);
     }
 
@@ -70,9 +99,7 @@ private:
 
     const QImage pixels_; // 32-bit opaque pixels, read directly
     QRgb border_;
-    // Per row, made when the fill first reaches it: the editor fills many small arrowheads on
-    // every redraw, and clearing a flag for every pixel of the image each time costs more.
-    std::vector<std::vector<uint8_t>> seen_;
+    TSeenRows seen_;
 };
 
 } // namespace
