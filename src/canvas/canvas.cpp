@@ -169,6 +169,18 @@ void Canvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
     painter.drawArc(outline.translated(0.5, 0.5), int(std::nearbyint(start)), int(std::nearbyint(span)));
 }
 
+void Canvas::SetPixels(QPoint origin, const std::vector<QPoint>& offsets)
+{
+    const bool plain = HasPlainPixels(*image_);
+    const QRgb color = Pen.Color.rgb();
+    for (const QPoint& offset : offsets) {
+        const QPoint pixel = origin + offset;
+        if (!image_->valid(pixel)) continue;
+        if (plain) reinterpret_cast<QRgb*>(image_->scanLine(pixel.y()))[pixel.x()] = color;
+        else image_->setPixelColor(pixel, Pen.Color);
+    }
+}
+
 void Canvas::CopyRect(const QRect& destination, const Canvas& source, const QRect& sourceRect)
 {
     if (image_->isNull()) return;

@@ -20,6 +20,7 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <vector>
 
 enum class TBrushStyle { Solid, Clear, VerticalHatch };
 
@@ -71,6 +72,8 @@ public:
     QSize TextExtent(const QString& text) const;
     int TextWidth(const QString& text) const { return TextExtent(text).width(); }
     int TextHeight(const QString& text) const; // the same for every text of the font
+    // Gives the pixels at `origin` plus each offset the pen's colour, those inside the image.
+    void SetPixels(QPoint origin, const std::vector<QPoint>& offsets);
     // Copies the `source` rectangle of another canvas into `destination` (same size: 1:1).
     void CopyRect(const QRect& destination, const Canvas& source, const QRect& sourceRect);
     // Makes the image `height` rows tall when it is shorter, the new rows in `fill`; the rows it

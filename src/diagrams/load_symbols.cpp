@@ -41,6 +41,44 @@ void DrawMomentHead(Canvas& canvas, int a, bool clockwise)
     canvas.LineTo(a + 11, 61);
 }
 
+// Where the pen stops after the moment's head.
+QPoint MomentHeadEnd(int a, bool clockwise) { return clockwise ? QPoint(a - 12, 61) : QPoint(a + 11, 61); }
+
+// Qt's painter covers the same pixels around each column of the page for the moment's shape, but
+// not exactly so where it rounds a pixel on an edge or cuts the shape at the image's border: the
+// shape is stamped only where a test compared it with the painter's, the columns of the shaft and
+// beyond, and only wholly inside the image.
+constexpr int kFirstStampedColumn = 20;
+constexpr int kLastStampedColumn = 575;
+constexpr int kShapeReach = 20; // columns on either side of a, and rows below 80, that it may cover
+
+bool IsStamped(const Canvas& canvas, int a)
+{
+    return a >= kFirstStampedColumn && a <= kLastStampedColumn && a + kShapeReach < canvas.Width()
+        && 80 + kShapeReach < canvas.Height();
+}
+
+// The pixels of the moment's shape, relative to its column on row 0.
+std::vector<QPoint> PaintedShapePixels(bool clockwise)
+{
+    constexpr int kColumn = 100;
+    QImage picture(2 * kColumn, 80 + 2 * kShapeReach, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    Canvas canvas(picture);
+    DrawMomentShape(canvas, kColumn, clockwise);
+    std::vector<QPoint> pixels;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (picture.pixel(x, y) != QColor(Qt::white).rgb()) pixels.emplace_back(x - kColumn, y);
+    return pixels;
+}
+
+const std::vector<QPoint>& MomentShapePixels(bool clockwise)
+{
+    static const std::vector<QPoint> shapes[] = {PaintedShapePixels(false), PaintedShapePixels(true)};
+    return shapes[clockwise ? 1 : 0];
+}
+
 void DrawSupport(Canvas& canvas, int a)
 {
     canvas.Ellipse(a - 3, 62, a + 3, 68);
@@ -74,17 +112,28 @@ void DrawForce(Canvas& canvas, const Tvector& force, long double shaftLength)
     canvas.TextOut(a + 3, up ? 110 : 20, force.Name);
 }
 
-void DrawMomentSymbol(Canvas& canvas, const Tvector& moment, long double shaftLength)
+void DrawMomentShape(Canvas& canvas, int a, bool clockwise)
 {
-    if (!(shaftLength > 0)) return;
-    const int a = PagePosX(moment.Position, shaftLength);
-    const bool clockwise = moment.Direction == 1;
     canvas.Pen.Width = 2;
     canvas.MoveTo(a, kAxisRow);
     canvas.LineTo(clockwise ? a + 10 : a - 10, 55);
     canvas.Arc(a - 15, 50, a + 15, 80, a - 10, 55, a + 10, clockwise ? 55 : 54);
     DrawMomentHead(canvas, a, clockwise);
     canvas.Pen.Width = 1;
+}
+
+void DrawMomentSymbol(Canvas& canvas, const Tvector& moment, long double shaftLength)
+{
+    if (!(shaftLength > 0)) return;
+    const int a = PagePosX(moment.Position, shaftLength);
+    const bool clockwise = moment.Direction == 1;
+    if (IsStamped(canvas, a)) {
+        canvas.SetPixels(QPoint(a, 0), MomentShapePixels(clockwise));
+        const QPoint end = MomentHeadEnd(a, clockwise);
+        canvas.MoveTo(end.x(), end.y());
+        canvas.Pen.Width = 1;
+    } else
+        DrawMomentShape(canvas, a, clockwise);
     canvas.TextOut(a + 5, 85, moment.Name);
 }
 

@@ -85,6 +85,26 @@ TEST(DrawMomentSymbol, ArcOpenAtTheTopWithTheHeadOppositeTheRadialStroke)
     }
 }
 
+// The symbol's shape is stamped from one painted copy; at every column of the page it must cover
+// the pixels that the painter covers there, and leave the pen where the painter leaves it.
+TEST(DrawMomentSymbol, StampsWhatThePainterPaintsAtEveryColumn)
+{
+    for (const uint8_t direction : {uint8_t(1), uint8_t(0)})
+        for (int a = 0; a < 595; ++a) {
+            QImage stamped(595, 120, QImage::Format_RGB32), painted(595, 120, QImage::Format_RGB32);
+            stamped.fill(Qt::white);
+            painted.fill(Qt::white);
+            Canvas stamping(stamped), painting(painted);
+            // A position that maps to column a on a shaft of 500 mm.
+            DrawMomentSymbol(stamping, Term("M", a - 50, direction, 'm'), 500);
+            DrawMomentShape(painting, a, direction == 1);
+            painting.TextOut(a + 5, 85, "M");
+            ASSERT_EQ(stamped, painted) << "column " << a << ", direction " << int(direction);
+            ASSERT_EQ(stamping.PenPos(), painting.PenPos());
+            ASSERT_EQ(stamping.Pen.Width, 1);
+        }
+}
+
 TEST(DrawBearing, PinTriangleHatchAndTheReactionArrowBelowTheAxis)
 {
     TPage page;
