@@ -35,6 +35,16 @@ void DrawThinLine(QImage& image, QPoint from, QPoint to, const QColor& color)
     const qsizetype stride = image.bytesPerLine();
     const QRgb value = color.rgba();
     const long long minor = alongX ? dy : dx; // 0 for the many straight lines: no division
+    if (direct && minor == 0) {
+        // Along a row or a column: one store a pixel, the page's guide lines run hundreds long.
+        const long long across = alongX ? from.y() : from.x();
+        if (first > last || across < 0 || across >= (alongX ? height : width)) return;
+        const long long along = majorStart + first * majorStep;
+        uchar* pixel = bits + (alongX ? across : along) * stride + (alongX ? along : across) * qsizetype(sizeof(QRgb));
+        const qsizetype step = alongX ? majorStep * qsizetype(sizeof(QRgb)) : majorStep * stride;
+        for (long long i = first; i <= last; ++i, pixel += step) *reinterpret_cast<QRgb*>(pixel) = value;
+        return;
+    }
     for (long long i = first; i <= last; ++i) {
         const long long offset = minor == 0 ? 0 : RoundedQuotient(i * minor, steps);
         const long long x = from.x() + (alongX ? i * majorStep : offset);

@@ -47,6 +47,29 @@ TEST(CanvasLine, InThePenColourAndOutsideTheImageIsClipped)
     EXPECT_TRUE(IsColor(canvas, 0, 5, Qt::red));
 }
 
+// Lines along a row or a column are written straight into 32-bit pixels; on an image of another
+// format each pixel is set on its own. Both give the same pixels in every direction, where the
+// line leaves the image and where it runs wholly beside it.
+TEST(CanvasLine, StraightLinesWrittenDirectlyMatchPixelByPixel)
+{
+    const QLine lines[] = {{3, 4, 17, 4}, {17, 6, 3, 6}, {5, 2, 5, 18}, {7, 18, 7, 2}, {-9, 10, 30, 10},
+                           {12, 30, 12, -5}, {-3, -4, -3, 25}, {2, 20, 15, 20}, {25, 1, 25, 9}};
+    QImage direct = WhiteImage(20, 20);
+    QImage pixelwise(20, 20, QImage::Format_RGB888);
+    pixelwise.fill(Qt::white);
+    for (QImage* image : {&direct, &pixelwise}) {
+        Canvas canvas(*image);
+        canvas.Pen.Color = QColor(0, 128, 0);
+        for (const QLine& line : lines) {
+            canvas.MoveTo(line.x1(), line.y1());
+            canvas.LineTo(line.x2(), line.y2());
+        }
+    }
+    EXPECT_EQ(direct, pixelwise.convertToFormat(QImage::Format_RGB32));
+    QImage copy = direct;
+    EXPECT_GT(PaintedCount(Canvas(copy)), 80);
+}
+
 // A wide pen is a square of its width dragged from the start to the end point, both included.
 TEST(CanvasLine, OfWidthTwoCoversBothEndsTwoPixelsThick)
 {
