@@ -1,6 +1,5 @@
 #include "document/exact_number.h"
 
-#include <QRegularExpression>
 #include <cerrno>
 #include <charconv>
 #include <clocale>
@@ -17,11 +16,29 @@ locale_t CLocale()
     return locale;
 }
 
+// A number as JSON writes one: -?(0|[1-9][0-9]*)(\.[0-9]+)?([eE][+-]?[0-9]+)?
 bool IsDecimalNumber(const QString& text)
 {
-    static const QRegularExpression pattern(
-        QStringLiteral(R"(\A-?(0|[1-9][0-9]*)(\.[0-9]+)?([eE][+-]?[0-9]+)?\z)"));
-    return pattern.match(text).hasMatch();
+    const QChar* c = text.cbegin();
+    const QChar* const end = text.cend();
+    const auto digits = [&] {
+        const QChar* first = c;
+        while (c != end && c->isDigit() && c->unicode() < 128) ++c;
+        return c - first;
+    };
+    if (c != end && *c == '-') ++c;
+    if (c != end && *c == '0') ++c;
+    else if (digits() == 0) return false;
+    if (c != end && *c == '.') {
+        ++c;
+        if (digits() == 0) return false;
+    }
+    if (c != end && (*c == 'e' || *c == 'E')) {
+        ++c;
+        if (c != end && (*c == '+' || *c == '-')) ++c;
+        if (digits() == 0) return false;
+    }
+    return c == end;
 }
 
 bool IsZeroText(const QString& text)

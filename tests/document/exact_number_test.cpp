@@ -37,8 +37,10 @@ TEST(ExactNumber, HardValuesReadBackBitForBit)
 TEST(ExactNumber, RefusesWhatDoesNotHoldOneFiniteValue)
 {
     for (const char* text : {"", " 1", "1 ", "1,5", "+1", "01", ".5", "1.", "0x1p3", "inf", "nan", "-inf",
-                             "1e5000", "-1e5000", "1e-5000", "1e", "--1"})
+                             "1e5000", "-1e5000", "1e-5000", "1e", "--1", "-", "-01", "0.", "1e+", "1.5e", "2E-",
+                             "\u0663", "1\u0663"})
         EXPECT_FALSE(ReadExactNumber(text).has_value()) << text;
     EXPECT_EQ(ReadExactNumber("0e-9999"), 0.0L);
     EXPECT_EQ(ReadExactNumber("1.5E2"), 150.0L);
+    EXPECT_EQ(ReadExactNumber("-0.25e+1"), -2.5L);
 }
