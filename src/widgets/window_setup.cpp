@@ -2,10 +2,34 @@
 // leaving by Escape, pointing at a field.
 #include "widgets/window_setup.h"
 
+#include <QCoreApplication>
+#include <QHash>
 #include <QLineEdit>
 #include <QPalette>
 #include <QKeyEvent>
 #include <QWidget>
+
+namespace {
+
+// Icons hold pictures, which go before the application does.
+QHash<int, QIcon>& KeptIcons()
+{
+    static QHash<int, QIcon> icons = [] {
+        qAddPostRoutine([] { KeptIcons().clear(); });
+        return QHash<int, QIcon>();
+    }();
+    return icons;
+}
+
+} // namespace
+
+QIcon StandardIcon(const QWidget& widget, QStyle::StandardPixmap glyph)
+{
+    QHash<int, QIcon>& icons = KeptIcons();
+    const auto found = icons.constFind(glyph);
+    if (found != icons.cend()) return *found;
+    return *icons.insert(glyph, widget.style()->standardIcon(glyph));
+}
 
 void PlaceFixedWindow(QWidget& window, const QString& caption, const QRect& geometry)
 {

@@ -2,11 +2,17 @@
 #pragma once
 
 #include <QColor>
+#include <QIcon>
 #include <QRect>
 #include <QString>
+#include <QStyle>
 
 class QLineEdit;
 class QWidget;
+
+// The style's standard icon, read from its image files once and kept until the application ends:
+// a new set of work windows asks for the same ones again.
+QIcon StandardIcon(const QWidget& widget, QStyle::StandardPixmap glyph);
 
 // Caption, place and a client size that the user cannot change.
 void PlaceFixedWindow(QWidget& window, const QString& caption, const QRect& geometry);

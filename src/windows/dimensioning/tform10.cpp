@@ -88,7 +88,7 @@ TForm10::TForm10(QWidget* parent) : SkinnedWindow(parent, Qt::WindowStaysOnTopHi
     CreateCoefficients();
     CreateTwistSpan();
     BitBtn2 = AddButton(this, "Apply", 318, 404);
-    BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
+    BitBtn2->setIcon(StandardIcon(*this, QStyle::SP_DialogApplyButton));
     connect(BitBtn1, &QPushButton::clicked, this, Guarded(this, &TForm10::BitBtn1Click));
     connect(BitBtn3, &QPushButton::clicked, this, Guarded(this, &TForm10::BitBtn3Click));
     connect(BitBtn2, &QPushButton::clicked, this, Guarded(this, &TForm10::BitBtn2Click));

@@ -3,6 +3,7 @@
 #include "windows/editor/tform7_undo.h"
 
 #include "common/errors.h"
+#include "widgets/window_setup.h"
 #include "windows/editor/tform7.h"
 
 #include <QAction>
@@ -50,7 +51,7 @@ private:
 
 QToolButton* AddStepButton(QWidget* parent, QAction* action, QStyle::StandardPixmap glyph, int left, int top)
 {
-    action->setIcon(parent->style()->standardIcon(glyph));
+    action->setIcon(StandardIcon(*parent, glyph));
     auto* button = new QToolButton(parent);
     button->setDefaultAction(action);
     button->setAutoRaise(true);
