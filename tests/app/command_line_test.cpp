@@ -128,7 +128,7 @@ TEST_F(CommandLineAndWindowsTest, JsonRowsAreTheShaftCheckWindowsRows)
         const QJsonObject json = QJsonDocument::fromJson(Korvel({"--check", "--json", file}).Out.toUtf8()).object();
         Form1->OpenFile(file);
         Form7->VerificationButtonClick();
-        const QTableWidget* table = Form7->VerificationWindow->Table1;
+        const QTableWidget* table = Form7->VerificationWindow().Table1;
         const QJsonArray rows = json["strength"].toObject()["rows"].toArray();
         ASSERT_EQ(rows.size(), table->rowCount());
         for (int i = 0; i < rows.size(); ++i) {
@@ -138,7 +138,7 @@ TEST_F(CommandLineAndWindowsTest, JsonRowsAreTheShaftCheckWindowsRows)
             EXPECT_EQ(row["verdict"].toString() == "too small", table->item(i, 5)->text().contains("too small"));
         }
         EXPECT_EQ(json["strength"].toObject()["weakest"].toObject()["text"].toString(),
-                  Form7->VerificationWindow->Label1->text());
+                  Form7->VerificationWindow().Label1->text());
         EXPECT_EQ(json["passed"].toBool(), radius == "40");
     }
     EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('\n').toStdString();

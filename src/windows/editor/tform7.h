@@ -5,6 +5,7 @@
 
 #include "analysis/load_model.h"
 #include "canvas/canvas.h"
+#include "check/check_inputs.h"
 #include "widgets/save_dialog.h"
 #include "profile/editor_state.h"
 #include "profile/verification.h"
@@ -138,7 +139,12 @@ public:
     QToolButton* ZoomOutButton;
     QToolButton* WholeShaftButton;
     QLabel* ZoomNote; // the magnification, and that the diagram strips do not follow it
-    TForm13* VerificationWindow;
+    // The checks' tool window, made when it is first wanted: its four tabs of tables and fields
+    // would otherwise be made again with every set of work windows that an opened design brings.
+    TForm13& VerificationWindow();
+    // The inputs of the deflection, speed and fatigue checks as last applied or opened.
+    TCheckInputs CheckInputs() const;
+    void SetCheckInputs(const TCheckInputs& inputs);
     TVerificationCache Verification; // what the window shows, worked out when its inputs change
     TAskFileName AskDxfFileName; // the save dialog, or a test's answer
     // The DHL panel.
@@ -238,6 +244,8 @@ private:
     void ResetTools();
 
     std::optional<QPoint> panFrom_; // the pointer's last pixel while a drag pans
+    TForm13* verificationWindow_ = nullptr;
+    TCheckInputs checkInputs_; // while there is no window to hold them
 };
 
 extern TForm7* Form7;

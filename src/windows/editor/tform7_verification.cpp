@@ -43,31 +43,50 @@ void TForm7::CreateVerificationControls()
                                      QRect(326, 535, 104, 17));
     ExportPdfButton = AddSmallButton(this, "Export PDF...", "Save the whole calculation as a PDF report",
                                      QRect(326, 553, 104, 17));
-    VerificationWindow = new TForm13(this);
     AskDxfFileName = [this] { return RunSaveDialog(this, "Export DXF", "DXF drawing (*.dxf)", "dxf"); };
-    connect(VerificationWindow, &TForm13::CheckInputsApplied, this, Guarded(this, &TForm7::RefreshVerification));
     connect(VerificationButton, &QPushButton::clicked, this, Guarded(this, &TForm7::VerificationButtonClick));
     connect(ExportDxfButton, &QPushButton::clicked, this, Guarded(this, &TForm7::ExportDxfButtonClick));
     // The report is the whole design's, which the main window's File menu writes.
     connect(ExportPdfButton, &QPushButton::clicked, this, [] { RunGuarded([] { Form1->ExportPdfClick(); }); });
 }
 
+TForm13& TForm7::VerificationWindow()
+{
+    if (verificationWindow_) return *verificationWindow_;
+    verificationWindow_ = new TForm13(this);
+    verificationWindow_->SetCheckInputs(checkInputs_);
+    connect(verificationWindow_, &TForm13::CheckInputsApplied, this, Guarded(this, &TForm7::RefreshVerification));
+    return *verificationWindow_;
+}
+
+TCheckInputs TForm7::CheckInputs() const
+{
+    return verificationWindow_ ? verificationWindow_->CheckInputs() : checkInputs_;
+}
+
+void TForm7::SetCheckInputs(const TCheckInputs& inputs)
+{
+    if (verificationWindow_) verificationWindow_->SetCheckInputs(inputs);
+    else checkInputs_ = inputs;
+}
+
 void TForm7::RefreshVerification()
 {
-    if (!VerificationWindow->isVisible()) return;
+    if (!verificationWindow_ || !verificationWindow_->isVisible()) return;
+    TForm13& window = *verificationWindow_;
     const std::vector<long double> loads = LoadPositions(DesignJournal.Horizontal, DesignJournal.Vertical);
-    VerificationWindow->ShowShaftCheck(Analysis, loads, MemoLines(), Editor.ArcSteps);
+    window.ShowShaftCheck(Analysis, loads, MemoLines(), Editor.ArcSteps);
     const TDimensioningInputs applied = DesignJournal.AppliedDimensioning.value_or(TDimensioningInputs{});
-    VerificationWindow->ShowFatigue(Analysis, NavigationData(), {applied.Material, applied.TwistCycle}, MemoLines(),
-                                    Editor.ArcSteps);
+    window.ShowFatigue(Analysis, NavigationData(), {applied.Material, applied.TwistCycle}, MemoLines(),
+                       Editor.ArcSteps);
     const TVerification* verification = Verification.Check(Analysis, NavigationData(), MemoLines(), Editor.ArcSteps);
-    if (verification) VerificationWindow->ShowVerification(*verification);
+    if (verification) window.ShowVerification(*verification);
 }
 
 void TForm7::VerificationButtonClick()
 {
-    VerificationWindow->show();
-    ComeToFront(*VerificationWindow);
+    VerificationWindow().show();
+    ComeToFront(VerificationWindow());
     RefreshVerification();
 }
 

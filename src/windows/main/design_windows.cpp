@@ -176,7 +176,7 @@ TDesign CaptureDesign()
     design.AddedPoints = DesignJournal.AddedPoints;
     design.Overlays = {Form7->Editor.ShowDiameters, Form7->Editor.ShowRecommended, Form7->Editor.ShowEqualStrength};
     design.View = CaptureView();
-    design.Check = Form7->VerificationWindow->CheckInputs();
+    design.Check = Form7->CheckInputs();
     // The label is written only by the pre-dimensioning.
     if (!Form10->Label7->text().isEmpty()) design.ResultingDiameter = Form6->Data1->DPred();
     return StoredDecimals(design);
@@ -190,7 +190,7 @@ void ApplyDesign(const TDesign& stored)
     if (design.ResultingDiameter) ShowResultingDiameter(*design.ResultingDiameter);
     ApplyEditor(design);
     ApplyView(design.View);
-    Form7->VerificationWindow->SetCheckInputs(design.Check);
+    Form7->SetCheckInputs(design.Check);
 }
 
 void ReplayPlanes(const TDesign& design)

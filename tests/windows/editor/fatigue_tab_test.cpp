@@ -47,7 +47,7 @@ protected:
         Window()->Tabs->setCurrentWidget(Tab());
     }
 
-    static TForm13* Window() { return Form7->VerificationWindow; }
+    static TForm13* Window() { return &Form7->VerificationWindow(); }
     static TFatigueTab* Tab() { return Window()->FatigueTab; }
     static QString Cell(int row, int column) { return Tab()->Rows->index(row, column).data().toString(); }
     static bool Red(int row) { return Tab()->Rows->index(row, 0).data(Qt::BackgroundRole).isValid(); }

@@ -4,6 +4,7 @@
 #include "../entry/tform2_workflow.h"
 
 #include "common/number_text.h"
+#include "document/design_file.h"
 #include "windows/editor/deflection_plot.h"
 #include "windows/editor/deflection_tab.h"
 #include "windows/editor/speed_tab.h"
@@ -52,7 +53,7 @@ protected:
     }
 
     static void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
-    static TForm13* Window() { return Form7->VerificationWindow; }
+    static TForm13* Window() { return &Form7->VerificationWindow(); }
     static QTableWidget* Table() { return Window()->DeflectionTab->Table; }
     static QString Cell(int row, int column) { return Table()->item(row, column)->text(); }
     static QColor RowPixel(int row)
@@ -136,6 +137,16 @@ TEST_F(ShaftCheckWindowTest, CriticalSpeedWithAMassAndTheRatioToTheOperatingSpee
     EXPECT_EQ(tab->RatioLabel->text(), "n / n_cr = 1.000: within 0.7 to 1.3 of the critical speed");
     EXPECT_FALSE(tab->RatioLabel->styleSheet().isEmpty());
     EXPECT_EQ(CaptureDesign().Check.Masses, std::vector<TMountedMass>({{150, 10}}));
+
+    // Opened again, the design's inputs wait for the new editor's check window, made when it is
+    // first shown, and then fill its fields.
+    const TDesign design = CaptureDesign();
+    OpenDesignDocument(DesignToJson(design));
+    EXPECT_EQ(CaptureDesign().Check, design.Check);
+    Click(Form7->VerificationButton);
+    ASSERT_EQ(Window()->SpeedTab->MassTable->rowCount(), 1);
+    EXPECT_EQ(Window()->SpeedTab->MassTable->item(0, 1)->text(), "10");
+    EXPECT_EQ(Window()->CheckInputs(), design.Check);
     EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('\n').toStdString();
 }
 

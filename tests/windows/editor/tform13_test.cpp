@@ -57,7 +57,7 @@ protected:
     }
 
     static void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
-    static QTableWidget* Table() { return Form7->VerificationWindow->Table1; }
+    static QTableWidget* Table() { return Form7->VerificationWindow().Table1; }
     static QStringList Row(int row)
     {
         QStringList cells;
@@ -77,13 +77,13 @@ protected:
 TEST_F(VerificationWindowTest, ThinStepShowsRedUntilTheEditorThickensIt)
 {
     Click(Form7->VerificationButton);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form7->VerificationWindow));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form7->VerificationWindow()));
     ASSERT_EQ(Table()->rowCount(), 3);
     EXPECT_EQ(Row(0), QStringList({"0", "0.00", "18.53", "25.00", "1.35", "OK"}));
     EXPECT_EQ(Row(1), QStringList({"50", "62500.00", "21.68", "20.00", "0.92", "too small"}));
     EXPECT_EQ(RowPixel(1), kTooSmallColor);
     EXPECT_NE(RowPixel(0), kTooSmallColor);
-    EXPECT_EQ(Form7->VerificationWindow->Label1->text().toStdString(), "Weakest section: x = 50 mm, ratio 0.92");
+    EXPECT_EQ(Form7->VerificationWindow().Label1->text().toStdString(), "Weakest section: x = 50 mm, ratio 0.92");
 
     // The Modify tool on the step (column 300, row 150 on a 100 mm shaft): both radii to 11.5.
     Click(Form7->SpeedButton6);
@@ -98,8 +98,8 @@ TEST_F(VerificationWindowTest, ThinStepShowsRedUntilTheEditorThickensIt)
 
     EXPECT_EQ(Row(1), QStringList({"50", "62500.00", "21.68", "23.00", "1.06", "OK"}));
     EXPECT_NE(RowPixel(1), kTooSmallColor);
-    EXPECT_EQ(Form7->VerificationWindow->Label1->text().toStdString(), "Weakest section: x = 50 mm, ratio 1.06");
-    Click(Form7->VerificationWindow->CopyButton);
+    EXPECT_EQ(Form7->VerificationWindow().Label1->text().toStdString(), "Weakest section: x = 50 mm, ratio 1.06");
+    Click(Form7->VerificationWindow().CopyButton);
     EXPECT_EQ(QApplication::clipboard()->text().split('\n').value(2), "50\t62500.00\t21.68\t23.00\t1.06\tOK");
     EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('\n').toStdString();
 }
@@ -132,7 +132,7 @@ TEST_F(VerificationWindowTest, DimensioningApplyRefreshesTheTableAndABrokenOutli
     ASSERT_EQ(Analysis.AllowBendStress, 40);
     EXPECT_GT(Row(1).value(2).toDouble(), 27);
 
-    QLabel* summary = Form7->VerificationWindow->Label1;
+    QLabel* summary = Form7->VerificationWindow().Label1;
     EXPECT_EQ(summary->grab().toImage().pixelColor(2, 2), kTooSmallColor);
     Form7->SetMemoLines({"line 0/0/0/20/0/", "line 0/20/50/20/0/", "line 50/20/50/25/0/", "line 60/25/100/25/0/",
                          "line 100/25/100/0/0/"});

@@ -71,7 +71,7 @@ TEST_F(ReportActionsTest, ExportPdfWritesWhatTheWindowsShow)
     EXPECT_EQ(PdfInfo(fileName).PageSize, "595 x 842 pts (A4)");
     const QString text = PdfText(fileName);
     for (const QString& shown : {Form11->Label1->text(), Form11->Label6->text(),
-                                 Form7->VerificationWindow->Label1->text().simplified(), QString("Design: Untitled")})
+                                 Form7->VerificationWindow().Label1->text().simplified(), QString("Design: Untitled")})
         EXPECT_TRUE(text.contains(shown)) << shown.toStdString() << "\nin: " << text.toStdString();
     // The vertical plane's page as the window shows it.
     EXPECT_EQ(MatchingPixels(PdfPage(fileName, 3, kBlockDpi), Form3->Page(), kImageCaptionHeight, kBlockDpi),
