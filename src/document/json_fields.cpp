@@ -5,6 +5,7 @@
 
 #include <QJsonArray>
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -13,16 +14,19 @@ QString ElementPath(const QString& path, qsizetype index)
     return path + "[" + QString::number(index) + "]";
 }
 
-QString TextOf(const QJsonValue& value, const QString& path)
+// The path of a field, put together only when a message names it: a design holds thousands.
+using TPathOf = std::function<QString()>;
+
+QString TextOf(const QJsonValue& value, const TPathOf& path)
 {
-    if (!value.isString()) RaiseFieldError(path, "a text");
+    if (!value.isString()) RaiseFieldError(path(), "a text");
     return value.toString();
 }
 
-long double NumberOf(const QJsonValue& value, const QString& path)
+long double NumberOf(const QJsonValue& value, const TPathOf& path)
 {
     const auto number = ReadExactNumber(TextOf(value, path));
-    if (!number) RaiseFieldError(path, "a finite decimal number written as a text, such as \"12.5\"");
+    if (!number) RaiseFieldError(path(), "a finite decimal number written as a text, such as \"12.5\"");
     return *number;
 }
 
@@ -35,9 +39,17 @@ void RaiseFieldError(const QString& path, const QString& expectation)
 
 TJsonFields::TJsonFields(QJsonObject object, QString path) : object_(std::move(object)), path_(std::move(path)) {}
 
+TJsonFields::TJsonFields(QJsonObject object, QString listPath, qsizetype index)
+    : object_(std::move(object)), path_(std::move(listPath)), index_(index)
+{
+}
+
+QString TJsonFields::Path() const { return index_ < 0 ? path_ : ElementPath(path_, index_); }
+
 QString TJsonFields::PathOf(const QString& key) const
 {
-    return path_.isEmpty() ? key : path_ + "." + key;
+    const QString path = Path();
+    return path.isEmpty() ? key : path + "." + key;
 }
 
 QJsonValue TJsonFields::Require(const QString& key) const
@@ -68,15 +80,18 @@ std::vector<TJsonFields> TJsonFields::Objects(const QString& key, qsizetype most
     const QJsonArray array = RequireArray(key, most);
     std::vector<TJsonFields> objects;
     objects.reserve(array.size());
+    const QString listPath = PathOf(key);
     for (qsizetype i = 0; i < array.size(); ++i) {
-        const QString path = ElementPath(PathOf(key), i);
-        if (!array[i].isObject()) RaiseFieldError(path, "a group of fields");
-        objects.emplace_back(array[i].toObject(), path);
+        if (!array[i].isObject()) RaiseFieldError(ElementPath(listPath, i), "a group of fields");
+        objects.push_back(TJsonFields(array[i].toObject(), listPath, i));
     }
     return objects;
 }
 
-QString TJsonFields::Text(const QString& key) const { return TextOf(Require(key), PathOf(key)); }
+QString TJsonFields::Text(const QString& key) const
+{
+    return TextOf(Require(key), [&] { return PathOf(key); });
+}
 
 QString TJsonFields::OptionalText(const QString& key) const
 {
@@ -88,18 +103,24 @@ QStringList TJsonFields::Texts(const QString& key, qsizetype most) const
     const QJsonArray array = RequireArray(key, most);
     QStringList texts;
     texts.reserve(array.size());
-    for (qsizetype i = 0; i < array.size(); ++i) texts += TextOf(array[i], ElementPath(PathOf(key), i));
+    const QString listPath = PathOf(key);
+    for (qsizetype i = 0; i < array.size(); ++i) texts += TextOf(array[i], [&] { return ElementPath(listPath, i); });
     return texts;
 }
 
-long double TJsonFields::Number(const QString& key) const { return NumberOf(Require(key), PathOf(key)); }
+long double TJsonFields::Number(const QString& key) const
+{
+    return NumberOf(Require(key), [&] { return PathOf(key); });
+}
 
 std::vector<long double> TJsonFields::Numbers(const QString& key, qsizetype most) const
 {
     const QJsonArray array = RequireArray(key, most);
     std::vector<long double> numbers;
     numbers.reserve(array.size());
-    for (qsizetype i = 0; i < array.size(); ++i) numbers.push_back(NumberOf(array[i], ElementPath(PathOf(key), i)));
+    const QString listPath = PathOf(key);
+    for (qsizetype i = 0; i < array.size(); ++i)
+        numbers.push_back(NumberOf(array[i], [&] { return ElementPath(listPath, i); }));
     return numbers;
 }
 
@@ -107,7 +128,7 @@ std::optional<long double> TJsonFields::OptionalNumber(const QString& key) const
 {
     const QJsonValue value = Require(key);
     if (value.isNull()) return std::nullopt;
-    return NumberOf(value, PathOf(key));
+    return NumberOf(value, [&] { return PathOf(key); });
 }
 
 bool TJsonFields::Switch(const QString& key) const

@@ -33,11 +33,16 @@ public:
     bool Has(const QString& key) const { return object_.contains(key); }
 
 private:
+    // An item of the list at `listPath`; its path is put together only for a message.
+    TJsonFields(QJsonObject object, QString listPath, qsizetype index);
+
+    QString Path() const;
     QJsonValue Require(const QString& key) const;
     QJsonArray RequireArray(const QString& key, qsizetype most) const;
 
     QJsonObject object_;
-    QString path_;
+    QString path_;         // of the object, or of the list that holds it
+    qsizetype index_ = -1; // in that list
 };
 
 [[noreturn]] void RaiseFieldError(const QString& path, const QString& expectation);
