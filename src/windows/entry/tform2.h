@@ -93,6 +93,11 @@ public:
     Tvector EnterBearing(long double position);
     void EnterForce(long double position, long double value, bool withReactions);
     void EnterMoment(long double position, long double value, bool clockwise);
+    // While a batch is open the entry list stays as it is; closing it lists the current plane
+    // once. A design being opened enters hundreds of loads, and the horizontal plane's rows would
+    // go again as soon as the vertical plane starts.
+    void OpenEntryBatch() { listingHeld_ = true; }
+    void CloseEntryBatch();
 
     // Every show brings the window to the front with the keyboard focus.
     void setVisible(bool visible) override;
@@ -119,9 +124,10 @@ private:
     void CreateEntryList();
     void ConnectEntryKeys();
     void FillEntryList();
-    void AppendEntryRow(const TEntryRow& row);
     void AppendLastEntryRow();
     void TakeBack(size_t row);
+
+    bool listingHeld_ = false;
 };
 
 extern TForm2* Form2;

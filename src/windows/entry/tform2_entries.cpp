@@ -101,27 +101,41 @@ void TForm2::keyPressEvent(QKeyEvent* event)
     else SkinnedWindow::keyPressEvent(event);
 }
 
-void TForm2::FillEntryList()
-{
-    EntryList->clear();
-    for (const TEntryRow& row :
-         EntryRows(DesignJournal.ShaftLength, DesignJournal.CurrentPlane(), DesignJournal.HorizontalCurrent))
-        AppendEntryRow(row);
-}
+namespace {
 
-void TForm2::AppendEntryRow(const TEntryRow& row)
+// Aligned before it joins the list, which then tells its view once.
+QTreeWidgetItem* EntryItem(const TEntryRow& row)
 {
-    // Aligned before it joins the list, which then tells its view once.
     auto* item = new QTreeWidgetItem(QStringList{row.Name, row.Position, row.Value, row.Sense});
     item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
-    EntryList->addTopLevelItem(item);
+    return item;
+}
+
+} // namespace
+
+void TForm2::FillEntryList()
+{
+    if (listingHeld_) return;
+    EntryList->clear();
+    QList<QTreeWidgetItem*> items;
+    for (const TEntryRow& row :
+         EntryRows(DesignJournal.ShaftLength, DesignJournal.CurrentPlane(), DesignJournal.HorizontalCurrent))
+        items.append(EntryItem(row));
+    EntryList->addTopLevelItems(items);
+}
+
+void TForm2::CloseEntryBatch()
+{
+    listingHeld_ = false;
+    FillEntryList();
 }
 
 void TForm2::AppendLastEntryRow()
 {
+    if (listingHeld_) return;
     const TPlaneEntries& plane = DesignJournal.CurrentPlane();
-    AppendEntryRow(EntryRow(plane, plane.Entries.size() - 1, DesignJournal.HorizontalCurrent));
+    EntryList->addTopLevelItem(EntryItem(EntryRow(plane, plane.Entries.size() - 1, DesignJournal.HorizontalCurrent)));
 }
 
 void TForm2::RemoveButtonClick()

@@ -27,6 +27,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QToolButton>
 
 namespace {
@@ -84,6 +85,8 @@ void EnterPlane(const TPlaneEntries& plane, bool horizontal, int before, TPointF
 
 void ApplyPlanes(const TDesign& design)
 {
+    Form2->OpenEntryBatch();
+    const auto listed = qScopeGuard([] { Form2->CloseEntryBatch(); });
     TPointFeed points(design.AddedPoints, [](size_t, const TAddedPoint& point) {
         PlacePoint(Analysis, point);
         DesignJournal.RecordPoint(point.Position, point.OfForgottenLoad);
