@@ -26,6 +26,7 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QTreeWidget>
 
 namespace {
 
@@ -35,6 +36,7 @@ struct TShownDesign {
     QImage Page;
     QStringList Reactions;
     QImage Drawing;
+    QStringList Entries; // the entry window's list
     bool operator==(const TShownDesign&) const = default;
 };
 
@@ -57,7 +59,12 @@ TShownDesign Shown()
                                ExactNumberText(Analysis.AllowBendStress), ExactNumberText(Form6->Data1->MT())};
     QStringList reactions;
     for (QLabel* label : {Form11->Label1, Form11->Label2, Form11->Label3, Form11->Label6}) reactions << label->text();
-    return {analysis, Form3->Page(), reactions, Form7->Frame81->Image1->Picture()};
+    QStringList entries;
+    for (int row = 0; row < Form2->EntryList->topLevelItemCount(); ++row) {
+        const QTreeWidgetItem* item = Form2->EntryList->topLevelItem(row);
+        entries << item->text(0) + " " + item->text(1) + " " + item->text(2) + " " + item->text(3);
+    }
+    return {analysis, Form3->Page(), reactions, Form7->Frame81->Image1->Picture(), entries};
 }
 
 QByteArray FileBytes(const QString& fileName)
@@ -177,6 +184,8 @@ TEST_F(FileTest, ADesignEnteredThroughTheWindowsComesBackFromItsFileInAFreshProg
     EXPECT_EQ(opened.Reactions, entered.Reactions);
     EXPECT_TRUE(opened.Page == entered.Page) << "the page";
     EXPECT_TRUE(opened.Drawing == entered.Drawing) << "the drawing with its overlay";
+    EXPECT_EQ(opened.Entries, entered.Entries) << "the vertical plane's entries, listed once";
+    EXPECT_GT(opened.Entries.size(), 1);
     EXPECT_TRUE(Form11->isVisible());
     EXPECT_TRUE(Form9->RadioButton1->isChecked());
     EXPECT_FALSE(Form10->Edit3->text().isEmpty());
