@@ -197,6 +197,24 @@ TEST_F(CommandLineTest, JsonCarriesItsVersionTheInputsAndTheFiguresBehindEachVer
     EXPECT_TRUE(json["notChecked"].toArray().isEmpty());
 }
 
+// Loads near the largest double on a wire of a shaft: the stresses no double can hold refuse their
+// check with the reason, never a JSON null or a row of thousands of digits.
+TEST_F(CommandLineTest, ResultsBeyondADoubleRefuseTheirCheck)
+{
+    TDesign design = Cylinder("0.05");
+    design.Horizontal.Entries[2].Value = design.Vertical.Entries[0].Value = 1e306L;
+    const QString file = Save("huge.korvel", design);
+    const TRun text = Korvel({"--check", file});
+    EXPECT_EQ(text.ExitCode, 1) << text.Err.toStdString();
+    EXPECT_TRUE(text.Out.contains("  Fatigue: not checked: results too large to represent (beyond 1.8E308): check the loads\n"))
+        << text.Out.toStdString();
+    const QJsonObject json = QJsonDocument::fromJson(Korvel({"--check", "--json", file}).Out.toUtf8()).object();
+    const QJsonObject fatigue = json["fatigue"].toObject();
+    EXPECT_TRUE(fatigue["rows"].toArray().isEmpty());
+    EXPECT_EQ(fatigue["problem"].toString(), "Results too large to represent (beyond 1.8E308): check the loads");
+    EXPECT_EQ(json["notChecked"].toArray().last().toObject()["check"].toString(), "fatigue");
+}
+
 // The window set, for the same design opened as the user opens it.
 class CommandLineAndWindowsTest : public CommandLineTest {
 protected:
