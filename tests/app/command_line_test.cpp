@@ -8,6 +8,8 @@
 #include "app/command_line.h"
 #include "document/design_file.h"
 #include "test_support.h"
+#include "windows/editor/deflection_tab.h"
+#include "windows/editor/fatigue_tab.h"
 #include "windows/editor/tform13.h"
 #include "windows/editor/tform7.h"
 #include "windows/main/tform1.h"
@@ -20,6 +22,8 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QProcess>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -245,6 +249,11 @@ TEST_F(CommandLineAndWindowsTest, JsonRowsAreTheShaftCheckWindowsRows)
         }
         EXPECT_EQ(json["strength"].toObject()["weakest"].toObject()["text"].toString(),
                   Form7->VerificationWindow().Label1->text());
+        // The other tabs list the rows the JSON lists, each tab worked out as it is shown.
+        TForm13& window = Form7->VerificationWindow();
+        for (int tab = 1; tab < window.Tabs->count(); ++tab) window.Tabs->setCurrentIndex(tab);
+        EXPECT_EQ(json["deflection"].toObject()["rows"].toArray().size(), window.DeflectionTab->Table->rowCount());
+        EXPECT_EQ(json["fatigue"].toObject()["rows"].toArray().size(), window.FatigueTab->Table->model()->rowCount());
         EXPECT_EQ(json["passed"].toBool(), radius == "40");
     }
     EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('\n').toStdString();
