@@ -123,6 +123,9 @@ TEST_F(CommandLineTest, ACheckThatCannotBeMadeFailsTheRunWithItsReason)
     uncalculated.AddedPoints.clear();
     TDesign undrawn = Cylinder("40");
     undrawn.Profile.clear();
+    // A rating asks for the bearing's life, which needs the operating speed.
+    TDesign noSpeed = Cylinder("40");
+    noSpeed.Check.Fatigue.Bearings[0].Rating = 20;
     const struct {
         QString file;
         QString firstLines;
@@ -135,6 +138,7 @@ TEST_F(CommandLineTest, ACheckThatCannotBeMadeFailsTheRunWithItsReason)
          "Not checked\n  Strength: not checked: nothing is drawn\n  Slope and deflection: not checked: nothing is drawn\n"
          "  Critical speed: not checked: nothing is drawn\n  Fatigue: not checked: nothing is drawn\n"
          "  Twist: not checked: nothing is drawn\n"},
+        {Save("nospeed.korvel", noSpeed), "Not checked\n  Bearing A life: not checked: no operating speed given\nStrength\n"},
     };
     for (const auto& design : cases) {
         const TRun run = Korvel({"--check", design.file});
@@ -142,7 +146,8 @@ TEST_F(CommandLineTest, ACheckThatCannotBeMadeFailsTheRunWithItsReason)
         EXPECT_TRUE(run.Out.startsWith("== " + design.file + ": FAILED\n" + design.firstLines)) << run.Out.toStdString();
         const QJsonObject json = QJsonDocument::fromJson(Korvel({"--check", "--json", design.file}).Out.toUtf8()).object();
         EXPECT_FALSE(json["passed"].toBool());
-        EXPECT_EQ(json["notChecked"].toArray()[0].toObject()["check"].toString(), "strength");
+        EXPECT_EQ(json["notChecked"].toArray()[0].toObject()["check"].toString(),
+                  design.file.endsWith("nospeed.korvel") ? "bearing A life" : "strength");
     }
     EXPECT_TRUE(Korvel({"--help"}).Out.contains("1 when\none fails or cannot be made"));
 }
