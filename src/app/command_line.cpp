@@ -4,6 +4,7 @@
 #include "app/command_line.h"
 
 #include <QCommandLineParser>
+#include <QFile>
 
 namespace {
 
@@ -79,7 +80,32 @@ TCommandLine Command(const QCommandLineParser& parser)
     return line;
 }
 
+// Every byte beyond plain ASCII is shown as \xFF, so that the user sees which name is meant.
+QString ShownBytes(const QByteArray& bytes)
+{
+    QString shown;
+    for (const char byte : bytes) {
+        const auto code = uchar(byte);
+        if (code >= 0x20 && code < 0x7F) shown += QChar(code);
+        else shown += "\\x" + QString::number(code, 16).toUpper().rightJustified(2, '0');
+    }
+    return shown;
+}
+
 } // namespace
+
+TCommandLine ParseRawCommandLine(const QByteArrayList& rawArguments)
+{
+    QStringList arguments;
+    for (const QByteArray& raw : rawArguments) {
+        arguments << QFile::decodeName(raw);
+        if (QFile::encodeName(arguments.last()) != raw)
+            return Usage(QStringLiteral("the name \"%1\" is not UTF-8 text: another file would be read or written in "
+                                        "its place")
+                             .arg(ShownBytes(raw)));
+    }
+    return ParseCommandLine(arguments);
+}
 
 TCommandLine ParseCommandLine(const QStringList& arguments)
 {

@@ -16,6 +16,7 @@
 #include "windows/main/window_set.h"
 #include "windows/view3d/tform9.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -222,6 +223,35 @@ TEST_F(CommandLineTest, ResultsBeyondADoubleRefuseTheirCheck)
     EXPECT_TRUE(fatigue["rows"].toArray().isEmpty());
     EXPECT_EQ(fatigue["problem"].toString(), "Results too large to represent (beyond 1.8E308): check the loads");
     EXPECT_EQ(json["notChecked"].toArray().last().toObject()["check"].toString(), "fatigue");
+}
+
+// Shell commands run in `folder`, so that an argument can hold any bytes; "$2" is the program.
+TRun KorvelInShell(const QString& folder, const QString& commands)
+{
+    QProcess shell;
+    shell.start("/bin/sh", {"-c", "cd \"$1\" && " + commands, "sh", folder, KORVEL_PROGRAM});
+    EXPECT_TRUE(shell.waitForFinished(60000));
+    return {shell.exitCode(), QString::fromLocal8Bit(shell.readAllStandardOutput()),
+            QString::fromLocal8Bit(shell.readAllStandardError())};
+}
+
+// Read as text, a byte that is not UTF-8 became U+FFFD, and another file was written or sought.
+TEST_F(CommandLineTest, ANameThatIsNotTextIsRefusedAndNothingIsWrittenInItsPlace)
+{
+    EXPECT_EQ(ParseRawCommandLine(QByteArrayList{"korvel", "--check", "a\xFF.korvel"}).Mode, TCommandMode::Usage);
+    EXPECT_EQ(ParseRawCommandLine(QByteArrayList{"korvel", "--check", "\xC3\xA4.korvel"}).Files, QStringList{"\u00E4.korvel"});
+
+    Save("design.korvel", Cylinder("40"));
+    for (const QString& format : {"stl", "dxf", "pdf"}) {
+        const TRun run = KorvelInShell(folder.path(), "exec \"$2\" --export-" + format + " \"$(printf 'bad\\377name')\" design.korvel");
+        EXPECT_EQ(run.ExitCode, 2) << format.toStdString();
+        EXPECT_TRUE(run.Err.startsWith("korvel: the name \"bad\\xFFname\" is not UTF-8 text: another file would be read or written in its place\n"))
+            << run.Err.toStdString();
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"design.korvel"}) << format.toStdString();
+    }
+    const TRun check = KorvelInShell(folder.path(), "cp design.korvel \"$(printf 'bad\\377name')\" && exec \"$2\" --check \"$(printf 'bad\\377name')\"");
+    EXPECT_EQ(check.ExitCode, 2);
+    EXPECT_TRUE(check.Err.contains("bad\\xFFname\" is not UTF-8 text")) << check.Err.toStdString();
 }
 
 // The window set, for the same design opened as the user opens it.
