@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -22,6 +23,31 @@ TUnsavedAnswer AskInBox(const QString& designName)
     if (answer == QMessageBox::Save) return TUnsavedAnswer::Save;
     if (answer == QMessageBox::Discard) return TUnsavedAnswer::Discard;
     return TUnsavedAnswer::Cancel;
+}
+
+// Nothing is written unless the user says so: Escape cancels.
+TChangedFileAnswer AskInChangedFileBox(const QString& designName)
+{
+    QMessageBox box(QMessageBox::Warning, QStringLiteral(" Korvel"),
+                    FileQuestionText(TFileQuestion::Overwrite, designName), QMessageBox::Cancel);
+    QPushButton* overwrite = box.addButton("Overwrite", QMessageBox::DestructiveRole);
+    QPushButton* saveAs = box.addButton("Save As...", QMessageBox::AcceptRole);
+    box.setDefaultButton(saveAs);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.exec();
+    if (box.clickedButton() == overwrite) return TChangedFileAnswer::Overwrite;
+    if (box.clickedButton() == saveAs) return TChangedFileAnswer::SaveAs;
+    return TChangedFileAnswer::Cancel;
+}
+
+bool AskInReloadBox(TFileQuestion question, const QString& designName)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral(" Korvel"), FileQuestionText(question, designName));
+    QPushButton* reload = box.addButton("Open Again", QMessageBox::DestructiveRole);
+    box.setDefaultButton(box.addButton("Keep This One", QMessageBox::RejectRole));
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.exec();
+    return box.clickedButton() == reload;
 }
 
 QString AskInDialog(TFileUse use, const QString& current)
@@ -44,6 +70,18 @@ TFileNameQuestion& FileNameQuestion()
     return question;
 }
 
+TChangedFileQuestion& ChangedFileQuestion()
+{
+    static TChangedFileQuestion question = AskInChangedFileBox;
+    return question;
+}
+
+TReloadQuestion& ReloadQuestion()
+{
+    static TReloadQuestion question = AskInReloadBox;
+    return question;
+}
+
 } // namespace
 
 TUnsavedQuestion SetUnsavedQuestion(TUnsavedQuestion question)
@@ -59,3 +97,20 @@ TFileNameQuestion SetFileNameQuestion(TFileNameQuestion question)
 TUnsavedAnswer AskAboutUnsavedChanges(const QString& designName) { return UnsavedQuestion()(designName); }
 
 QString AskForFileName(TFileUse use, const QString& current) { return FileNameQuestion()(use, current); }
+
+TChangedFileQuestion SetChangedFileQuestion(TChangedFileQuestion question)
+{
+    return std::exchange(ChangedFileQuestion(), std::move(question));
+}
+
+TReloadQuestion SetReloadQuestion(TReloadQuestion question)
+{
+    return std::exchange(ReloadQuestion(), std::move(question));
+}
+
+TChangedFileAnswer AskAboutChangedFile(const QString& designName) { return ChangedFileQuestion()(designName); }
+
+bool AskAboutReloading(TFileQuestion question, const QString& designName)
+{
+    return ReloadQuestion()(question, designName);
+}

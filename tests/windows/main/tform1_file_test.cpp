@@ -8,6 +8,7 @@
 #include "windows/main/file_questions.h"
 #include "windows/main/tform1.h"
 #include "common/errors.h"
+#include "common/whole_file.h"
 #include "windows/results/tform11.h"
 #include "windows/results/tform3.h"
 #include "windows/dimensioning/tform10.h"
@@ -24,6 +25,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -376,6 +378,59 @@ TEST_F(FileTest, ANewShaftAsksFirstAndLeftBeforeItsLengthGivesTheDesignBack)
     EXPECT_EQ(now.Dimensioning, design.Dimensioning);
     EXPECT_EQ(now.Check, design.Check);
     EXPECT_TRUE(Form1->Modified());
+}
+
+// Another program's version of the open file is offered to be opened and is never written over
+// unasked; the program's own saves ask nothing.
+TEST_F(FileTest, AFileChangedByAnotherProgramIsOfferedAndNotOverwrittenUnasked)
+{
+    QList<TFileQuestion> reloads;
+    bool reload = false;
+    const TReloadQuestion previousReload = SetReloadQuestion([&](TFileQuestion question, const QString&) {
+        reloads << question;
+        return reload;
+    });
+    TChangedFileAnswer changedAnswer = TChangedFileAnswer::Cancel;
+    int overwriteQuestions = 0;
+    const TChangedFileQuestion previousChanged = SetChangedFileQuestion([&](const QString&) {
+        ++overwriteQuestions;
+        return changedAnswer;
+    });
+    const auto restore = qScopeGuard([&] {
+        SetReloadQuestion(previousReload);
+        SetChangedFileQuestion(previousChanged);
+    });
+    EnterWholeDesign();
+    chosenFile = PathOf("a.korvel");
+    Form1->SaveAction->trigger();
+    Form1->SaveAction->trigger();
+    Form1->DesignFileChanged(); // as the watcher's signal for those saves
+    EXPECT_TRUE(reloads.isEmpty());
+    EXPECT_EQ(overwriteQuestions, 0);
+
+    const QByteArray other = DesignToJson(SmallDesign());
+    WriteWholeFile(PathOf("a.korvel"), other);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !reloads.isEmpty(); }, 10000)) << "the watcher saw the change";
+    EXPECT_EQ(reloads, QList{TFileQuestion::Reload});
+    Form1->SaveAction->trigger();
+    EXPECT_EQ(overwriteQuestions, 1);
+    EXPECT_EQ(FileBytes(PathOf("a.korvel")), other) << "cancelled";
+    changedAnswer = TChangedFileAnswer::SaveAs;
+    chosenFile = PathOf("b.korvel");
+    Form1->SaveAction->trigger();
+    EXPECT_EQ(FileBytes(PathOf("a.korvel")), other);
+    EXPECT_EQ(Form1->FileName, PathOf("b.korvel"));
+    EXPECT_EQ(DesignFromJson(FileBytes(PathOf("b.korvel"))), CaptureDesign());
+
+    // Unsaved work: the question says it goes; opened again, the other version is shown.
+    Form7->ed1->setText("4");
+    WriteWholeFile(PathOf("b.korvel"), other);
+    reload = true;
+    Form1->DesignFileChanged();
+    EXPECT_EQ(reloads.last(), TFileQuestion::ReloadLosingChanges);
+    EXPECT_EQ(CaptureDesign(), DesignFromJson(other));
+    EXPECT_FALSE(Form1->Modified());
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join("\n").toStdString();
 }
 
 TEST_F(FileTest, UnsavedChangesAreAskedAboutOnlyWhenWorkWouldBeLost)
