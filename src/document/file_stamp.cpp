@@ -39,9 +39,8 @@ QString FileQuestionText(TFileQuestion question, const QString& designName)
     switch (question) {
     case TFileQuestion::Overwrite:
         return changed + " since it was opened or saved here. Overwrite it with the design shown here?";
-    case TFileQuestion::Reload: return changed + ". Open it again?";
-    case TFileQuestion::ReloadLosingChanges:
-        return changed + ". Open it again and lose the changes made here since it was saved?";
+    case TFileQuestion::Reload: return changed + ". Reload it?";
+    case TFileQuestion::ReloadLosingChanges: return changed + ". Reload it and lose the changes made here?";
     case TFileQuestion::None: break;
     }
     return QString();

@@ -46,6 +46,6 @@ TEST(FileStamp, OnlyBytesThatAnotherProgramChangedAreAskedAbout)
               "The file of the design \"a.korvel\" was changed by another program since it was opened or saved "
               "here. Overwrite it with the design shown here?");
     EXPECT_EQ(FileQuestionText(TFileQuestion::ReloadLosingChanges, "a.korvel"),
-              "The file of the design \"a.korvel\" was changed by another program. Open it again and lose the "
-              "changes made here since it was saved?");
+              "The file of the design \"a.korvel\" was changed by another program. Reload it and lose the "
+              "changes made here?");
 }

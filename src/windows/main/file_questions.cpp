@@ -43,8 +43,8 @@ TChangedFileAnswer AskInChangedFileBox(const QString& designName)
 bool AskInReloadBox(TFileQuestion question, const QString& designName)
 {
     QMessageBox box(QMessageBox::Question, QStringLiteral(" Korvel"), FileQuestionText(question, designName));
-    QPushButton* reload = box.addButton("Open Again", QMessageBox::DestructiveRole);
-    box.setDefaultButton(box.addButton("Keep This One", QMessageBox::RejectRole));
+    QPushButton* reload = box.addButton("Reload", QMessageBox::DestructiveRole);
+    box.setDefaultButton(box.addButton("Ignore", QMessageBox::RejectRole));
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.exec();
     return box.clickedButton() == reload;
