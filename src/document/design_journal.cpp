@@ -62,6 +62,16 @@ void TDesignJournal::Reach(TPlaneStep step)
 
 namespace {
 
+// The journal and the design name these alike.
+template <class Planes>
+void CopyPlanes(const Planes& from, TDesign& to)
+{
+    to.ShaftLength = from.ShaftLength;
+    to.Horizontal = from.Horizontal;
+    to.Vertical = from.Vertical;
+    to.AddedPoints = from.AddedPoints;
+}
+
 // More than a fresh start of the vertical plane holds.
 bool HoldsVerticalEntries(const TPlaneEntries& vertical)
 {
@@ -83,9 +93,6 @@ void TDesignJournal::KeepUntilEntered(const TDesign& design)
 
 void TDesignJournal::CopyPlanesTo(TDesign& design) const
 {
-    const bool kept = Replaced.has_value();
-    design.ShaftLength = kept ? Replaced->ShaftLength : ShaftLength;
-    design.Horizontal = kept ? Replaced->Horizontal : Horizontal;
-    design.Vertical = kept ? Replaced->Vertical : Vertical;
-    design.AddedPoints = kept ? Replaced->AddedPoints : AddedPoints;
+    if (Replaced) CopyPlanes(*Replaced, design);
+    else CopyPlanes(*this, design);
 }

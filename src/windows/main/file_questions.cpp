@@ -12,14 +12,19 @@ namespace {
 const QString kDesignFilter = QStringLiteral("Korvel designs (*.korvel);;All files (*)");
 
 // On top, like every message of the program, so that the panels never hide it.
+int ExecOnTop(QMessageBox& box)
+{
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    return box.exec();
+}
+
 TUnsavedAnswer AskInBox(const QString& designName)
 {
     QMessageBox box(QMessageBox::Question, QStringLiteral(" Korvel"),
                     "The design \"" + designName + "\" has changes that are not saved. Save them first?",
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
     box.setDefaultButton(QMessageBox::Save);
-    box.setWindowFlag(Qt::WindowStaysOnTopHint);
-    const int answer = box.exec();
+    const int answer = ExecOnTop(box);
     if (answer == QMessageBox::Save) return TUnsavedAnswer::Save;
     if (answer == QMessageBox::Discard) return TUnsavedAnswer::Discard;
     return TUnsavedAnswer::Cancel;
@@ -33,8 +38,7 @@ TChangedFileAnswer AskInChangedFileBox(const QString& designName)
     QPushButton* overwrite = box.addButton("Overwrite", QMessageBox::DestructiveRole);
     QPushButton* saveAs = box.addButton("Save As...", QMessageBox::AcceptRole);
     box.setDefaultButton(saveAs);
-    box.setWindowFlag(Qt::WindowStaysOnTopHint);
-    box.exec();
+    ExecOnTop(box);
     if (box.clickedButton() == overwrite) return TChangedFileAnswer::Overwrite;
     if (box.clickedButton() == saveAs) return TChangedFileAnswer::SaveAs;
     return TChangedFileAnswer::Cancel;
@@ -45,8 +49,7 @@ bool AskInReloadBox(TFileQuestion question, const QString& designName)
     QMessageBox box(QMessageBox::Question, QStringLiteral(" Korvel"), FileQuestionText(question, designName));
     QPushButton* reload = box.addButton("Reload", QMessageBox::DestructiveRole);
     box.setDefaultButton(box.addButton("Ignore", QMessageBox::RejectRole));
-    box.setWindowFlag(Qt::WindowStaysOnTopHint);
-    box.exec();
+    ExecOnTop(box);
     return box.clickedButton() == reload;
 }
 
