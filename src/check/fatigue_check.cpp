@@ -39,8 +39,8 @@ struct TFatigueJob {
 
     // A rotating shaft bends fully reversed; the torque follows the dimensioning's cycle.
     // sigma_a = Kf 32 M / (pi d^3), tau = Kfs 16 T / (pi d^3), and the von Mises amplitude and
-    // mean sqrt(sigma^2 + 3 tau^2): Shigley's Mechanical Engineering Design, 10th ed., eq. 7-3
-    // to 7-6.
+    // mean sqrt(sigma^2 + 3 tau^2) of a rotating round shaft: Shigley's Mechanical Engineering
+    // Design, 10th ed., eq. 7-5 and 7-6.
     void Stress(TFatigueRow& row) const
     {
         row.Moment = moments.At(row.Position);
@@ -56,8 +56,9 @@ struct TFatigueJob {
     }
 
     // The modified Goodman line, 1 / n_f = sigma'a / Se + sigma'm / Sut (Shigley, 10th ed.,
-    // eq. 6-46), and the first-cycle yield check on the von Mises peak, n_y = Sy / sigma'max
-    // (Shigley, 10th ed., section 7-4). A section without stress has neither.
+    // eq. 6-46), and the first-cycle yield check on the von Mises peak,
+    // sigma'max = sqrt((sigma_m + sigma_a)^2 + 3 (tau_m + tau_a)^2), n_y = Sy / sigma'max
+    // (eq. 7-15 and 7-16). A section without stress has neither.
     void Judge(TFatigueRow& row) const
     {
         const long double load = row.VonMisesA / row.Endurance.Limit + row.VonMisesM / material.UltimateStrength;
