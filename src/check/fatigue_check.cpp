@@ -19,7 +19,7 @@ struct TFatigueJob {
     const TData& data;
     TTwistCycle cycle;
     const TFatigueMaterial& material;
-    TCheckedMoments moments; // round-off is no moment: an unloaded section has no n_f
+    TSectionMoments moments; // round-off is no moment: an unloaded section has no n_f
 
     void Concentrate(TFatigueRow& row) const
     {

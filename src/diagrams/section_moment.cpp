@@ -47,7 +47,7 @@ long double SectionMoment(const Tav& horz, const Tav& vert, bool combine, long d
 
 // Each plane's moment is linear between its diagram points, so the resultant is largest at one
 // of them.
-TCheckedMoments::TCheckedMoments(const Tav& horz, const Tav& vert, bool combine)
+TSectionMoments::TSectionMoments(const Tav& horz, const Tav& vert, bool combine)
     : horz_(horz), vert_(vert), combine_(combine)
 {
     for (const Tav* diagram : {&horz, &vert})
@@ -55,7 +55,7 @@ TCheckedMoments::TCheckedMoments(const Tav& horz, const Tav& vert, bool combine)
             largest_ = std::max(largest_, std::fabs(SectionMoment(horz, vert, combine, point.Position)));
 }
 
-long double TCheckedMoments::At(long double x) const
+long double TSectionMoments::At(long double x) const
 {
     const long double moment = SectionMoment(horz_, vert_, combine_, x);
     return std::fabs(moment) <= kRoundOffShare * largest_ ? 0 : moment;

@@ -19,16 +19,14 @@ long double SectionMoment(const Tav& horz, const Tav& vert, bool combine, long d
 constexpr long double kRoundOffShare = 1e-9L;
 
 // The section moments the shaft checks read: SectionMoment, with round-off read as 0.
-class TCheckedMoments {
+class TSectionMoments {
 public:
-    TCheckedMoments(const Tav& horz, const Tav& vert, bool combine);
+    TSectionMoments(const Tav& horz, const Tav& vert, bool combine);
     long double At(long double x) const;
-    // The largest |SectionMoment| along the shaft.
-    long double Largest() const { return largest_; }
 
 private:
     const Tav& horz_;
     const Tav& vert_;
     bool combine_;
-    long double largest_ = 0;
+    long double largest_ = 0; // the largest |SectionMoment| along the shaft
 };

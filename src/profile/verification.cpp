@@ -75,7 +75,7 @@ struct TStrengthCheck {
     const TData& data;
     const TContourIndex& contour;
     QString missing;
-    TCheckedMoments moments; // round-off is no moment: an unloaded section requires nothing
+    TSectionMoments moments; // round-off is no moment: an unloaded section requires nothing
 
     long double Moment(long double x) const { return moments.At(x); }
 
