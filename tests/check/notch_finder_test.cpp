@@ -79,7 +79,6 @@ TEST(NotchFinder, FilletOnACone)
     cone.insert(4, "line 100/30/200/30/0/");
     cone[5] = "line 200/30/200/0/0/";
     ExpectNotch(FindNotches(WithCorner(cone, 1, 2, 4)), 60, 40, 60, 4);
-    ExpectNotch(FindNotches(WithCorner(cone, 1, 2, 1)), 60, 40, 60, 1);
 }
 
 TEST(NotchFinder, ShoulderFacesWithTheirFillets)
