@@ -92,6 +92,8 @@ TForm10::TForm10(QWidget* parent) : SkinnedWindow(parent, Qt::WindowStaysOnTopHi
     connect(BitBtn1, &QPushButton::clicked, this, Guarded(this, &TForm10::BitBtn1Click));
     connect(BitBtn3, &QPushButton::clicked, this, Guarded(this, &TForm10::BitBtn3Click));
     connect(BitBtn2, &QPushButton::clicked, this, Guarded(this, &TForm10::BitBtn2Click));
+    // The way out without a title bar: the values of the last "Apply" stay in force.
+    CloseOnEscape(*this);
     FormCreate();
 }
 
@@ -216,9 +218,8 @@ void TForm10::BitBtn2Click()
     Form6->Data1->SetMT(ReadTwistingMoment(Edit1->text()));
     Analysis.TwistSpan = ReadTwistSpan(EditTwistFrom->text(), EditTwistTo->text());
     DesignJournal.AppliedDimensioning = Inputs(true);
-    // The open strength check was worked out from the stress and the moment just replaced; a
-    // drawing that does not read is reported without undoing the Apply.
-    if (Form7) RunGuarded([] { Form7->RefreshVerification(); });
+    // A drawing that does not read is reported without undoing the Apply.
+    if (Form7) RunGuarded([] { Form7->StrengthInputsChanged(); });
     hide();
 }
 

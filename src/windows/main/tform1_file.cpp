@@ -68,6 +68,9 @@ void TForm1::CreateFileMenu()
     FileMenu->addSeparator();
     RecentMenu = FileMenu->addMenu("&Recent files");
     ListRecentFiles();
+    FileMenu->addSeparator();
+    // Closing the main window ends the program, after the question about unsaved work.
+    ExitAction = addAction("E&xit", QKeySequence::Quit, &TForm1::close);
 }
 
 // A burst of changes, a design being opened say, is compared with the file once, after it.
