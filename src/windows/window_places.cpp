@@ -126,8 +126,8 @@ QRect KeptOnScreen(const QRect& wanted, const QList<QRect>& screens)
 bool RestorePlace(QWidget& window, const QString& key)
 {
     const QRect stored = PlaceSettings().value(key).toRect();
-    if (stored.isEmpty()) return false;
-    SetFrame(window, KeptOnScreen(stored, AvailableScreens()));
+    if (stored.isEmpty() || KeptOnScreen(stored, AvailableScreens()) != stored) return false;
+    SetFrame(window, stored);
     return true;
 }
 

@@ -22,8 +22,9 @@ QRect PlaceBeside(const QRect& anchor, const QSize& size, const QSize& minimum, 
 // where the user cannot reach it.
 QRect KeptOnScreen(const QRect& wanted, const QList<QRect>& screens);
 
-// The window's frame as it stood when the user last closed it (QSettings, under `key`), kept on
-// the screens of today; false when none is stored.
+// The window's frame as it stood when the user last closed it (QSettings, under `key`). False
+// when none is stored, or when it no longer lies whole on one of today's screens (a monitor
+// gone, a smaller screen): the window then opens where it does the first time.
 bool RestorePlace(QWidget& window, const QString& key);
 // From now on every hide of the window stores its frame under `key`.
 void RememberPlace(QWidget& window, const QString& key);

@@ -3,6 +3,11 @@
 // lies off it.
 #include "windows/window_places.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSettings>
+#include <QTest>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace {
@@ -64,6 +69,34 @@ TEST(WindowPlaces, AStoredPlaceOffTheScreensComesBackOntoOne)
     // With two side by side, on the one it mostly lies on.
     const QList<QRect> two{kSmall, QRect(1366, 0, 1600, 1000)};
     EXPECT_EQ(KeptOnScreen(QRect(1300, 50, 600, 400), two), QRect(1366, 50, 600, 400));
+}
+
+// Where the user leaves a window is where it opens next time, in a later run too; a place that
+// today's screen cannot hold whole is given up.
+TEST(WindowPlaces, AWindowOpensWhereTheUserLeftIt)
+{
+    const QString key = QStringLiteral("Places/TestWindow");
+    QSettings(QStringLiteral("Korvel"), QStringLiteral("Korvel")).remove(key);
+    QWidget first;
+    EXPECT_FALSE(RestorePlace(first, key));
+    RememberPlace(first, key);
+    first.setGeometry(300, 200, 320, 240);
+    first.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&first));
+    first.move(340, 260); // the user drags it
+    QTest::qWait(50);
+    const QRect left = first.frameGeometry();
+    first.close();
+
+    QWidget later;
+    later.setGeometry(0, 0, 100, 100);
+    ASSERT_TRUE(RestorePlace(later, key));
+    EXPECT_EQ(later.pos(), left.topLeft());
+
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QSettings(QStringLiteral("Korvel"), QStringLiteral("Korvel")).setValue(key, QRect(screen.right() - 100, 10, 320, 240));
+    EXPECT_FALSE(RestorePlace(later, key));
+    QSettings(QStringLiteral("Korvel"), QStringLiteral("Korvel")).remove(key);
 }
 
 } // namespace
