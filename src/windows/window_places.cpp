@@ -55,15 +55,18 @@ QList<QRect> AvailableScreens()
     return screens;
 }
 
-// Stores the frame at every hide; a close of a window that only hides passes through here too.
+// Stores the place at every hide; a close of a window that only hides passes through here too.
 class PlaceKeeper : public QObject {
 public:
     PlaceKeeper(QWidget& window, const QString& key) : QObject(&window), window_(window), key_(key) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == &window_ && event->type() == QEvent::Hide && window_.isWindow())
-            PlaceSettings().setValue(key_, window_.frameGeometry());
+        if (watched != &window_ || event->type() != QEvent::Hide || !window_.isWindow()) return false;
+        // The inside's size, not the frame's: a frame that differs next time must not make it drift.
+        QSettings settings = PlaceSettings();
+        settings.setValue(key_ + "/frame", window_.frameGeometry());
+        settings.setValue(key_ + "/size", window_.size());
         return false;
     }
 
@@ -125,9 +128,12 @@ QRect KeptOnScreen(const QRect& wanted, const QList<QRect>& screens)
 
 bool RestorePlace(QWidget& window, const QString& key)
 {
-    const QRect stored = PlaceSettings().value(key).toRect();
-    if (stored.isEmpty() || KeptOnScreen(stored, AvailableScreens()) != stored) return false;
-    SetFrame(window, stored);
+    const QSettings settings = PlaceSettings();
+    const QRect frame = settings.value(key + "/frame").toRect();
+    const QSize size = settings.value(key + "/size").toSize();
+    if (frame.isEmpty() || size.isEmpty() || KeptOnScreen(frame, AvailableScreens()) != frame) return false;
+    window.resize(size);
+    window.move(frame.topLeft());
     return true;
 }
 

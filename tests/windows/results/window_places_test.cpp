@@ -92,9 +92,10 @@ TEST(WindowPlaces, AWindowOpensWhereTheUserLeftIt)
     later.setGeometry(0, 0, 100, 100);
     ASSERT_TRUE(RestorePlace(later, key));
     EXPECT_EQ(later.pos(), left.topLeft());
+    EXPECT_EQ(later.size(), QSize(320, 240));
 
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    QSettings(QStringLiteral("Korvel"), QStringLiteral("Korvel")).setValue(key, QRect(screen.right() - 100, 10, 320, 240));
+    QSettings(QStringLiteral("Korvel"), QStringLiteral("Korvel")).setValue(key + "/frame", QRect(screen.right() - 100, 10, 320, 240));
     EXPECT_FALSE(RestorePlace(later, key));
     QSettings(QStringLiteral("Korvel"), QStringLiteral("Korvel")).remove(key);
 }
