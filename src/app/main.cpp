@@ -4,6 +4,7 @@
 #include "windows/main/tform1.h"
 #include "windows/main/tform12.h"
 #include "windows/main/window_set.h"
+#include "windows/window_places.h"
 #include "common/errors.h"
 #include "common/memory_reuse.h"
 #include "common/messages.h"
@@ -50,6 +51,7 @@ int main(int argc, char** argv)
     if (commandLine.Mode != TCommandMode::Windows) return RunWithoutWindows(commandLine);
     QApplication application(argc, argv);
     SetMessageSink(ShowModalMessage);
+    KeepDialogPlaces(application);
     CreateWindowSet();
     if (commandLine.Files.isEmpty()) Form12->show();
     else OpenAtOnce(commandLine.Files.first());

@@ -1,5 +1,7 @@
 #include "windows/window_places.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -75,6 +77,36 @@ private:
     QString key_;
 };
 
+// Every dialog of the program, the toolkit's file, print and message dialogs included, opens
+// where the user last moved a dialog of its kind and title. Only the corner is kept: the same
+// kind of dialog may need another size for another text.
+QString DialogPlaceKey(const QDialog& dialog)
+{
+    return QStringLiteral("Places/Dialogs/%1/%2").arg(dialog.metaObject()->className(), dialog.windowTitle().trimmed());
+}
+
+void MoveToStoredCorner(QDialog& dialog)
+{
+    const QRect stored = PlaceSettings().value(DialogPlaceKey(dialog)).toRect();
+    const QRect wanted(stored.topLeft(), dialog.frameGeometry().size());
+    if (!stored.isEmpty() && KeptOnScreen(wanted, AvailableScreens()) == wanted) dialog.move(stored.topLeft());
+}
+
+class DialogPlaceKeeper : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Show && event->type() != QEvent::Hide) return false;
+        auto* dialog = qobject_cast<QDialog*>(watched);
+        if (!dialog || !dialog->isWindow()) return false;
+        if (event->type() == QEvent::Show) MoveToStoredCorner(*dialog);
+        else PlaceSettings().setValue(DialogPlaceKey(*dialog), dialog->frameGeometry());
+        return false;
+    }
+};
+
 // What the window manager adds around the window; before the first show it is not known, and a
 // title bar of the usual height is allowed for.
 QMargins FrameMargins(const QWidget& window)
@@ -148,3 +180,5 @@ void OpenBeside(QWidget& window, const QWidget& anchor)
     if (!screen) return;
     SetFrame(window, PlaceBeside(anchor.frameGeometry(), frame, minimum, screen->availableGeometry()));
 }
+
+void KeepDialogPlaces(QApplication& application) { application.installEventFilter(new DialogPlaceKeeper(&application)); }

@@ -8,6 +8,7 @@
 #include <QSize>
 #include <QString>
 
+class QApplication;
 class QWidget;
 
 // A window of `size` beside `anchor`, inside `screen` (its available area), covering no part of
@@ -31,3 +32,7 @@ void RememberPlace(QWidget& window, const QString& key);
 // Opens the window beside `anchor` by the rule above, at its own size, shrunk to the room but
 // not below its minimum.
 void OpenBeside(QWidget& window, const QWidget& anchor);
+
+// From now on every dialog opens where the user last left one of its kind and title, as long
+// as it lies whole on a screen there.
+void KeepDialogPlaces(QApplication& application);

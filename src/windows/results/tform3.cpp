@@ -5,7 +5,6 @@
 #include "windows/main/tform1.h"
 #include "common/errors.h"
 #include "diagrams/calculation_report.h"
-#include "windows/window_places.h"
 
 #include <QAction>
 #include <QDir>
@@ -21,7 +20,6 @@ TForm3* Form3 = nullptr;
 
 namespace {
 const QSize kPageSize(kPageWidth, kPageHeight);
-const QString kSaveDialogPlace = QStringLiteral("Places/PageSaveDialog");
 }
 
 TPageImage::TPageImage(const QImage& picture, QWidget* parent) : QWidget(parent), picture_(picture)
@@ -126,8 +124,6 @@ QString TForm3::RunSaveDialog()
         sd1 = new QFileDialog(this);
         sd1->setAcceptMode(QFileDialog::AcceptSave);
         sd1->setDefaultSuffix("bmp");
-        RestorePlace(*sd1, kSaveDialogPlace);
-        RememberPlace(*sd1, kSaveDialogPlace);
     }
     if (sd1->exec() != QDialog::Accepted) return QString();
     return sd1->selectedFiles().value(0);

@@ -3,12 +3,16 @@
 // lies off it.
 #include "windows/window_places.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace {
 
@@ -98,6 +102,31 @@ TEST(WindowPlaces, AWindowOpensWhereTheUserLeftIt)
     QSettings(QStringLiteral("Korvel"), QStringLiteral("Korvel")).setValue(key + "/frame", QRect(screen.right() - 100, 10, 320, 240));
     EXPECT_FALSE(RestorePlace(later, key));
     QSettings(QStringLiteral("Korvel"), QStringLiteral("Korvel")).remove(key);
+}
+
+// Dialogs keep the corner the user gave the last one of their kind and title.
+TEST(WindowPlaces, ADialogOpensWhereTheUserLeftTheLastOfItsKind)
+{
+    QSettings(QStringLiteral("Korvel"), QStringLiteral("Korvel")).remove(QStringLiteral("Places/Dialogs"));
+    KeepDialogPlaces(*qApp);
+    const auto shown = [](const QString& title) {
+        auto* dialog = new QDialog;
+        dialog->setWindowTitle(title);
+        dialog->resize(300, 200);
+        dialog->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog));
+        return std::unique_ptr<QDialog>(dialog);
+    };
+    QPoint corner;
+    {
+        const auto first = shown("Export PDF");
+        first->move(420, 310); // the user drags it
+        QTest::qWait(50);
+        corner = first->frameGeometry().topLeft();
+        first->hide();
+    }
+    EXPECT_EQ(shown("Export PDF")->frameGeometry().topLeft(), corner);
+    EXPECT_NE(shown("Open design")->frameGeometry().topLeft(), corner);
 }
 
 } // namespace
