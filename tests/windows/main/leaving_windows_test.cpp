@@ -16,6 +16,8 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QToolButton>
 #include <QTest>
 
 namespace {
@@ -127,6 +129,13 @@ TEST_F(LeavingWindowsTest, CtrlShiftSSavesAsWhereverCtrlSSaves)
         EXPECT_EQ(bySave, 1) << window->windowTitle().toStdString();
         EXPECT_EQ(saveQuestions - bySave, 1) << window->windowTitle().toStdString();
     }
+    // Typing in the drawing text, where Ctrl+S saves the design too.
+    QTest::mouseClick(Form7->sp4, Qt::LeftButton);
+    Form7->Memo1->setFocus();
+    saveQuestions = 0;
+    QTest::keyClick(Form7->Memo1, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(Form7->Memo1, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(saveQuestions, 2);
 }
 
 } // namespace
