@@ -114,6 +114,10 @@ void TForm10::CreatePreDimensioning()
     Label7 = AddLabel(this, "", 334, 95, 70);
     MakeNavy(Label4);
     MakeNavy(Label7);
+    // The diameter shown stands for the moment and the stress it was worked out from: greyed from
+    // the first edit of either until "Calculate".
+    for (QLineEdit* field : {Edit1, Edit2})
+        connect(field, &QLineEdit::textEdited, Label7, [this] { Label7->setEnabled(false); });
 }
 
 void TForm10::CreateTheory()
@@ -193,6 +197,7 @@ void TForm10::BitBtn1Click()
     const long double diameter = PreDimension(Edit1->text(), Edit2->text());
     Form6->Data1->SetDPred(diameter);
     Label7->setText(DiameterLabelText(Form6->Data1->DPred()));
+    Label7->setEnabled(true);
 }
 
 void TForm10::BitBtn3Click()

@@ -10,6 +10,7 @@
 #include "windows/editor/waiting_note.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QLabel>
 #include <QTableWidget>
 #include <QTest>
@@ -59,6 +60,21 @@ TEST_F(FiguresFollowTest, ANewMaterialRedrawsTheRequiredDiametersAtApply)
     Click(Form7->BitBtn4);
     EXPECT_EQ(DrawingBand(), alloyed) << "Generate changed what Apply had left";
     EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('\n').toStdString();
+}
+
+TEST_F(FiguresFollowTest, ThePreDimensionedDiameterIsGreyedFromAnEditOfItsInputsUntilCalculate)
+{
+    Form10->show();
+    Form10->Edit2->setText("30");
+    Click(Form10->BitBtn1);
+    const QString diameter = Form10->Label7->text();
+    EXPECT_TRUE(Form10->Label7->isEnabled());
+    QTest::keyClicks(Form10->Edit1, "0");
+    EXPECT_FALSE(Form10->Label7->isEnabled());
+    EXPECT_EQ(Form10->Label7->text(), diameter);
+    Click(Form10->BitBtn1);
+    EXPECT_TRUE(Form10->Label7->isEnabled());
+    EXPECT_NE(Form10->Label7->text(), diameter);
 }
 
 TEST_F(FiguresFollowTest, RemovingAMassMarksTheCriticalSpeedAsWaitingUntilApply)
