@@ -14,9 +14,13 @@ void DescribeOptions(QCommandLineParser& parser)
 {
     parser.setApplicationDescription(
         "Korvel: the strength design of a machine shaft.\n\n"
-        "--check exits with 0 when every check of every design holds, 1 when one fails, and 2 when a\n"
-        "design cannot be read; a check that cannot be made (nothing drawn, a plane not calculated)\n"
-        "is reported and does not fail.");
+        "--check exits with 0 when every check asked for was made and holds for every design, 1 when\n"
+        "one fails or cannot be made, and 2 when a design cannot be read. Asked for are the strength,\n"
+        "the slope and deflection, the fatigue and the first critical speed always (n/n_cr when a\n"
+        "speed is given), the twist when a twisting moment is given, and the life of each bearing with\n"
+        "a rating C. A check that cannot be made (no plane calculated, nothing drawn, no material\n"
+        "applied) is listed under \"Not checked\" with its reason and fails the run. --json prints\n"
+        "the documented schema of docs/check-json.md.");
     parser.addOptions({
         {{"h", "help"}, "Displays this help."},
         {{"v", "version"}, "Displays the version."},

@@ -19,6 +19,7 @@ TBearingLife BearingLife(long double load, const TBearingInputs& bearing, long d
     }
     if (!(load > 0)) {
         life.Problem = "unloaded";
+        life.Unloaded = true;
         return life;
     }
     const long double exponent = bearing.Kind == TBearingKind::Ball ? 3.0L : 10.0L / 3;

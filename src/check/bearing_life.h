@@ -21,6 +21,7 @@ struct TBearingLife {
     std::optional<long double> Hours;       // L10h
     QString Problem;                        // why there is no life, or an empty text
     bool Short = false;                     // below the required hours
+    bool Unloaded = false;                  // no load: no life to check
 };
 
 // L10 = (C / P)^p, p = 3 for ball and 10/3 for roller bearings; L10h = 10^6 L10 / (60 n) at
