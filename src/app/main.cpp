@@ -4,6 +4,7 @@
 #include "windows/main/tform1.h"
 #include "windows/main/tform12.h"
 #include "windows/main/window_set.h"
+#include "windows/window_places.h"
 #include "common/errors.h"
 #include "common/memory_reuse.h"
 #include "common/messages.h"
@@ -26,17 +27,12 @@ void ShowModalMessage(const QString& text)
     box.exec();
 }
 
-// A design named on the command line opens once the splash has gone: the splash's own handler
-// of the tick runs first, so the splash is hidden when this one sees it.
-void OpenAfterSplash(const QString& fileName)
+// A design named on the command line is what the user came for: it shows at once, without the
+// splash, and opens as soon as the event loop runs, so that its messages have windows to stand on.
+void OpenAtOnce(const QString& fileName)
 {
-    auto* connection = new QMetaObject::Connection;
-    *connection = QObject::connect(Form12->Timer1, &QTimer::timeout, Form1, [connection, fileName] {
-        if (Form12->isVisible()) return;
-        QObject::disconnect(*connection);
-        delete connection;
-        RunGuarded([&] { Form1->OpenFile(fileName); });
-    });
+    Form12->SkipSplash();
+    QTimer::singleShot(0, Form1, [fileName] { RunGuarded([&] { Form1->OpenFile(fileName); }); });
 }
 
 QByteArrayList ArgumentsOf(int argc, char** argv)
@@ -55,9 +51,10 @@ int main(int argc, char** argv)
     if (commandLine.Mode != TCommandMode::Windows) return RunWithoutWindows(commandLine);
     QApplication application(argc, argv);
     SetMessageSink(ShowModalMessage);
+    KeepDialogPlaces(application);
     CreateWindowSet();
-    Form12->show();
-    if (!commandLine.Files.isEmpty()) OpenAfterSplash(commandLine.Files.first());
+    if (commandLine.Files.isEmpty()) Form12->show();
+    else OpenAtOnce(commandLine.Files.first());
     const int result = application.exec();
     DestroyWindowSet();
     return result;

@@ -3,6 +3,7 @@
 #include "common/errors.h"
 #include "common/whole_file.h"
 #include "profile/profile_points.h"
+#include "profile/vertical_lines.h"
 #include "scene/revolution_mesh.h"
 
 #include <QtEndian>
@@ -41,8 +42,7 @@ void CheckSolidProfile(const TModel& profile)
     const QString missing = !left && !right ? "neither a left nor a right end face"
                             : !left         ? "no left end face"
                                             : "no right end face";
-    RaiseError("The profile is open: it has " + missing +
-               ", so it does not close into a solid. Draw the vertical lines first.");
+    RaiseError("The profile is open: it has " + missing + ", so it does not close into a solid. " + kCloseOutlineHint);
 }
 
 QByteArray StlBytes(const std::vector<TStlTriangle>& triangles)

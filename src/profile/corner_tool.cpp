@@ -1,6 +1,7 @@
 #include "profile/corner_tool.h"
 
 #include "profile/editor_tools.h"
+#include "profile/vertical_lines.h"
 
 #include <array>
 #include <cmath>
@@ -128,6 +129,15 @@ bool PickSecondCornerLine(TEditorState& state, QStringList& memo)
     ReplaceRecordStatement(memo, hover, AbsoluteLineText(state.SecondRecord, "1"));
     KeepPicksFor(state, memo);
     return true;
+}
+
+QString SecondCornerLineProblem(const TEditorState& state)
+{
+    const int16_t first = state.Valid(state.FirstLineIndex);
+    const int16_t hover = state.Valid(state.HoverIndex);
+    if (first == -1 || hover == -1 || hover / 2 == first / 2) return {};
+    if (CrossEachOther(AbsoluteStatement(state.Lines[first]), AbsoluteStatement(state.Lines[hover]))) return {};
+    return "A fillet or a chamfer joins a horizontal line to a vertical one. " + kCloseOutlineHint;
 }
 
 TCornerOutcome FinishCorner(TEditorState& state, QStringList& memo)

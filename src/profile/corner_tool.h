@@ -35,6 +35,9 @@ bool PickFirstCornerLine(TEditorState& state, QStringList& memo);
 // line's own statement or the two are not one horizontal and one vertical line. Returns whether
 // the press was taken.
 bool PickSecondCornerLine(TEditorState& state, QStringList& memo);
+// Why the press would not take the line under the pointer as the second line, when the reason is
+// the user's to mend: the two lines are not one horizontal and one vertical line. Empty otherwise.
+QString SecondCornerLineProblem(const TEditorState& state);
 // After a second line was taken and the table rebuilt: cuts the corner, writes both lines back
 // unmarked and appends the closing statement; the tool then waits for a first line again.
 TCornerOutcome FinishCorner(TEditorState& state, QStringList& memo);

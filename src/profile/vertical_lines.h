@@ -6,7 +6,14 @@
 #include "canvas/canvas.h"
 #include "profile/editor_state.h"
 
+#include <QString>
 #include <QStringList>
+
+// The command that closes an outline drawn as bare steps, named in the messages of whatever
+// needs the outline closed.
+inline const QString kCloseOutlineHint =
+    QStringLiteral("Steps drawn from the diameter fields have no shoulder lines: \"Draw vertical lines\" (the first "
+                   "button of \"Operations\" in the 2D editor) adds the shoulders and both end faces.");
 
 // Appends the shoulders, sorts the memo, appends the end faces and runs the Generate pass on
 // `target`. Ends are matched by their field texts, so 40 and 40.0 do not meet. A shoulder or

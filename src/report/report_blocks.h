@@ -9,13 +9,8 @@
 #include <QString>
 #include <QStringList>
 
-// The background of a check's row that fails, on screen and on paper.
+// The background of a check's row that fails, on paper; the windows show the same pink.
 inline const QColor kTooSmallColor(255, 170, 170);
-// The style sheet of a label that shows a failure, or none.
-inline QString FailingStyle(bool fails)
-{
-    return fails ? "background-color: " + kTooSmallColor.name() : QString();
-}
 
 inline constexpr double kBodySize = 8.5;    // points
 inline constexpr double kHeadingSize = 12;

@@ -1,6 +1,7 @@
 #include "export/stl_export.h"
 
 #include "../profile/profile_test_support.h"
+#include "profile/vertical_lines.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -109,7 +110,7 @@ TEST(StlExport, OpenProfileIsRefusedNamingTheMissingEndFaces)
     for (const auto& [profile, missing] : cases)
         EXPECT_EQ(FailureOf([&profile = profile] { CheckSolidProfile(profile); }),
                   "The profile is open: it has " + missing +
-                      ", so it does not close into a solid. Draw the vertical lines first.");
+                      ", so it does not close into a solid. " + kCloseOutlineHint);
     EXPECT_EQ(FailureOf([] { CheckSolidProfile(kSteppedCylinder); }), "");
     EXPECT_TRUE(FailureOf([] { CheckSolidProfile({{0, 0}, {0, -20}, {100, -20}, {100, 0}}); })
                     .startsWith("The profile crosses the axis"));

@@ -92,6 +92,8 @@ TForm10::TForm10(QWidget* parent) : SkinnedWindow(parent, Qt::WindowStaysOnTopHi
     connect(BitBtn1, &QPushButton::clicked, this, Guarded(this, &TForm10::BitBtn1Click));
     connect(BitBtn3, &QPushButton::clicked, this, Guarded(this, &TForm10::BitBtn3Click));
     connect(BitBtn2, &QPushButton::clicked, this, Guarded(this, &TForm10::BitBtn2Click));
+    // The way out without a title bar: the values of the last "Apply" stay in force.
+    CloseOnEscape(*this);
     FormCreate();
 }
 
@@ -112,6 +114,10 @@ void TForm10::CreatePreDimensioning()
     Label7 = AddLabel(this, "", 334, 95, 70);
     MakeNavy(Label4);
     MakeNavy(Label7);
+    // The diameter shown stands for the moment and the stress it was worked out from: greyed from
+    // the first edit of either until "Calculate".
+    for (QLineEdit* field : {Edit1, Edit2})
+        connect(field, &QLineEdit::textEdited, Label7, [this] { Label7->setEnabled(false); });
 }
 
 void TForm10::CreateTheory()
@@ -191,6 +197,7 @@ void TForm10::BitBtn1Click()
     const long double diameter = PreDimension(Edit1->text(), Edit2->text());
     Form6->Data1->SetDPred(diameter);
     Label7->setText(DiameterLabelText(Form6->Data1->DPred()));
+    Label7->setEnabled(true);
 }
 
 void TForm10::BitBtn3Click()
@@ -216,9 +223,8 @@ void TForm10::BitBtn2Click()
     Form6->Data1->SetMT(ReadTwistingMoment(Edit1->text()));
     Analysis.TwistSpan = ReadTwistSpan(EditTwistFrom->text(), EditTwistTo->text());
     DesignJournal.AppliedDimensioning = Inputs(true);
-    // The open strength check was worked out from the stress and the moment just replaced; a
-    // drawing that does not read is reported without undoing the Apply.
-    if (Form7) RunGuarded([] { Form7->RefreshVerification(); });
+    // A drawing that does not read is reported without undoing the Apply.
+    if (Form7) RunGuarded([] { Form7->StrengthInputsChanged(); });
     hide();
 }
 

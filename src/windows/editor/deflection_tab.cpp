@@ -1,7 +1,7 @@
 #include "windows/editor/deflection_tab.h"
 
 #include "common/number_text.h"
-#include "report/report_blocks.h"
+#include "windows/window_style.h"
 #include "windows/editor/deflection_plot.h"
 
 #include <QFormLayout>
@@ -42,6 +42,13 @@ TDeflectionTab::TDeflectionTab(QWidget* parent) : QWidget(parent)
     ProblemLabel->setStyleSheet("color: rgb(170, 0, 0)");
     ProblemLabel->setWordWrap(true);
     Plot = new TDeflectionPlot(this);
+    CreateTable();
+    LayOut();
+    ShowInputs(TCheckInputs{});
+}
+
+void TDeflectionTab::CreateTable()
+{
     Table = new QTableWidget(0, int(DeflectionHeadings().size()), this);
     Table->setHorizontalHeaderLabels(DeflectionHeadings());
     Table->verticalHeader()->hide();
@@ -50,7 +57,10 @@ TDeflectionTab::TDeflectionTab(QWidget* parent) : QWidget(parent)
     Table->setFocusPolicy(Qt::NoFocus);
     Table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     Table->horizontalHeader()->setStretchLastSection(true);
+}
 
+void TDeflectionTab::LayOut()
+{
     auto* fields = new QHBoxLayout;
     const auto add = [&](const QString& label, QWidget* field) {
         fields->addWidget(new QLabel(label, this));
@@ -67,7 +77,6 @@ TDeflectionTab::TDeflectionTab(QWidget* parent) : QWidget(parent)
     layout->addWidget(ProblemLabel);
     layout->addWidget(Plot, 3);
     layout->addWidget(Table, 2);
-    ShowInputs(TCheckInputs{});
 }
 
 void TDeflectionTab::ShowInputs(const TCheckInputs& inputs)
@@ -101,7 +110,7 @@ void TDeflectionTab::ShowCheck(const TDeflectionCheck& check)
         for (int column = 0; column < cells.size(); ++column) {
             auto* item = new QTableWidgetItem(cells[column]);
             if (column > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            if (check.Rows[size_t(row)].Exceeds) item->setBackground(kTooSmallColor);
+            if (check.Rows[size_t(row)].Exceeds) item->setBackground(kFailingColor);
             Table->setItem(row, column, item);
         }
     }

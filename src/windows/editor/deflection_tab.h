@@ -31,4 +31,8 @@ public:
     // The fields over `inputs`; a field that is not a number fails with its message.
     void ReadInputs(TCheckInputs& inputs) const;
     void ShowCheck(const TDeflectionCheck& check);
+
+private:
+    void CreateTable();
+    void LayOut();
 };

@@ -2,6 +2,7 @@
 
 #include "common/number_text.h"
 #include "windows/editor/tform13.h"
+#include "windows/window_style.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -68,7 +69,7 @@ QVariant TFatigueTableModel::data(const QModelIndex& index, int role) const
     const TFatigueRow& row = rows_[size_t(index.row())];
     if (role == Qt::DisplayRole) return Cells(index.row())[index.column()];
     if (role == Qt::ToolTipRole) return Cells(index.row()).last(); // the note, often too long for its column
-    if (role == Qt::BackgroundRole && row.Fails(limits_)) return kTooSmallColor;
+    if (role == Qt::BackgroundRole && row.Fails(limits_)) return kFailingColor;
     if (role == Qt::TextAlignmentRole && index.column() + 1 < columnCount())
         return int(Qt::AlignRight | Qt::AlignVCenter);
     return {};

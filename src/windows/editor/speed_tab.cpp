@@ -1,7 +1,7 @@
 #include "windows/editor/speed_tab.h"
 
 #include "common/number_text.h"
-#include "report/report_blocks.h"
+#include "windows/window_style.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -39,7 +39,14 @@ TSpeedTab::TSpeedTab(QWidget* parent) : QWidget(parent)
     bold.setBold(true);
     CriticalSpeedLabel->setFont(bold);
     CriticalSpeedLabel->setWordWrap(true);
+    LayOut();
+    connect(AddMassButton, &QPushButton::clicked, this, &TSpeedTab::AddMassButtonClick);
+    connect(RemoveMassButton, &QPushButton::clicked, this, &TSpeedTab::RemoveMassButtonClick);
+    ShowInputs(TCheckInputs{});
+}
 
+void TSpeedTab::LayOut()
+{
     auto* fields = new QHBoxLayout;
     fields->addWidget(new QLabel("density [kg/m^3]:", this));
     fields->addWidget(DensityEdit);
@@ -59,9 +66,6 @@ TSpeedTab::TSpeedTab(QWidget* parent) : QWidget(parent)
     layout->addWidget(new QLabel("The shaft on bearings A and B as simple supports, with its own mass and these masses.", this));
     layout->addWidget(CriticalSpeedLabel);
     layout->addWidget(RatioLabel);
-    connect(AddMassButton, &QPushButton::clicked, this, &TSpeedTab::AddMassButtonClick);
-    connect(RemoveMassButton, &QPushButton::clicked, this, &TSpeedTab::RemoveMassButtonClick);
-    ShowInputs(TCheckInputs{});
 }
 
 void TSpeedTab::AddMassButtonClick()

@@ -33,4 +33,7 @@ public:
 
     void AddMassButtonClick();
     void RemoveMassButtonClick();
+
+private:
+    void LayOut();
 };

@@ -3,24 +3,50 @@
 
 #include "common/errors.h"
 #include "profile/verification.h"
+#include "windows/editor/deflection_plot.h"
 #include "windows/editor/deflection_tab.h"
 #include "windows/editor/fatigue_tab.h"
 #include "windows/editor/speed_tab.h"
+#include "windows/editor/waiting_note.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+namespace {
+const QSize kCheckWindowSize(860, 540);
+const QSize kCheckWindowMinimum(460, 440);
+}
 
 TForm13::TForm13(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
 {
     setWindowTitle("Shaft check");
-    setGeometry(111, 470, 860, 540); // under the editor, whose drawing it is about
+    resize(kCheckWindowSize);
+    setMinimumSize(kCheckWindowMinimum); // below it the tables and the plot show too little
     Tabs = new QTabWidget(this);
+    AddCheckTab(CreateStrengthTab(), "Strength");
+    DeflectionTab = new TDeflectionTab(this);
+    AddCheckTab(DeflectionTab, "Deflection");
+    SpeedTab = new TSpeedTab(this);
+    AddCheckTab(SpeedTab, "Critical speed");
+    FatigueTab = new TFatigueTab(this);
+    AddCheckTab(FatigueTab, "Fatigue");
+    (new QVBoxLayout(this))->addWidget(Tabs);
+    CreateWaitingNotes();
+    connect(DeflectionTab->ApplyButton, &QPushButton::clicked, this, Guarded(this, &TForm13::DeflectionApplyClick));
+    connect(SpeedTab->ApplyButton, &QPushButton::clicked, this, Guarded(this, &TForm13::SpeedApplyClick));
+    connect(FatigueTab->ApplyButton, &QPushButton::clicked, this, Guarded(this, &TForm13::FatigueApplyClick));
+}
+
+QWidget* TForm13::CreateStrengthTab()
+{
     auto* strength = new QWidget(this);
     Table1 = new QTableWidget(0, int(VerificationHeadings().size()), strength);
     Table1->setHorizontalHeaderLabels(VerificationHeadings());
@@ -41,20 +67,35 @@ TForm13::TForm13(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOn
     layout->addWidget(Table1);
     layout->addLayout(bottom);
     connect(CopyButton, &QPushButton::clicked, this, Guarded(this, &TForm13::CopyButtonClick));
-    AddCheckTab(strength, "Strength");
-    DeflectionTab = new TDeflectionTab(this);
-    AddCheckTab(DeflectionTab, "Deflection");
-    SpeedTab = new TSpeedTab(this);
-    AddCheckTab(SpeedTab, "Critical speed");
-    FatigueTab = new TFatigueTab(this);
-    AddCheckTab(FatigueTab, "Fatigue");
-    (new QVBoxLayout(this))->addWidget(Tabs);
-    connect(DeflectionTab->ApplyButton, &QPushButton::clicked, this, Guarded(this, &TForm13::DeflectionApplyClick));
-    connect(SpeedTab->ApplyButton, &QPushButton::clicked, this, Guarded(this, &TForm13::SpeedApplyClick));
-    connect(FatigueTab->ApplyButton, &QPushButton::clicked, this, Guarded(this, &TForm13::FatigueApplyClick));
+    return strength;
 }
 
-int TForm13::AddCheckTab(QWidget* page, const QString& title) { return Tabs->addTab(page, title); }
+// The strength table follows the drawing and the dimensioning at once; the other pages work
+// from inputs of their own, which take effect through their "Apply".
+void TForm13::CreateWaitingNotes()
+{
+    DeflectionWaiting = new TWaitingNote(*DeflectionTab, {DeflectionTab->Plot, DeflectionTab->Table});
+    SpeedWaiting = new TWaitingNote(*SpeedTab, {SpeedTab->CriticalSpeedLabel, SpeedTab->RatioLabel});
+    FatigueWaiting = new TWaitingNote(*FatigueTab, {FatigueTab->Table, FatigueTab->WeakestLabel, FatigueTab->TwistLabel,
+                                                    FatigueTab->LifeLabels[0], FatigueTab->LifeLabels[1]});
+}
+
+// On a screen with little room beside the editor the window is narrower than a page's rows: the
+// page then scrolls.
+int TForm13::AddCheckTab(QWidget* page, const QString& title)
+{
+    auto* scroller = new QScrollArea(Tabs);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(page);
+    return Tabs->addTab(scroller, title);
+}
+
+void TForm13::ShowPage(QWidget* page)
+{
+    for (int tab = 0; tab < Tabs->count(); ++tab)
+        if (static_cast<QScrollArea*>(Tabs->widget(tab))->widget() == page) Tabs->setCurrentIndex(tab);
+}
 
 // The editor checks again at every redraw, pointer moves included: an unchanged table is left
 // as it stands.
@@ -77,7 +118,7 @@ void TForm13::ShowRow(int index, const TVerificationRow& row)
     for (int column = 0; column < cells.size(); ++column) {
         auto* item = new QTableWidgetItem(cells[column]);
         if (column < cells.size() - 1) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        if (row.Verdict == TVerdict::TooSmall) item->setBackground(kTooSmallColor);
+        if (row.Verdict == TVerdict::TooSmall) item->setBackground(kFailingColor);
         if (!row.Reason.isEmpty()) item->setToolTip(row.Reason);
         Table1->setItem(index, column, item);
     }
@@ -91,6 +132,7 @@ void TForm13::SetCheckInputs(const TCheckInputs& inputs)
     DeflectionTab->ShowInputs(inputs);
     SpeedTab->ShowInputs(inputs);
     FatigueTab->ShowInputs(inputs);
+    for (TWaitingNote* note : {DeflectionWaiting, SpeedWaiting, FatigueWaiting}) note->SetWaiting(false);
 }
 
 // Nothing is stored from fields of which one does not read or is refused.
@@ -107,6 +149,7 @@ void TForm13::DeflectionApplyClick()
     TCheckInputs inputs = inputs_;
     DeflectionTab->ReadInputs(inputs);
     ApplyInputs(inputs);
+    DeflectionWaiting->SetWaiting(false);
 }
 
 void TForm13::SpeedApplyClick()
@@ -114,6 +157,7 @@ void TForm13::SpeedApplyClick()
     TCheckInputs inputs = inputs_;
     SpeedTab->ReadInputs(inputs);
     ApplyInputs(inputs);
+    SpeedWaiting->SetWaiting(false);
 }
 
 void TForm13::FatigueApplyClick()
@@ -121,6 +165,7 @@ void TForm13::FatigueApplyClick()
     TCheckInputs inputs = inputs_;
     FatigueTab->ReadInputs(inputs);
     ApplyInputs(inputs);
+    FatigueWaiting->SetWaiting(false);
 }
 
 void TForm13::ShowFatigue(const TAnalysisState& analysis, const TData& data, const TAppliedDimensioning& applied,

@@ -9,7 +9,7 @@
 #include "check/fatigue_report.h"
 #include "check/shaft_check.h"
 #include "profile/verification.h"
-#include "report/report_blocks.h"
+#include "windows/window_style.h"
 
 #include <QColor>
 #include <QWidget>
@@ -21,6 +21,7 @@ class QTableWidget;
 class TDeflectionTab;
 class TFatigueTab;
 class TSpeedTab;
+class TWaitingNote;
 
 class TForm13 : public QWidget {
     Q_OBJECT
@@ -34,9 +35,15 @@ public:
     TDeflectionTab* DeflectionTab;
     TSpeedTab* SpeedTab;
     TFatigueTab* FatigueTab;
+    // Up from an edit of a page's inputs until they are applied.
+    TWaitingNote* DeflectionWaiting;
+    TWaitingNote* SpeedWaiting;
+    TWaitingNote* FatigueWaiting;
 
     // A check of its own on a page of its own.
     int AddCheckTab(QWidget* page, const QString& title);
+    // Brings the tab of a page added above to the front.
+    void ShowPage(QWidget* page);
 
     // Fills the table and the weakest section from a check of the shaft.
     void ShowVerification(const TVerification& verification);
@@ -64,6 +71,8 @@ signals:
     void CheckInputsApplied();
 
 private:
+    QWidget* CreateStrengthTab();
+    void CreateWaitingNotes();
     void ShowRow(int index, const TVerificationRow& row);
     void ApplyInputs(const TCheckInputs& inputs);
 

@@ -91,9 +91,16 @@ void TForm7::ReceiveDiagrams(const Canvas& page, bool horizontal)
         drawing.TextOut(20, 265, "[H]");
         drawing.TextOut(20, 540, "[V]");
     }
-    // A new calculation changes the moments the open table was worked out from. A drawing that
-    // does not read is reported without stopping the calculation that brought the diagrams.
-    RunGuarded([this] { RefreshVerification(); });
+    // A drawing that does not read is reported without stopping the calculation that brought
+    // the diagrams.
+    RunGuarded([this] { StrengthInputsChanged(); });
+}
+
+// Without a strength overlay the drawing shows nothing of the rule, and is left alone.
+void TForm7::StrengthInputsChanged()
+{
+    if (Editor.ShowRecommended || Editor.ShowEqualStrength) Redraw();
+    else RefreshVerification();
 }
 
 // White as a fresh editor's, from the top of the first strip that goes down to the bottom.
@@ -337,7 +344,11 @@ void TForm7::PressForCorner()
         EditMemo([&](QStringList& memo) { return PickFirstCornerLine(Editor, memo); });
         return;
     }
-    if (!EditMemo([&](QStringList& memo) { return PickSecondCornerLine(Editor, memo); })) return;
+    const QString refusal = SecondCornerLineProblem(Editor);
+    if (!EditMemo([&](QStringList& memo) { return PickSecondCornerLine(Editor, memo); })) {
+        if (!refusal.isEmpty()) ShowMessage(refusal);
+        return;
+    }
     TCornerOutcome outcome = TCornerOutcome::Cut;
     EditMemo([&](QStringList& memo) {
         outcome = FinishCorner(Editor, memo);

@@ -219,6 +219,9 @@ public:
     // Checks the drawing again while the check is shown: every redraw does, and so does whatever
     // changes the analysis the check reads.
     void RefreshVerification();
+    // The moments, the allowable stress or the torque changed: the required diameters and the
+    // equal-strength outline on the drawing follow at once, and so does the open check.
+    void StrengthInputsChanged();
 
 private:
     void ReportStrengthProblem();

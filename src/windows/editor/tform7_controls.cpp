@@ -33,6 +33,8 @@ namespace {
 const QSize kClientSize(670, 578);
 const QSize kDrawingSize(605, 725);
 const QStringList kMarkTypes{"None", "Square", "Circle"};
+const QString kStepLineOnlyHint = "Draws the step's line only; \"Draw vertical lines\" (the first button of "
+                                  "\"Operations\") then adds the shoulders and both end faces";
 
 QLabel* AddLabel(QWidget* parent, const QString& text, const QRect& place)
 {
@@ -199,8 +201,13 @@ void TForm7::CreateInputs()
     e2 = AddEdit(this, QRect(400, 53, 48, 21));
     Label4 = AddWrappedLabel(this, "Distance to the right:", 452, 53, 60);
     e3 = AddEdit(this, QRect(512, 53, 48, 21));
+    const QString leftHint = "Added to X as typed: a negative value reaches left of X (X 100, -10: the step starts at 90)";
+    Label3->setToolTip(leftHint);
+    e2->setToolTip(leftHint);
+    e2->setPlaceholderText("<0: left");
     b1 = new QPushButton("Apply", this);
     b1->setGeometry(568, 54, 75, 22);
+    b1->setToolTip(kStepLineOnlyHint);
     sp8 = AddToolButton(this, DiametersGlyph(), "Show diameters", 488, 96);
     sp8->setCheckable(true);
     sp4 = AddToggle("DHL", "Drawing Helper Language", 560, 96, 40);

@@ -12,10 +12,13 @@
 #include "profile/verification.h"
 #include "report/design_checks.h"
 #include "widgets/window_setup.h"
+#include "windows/window_places.h"
 
 #include <QPushButton>
 
 namespace {
+
+const QString kCheckWindowPlace = QStringLiteral("Places/ShaftCheck");
 
 const TData& NavigationData()
 {
@@ -54,6 +57,10 @@ TForm13& TForm7::VerificationWindow()
 {
     if (verificationWindow_) return *verificationWindow_;
     verificationWindow_ = new TForm13(this);
+    // Beside the editor, whose drawing and buttons it must leave in sight, until the user puts it
+    // somewhere else.
+    if (!RestorePlace(*verificationWindow_, kCheckWindowPlace)) OpenBeside(*verificationWindow_, *this);
+    RememberPlace(*verificationWindow_, kCheckWindowPlace);
     verificationWindow_->SetCheckInputs(checkInputs_);
     connect(verificationWindow_, &TForm13::CheckInputsApplied, this, Guarded(this, &TForm7::RefreshVerification));
     return *verificationWindow_;

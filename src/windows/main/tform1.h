@@ -41,6 +41,7 @@ public:
     QAction* ExportPdfAction; // the whole calculation as a document
     QAction* PrintAction;
     QAction* PrintPreviewAction;
+    QAction* ExitAction;
     TAskFileName AskPdfFileName; // the save dialog, or a test's answer
 
     // The file of the open design; empty for a design never saved.

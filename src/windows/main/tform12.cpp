@@ -66,6 +66,15 @@ void TForm12::Timer1Timer()
     }
 }
 
+void TForm12::SkipSplash()
+{
+    Timer1->stop();
+    Timer2->stop();
+    hide();
+    Form1->showMaximized();
+    Form6->show();
+}
+
 void TForm12::Timer2Timer()
 {
     ++wipeTicks_;

@@ -20,6 +20,9 @@ public:
     QTimer* Timer2;                // 50 ms: the wipe
 
     void FormCreate();
+    // For a start that names a design: the main window and the navigation panel come up at
+    // once, and the splash never shows.
+    void SkipSplash();
     void Timer1Timer();
     void Timer2Timer();
 

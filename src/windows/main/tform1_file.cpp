@@ -71,6 +71,9 @@ void TForm1::CreateFileMenu()
     FileMenu->addSeparator();
     RecentMenu = FileMenu->addMenu("&Recent files");
     ListRecentFiles();
+    FileMenu->addSeparator();
+    // Closing the main window ends the program, after the question about unsaved work.
+    ExitAction = addAction("E&xit", QKeySequence::Quit, &TForm1::close);
     FileWatcher = new QFileSystemWatcher(this);
     const auto changed = [this] { RunGuarded([this] { DesignFileChanged(); }); };
     connect(FileWatcher, &QFileSystemWatcher::fileChanged, this, changed);

@@ -7,6 +7,8 @@
 #include "check/bearing_life.h"
 #include "common/number_text.h"
 #include "widgets/window_setup.h"
+#include "windows/results/tform3.h"
+#include "windows/window_places.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -116,6 +118,13 @@ TForm11::TForm11(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOn
     Label1 = AddValueLabel(136, 63);
     Label2 = AddValueLabel(136, 86);
     ArrangeColumns();
+}
+
+// To the right of the page window, whose heading and view buttons it must not cover.
+void TForm11::setVisible(bool visible)
+{
+    if (visible && Form3) OpenBeside(*this, *Form3);
+    QWidget::setVisible(visible);
 }
 
 QLabel* TForm11::AddValueLabel(int x, int y)

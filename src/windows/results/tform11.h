@@ -31,6 +31,9 @@ public:
     // Writes the six texts from the four reactions, in the analysis number format.
     void FillReactions(double rha, double rva, double rhb, double rvb);
 
+    // Every show places the panel beside the page window.
+    void setVisible(bool visible) override;
+
 private:
     QLabel* AddValueLabel(int x, int y);
     void ArrangeColumns();

@@ -100,6 +100,7 @@ TForm9::TForm9(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOn
     CreatePanels();
     CreateExportButton();
     ConnectHandlers();
+    CloseOnEscape(*this);
     FormCreate();
 }
 

@@ -6,7 +6,7 @@
 #include "windows/editor/tform7.h"
 #include "scene/revolution_solid.h"
 #include "scene/scene_viewer.h"
-#include "view3d/revolution_nodes.h"
+#include "profile/revolution_nodes.h"
 #include "windows/view3d/tform9.h"
 
 void Build3DModel(QStringList& memo, uint8_t arcSteps)

@@ -44,7 +44,7 @@ protected:
         Form6->BitBtn4->click();
         Draw(kSharp);
         Form7->VerificationButton->click();
-        Window()->Tabs->setCurrentWidget(Tab());
+        Window()->ShowPage(Tab());
     }
 
     static TForm13* Window() { return &Form7->VerificationWindow(); }

@@ -83,7 +83,7 @@ TEST_F(ShaftCheckWindowTest, DeflectionFollowsTheInputsAndTheDrawing)
     EXPECT_EQ(Cell(2, 4), FormatFloat("0.0000", std::sqrt(5.0L) * y));
     EXPECT_EQ(Cell(2, 5), "0.0900");
     EXPECT_EQ(Cell(3, 1), "150.00");
-    EXPECT_NE(RowPixel(2), kTooSmallColor);
+    EXPECT_NE(RowPixel(2), kFailingColor);
     EXPECT_TRUE(Window()->DeflectionTab->Plot->Content().has_value());
 
     // Half the modulus doubles the deflection; a limit of 0.0001 * 300 = 0.03 mm turns the row red.
@@ -91,7 +91,7 @@ TEST_F(ShaftCheckWindowTest, DeflectionFollowsTheInputsAndTheDrawing)
     Type(Window()->DeflectionTab->DeflectionRatioEdit, "0.0001");
     Click(Window()->DeflectionTab->ApplyButton);
     EXPECT_EQ(Cell(2, 4), FormatFloat("0.0000", std::sqrt(5.0L) * CentralDeflection(1000, 105000)));
-    EXPECT_EQ(RowPixel(2), kTooSmallColor);
+    EXPECT_EQ(RowPixel(2), kFailingColor);
 
     // A field that does not read stores nothing.
     Type(Window()->DeflectionTab->ModulusEdit, "abc");

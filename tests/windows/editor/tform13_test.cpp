@@ -81,8 +81,8 @@ TEST_F(VerificationWindowTest, ThinStepShowsRedUntilTheEditorThickensIt)
     ASSERT_EQ(Table()->rowCount(), 3);
     EXPECT_EQ(Row(0), QStringList({"0", "0.00", "18.53", "25.00", "1.35", "OK"}));
     EXPECT_EQ(Row(1), QStringList({"50", "62500.00", "21.68", "20.00", "0.92", "too small"}));
-    EXPECT_EQ(RowPixel(1), kTooSmallColor);
-    EXPECT_NE(RowPixel(0), kTooSmallColor);
+    EXPECT_EQ(RowPixel(1), kFailingColor);
+    EXPECT_NE(RowPixel(0), kFailingColor);
     EXPECT_EQ(Form7->VerificationWindow().Label1->text().toStdString(), "Weakest section: x = 50 mm, ratio 0.92");
 
     // The Modify tool on the step (column 300, row 150 on a 100 mm shaft): both radii to 11.5.
@@ -97,7 +97,7 @@ TEST_F(VerificationWindowTest, ThinStepShowsRedUntilTheEditorThickensIt)
     Click(Form7->sp7);
 
     EXPECT_EQ(Row(1), QStringList({"50", "62500.00", "21.68", "23.00", "1.06", "OK"}));
-    EXPECT_NE(RowPixel(1), kTooSmallColor);
+    EXPECT_NE(RowPixel(1), kFailingColor);
     EXPECT_EQ(Form7->VerificationWindow().Label1->text().toStdString(), "Weakest section: x = 50 mm, ratio 1.06");
     Click(Form7->VerificationWindow().CopyButton);
     EXPECT_EQ(QApplication::clipboard()->text().split('\n').value(2), "50\t62500.00\t21.68\t23.00\t1.06\tOK");
@@ -133,7 +133,7 @@ TEST_F(VerificationWindowTest, DimensioningApplyRefreshesTheTableAndABrokenOutli
     EXPECT_GT(Row(1).value(2).toDouble(), 27);
 
     QLabel* summary = Form7->VerificationWindow().Label1;
-    EXPECT_EQ(summary->grab().toImage().pixelColor(2, 2), kTooSmallColor);
+    EXPECT_EQ(summary->grab().toImage().pixelColor(2, 2), kFailingColor);
     Form7->SetMemoLines({"line 0/0/0/20/0/", "line 0/20/50/20/0/", "line 50/20/50/25/0/", "line 60/25/100/25/0/",
                          "line 100/25/100/0/0/"});
     Click(Form7->BitBtn4);

@@ -89,13 +89,19 @@ TEST_F(EditorTest, RoundsAndBevelsTheWorkedCornerWithTheMouse)
     EXPECT_EQ(Pixel({162, 150}), QColor(Qt::red)) << "the chamfer's end mark stays red";
 }
 
-TEST_F(EditorTest, RefusesTheMirrorTwoHorizontalsAndACutTooLong)
+TEST_F(EditorTest, RefusesTheMirrorTwoHorizontalsNamingTheShoulderCommandAndACutTooLong)
 {
     Type(kWorkedCorner + QStringList{"line 50/30/90/30/0/"});
     Click(Form7->SpeedButton1);
     PressAt(kOnStep);
     PressAt(kOnStepMirror);       // its own mirror image
-    PressAt({250, 175});          // another horizontal line
+    EXPECT_TRUE(messages.texts.isEmpty());
+    PressAt({250, 175}); // another horizontal line: the message names the command that adds shoulders
+    EXPECT_EQ(messages.texts, QStringList("A fillet or a chamfer joins a horizontal line to a vertical one. Steps drawn "
+                                          "from the diameter fields have no shoulder lines: \"Draw vertical lines\" (the "
+                                          "first button of \"Operations\" in the 2D editor) adds the shoulders and both "
+                                          "end faces."));
+    messages.texts.clear();
     EXPECT_TRUE(Form7->Editor.FirstLinePicked);
     EXPECT_EQ(Memo()[0], "line 10/20/50/20/1/");
 

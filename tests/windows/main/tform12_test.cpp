@@ -97,6 +97,18 @@ TEST_F(StartUpTest, MainWindowAndPanelComeAfterFiveTicksAndTheSplashGoesAfterSev
     EXPECT_TRUE(Form6->isVisible());
 }
 
+// A start that names a design file shows the design at once: no splash, no ticks to wait for.
+TEST_F(StartUpTest, ANamedDesignBringsUpTheMainWindowAndPanelAtOnce)
+{
+    Form12->SkipSplash();
+    EXPECT_FALSE(Form12->isVisible());
+    EXPECT_FALSE(Form12->Timer1->isActive());
+    EXPECT_FALSE(Form12->Timer2->isActive());
+    EXPECT_TRUE(Form1->isVisible());
+    EXPECT_TRUE(Form1->windowState().testFlag(Qt::WindowMaximized));
+    EXPECT_TRUE(Form6->isVisible());
+}
+
 TEST_F(StartUpTest, WipeBringsTheSplashInFromTheRightAndStopsAfterSixtyEightTicks)
 {
     EXPECT_EQ(Form12->Timer2->interval(), 50);

@@ -85,8 +85,10 @@ TEST_F(StlExportTest, OpenProfileIsRefusedNamingTheMissingEndFaces)
 {
     Build({"line 0/15/40/15/0/", "line 40/15/40/20/0/", "line 40/20/100/20/0/", "line 100/20/100/0/0/"});
     Click(Form9->ExportStlButton);
-    EXPECT_EQ(messages.texts, QStringList("The profile is open: it has no left end face, so it does not close "
-                                          "into a solid. Draw the vertical lines first."));
+    EXPECT_EQ(messages.texts,
+              QStringList("The profile is open: it has no left end face, so it does not close into a solid. Steps "
+                          "drawn from the diameter fields have no shoulder lines: \"Draw vertical lines\" (the first "
+                          "button of \"Operations\" in the 2D editor) adds the shoulders and both end faces."));
     EXPECT_EQ(asked, 0);
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
 }

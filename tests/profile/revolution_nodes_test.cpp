@@ -1,7 +1,7 @@
 // Profile points to nodes: the scale of ten scene units, the centring, and spans that give no solid.
 #include "common/errors.h"
 #include "profile/profile_points.h"
-#include "view3d/revolution_nodes.h"
+#include "profile/revolution_nodes.h"
 
 #include <gtest/gtest.h>
 

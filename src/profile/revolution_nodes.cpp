@@ -1,5 +1,5 @@
 // Mapping of the profile points onto the solid's nodes.
-#include "view3d/revolution_nodes.h"
+#include "profile/revolution_nodes.h"
 
 #include "common/errors.h"
 #include "common/number_text.h"
