@@ -1,6 +1,9 @@
-// The elastic line of the drawn shaft in one plane: y'' = M(x) / (E I(x)), I = pi d^4 / 64, with
+// The elastic line of the drawn shaft in one plane: y'' = M(x) / (E I(x)), the Euler-Bernoulli
+// beam (Timoshenko and Gere, Mechanics of Materials, 4th ed., eq. 9-7), I = pi d^4 / 64 (mm^4), with
 // y = 0 at bearings A and B. Exact where the shaft is cylindrical (there M / E I is linear);
-// Gauss quadrature where a cone, chamfer or fillet chord makes I vary.
+// Gauss quadrature where a cone, chamfer or fillet makes I vary. Units throughout the checks:
+// N, mm, t, s, so stresses and E in MPa, moments in N*mm, masses in t; a moment is positive as
+// the solver's diagram gives it.
 #pragma once
 
 #include "analysis/load_model.h"
@@ -15,7 +18,7 @@ struct TElasticPoint {
 struct TElasticInterval {
     long double X1 = 0, X2 = 0;
     long double M1 = 0, M2 = 0; // N*mm, just right of X1 and just left of X2
-    long double R1 = 0, R2 = 0; // mm
+    TShaftPiece Piece; // the outline over X1 to X2
     TElasticPoint Start;
 };
 

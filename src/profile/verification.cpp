@@ -179,6 +179,23 @@ struct TStrengthCheck {
     }
 };
 
+// A chord keeps its circle when the arc between its ends holds neither the leftmost nor the
+// rightmost point of the circle (there r(x) would turn back) and both ends lie on the circle, as a
+// hand-written arc's need not.
+void KeepCircle(TContourSegment& chord, const TArcCircle& circle, long double from, long double to)
+{
+    constexpr long double kPi = std::numbers::pi_v<long double>;
+    const long double tolerance = 1e-9L * (1 + circle.Radius);
+    for (long double turn = std::ceil(from / kPi) * kPi; turn <= to; turn += kPi)
+        if (turn > from && turn < to) return;
+    const auto onCircle = [&](long double x, long double r) {
+        return std::fabs(std::hypot(x - circle.CX, r - circle.CY) - circle.Radius) <= tolerance;
+    };
+    if (!onCircle(chord.X1, chord.R1) || !onCircle(chord.X2, chord.R2)) return;
+    chord.CX = circle.CX, chord.CY = circle.CY, chord.Radius = circle.Radius;
+    chord.Side = std::sin((from + to) / 2) > 0 ? 1 : -1;
+}
+
 // With y away from the axis an arc runs clockwise from its start to its end, so counter-clockwise
 // from the radial through its end to the one through its start.
 void AppendArcChords(TContour& contour, const TArcStatement& arc, uint8_t arcSteps)
@@ -198,7 +215,9 @@ void AppendArcChords(TContour& contour, const TArcStatement& arc, uint8_t arcSte
     };
     for (int j = 0; j < arcSteps; ++j) {
         const TProfilePoint a = point(j), b = point(j + 1);
-        contour.push_back({a.x, a.r, b.x, b.r});
+        TContourSegment chord{a.x, a.r, b.x, b.r};
+        KeepCircle(chord, circle, from + sweep * j / arcSteps, from + sweep * (j + 1) / arcSteps);
+        contour.push_back(chord);
     }
 }
 
