@@ -18,6 +18,8 @@ constexpr int kLeastElements = 48;
 // a thousandth as long as its neighbours makes the stiffness matrix singular to round-off (its
 // stiffness grows as 1 / h^3). A face or a mass inside an element is integrated all the same.
 constexpr long double kClosestShare = 1e-2L;
+constexpr long double kLargestRadiusChange = 1.1L;
+constexpr long double kFinestShare = 32;
 constexpr double kTonnesPerKilogram = 1e-3;
 constexpr double kTonnesPerMm3PerKgPerM3 = 1e-12;
 
@@ -47,6 +49,34 @@ std::vector<long double> Stations(const TShaftGeometry& shaft, const TMesh& mesh
     return kept;
 }
 
+// The widest and the thinnest radius over [a, b]: each piece is monotone in x, so at the ends of
+// the pieces within.
+std::pair<long double, long double> RadiusRange(const TShaftGeometry& shaft, long double a, long double b)
+{
+    long double least = INFINITY, most = 0;
+    auto piece = std::upper_bound(shaft.Pieces.begin(), shaft.Pieces.end(), a,
+                                  [](long double v, const TShaftPiece& p) { return v < p.X2; });
+    for (; piece != shaft.Pieces.end() && piece->X1 < b; ++piece)
+        for (long double r : {piece->RadiusAt(std::max(a, piece->X1)), piece->RadiusAt(std::min(b, piece->X2))})
+            least = std::min(least, r), most = std::max(most, r);
+    return {least, most};
+}
+
+// Where the drawn radius changes by more than a tenth within an element (a fillet, a chamfer, a
+// cone), a cubic's curvature cannot follow M / (E I): such an element is halved, down to a 32nd of
+// the longest.
+void AppendElement(std::vector<long double>& nodes, const TShaftGeometry& shaft, long double a, long double b,
+                   long double shortest)
+{
+    const auto [least, most] = RadiusRange(shaft, a, b);
+    if (b - a >= 2 * shortest && most > kLargestRadiusChange * least) {
+        AppendElement(nodes, shaft, a, (a + b) / 2, shortest);
+        AppendElement(nodes, shaft, (a + b) / 2, b, shortest);
+        return;
+    }
+    nodes.push_back(b);
+}
+
 TMesh Mesh(const TShaftGeometry& shaft, long double bearingA, long double bearingB, const std::vector<TMountedMass>& masses)
 {
     TMesh mesh{{}, bearingA, bearingB};
@@ -56,8 +86,8 @@ TMesh Mesh(const TShaftGeometry& shaft, long double bearingA, long double bearin
     for (size_t i = 0; i + 1 < stations.size(); ++i) {
         const long double a = stations[i], b = stations[i + 1];
         const int parts = std::max(1, int(std::ceil((b - a) / longest)));
-        for (int j = 1; j < parts; ++j) mesh.Nodes.push_back(a + (b - a) * j / parts);
-        mesh.Nodes.push_back(b);
+        for (int j = 1; j <= parts; ++j)
+            AppendElement(mesh.Nodes, shaft, mesh.Nodes.back(), j == parts ? b : a + (b - a) * j / parts, longest / kFinestShare);
     }
     return mesh;
 }

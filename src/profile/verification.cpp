@@ -186,8 +186,9 @@ void KeepCircle(TContourSegment& chord, const TArcCircle& circle, long double fr
 {
     constexpr long double kPi = std::numbers::pi_v<long double>;
     const long double tolerance = 1e-9L * (1 + circle.Radius);
+    const long double margin = 1e-12L; // an arc that ends at its turning point keeps its circle
     for (long double turn = std::ceil(from / kPi) * kPi; turn <= to; turn += kPi)
-        if (turn > from && turn < to) return;
+        if (turn > from + margin && turn < to - margin) return;
     const auto onCircle = [&](long double x, long double r) {
         return std::fabs(std::hypot(x - circle.CX, r - circle.CY) - circle.Radius) <= tolerance;
     };
