@@ -145,7 +145,7 @@ void AddPiece(TElementMatrices& e, const TShaftPiece& piece, double x1, double h
             const long double x = from + step * (part + (1 + p.Offset) / 2);
             const double u = double(x - x1) / h, weight = double(p.Weight * step / 2);
             const double r = double(piece.RadiusAt(x));
-            const double area = std::numbers::pi * r * r, inertia = area * r * r / 4;
+            const double area = std::numbers::pi * r * r, inertia = area * r * r / 4; // mm^2; pi r^4 / 4, mm^4
             const std::array<double, 4> n = Shapes(u, h), c = Curvatures(u, h);
             for (int i = 0; i < 4; ++i)
                 for (int j = 0; j < 4; ++j) {

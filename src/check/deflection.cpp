@@ -9,6 +9,7 @@
 
 namespace {
 
+// I = pi d^4 / 64 = pi r^4 / 4, mm^4.
 long double SecondMoment(long double radius)
 {
     const long double square = radius * radius;

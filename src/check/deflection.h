@@ -1,9 +1,10 @@
 // The elastic line of the drawn shaft in one plane: y'' = M(x) / (E I(x)), the Euler-Bernoulli
-// beam (Timoshenko and Gere, Mechanics of Materials, 4th ed., eq. 9-7), I = pi d^4 / 64 (mm^4), with
-// y = 0 at bearings A and B. Exact where the shaft is cylindrical (there M / E I is linear);
-// Gauss quadrature where a cone, chamfer or fillet makes I vary. Units throughout the checks:
-// N, mm, t, s, so stresses and E in MPa, moments in N*mm, masses in t; a moment is positive as
-// the solver's diagram gives it.
+// beam (Shigley's Mechanical Engineering Design, 10th ed., sec. 4-4), I = pi d^4 / 64 (mm^4, ibid.
+// table A-18), with y = 0 at bearings A and B. Exact where the shaft is cylindrical (there M / E I is linear);
+// Gauss quadrature where a cone, chamfer or fillet makes I vary.
+// Units of the beam checks (the elastic lines, the critical speed, the twist): N, mm, t, s, so E
+// and G in MPa, moments in N*mm, masses in t (kg and kg/m^3 are converted where they come in);
+// a moment and a deflection are positive as the solver's diagram of the plane gives them.
 #pragma once
 
 #include "analysis/load_model.h"

@@ -41,9 +41,7 @@ std::vector<long double> DiagramPositions(const TAnalysisState& analysis)
     std::vector<long double> positions;
     for (const Tav* diagram : {&analysis.HorzDiagram, &analysis.VertDiagram})
         for (const TMomentPoint& point : *diagram) positions.push_back(point.Position);
-    std::sort(positions.begin(), positions.end());
-    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
-    return positions;
+    return SortedStations(std::move(positions));
 }
 
 std::vector<TStationRun> StationRuns(const std::vector<long long>& stations, const std::vector<long double>& breaks)
