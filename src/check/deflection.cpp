@@ -87,7 +87,8 @@ TElasticPoint TPlaneDeflection::Integrate(const TElasticInterval& interval, long
         return {start.Deflection + start.Slope * t + k1 * t * t / 2 + rise * t * t * t / 6,
                 start.Slope + k1 * t + rise * t * t / 2};
     }
-    const long double bendingRise = (interval.M2 - interval.M1) / h;
+    const long double bendingRise = (interval.M2 - interval.M1) / h, radiusRise = (piece.R2 - piece.R1) / h;
+    const auto radius = [&](long double s) { return piece.Curved() ? piece.RadiusAt(interval.X1 + s) : piece.R1 + s * radiusRise; };
     long double turn = 0, bend = 0;
     const int parts = Parts(piece, t);
     for (int part = 0; part < parts; ++part) {
@@ -95,7 +96,7 @@ TElasticPoint TPlaneDeflection::Integrate(const TElasticInterval& interval, long
         for (const TGaussPoint& p : kGaussPoints) {
             const long double s = a + half * (1 + p.Offset); // from X1
             const long double curvature = (interval.M1 + s * bendingRise) /
-                                          (modulus_ * SecondMoment(piece.RadiusAt(interval.X1 + s)));
+                                          (modulus_ * SecondMoment(radius(s)));
             turn += p.Weight * half * curvature;
             bend += p.Weight * half * (t - s) * curvature;
         }

@@ -57,16 +57,30 @@ const TContourSegment* ThinnestAt(const std::vector<const TContourSegment*>& cov
     return thinnest;
 }
 
-// The segments over each stretch between neighbouring stations.
-std::vector<std::vector<const TContourSegment*>> Covers(const std::vector<TContourSegment>& segments,
-                                                        const std::vector<long double>& stations)
+// How many segments lie over each stretch between neighbouring stations, and the first of them.
+struct TCover {
+    const TContourSegment* First = nullptr;
+    int Count = 0;
+};
+
+std::vector<TCover> Covers(const std::vector<TContourSegment>& segments, const std::vector<long double>& stations)
 {
-    std::vector<std::vector<const TContourSegment*>> covers(stations.size() - 1);
+    std::vector<TCover> covers(stations.size() - 1);
     for (const TContourSegment& s : segments) {
         size_t i = size_t(std::lower_bound(stations.begin(), stations.end(), s.X1) - stations.begin());
-        for (; i + 1 < stations.size() && stations[i + 1] <= s.X2; ++i) covers[i].push_back(&s);
+        for (; i + 1 < stations.size() && stations[i + 1] <= s.X2; ++i)
+            if (covers[i].Count++ == 0) covers[i].First = &s;
     }
     return covers;
+}
+
+// Lines drawn over each other are rare: where they are, each is looked for again.
+std::vector<const TContourSegment*> Overlapping(const std::vector<TContourSegment>& segments, long double a, long double b)
+{
+    std::vector<const TContourSegment*> over;
+    for (const TContourSegment& s : segments)
+        if (s.X1 <= a && s.X2 >= b) over.push_back(&s);
+    return over;
 }
 
 std::vector<TShaftPiece> ThinnestPieces(const std::vector<TContourSegment>& segments)
@@ -76,16 +90,16 @@ std::vector<TShaftPiece> ThinnestPieces(const std::vector<TContourSegment>& segm
     const std::vector<long double> stations = SortedStations(std::move(ends));
     std::vector<TShaftPiece> pieces;
     if (stations.size() < 2) return pieces;
-    const auto covers = Covers(segments, stations);
+    const std::vector<TCover> covers = Covers(segments, stations);
+    pieces.reserve(stations.size());
     for (size_t i = 0; i + 1 < stations.size(); ++i) {
-        if (covers[i].empty()) continue;
-        if (covers[i].size() == 1) {
-            pieces.push_back(PieceOf(*covers[i].front(), stations[i], stations[i + 1]));
-            continue;
-        }
-        const std::vector<long double> parts = Crossings(covers[i], stations[i], stations[i + 1]);
+        const long double a = stations[i], b = stations[i + 1];
+        if (covers[i].Count == 1) pieces.push_back(PieceOf(*covers[i].First, a, b));
+        if (covers[i].Count < 2) continue;
+        const std::vector<const TContourSegment*> over = Overlapping(segments, a, b);
+        const std::vector<long double> parts = Crossings(over, a, b);
         for (size_t j = 0; j + 1 < parts.size(); ++j)
-            pieces.push_back(PieceOf(*ThinnestAt(covers[i], (parts[j] + parts[j + 1]) / 2), parts[j], parts[j + 1]));
+            pieces.push_back(PieceOf(*ThinnestAt(over, (parts[j] + parts[j + 1]) / 2), parts[j], parts[j + 1]));
     }
     return pieces;
 }
