@@ -18,6 +18,8 @@ constexpr int kLeastElements = 48;
 // a thousandth as long as its neighbours makes the stiffness matrix singular to round-off (its
 // stiffness grows as 1 / h^3). A face or a mass inside an element is integrated all the same.
 constexpr long double kClosestShare = 1e-2L;
+// How much the radius may change across one element, and the shortest element that halving makes,
+// as a share of the longest (see AppendElement).
 constexpr long double kLargestRadiusChange = 1.1L;
 constexpr long double kFinestShare = 32;
 constexpr double kTonnesPerKilogram = 1e-3;
