@@ -98,6 +98,11 @@ TEST(CriticalSpeed, AFilletBesideAShoulderLeavesTheSpeedOfTheSharpStep)
     EXPECT_NEAR(speed(sharp), 32490.5, 32490.5 * 1e-3);
     EXPECT_NEAR(speed(filleted), 32491.4, 32491.4 * 1e-3);
     EXPECT_NEAR(speed(filleted) / speed(sharp), 1.0, 1e-4);
+    // A bearing a hair's breadth from an end or from the face makes no element of that length either.
+    const TShaftGeometry shaft = ShaftGeometry(DrawnContour(filleted, 20), 0, 400);
+    EXPECT_NEAR(double(FirstCriticalSpeed(shaft, 0.0015L, 399.9985L, kE, kRho, {})) / speed(filleted), 1.0, 1e-4);
+    // 25,790.13 rpm by the independent beam model of beam_model/check_beam.py.
+    EXPECT_NEAR(double(FirstCriticalSpeed(shaft, 0, 199.9985L, kE, kRho, {})), 25790.13, 25790.13 * 1e-4);
 }
 
 TEST(CriticalSpeed, AnIterationThatDoesNotSettleIsRefused)
