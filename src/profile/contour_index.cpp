@@ -134,7 +134,7 @@ QString SegmentDiameterFault(const TContourSegment& s)
     for (long double x : xs) {
         const long double diameter = 2 * std::fabs(DrawnAt(s, x));
         if (!(diameter >= kLeastDiameter && diameter <= kLargestDiameter))
-            return "The drawn diameter at x = " + Millimetres(x) + " mm is outside " + FloatToStr(kLeastDiameter) +
+            return "The drawn diameter at x = " + Millimetres(x) + " mm must be from " + FloatToStr(kLeastDiameter) +
                    " to " + FloatToStr(kLargestDiameter) + " mm";
     }
     return QString();

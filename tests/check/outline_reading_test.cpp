@@ -49,9 +49,9 @@ TEST(OutlineReading, ADrawnDiameterOutsideItsRangeIsRefusedNamingThePlace)
         return CheckShaft(SolvedShaft(100, 0, 100, {{50, 1000}}, {}), {50}, contour, TCheckInputs{}).Speed.Problem.toStdString();
     };
     EXPECT_EQ(problem({{0, 10, 40, 10}, {40, 0.004L, 100, 0.004L}}),
-              "The drawn diameter at x = 40 mm is outside 0.01 to 10000 mm");
+              "The drawn diameter at x = 40 mm must be from 0.01 to 10000 mm");
     EXPECT_EQ(problem({{0, 10, 60, 10}, {60, 1e300L, 100, 1e300L}}),
-              "The drawn diameter at x = 60 mm is outside 0.01 to 10000 mm");
+              "The drawn diameter at x = 60 mm must be from 0.01 to 10000 mm");
     EXPECT_EQ(problem({{0, 10, 50, 0}, {50, 0, 100, 10}}), "The outline reaches the axis at x = 50 mm");
     EXPECT_EQ(problem({{0, 0.005L, 100, 5000}}), "");
 }
