@@ -4,6 +4,7 @@
 #include "app/command_line.h"
 
 #include <QCommandLineParser>
+#include <QFile>
 
 namespace {
 
@@ -14,9 +15,13 @@ void DescribeOptions(QCommandLineParser& parser)
 {
     parser.setApplicationDescription(
         "Korvel: the strength design of a machine shaft.\n\n"
-        "--check exits with 0 when every check of every design holds, 1 when one fails, and 2 when a\n"
-        "design cannot be read; a check that cannot be made (nothing drawn, a plane not calculated)\n"
-        "is reported and does not fail.");
+        "--check exits with 0 when every check asked for was made and holds for every design, 1 when\n"
+        "one fails or cannot be made, and 2 when a design cannot be read. Asked for are the strength,\n"
+        "the slope and deflection, the fatigue and the first critical speed always (n/n_cr when a\n"
+        "speed is given), the twist when a twisting moment is given, and the life of each bearing with\n"
+        "a rating C. A check that cannot be made (no plane calculated, nothing drawn, no material\n"
+        "applied) is listed under \"Not checked\" with its reason and fails the run. --json prints\n"
+        "the documented schema of docs/check-json.md.");
     parser.addOptions({
         {{"h", "help"}, "Displays this help."},
         {{"v", "version"}, "Displays the version."},
@@ -75,7 +80,32 @@ TCommandLine Command(const QCommandLineParser& parser)
     return line;
 }
 
+// Every byte beyond plain ASCII is shown as \xFF, so that the user sees which name is meant.
+QString ShownBytes(const QByteArray& bytes)
+{
+    QString shown;
+    for (const char byte : bytes) {
+        const auto code = uchar(byte);
+        if (code >= 0x20 && code < 0x7F) shown += QChar(code);
+        else shown += "\\x" + QString::number(code, 16).toUpper().rightJustified(2, '0');
+    }
+    return shown;
+}
+
 } // namespace
+
+TCommandLine ParseRawCommandLine(const QByteArrayList& rawArguments)
+{
+    QStringList arguments;
+    for (const QByteArray& raw : rawArguments) {
+        arguments << QFile::decodeName(raw);
+        if (QFile::encodeName(arguments.last()) != raw)
+            return Usage(QStringLiteral("the name \"%1\" is not UTF-8 text: another file would be read or written in "
+                                        "its place")
+                             .arg(ShownBytes(raw)));
+    }
+    return ParseCommandLine(arguments);
+}
 
 TCommandLine ParseCommandLine(const QStringList& arguments)
 {

@@ -2,6 +2,7 @@
 // help, the version, the checks and the exports need no display.
 #pragma once
 
+#include <QByteArrayList>
 #include <QString>
 #include <QStringList>
 
@@ -17,3 +18,7 @@ struct TCommandLine {
 
 // Reads the arguments (the program's name first, as in argv).
 TCommandLine ParseCommandLine(const QStringList& arguments);
+
+// The same from the bytes the system gave. An argument that does not read back to the same bytes
+// would name another file than the one given: it makes a Usage line that shows its bytes.
+TCommandLine ParseRawCommandLine(const QByteArrayList& rawArguments);

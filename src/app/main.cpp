@@ -39,10 +39,10 @@ void OpenAfterSplash(const QString& fileName)
     });
 }
 
-QStringList ArgumentsOf(int argc, char** argv)
+QByteArrayList ArgumentsOf(int argc, char** argv)
 {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    QByteArrayList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QByteArray(argv[i]);
     return arguments;
 }
 
@@ -51,7 +51,7 @@ QStringList ArgumentsOf(int argc, char** argv)
 int main(int argc, char** argv)
 {
     KeepLargeBlocksForReuse();
-    const TCommandLine commandLine = ParseCommandLine(ArgumentsOf(argc, argv));
+    const TCommandLine commandLine = ParseRawCommandLine(ArgumentsOf(argc, argv));
     if (commandLine.Mode != TCommandMode::Windows) return RunWithoutWindows(commandLine);
     QApplication application(argc, argv);
     SetMessageSink(ShowModalMessage);

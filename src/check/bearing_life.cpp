@@ -19,8 +19,10 @@ TBearingLife BearingLife(long double load, const TBearingInputs& bearing, long d
     }
     if (!(load > 0)) {
         life.Problem = "unloaded";
+        life.Unloaded = true;
         return life;
     }
+    // ISO 281:2007: p = 3 for ball bearings, 10/3 for roller bearings; C from kN to N.
     const long double exponent = bearing.Kind == TBearingKind::Ball ? 3.0L : 10.0L / 3;
     life.Revolutions = CheckedValue(std::pow(1000 * bearing.Rating / load, exponent));
     if (!(speed > 0)) {

@@ -1,4 +1,5 @@
-// The rating life of the two bearings under the resultant reactions of both planes.
+// The rating life of the two bearings under the resultant reactions of both planes: the basic
+// rating life of ISO 281:2007 at 90 % reliability. Loads in N, ratings in kN, speeds in rpm.
 #pragma once
 
 #include <QString>
@@ -12,7 +13,8 @@ struct TBearingInputs {
     bool operator==(const TBearingInputs&) const = default;
 };
 
-// The load a bearing carries: the resultant of its horizontal and vertical reactions, N.
+// The load a bearing carries: the resultant of its horizontal and vertical reactions, N. The
+// shaft takes no axial load, so this radial load is the dynamic equivalent load P.
 long double ResultantReaction(double horizontal, double vertical);
 
 struct TBearingLife {
@@ -21,8 +23,9 @@ struct TBearingLife {
     std::optional<long double> Hours;       // L10h
     QString Problem;                        // why there is no life, or an empty text
     bool Short = false;                     // below the required hours
+    bool Unloaded = false;                  // no load: no life to check
 };
 
-// L10 = (C / P)^p, p = 3 for ball and 10/3 for roller bearings; L10h = 10^6 L10 / (60 n) at
-// the speed n (rpm).
+// L10 = (C / P)^p in millions of revolutions, p = 3 for ball and 10/3 for roller bearings
+// (ISO 281:2007, basic rating life); L10h = 10^6 L10 / (60 n) hours at the speed n (rpm).
 TBearingLife BearingLife(long double load, const TBearingInputs& bearing, long double speed, long double requiredHours);

@@ -3,17 +3,99 @@
 #include "common/number_text.h"
 
 #include <cmath>
+#include <map>
+
+namespace {
+
+constexpr long double kSafetyLowest = 1, kSafetyHighest = 10;
+
+// The limits of the twist and of the strengths are ours: no stiffness limit allows a shaft a
+// tenth of a turn per metre, and no metal a shaft is made of is weaker than 10 MPa or stronger
+// than 5000 MPa.
+const std::map<TCheckInput, TInputRange>& RangeTable()
+{
+    using enum TCheckInput;
+    static const std::map<TCheckInput, TInputRange> table{
+        {Modulus, {"E", "MPa", 1000, 1000000}},
+        {ShearModulus, {"G", "MPa", 1000, 500000}},
+        {Density, {"the density", "kg/m^3", 100, 50000}},
+        {Mass, {"a mass", "kg", 0, 1000000}},
+        {Speed, {"the operating speed", "rpm", 0, 1000000}},
+        {SlopeLimit, {"the slope limit", "rad", 0, 0.1L, false}},
+        {DeflectionRatio, {"the deflection limit per bearing span", "", 0, 0.1L, false}},
+        {Rating, {"a bearing's rating C", "kN", 0, 100000, false, true}},
+        {RequiredLife, {"the required life L10h", "h", 1, 10000000}},
+        {FatigueSafety, {"the required n_f", "", kSafetyLowest, kSafetyHighest}},
+        {YieldSafety, {"the required n_y", "", kSafetyLowest, kSafetyHighest}},
+        {TwistLimit, {"the twist limit", "deg/m", 0, 36, false}},
+        {UltimateStrength, {"Sut", "MPa", 10, 5000}},
+        {YieldStrength, {"Sy", "MPa", 10, 5000}},
+    };
+    return table;
+}
+
+QString WithUnit(const QString& text, const QString& unit) { return unit.isEmpty() ? text : text + " " + unit; }
+
+QString Capitalised(QString text)
+{
+    if (!text.isEmpty()) text[0] = text[0].toUpper();
+    return text;
+}
+
+struct TNamedValue {
+    TCheckInput Input;
+    long double Value;
+    QString Subject; // empty: the range's own name
+};
+
+std::vector<TNamedValue> NamedValues(const TCheckInputs& inputs)
+{
+    using enum TCheckInput;
+    const TFatigueInputs& fatigue = inputs.Fatigue;
+    std::vector<TNamedValue> values{{Modulus, inputs.Modulus, {}}, {SlopeLimit, inputs.SlopeLimit, {}},
+                                    {DeflectionRatio, inputs.DeflectionRatio, {}}, {Density, inputs.Density, {}},
+                                    {Speed, inputs.Speed, {}}};
+    for (const TMountedMass& mass : inputs.Masses)
+        values.push_back({Mass, mass.Mass, "the mass at x = " + FloatToStr(mass.Position) + " mm"});
+    if (fatigue.UltimateStrength) values.push_back({UltimateStrength, *fatigue.UltimateStrength, {}});
+    if (fatigue.YieldStrength) values.push_back({YieldStrength, *fatigue.YieldStrength, {}});
+    values.insert(values.end(), {{FatigueSafety, fatigue.FatigueSafety, {}}, {YieldSafety, fatigue.YieldSafety, {}},
+                                 {ShearModulus, fatigue.ShearModulus, {}}, {TwistLimit, fatigue.TwistLimit, {}},
+                                 {Rating, fatigue.Bearings[0].Rating, "bearing A's rating C"},
+                                 {Rating, fatigue.Bearings[1].Rating, "bearing B's rating C"},
+                                 {RequiredLife, fatigue.RequiredLife, {}}});
+    return values;
+}
+
+} // namespace
+
+const TInputRange& RangeOf(TCheckInput input) { return RangeTable().at(input); }
+
+bool InRange(long double value, const TInputRange& range)
+{
+    if (range.ZeroMeansNone && value == 0) return true;
+    const bool aboveLowest = range.LowestIncluded ? value >= range.Lowest : value > range.Lowest;
+    return std::isfinite(value) && aboveLowest && value <= range.Highest;
+}
+
+QString RangeText(const TInputRange& range)
+{
+    const QString highest = WithUnit(FloatToStr(range.Highest), range.Unit);
+    const QString text = range.LowestIncluded ? "from " + FloatToStr(range.Lowest) + " to " + highest
+                                              : "above " + FloatToStr(range.Lowest) + ", up to " + highest;
+    return range.ZeroMeansNone ? "0 (none) or " + text : text;
+}
+
+QString OutOfRangeText(const TInputRange& range, long double value, const QString& subject)
+{
+    const QString given = std::isfinite(value) ? FloatToStr(value) : QString("a finite number");
+    return Capitalised(subject.isEmpty() ? range.Name : subject) + " must be " + RangeText(range) + ", not " + given;
+}
 
 QString CheckInputsProblem(const TCheckInputs& inputs)
 {
-    const auto positive = [](long double v) { return std::isfinite(v) && v > 0; };
-    if (!positive(inputs.Modulus)) return "The elastic modulus E must be greater than 0";
-    if (!positive(inputs.SlopeLimit)) return "The allowed slope must be greater than 0";
-    if (!positive(inputs.DeflectionRatio)) return "The allowed deflection must be greater than 0";
-    if (!positive(inputs.Density)) return "The density must be greater than 0";
-    if (!std::isfinite(inputs.Speed) || inputs.Speed < 0) return "The operating speed cannot be negative";
-    for (const TMountedMass& mass : inputs.Masses)
-        if (!std::isfinite(mass.Position) || !std::isfinite(mass.Mass) || mass.Mass < 0)
-            return "The mass at x = " + FloatToStr(mass.Position) + " mm must be 0 kg or more";
-    return FatigueInputsProblem(inputs.Fatigue);
+    for (const TNamedValue& named : NamedValues(inputs))
+        if (!InRange(named.Value, RangeOf(named.Input)))
+            return OutOfRangeText(RangeOf(named.Input), named.Value, named.Subject);
+    return QString();
 }

@@ -1,4 +1,5 @@
-// What the engineer gives the stiffness, critical-speed and fatigue checks, kept with the design.
+// What the engineer gives the stiffness, critical-speed and fatigue checks, kept with the design,
+// and the physical range of each: the fields refuse a value outside it, and so does a design file.
 #pragma once
 
 #include "check/critical_speed.h"
@@ -18,5 +19,27 @@ struct TCheckInputs {
     bool operator==(const TCheckInputs&) const = default;
 };
 
-// Why the inputs cannot be used, naming the first bad one, or an empty text.
+enum class TCheckInput {
+    Modulus, ShearModulus, Density, Mass, Speed, SlopeLimit, DeflectionRatio, Rating, RequiredLife,
+    FatigueSafety, YieldSafety, TwistLimit, UltimateStrength, YieldStrength
+};
+
+struct TInputRange {
+    QString Name; // as a message names the input: "E", "the density"
+    QString Unit; // empty for a pure number
+    long double Lowest = 0, Highest = 0;
+    bool LowestIncluded = true;
+    bool ZeroMeansNone = false; // 0 stands for "not given" (a bearing without a rating)
+};
+
+// The one table of ranges that the fields, the file reader and the messages read.
+const TInputRange& RangeOf(TCheckInput input);
+bool InRange(long double value, const TInputRange& range);
+// "from 1000 to 1000000 MPa", "above 0, up to 0.1 rad"
+QString RangeText(const TInputRange& range);
+// "E must be from 1000 to 1000000 MPa, not 1E-4000"; `subject` names the input where the range's
+// own name is not enough ("bearing A's rating C").
+QString OutOfRangeText(const TInputRange& range, long double value, const QString& subject = QString());
+
+// Why the inputs cannot be used, naming the first input out of its range, or an empty text.
 QString CheckInputsProblem(const TCheckInputs& inputs);

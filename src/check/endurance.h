@@ -1,5 +1,7 @@
 // The endurance limit of the shaft's material at a section: Marin's factors for the surface,
-// the size and the reliability applied to the rotating-beam limit of the polished specimen.
+// the size and the reliability applied to the rotating-beam limit of the polished specimen,
+// Se = ka kb ke Se' (Shigley's Mechanical Engineering Design, 10th ed., eq. 6-18, with the load
+// factor kc = 1 of bending, kd = 1 at room temperature and no miscellaneous factor kf). MPa, mm.
 #pragma once
 
 #include <QString>
@@ -14,10 +16,10 @@ enum class TReliability { Percent50, Percent90, Percent95, Percent99, Percent999
 const std::array<QString, 5>& ReliabilityNames();
 
 struct TEndurance {
-    long double Specimen = 0;    // Se', MPa
-    long double Surface = 1;     // ka
-    long double Size = 1;        // kb
-    long double Reliability = 1; // ke
+    long double Specimen = 0;    // Se', MPa: 0.5 Sut, 700 MPa above Sut = 1400 MPa (Shigley, eq. 6-8)
+    long double Surface = 1;     // ka = a Sut^b (Shigley, eq. 6-19, table 6-2)
+    long double Size = 1;        // kb (Shigley, eq. 6-20)
+    long double Reliability = 1; // ke (Shigley, table 6-5)
     long double Limit = 0;       // Se, MPa
     bool SizeEstimate = false;   // d outside the range of the size fit, kb taken at its edge
 };

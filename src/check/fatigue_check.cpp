@@ -19,6 +19,7 @@ struct TFatigueJob {
     const TData& data;
     TTwistCycle cycle;
     const TFatigueMaterial& material;
+    TSectionMoments moments; // round-off is no moment: an unloaded section has no n_f
 
     void Concentrate(TFatigueRow& row) const
     {
@@ -37,9 +38,12 @@ struct TFatigueJob {
     }
 
     // A rotating shaft bends fully reversed; the torque follows the dimensioning's cycle.
+    // sigma_a = Kf 32 M / (pi d^3), tau = Kfs 16 T / (pi d^3), and the von Mises amplitude and
+    // mean sqrt(sigma^2 + 3 tau^2) of a rotating round shaft: Shigley's Mechanical Engineering
+    // Design, 10th ed., eq. 7-5 and 7-6.
     void Stress(TFatigueRow& row) const
     {
-        row.Moment = SectionMoment(analysis.HorzDiagram, analysis.VertDiagram, data.MM(), row.Position);
+        row.Moment = moments.At(row.Position);
         row.Torque = analysis.TwistSpan.Contains(row.Position) ? data.MT() : 0;
         const long double cube = row.Small * row.Small * row.Small;
         row.SigmaA = CheckedDivide(row.Kf * 32 * std::fabs(row.Moment), kPi * cube);
@@ -51,6 +55,10 @@ struct TFatigueJob {
         row.VonMisesM = std::sqrt(row.SigmaM * row.SigmaM + 3 * row.TauM * row.TauM);
     }
 
+    // The modified Goodman line, 1 / n_f = sigma'a / Se + sigma'm / Sut (Shigley, 10th ed.,
+    // eq. 6-46), and the first-cycle yield check on the von Mises peak,
+    // sigma'max = sqrt((sigma_m + sigma_a)^2 + 3 (tau_m + tau_a)^2), n_y = Sy / sigma'max
+    // (eq. 7-15 and 7-16). A section without stress has neither.
     void Judge(TFatigueRow& row) const
     {
         const long double load = row.VonMisesA / row.Endurance.Limit + row.VonMisesM / material.UltimateStrength;
@@ -176,7 +184,7 @@ bool TFatigueRow::Fails(const TFatigueLimits& limits) const
 TFatigueCheck CheckFatigue(const TAnalysisState& analysis, const TData& data, TTwistCycle cycle,
                            const TFatigueShaft& shaft, const TFatigueMaterial& material)
 {
-    const TFatigueJob job{analysis, data, cycle, material};
+    const TFatigueJob job{analysis, data, cycle, material, {analysis.HorzDiagram, analysis.VertDiagram, data.MM()}};
     const QString missing = MissingInput(analysis, material);
     const TContourIndex contour(shaft.Contour);
     const QString outlineFault = contour.DiameterFault();

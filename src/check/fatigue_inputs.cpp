@@ -1,15 +1,11 @@
 #include "check/fatigue_inputs.h"
 
 #include "common/errors.h"
-#include "common/number_text.h"
 #include "dimensioning/materials.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
-
-bool Positive(long double v) { return std::isfinite(v) && v > 0; }
 
 const TMaterial* MaterialNamed(const QString& name)
 {
@@ -19,19 +15,6 @@ const TMaterial* MaterialNamed(const QString& name)
 }
 
 } // namespace
-
-QString FatigueInputsProblem(const TFatigueInputs& inputs)
-{
-    if (inputs.UltimateStrength && !Positive(*inputs.UltimateStrength)) return "Sut must be greater than 0";
-    if (inputs.YieldStrength && !Positive(*inputs.YieldStrength)) return "Sy must be greater than 0";
-    if (!Positive(inputs.FatigueSafety) || !Positive(inputs.YieldSafety)) return "The required safety factors must be greater than 0";
-    if (!Positive(inputs.ShearModulus)) return "The shear modulus G must be greater than 0";
-    if (!Positive(inputs.TwistLimit)) return "The allowed twist must be greater than 0";
-    for (const TBearingInputs& bearing : inputs.Bearings)
-        if (!std::isfinite(bearing.Rating) || bearing.Rating < 0) return "A bearing's rating C cannot be negative";
-    if (!Positive(inputs.RequiredLife)) return "The required bearing life must be greater than 0";
-    return QString();
-}
 
 TFatigueMaterial FatigueMaterialOf(const TFatigueInputs& inputs, const QString& materialName)
 {

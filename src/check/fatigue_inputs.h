@@ -23,9 +23,6 @@ struct TFatigueInputs {
     bool operator==(const TFatigueInputs&) const = default;
 };
 
-// Why the inputs cannot be used, naming the first bad one, or an empty text.
-QString FatigueInputsProblem(const TFatigueInputs& inputs);
-
 // Sut and Sy as typed, else those of the material the dimensioning applied (its name, as the
 // design keeps it). Fails when neither gives them.
 TFatigueMaterial FatigueMaterialOf(const TFatigueInputs& inputs, const QString& materialName);

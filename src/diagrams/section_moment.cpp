@@ -44,3 +44,19 @@ long double SectionMoment(const Tav& horz, const Tav& vert, bool combine, long d
     if (!combine) return std::hypot(mh, mv);
     return std::fabs(mh) >= std::fabs(mv) ? mh : mv;
 }
+
+// Each plane's moment is linear between its diagram points, so the resultant is largest at one
+// of them.
+TSectionMoments::TSectionMoments(const Tav& horz, const Tav& vert, bool combine)
+    : horz_(horz), vert_(vert), combine_(combine)
+{
+    for (const Tav* diagram : {&horz, &vert})
+        for (const TMomentPoint& point : *diagram)
+            largest_ = std::max(largest_, std::fabs(SectionMoment(horz, vert, combine, point.Position)));
+}
+
+long double TSectionMoments::At(long double x) const
+{
+    const long double moment = SectionMoment(horz_, vert_, combine_, x);
+    return std::fabs(moment) <= kRoundOffShare * largest_ ? 0 : moment;
+}

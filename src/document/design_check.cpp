@@ -1,6 +1,7 @@
 #include "document/design_check.h"
 
 #include "common/errors.h"
+#include "common/number_text.h"
 #include "document/exact_number.h"
 #include "document/json_fields.h"
 
@@ -26,10 +27,20 @@ QString OptionalNumberText(const std::optional<long double>& value)
     return value ? ExactNumberText(*value) : QString();
 }
 
-std::optional<long double> ReadOptionalNumber(const TJsonFields& fields, const QString& key)
+// A number within its physical range, refused with the field's path and the range.
+long double RangedNumber(const TJsonFields& fields, const QString& key, TCheckInput input)
+{
+    const long double value = fields.Number(key);
+    const TInputRange& range = RangeOf(input);
+    if (!InRange(value, range))
+        RaiseFieldError(fields.PathOf(key), RangeText(range) + " (" + range.Name + "), not " + FloatToStr(value));
+    return value;
+}
+
+std::optional<long double> ReadOptionalNumber(const TJsonFields& fields, const QString& key, TCheckInput input)
 {
     if (fields.Text(key).isEmpty()) return std::nullopt;
-    return fields.Number(key);
+    return RangedNumber(fields, key, input);
 }
 
 QStringList Names(const auto& names) { return QStringList(names.begin(), names.end()); }
@@ -54,19 +65,20 @@ QJsonObject FatigueObject(const TFatigueInputs& inputs)
 TFatigueInputs ReadFatigue(const TJsonFields& fields)
 {
     TFatigueInputs inputs;
-    inputs.UltimateStrength = ReadOptionalNumber(fields, "UltimateStrength");
-    inputs.YieldStrength = ReadOptionalNumber(fields, "YieldStrength");
+    inputs.UltimateStrength = ReadOptionalNumber(fields, "UltimateStrength", TCheckInput::UltimateStrength);
+    inputs.YieldStrength = ReadOptionalNumber(fields, "YieldStrength", TCheckInput::YieldStrength);
     inputs.Surface = TSurface(fields.Choice("Surface", Names(SurfaceNames())));
     inputs.Reliability = TReliability(fields.Choice("Reliability", Names(ReliabilityNames())));
-    inputs.FatigueSafety = fields.Number("FatigueSafety");
-    inputs.YieldSafety = fields.Number("YieldSafety");
-    inputs.ShearModulus = fields.Number("ShearModulus");
-    inputs.TwistLimit = fields.Number("TwistLimit");
+    inputs.FatigueSafety = RangedNumber(fields, "FatigueSafety", TCheckInput::FatigueSafety);
+    inputs.YieldSafety = RangedNumber(fields, "YieldSafety", TCheckInput::YieldSafety);
+    inputs.ShearModulus = RangedNumber(fields, "ShearModulus", TCheckInput::ShearModulus);
+    inputs.TwistLimit = RangedNumber(fields, "TwistLimit", TCheckInput::TwistLimit);
     const std::vector<TJsonFields> bearings = fields.Objects("Bearings", 2);
     if (bearings.size() != inputs.Bearings.size()) RaiseFieldError(fields.PathOf("Bearings"), "two bearings, A and B");
     for (size_t i = 0; i < bearings.size(); ++i)
-        inputs.Bearings[i] = {TBearingKind(bearings[i].Choice("Kind", Names(BearingKindNames()))), bearings[i].Number("Rating")};
-    inputs.RequiredLife = fields.Number("RequiredLife");
+        inputs.Bearings[i] = {TBearingKind(bearings[i].Choice("Kind", Names(BearingKindNames()))),
+                              RangedNumber(bearings[i], "Rating", TCheckInput::Rating)};
+    inputs.RequiredLife = RangedNumber(fields, "RequiredLife", TCheckInput::RequiredLife);
     return inputs;
 }
 
@@ -88,16 +100,14 @@ TCheckInputs ReadCheckInputs(const QJsonObject& document)
     TCheckInputs inputs;
     if (!document.contains(kCheckKey)) return inputs;
     const TJsonFields fields = TJsonFields(document, QString()).Object(kCheckKey);
-    inputs.Modulus = fields.Number("Modulus");
-    inputs.SlopeLimit = fields.Number("SlopeLimit");
-    inputs.DeflectionRatio = fields.Number("DeflectionRatio");
-    inputs.Density = fields.Number("Density");
-    inputs.Speed = fields.Number("Speed");
+    inputs.Modulus = RangedNumber(fields, "Modulus", TCheckInput::Modulus);
+    inputs.SlopeLimit = RangedNumber(fields, "SlopeLimit", TCheckInput::SlopeLimit);
+    inputs.DeflectionRatio = RangedNumber(fields, "DeflectionRatio", TCheckInput::DeflectionRatio);
+    inputs.Density = RangedNumber(fields, "Density", TCheckInput::Density);
+    inputs.Speed = RangedNumber(fields, "Speed", TCheckInput::Speed);
     for (const TJsonFields& mass : fields.Objects("Masses", kMostMasses))
-        inputs.Masses.push_back({mass.Number("Position"), mass.Number("Mass")});
+        inputs.Masses.push_back({mass.Number("Position"), RangedNumber(mass, "Mass", TCheckInput::Mass)});
     // Written before the fatigue check existed: its defaults.
     if (fields.Has("Fatigue")) inputs.Fatigue = ReadFatigue(fields.Object("Fatigue"));
-    const QString problem = CheckInputsProblem(inputs);
-    if (!problem.isEmpty()) RaiseError("The field \"Check\" of the design cannot be used: " + problem + ".");
     return inputs;
 }

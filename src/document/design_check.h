@@ -8,5 +8,6 @@
 
 QJsonObject CheckInputsObject(const TCheckInputs& inputs);
 
-// Fails, naming the field, on a field missing from a present object or a value the checks refuse.
+// Fails, naming the field, on a field missing from a present object, and naming the field and its
+// range on a value outside its physical range.
 TCheckInputs ReadCheckInputs(const QJsonObject& document);

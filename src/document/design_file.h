@@ -9,11 +9,12 @@ inline const QString kDesignFormat = QStringLiteral("Korvel design");
 // Version 2 holds every number with "." and the moment each point was added; version 1 is read.
 constexpr int kDesignVersion = 2;
 
-// No design comes near this; a larger file, or a device that never ends, is refused unread.
+// No design comes near this; a larger file is refused unread.
 constexpr qint64 kLargestDesignFile = 32 * 1024 * 1024;
 
-// The bytes of a design file; fails with a message naming the file when it cannot be read or
-// is larger than kLargestDesignFile.
+// The bytes of a design file; fails with a message naming the file when it cannot be read, is
+// not a regular file (a pipe, a device, a folder) or is larger than kLargestDesignFile. Every
+// reader of a design goes through here.
 QByteArray ReadDesignFile(const QString& fileName);
 
 // Writes the file whole or not at all; fails with a message naming the file and the reason, and

@@ -12,6 +12,11 @@
 QByteArray ReadDesignFile(const QString& fileName)
 {
     const QString shown = QDir::toNativeSeparators(fileName);
+    // Opening a pipe waits for a writer that may never come; a missing file is left to open(),
+    // which names the reason.
+    const QFileInfo info(fileName);
+    if (info.exists() && !info.isFile())
+        RaiseError("The design \"" + shown + "\" cannot be opened: it is not a regular file but a pipe, a device or a folder.");
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         RaiseError("The design \"" + shown + "\" cannot be opened: " + file.errorString() + ".");

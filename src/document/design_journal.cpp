@@ -42,11 +42,57 @@ void TDesignJournal::ApplyLength(long double length)
     Reach(TPlaneStep::Bearings);
 }
 
-void TDesignJournal::Record(const TLoadEntry& entry) { CurrentPlane().Entries.push_back(entry); }
+void TDesignJournal::Record(const TLoadEntry& entry)
+{
+    Replaced.reset();
+    CurrentPlane().Entries.push_back(entry);
+}
 
 void TDesignJournal::RecordPoint(long double position, bool ofForgottenLoad)
 {
+    Replaced.reset();
     AddedPoints.push_back({position, int(Horizontal.Entries.size() + Vertical.Entries.size()), ofForgottenLoad});
 }
 
-void TDesignJournal::Reach(TPlaneStep step) { CurrentPlane().Step = step; }
+void TDesignJournal::Reach(TPlaneStep step)
+{
+    Replaced.reset();
+    CurrentPlane().Step = step;
+}
+
+namespace {
+
+// The journal and the design name these alike.
+template <class Planes>
+void CopyPlanes(const Planes& from, TDesign& to)
+{
+    to.ShaftLength = from.ShaftLength;
+    to.Horizontal = from.Horizontal;
+    to.Vertical = from.Vertical;
+    to.AddedPoints = from.AddedPoints;
+}
+
+// More than a fresh start of the vertical plane holds.
+bool HoldsVerticalEntries(const TPlaneEntries& vertical)
+{
+    return !vertical.Entries.empty() || vertical.Step > TPlaneStep::Forces;
+}
+
+} // namespace
+
+bool TDesignJournal::StartLosesEntries(bool horizontal) const
+{
+    if (horizontal && Horizontal.Step > TPlaneStep::Length) return true;
+    return HoldsVerticalEntries(Vertical);
+}
+
+void TDesignJournal::KeepUntilEntered(const TDesign& design)
+{
+    if (!Replaced) Replaced = design;
+}
+
+void TDesignJournal::CopyPlanesTo(TDesign& design) const
+{
+    if (Replaced) CopyPlanes(*Replaced, design);
+    else CopyPlanes(*this, design);
+}

@@ -15,6 +15,10 @@ struct TDesignJournal {
     // results, and a text typed since may be one that "Apply" would refuse.
     std::optional<TDimensioningInputs> AppliedDimensioning;
     std::vector<TAddedPoint> AddedPoints;
+    // The length, planes and points that a plane started anew from the navigation panel replaces,
+    // while nothing is entered in it: the design still holds them, and leaving the entry puts them
+    // back. The first thing entered in the new plane lets them go.
+    std::optional<TDesign> Replaced;
 
     // "Load in horizontal plane": a new shaft, and the vertical plane with it, is gone.
     void StartShaft();
@@ -27,6 +31,15 @@ struct TDesignJournal {
     void RecordPoint(long double position, bool ofForgottenLoad);
     // The entry window's step buttons and "Calculate".
     void Reach(TPlaneStep step);
+
+    // Whether starting the plane anew would take entries with it: a horizontal start takes the
+    // whole shaft, a vertical start the vertical plane's loads.
+    bool StartLosesEntries(bool horizontal) const;
+    // Keeps `design`'s length, planes and points until something is entered in the new plane;
+    // a start over a start keeps the first design.
+    void KeepUntilEntered(const TDesign& design);
+    // The length, planes and points of the design: those kept while the new plane is empty.
+    void CopyPlanesTo(TDesign& design) const;
 
     TPlaneEntries& CurrentPlane() { return HorizontalCurrent ? Horizontal : Vertical; }
 };

@@ -73,11 +73,9 @@ struct TStrengthCheck {
     const TData& data;
     const TContourIndex& contour;
     QString missing;
+    TSectionMoments moments; // round-off is no moment: an unloaded section requires nothing
 
-    long double Moment(long double x) const
-    {
-        return SectionMoment(analysis.HorzDiagram, analysis.VertDiagram, data.MM(), x);
-    }
+    long double Moment(long double x) const { return moments.At(x); }
 
     TCombinedStress Rule() const
     {
@@ -263,7 +261,8 @@ TContour DrawnContour(const QStringList& memo, uint8_t arcSteps)
 TVerification VerifyShaft(const TAnalysisState& analysis, const TData& data, const TContour& contour)
 {
     const TContourIndex index(contour);
-    const TStrengthCheck check{analysis, data, index, MissingInput(analysis)};
+    const TStrengthCheck check{analysis, data, index, MissingInput(analysis),
+                               {analysis.HorzDiagram, analysis.VertDiagram, data.MM()}};
     TVerification result;
     result.OutlineFault = index.OutlineFault();
     result.Rows.reserve(analysis.Points.size());

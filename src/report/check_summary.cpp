@@ -1,5 +1,7 @@
 #include "report/check_summary.h"
 
+#include "check/endurance.h"
+
 #include <QJsonArray>
 
 namespace {
@@ -9,6 +11,14 @@ QString Indented(const QStringList& lines)
     QString text;
     for (const QString& line : lines) text += "  " + line + '\n';
     return text;
+}
+
+QString NotMadeText(const std::vector<TCheckNotMade>& notMade)
+{
+    if (notMade.empty()) return QString();
+    QStringList lines;
+    for (const TCheckNotMade& check : notMade) lines << NotMadeText(check);
+    return "Not checked\n" + Indented(lines);
 }
 
 QString StrengthText(const TVerification& strength)
@@ -85,14 +95,37 @@ QJsonObject StrengthJson(const TVerification& strength)
     return {{"rows", rows}, {"weakest", weakest}, {"passed", !WeakestSectionFails(strength)}};
 }
 
-QJsonObject DeflectionJson(const TDeflectionCheck& deflection)
+// The loads entered at x, in either plane.
+QJsonArray LoadsAt(long double x, const std::vector<TNamedLoad>& loads)
+{
+    QJsonArray named;
+    for (const TNamedLoad& load : loads)
+        if (load.Position == x)
+            named.append(QJsonObject{{"name", load.Name}, {"plane", load.Horizontal ? "horizontal" : "vertical"}});
+    return named;
+}
+
+// Slopes at a bearing, deflections at the loads, the largest between the bearings and on each
+// overhang: the labels are the rows' own.
+QString FigurePlace(const TDeflectionRow& row)
+{
+    if (row.Kind == TFigureKind::Slope) return "bearing";
+    return row.Label.startsWith("Deflection at") ? "load" : "largest";
+}
+
+QJsonObject DeflectionJson(const TDeflectionCheck& deflection, const std::vector<TNamedLoad>& loads)
 {
     QJsonArray rows;
-    for (const TDeflectionRow& row : deflection.Rows)
-        rows.append(QJsonObject{{"label", row.Label}, {"kind", row.Kind == TFigureKind::Slope ? "slope" : "deflection"},
-                                {"position", double(row.Position)}, {"horizontal", double(row.Horizontal)},
-                                {"vertical", double(row.Vertical)}, {"resultant", double(row.Resultant)},
-                                {"limit", double(row.Limit)}, {"exceeds", row.Exceeds}});
+    for (const TDeflectionRow& row : deflection.Rows) {
+        const bool slope = row.Kind == TFigureKind::Slope;
+        QJsonObject json{{"label", row.Label}, {"kind", slope ? "slope" : "deflection"}, {"unit", slope ? "rad" : "mm"},
+                         {"place", FigurePlace(row)}, {"position", double(row.Position)},
+                         {"horizontal", double(row.Horizontal)}, {"vertical", double(row.Vertical)},
+                         {"resultant", double(row.Resultant)}, {"limit", double(row.Limit)}, {"exceeds", row.Exceeds}};
+        if (slope) json["bearing"] = row.Label.right(1);
+        if (FigurePlace(row) == "load") json["loads"] = LoadsAt(row.Position, loads);
+        rows.append(json);
+    }
     return {{"problem", deflection.Problem}, {"rows", rows}};
 }
 
@@ -102,23 +135,89 @@ QJsonObject SpeedJson(const TSpeedCheck& speed)
             {"nearResonance", speed.NearResonance}};
 }
 
+QJsonObject FatigueRowJson(const TFatigueRow& row, const TFatigueLimits& limits)
+{
+    return {{"position", double(row.Position)}, {"shoulder", row.Shoulder}, {"d", double(row.Small)},
+            {"D", double(row.Large)}, {"r", double(row.Radius)}, {"computed", row.Computed},
+            {"radiusEstimated", row.Sharp}, {"outsideFit", !row.Sharp && (row.Bending.Estimate || row.Torsion.Estimate)},
+            {"sizeOutsideFit", row.Endurance.SizeEstimate}, {"Kt", double(row.Bending.Kt)},
+            {"Kts", double(row.Torsion.Kt)}, {"q", double(row.Q)}, {"qs", double(row.Qs)}, {"Kf", double(row.Kf)},
+            {"Kfs", double(row.Kfs)}, {"Se", double(row.Endurance.Limit)}, {"M", double(row.Moment)},
+            {"T", double(row.Torque)}, {"sigmaA", double(row.SigmaA)}, {"sigmaM", double(row.SigmaM)},
+            {"tauA", double(row.TauA)}, {"tauM", double(row.TauM)}, {"vonMisesA", double(row.VonMisesA)},
+            {"vonMisesM", double(row.VonMisesM)}, {"fatigueSafety", Number(row.FatigueSafety)},
+            {"yieldSafety", Number(row.YieldSafety)}, {"fails", row.Fails(limits)}, {"reason", row.Reason}};
+}
+
+QJsonObject WeakestNotchJson(const TFatigueCheck& fatigue)
+{
+    QJsonObject weakest{{"text", WeakestNotchText(fatigue)}, {"row", QJsonValue()}, {"position", QJsonValue()},
+                        {"fatigueSafety", QJsonValue()}};
+    if (!fatigue.Weakest) return weakest;
+    const TFatigueRow& row = fatigue.Rows[*fatigue.Weakest];
+    weakest["row"] = int(*fatigue.Weakest);
+    weakest["position"] = double(row.Position);
+    weakest["fatigueSafety"] = Number(row.FatigueSafety);
+    return weakest;
+}
+
+QJsonArray BearingsJson(const TFatigueReport& report)
+{
+    QJsonArray bearings;
+    for (size_t i = 0; i < report.Bearings.size(); ++i) {
+        const TBearingLife& life = report.Bearings[i];
+        bearings.append(QJsonObject{{"bearing", QString(QChar('A' + int(i)))}, {"load", double(life.Load)},
+                                    {"revolutions", Number(life.Revolutions)}, {"hours", Number(life.Hours)},
+                                    {"short", life.Short}, {"unloaded", life.Unloaded}, {"problem", life.Problem}});
+    }
+    return bearings;
+}
+
 QJsonObject FatigueJson(const TFatigueReport& report)
 {
     QJsonArray rows;
-    for (const TFatigueRow& row : report.Fatigue.Rows)
-        rows.append(QJsonObject{{"position", double(row.Position)}, {"shoulder", row.Shoulder}, {"sharp", row.Sharp},
-                                {"d", double(row.Small)}, {"D", double(row.Large)}, {"r", double(row.Radius)},
-                                {"Kf", double(row.Kf)}, {"Kfs", double(row.Kfs)},
-                                {"fatigueSafety", Number(row.FatigueSafety)}, {"yieldSafety", Number(row.YieldSafety)},
-                                {"fails", row.Fails(report.Limits)}, {"reason", row.Reason}});
-    QJsonArray bearings;
-    for (const TBearingLife& life : report.Bearings)
-        bearings.append(QJsonObject{{"load", double(life.Load)}, {"hours", Number(life.Hours)}, {"short", life.Short},
-                                    {"problem", life.Problem}});
-    const QJsonObject twist{{"problem", report.TwistProblem}, {"degrees", double(report.Twist.Degrees)},
+    for (const TFatigueRow& row : report.Fatigue.Rows) rows.append(FatigueRowJson(row, report.Limits));
+    const QJsonObject twist{{"problem", report.TwistProblem}, {"from", double(report.Twist.From)},
+                            {"to", double(report.Twist.To)}, {"degrees", double(report.Twist.Degrees)},
                             {"degreesPerMetre", double(report.Twist.DegreesPerMetre)}, {"tooLarge", report.Twist.TooLarge}};
-    return {{"problem", report.FatigueProblem}, {"rows", rows}, {"weakest", WeakestNotchText(report.Fatigue)},
-            {"twist", twist}, {"bearings", bearings}};
+    return {{"problem", report.FatigueProblem}, {"rows", rows}, {"weakest", WeakestNotchJson(report.Fatigue)},
+            {"twist", twist}, {"bearings", BearingsJson(report)}};
+}
+
+QJsonObject InputsJson(const TInputsUsed& used)
+{
+    const TCheckInputs& check = used.Check;
+    const TFatigueInputs& fatigue = check.Fatigue;
+    QJsonArray masses, bearings;
+    for (const TMountedMass& mass : check.Masses) masses.append(QJsonObject{{"position", double(mass.Position)}, {"mass", double(mass.Mass)}});
+    for (size_t i = 0; i < fatigue.Bearings.size(); ++i)
+        bearings.append(QJsonObject{{"bearing", QString(QChar('A' + int(i)))},
+                                    {"kind", BearingKindNames()[size_t(fatigue.Bearings[i].Kind)]},
+                                    {"rating", double(fatigue.Bearings[i].Rating)}});
+    return {{"modulus", double(check.Modulus)}, {"shearModulus", double(fatigue.ShearModulus)},
+            {"density", double(check.Density)}, {"speed", double(check.Speed)}, {"masses", masses},
+            {"slopeLimit", double(check.SlopeLimit)}, {"deflectionRatio", double(check.DeflectionRatio)},
+            {"twistingMoment", double(used.TwistingMoment)},
+            {"torqueSpan", QJsonObject{{"from", double(used.TorqueFrom)}, {"to", double(used.TorqueTo)}}},
+            {"twistLimit", double(fatigue.TwistLimit)}, {"ultimateStrength", Number(used.UltimateStrength)},
+            {"yieldStrength", Number(used.YieldStrength)}, {"surface", SurfaceNames()[size_t(fatigue.Surface)]},
+            {"reliability", ReliabilityNames()[size_t(fatigue.Reliability)]},
+            {"fatigueSafety", double(fatigue.FatigueSafety)}, {"yieldSafety", double(fatigue.YieldSafety)},
+            {"bearings", bearings}, {"requiredLife", double(fatigue.RequiredLife)}};
+}
+
+QJsonArray NotMadeJson(const std::vector<TCheckNotMade>& notMade)
+{
+    QJsonArray checks;
+    for (const TCheckNotMade& check : notMade) checks.append(QJsonObject{{"check", check.Check}, {"reason", check.Reason}});
+    return checks;
+}
+
+QJsonObject UnitsJson()
+{
+    return {{"length", "mm"}, {"force", "N"}, {"moment", "N*mm"}, {"stress", "MPa"}, {"slope", "rad"},
+            {"speed", "rpm"}, {"mass", "kg"}, {"density", "kg/m^3"}, {"rating", "kN"}, {"revolutions", "millions"},
+            {"life", "h"}, {"twist", "deg"}, {"twistPerLength", "deg/m"}};
 }
 
 } // namespace
@@ -126,14 +225,16 @@ QJsonObject FatigueJson(const TFatigueReport& report)
 QString CheckSummaryText(const QString& fileName, const TDesignChecks& checks)
 {
     const QString verdict = DesignChecksPass(checks) ? "passed" : "FAILED";
-    return "== " + fileName + ": " + verdict + '\n' + StrengthText(checks.Strength) +
+    return "== " + fileName + ": " + verdict + '\n' + NotMadeText(checks.NotMade) + StrengthText(checks.Strength) +
            DeflectionText(checks.Shaft.Deflection) + SpeedText(checks.Shaft.Speed) +
-           FatigueText(checks.Fatigue, checks.TwistLimit);
+           FatigueText(checks.Fatigue, checks.Inputs.Check.Fatigue.TwistLimit);
 }
 
 QJsonObject CheckSummaryJson(const QString& fileName, const TDesignChecks& checks)
 {
-    return {{"file", fileName}, {"passed", DesignChecksPass(checks)}, {"strength", StrengthJson(checks.Strength)},
-            {"deflection", DeflectionJson(checks.Shaft.Deflection)}, {"criticalSpeed", SpeedJson(checks.Shaft.Speed)},
-            {"fatigue", FatigueJson(checks.Fatigue)}};
+    return {{"format", "korvel-check"}, {"version", kCheckSummaryVersion}, {"units", UnitsJson()},
+            {"file", fileName}, {"passed", DesignChecksPass(checks)}, {"notChecked", NotMadeJson(checks.NotMade)},
+            {"inputs", InputsJson(checks.Inputs)}, {"strength", StrengthJson(checks.Strength)},
+            {"deflection", DeflectionJson(checks.Shaft.Deflection, checks.Inputs.Loads)},
+            {"criticalSpeed", SpeedJson(checks.Shaft.Speed)}, {"fatigue", FatigueJson(checks.Fatigue)}};
 }

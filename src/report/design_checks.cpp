@@ -1,11 +1,16 @@
 #include "report/design_checks.h"
 
 #include "analysis/analysis_state.h"
+#include "analysis/load_entry.h"
+#include "common/errors.h"
+#include "common/number_text.h"
 #include "document/decimal_texts.h"
 #include "document/design_replay.h"
 #include "profile/editor_state.h"
+#include "report/results_in_range.h"
 
 #include <algorithm>
+#include <cmath>
 
 std::vector<long double> LoadPositions(const TPlaneEntries& horizontal, const TPlaneEntries& vertical)
 {
@@ -18,12 +23,93 @@ std::vector<long double> LoadPositions(const TPlaneEntries& horizontal, const TP
 
 namespace {
 
-bool FatiguePasses(const TFatigueReport& report)
+// Why a check cannot be made before it is tried: each is a precondition of some checks.
+struct TPreconditions {
+    QString Drawn, Planes, Applied;
+};
+
+QString FirstReason(std::initializer_list<QString> reasons)
 {
-    const auto fails = [&](const TFatigueRow& row) { return row.Fails(report.Limits); };
-    const auto isShort = [](const TBearingLife& life) { return life.Short; };
-    return std::none_of(report.Fatigue.Rows.begin(), report.Fatigue.Rows.end(), fails) && !report.Twist.TooLarge &&
-           std::none_of(report.Bearings.begin(), report.Bearings.end(), isShort);
+    for (const QString& reason : reasons)
+        if (!reason.isEmpty()) return reason;
+    return QString();
+}
+
+QString StrengthReason(const TVerification& strength)
+{
+    if (strength.Rows.empty()) return "no analysed positions";
+    for (const TVerificationRow& row : strength.Rows) {
+        if (row.Verdict == TVerdict::Unknown) return row.Reason;
+        if (row.Verdict == TVerdict::NotDrawn) return "nothing is drawn at x = " + FloatToStr(row.Position) + " mm";
+    }
+    const auto hasRatio = [](const TVerificationRow& row) { return row.Ratio.has_value(); };
+    if (!strength.WeakestPosition && std::any_of(strength.Rows.begin(), strength.Rows.end(), hasRatio))
+        return strength.WeakestReason;
+    return QString();
+}
+
+QString FatigueReason(const TFatigueReport& report)
+{
+    if (!report.FatigueProblem.isEmpty()) return report.FatigueProblem;
+    for (const TFatigueRow& row : report.Fatigue.Rows)
+        if (!row.Computed) return "x = " + FloatToStr(row.Position) + " mm: " + row.Reason;
+    return QString();
+}
+
+QString BearingReason(const TBearingLife& life) { return life.Hours || life.Unloaded ? QString() : life.Problem; }
+
+void AddNotMade(std::vector<TCheckNotMade>& notMade, const QString& check, const QString& reason)
+{
+    if (!reason.isEmpty()) notMade.push_back({check, reason});
+}
+
+std::vector<TCheckNotMade> ChecksNotMade(const TDesignChecks& checks, const TPreconditions& pre)
+{
+    std::vector<TCheckNotMade> notMade;
+    AddNotMade(notMade, "strength", FirstReason({pre.Drawn, pre.Planes, pre.Applied, StrengthReason(checks.Strength)}));
+    AddNotMade(notMade, "slope and deflection", FirstReason({pre.Drawn, pre.Planes, checks.Shaft.Deflection.Problem}));
+    AddNotMade(notMade, "critical speed", FirstReason({pre.Drawn, checks.Shaft.Speed.Problem}));
+    AddNotMade(notMade, "fatigue", FirstReason({pre.Drawn, pre.Planes, pre.Applied, FatigueReason(checks.Fatigue)}));
+    if (checks.Inputs.TwistingMoment != 0) AddNotMade(notMade, "twist", FirstReason({pre.Drawn, checks.Fatigue.TwistProblem}));
+    for (size_t i = 0; i < 2; ++i)
+        if (checks.Inputs.Check.Fatigue.Bearings[i].Rating > 0)
+            AddNotMade(notMade, QString("bearing ") + QChar('A' + int(i)) + " life",
+                       FirstReason({pre.Planes, BearingReason(checks.Fatigue.Bearings[i])}));
+    return notMade;
+}
+
+std::vector<TNamedLoad> NamedLoads(const TDesign& design)
+{
+    std::vector<TNamedLoad> loads;
+    for (const bool horizontal : {true, false}) {
+        uint8_t forces = 0, moments = 0;
+        for (const TLoadEntry& entry : (horizontal ? design.Horizontal : design.Vertical).Entries) {
+            if (entry.Kind == TEntryKind::Force) loads.push_back({TermName("F", horizontal, forces++), horizontal, entry.Position});
+            if (entry.Kind == TEntryKind::Moment) loads.push_back({TermName("M", horizontal, moments++), horizontal, entry.Position});
+        }
+    }
+    return loads;
+}
+
+TInputsUsed InputsUsed(const TDesign& design, const TAnalysisState& state, const TData& data, const QString& material)
+{
+    TInputsUsed used{design.Check, data.MT(), state.TwistSpan.From.value_or(0),
+                     state.TwistSpan.To.value_or(state.ShaftLength), std::nullopt, std::nullopt, NamedLoads(design)};
+    try {
+        const TFatigueMaterial strengths = FatigueMaterialOf(design.Check.Fatigue, material);
+        used.UltimateStrength = strengths.UltimateStrength;
+        used.YieldStrength = strengths.YieldStrength;
+    } catch (const KorvelError&) {
+        // The fatigue check says why it has no strengths.
+    }
+    return used;
+}
+
+// The first letter of a sentence, lower-cased to follow "not checked: ", unless it is a symbol.
+QString Clause(QString text)
+{
+    if (text.size() > 1 && text[1].isLower()) text[0] = text[0].toLower();
+    return text;
 }
 
 } // namespace
@@ -40,18 +126,36 @@ TDesignChecks CheckDesignWithoutWindows(const TDesign& design)
     const TDimensioningInputs& applied = design.Dimensioning;
     const TAppliedDimensioning fatigueFrom =
         applied.Applied ? TAppliedDimensioning{applied.Material, applied.TwistCycle} : TAppliedDimensioning{};
-    return {VerifyShaft(state, data, contour),
-            CheckShaft(state, LoadPositions(design.Horizontal, design.Vertical), contour, design.Check),
-            MakeFatigueReport(state, data, fatigueFrom, memo, arcSteps, design.Check),
-            design.Check.Fatigue.TwistLimit};
+    TDesignChecks checks{VerifyShaft(state, data, contour),
+                         CheckShaft(state, LoadPositions(design.Horizontal, design.Vertical), contour, design.Check),
+                         MakeFatigueReport(state, data, fatigueFrom, memo, arcSteps, design.Check),
+                         InputsUsed(design, state, data, fatigueFrom.Material), {}};
+    RefuseResultsBeyondRange(checks.Strength);
+    RefuseResultsBeyondRange(checks.Shaft);
+    RefuseResultsBeyondRange(checks.Fatigue);
+    const TPreconditions preconditions{contour.empty() ? "nothing is drawn" : QString(), UncalculatedPlanes(state),
+                                       applied.Applied ? QString() : "the dimensioning inputs are not applied"};
+    checks.NotMade = ChecksNotMade(checks, preconditions);
+    return checks;
 }
 
 bool DesignChecksPass(const TDesignChecks& checks)
 {
     const auto tooSmall = [](const TVerificationRow& row) { return row.Verdict == TVerdict::TooSmall; };
     const auto exceeds = [](const TDeflectionRow& row) { return row.Exceeds; };
-    return std::none_of(checks.Strength.Rows.begin(), checks.Strength.Rows.end(), tooSmall) &&
+    const TFatigueReport& fatigue = checks.Fatigue;
+    const auto fails = [&](const TFatigueRow& row) { return row.Fails(fatigue.Limits); };
+    const auto isShort = [](const TBearingLife& life) { return life.Short; };
+    return checks.NotMade.empty() &&
+           std::none_of(checks.Strength.Rows.begin(), checks.Strength.Rows.end(), tooSmall) &&
            !WeakestSectionFails(checks.Strength) &&
            std::none_of(checks.Shaft.Deflection.Rows.begin(), checks.Shaft.Deflection.Rows.end(), exceeds) &&
-           !checks.Shaft.Speed.NearResonance && FatiguePasses(checks.Fatigue);
+           !checks.Shaft.Speed.NearResonance &&
+           std::none_of(fatigue.Fatigue.Rows.begin(), fatigue.Fatigue.Rows.end(), fails) && !fatigue.Twist.TooLarge &&
+           std::none_of(fatigue.Bearings.begin(), fatigue.Bearings.end(), isShort);
+}
+
+QString NotMadeText(const TCheckNotMade& check)
+{
+    return check.Check.left(1).toUpper() + check.Check.mid(1) + ": not checked: " + Clause(check.Reason);
 }

@@ -188,10 +188,11 @@ TBlocks CheckBlocks(const TReportDocument& report, const TTypeface& type)
         return blocks;
     }
     const TDesignChecks& checks = *report.Checks;
+    for (const TCheckNotMade& notMade : checks.NotMade) blocks.push_back(Body(type, NotMadeText(notMade), true));
     Append(blocks, StrengthBlocks(checks.Strength, type));
     Append(blocks, DeflectionBlocks(checks.Shaft.Deflection, type));
     Append(blocks, SpeedBlocks(checks.Shaft.Speed, type));
-    Append(blocks, FatigueBlocks(checks.Fatigue, checks.TwistLimit, type));
+    Append(blocks, FatigueBlocks(checks.Fatigue, checks.Inputs.Check.Fatigue.TwistLimit, type));
     return blocks;
 }
 

@@ -8,18 +8,23 @@
 #include "app/command_line.h"
 #include "document/design_file.h"
 #include "test_support.h"
+#include "windows/editor/deflection_tab.h"
+#include "windows/editor/fatigue_tab.h"
 #include "windows/editor/tform13.h"
 #include "windows/editor/tform7.h"
 #include "windows/main/tform1.h"
 #include "windows/main/window_set.h"
 #include "windows/view3d/tform9.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
 #include <QProcess>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -109,6 +114,146 @@ TEST_F(CommandLineTest, ChecksExitWithTheWorstOutcomeOfAllTheDesigns)
     EXPECT_TRUE(usage.Err.contains("korvel --help"));
 }
 
+// Exit 0 means "checked, and it holds": a check that cannot be made fails the run with its reason.
+TEST_F(CommandLineTest, ACheckThatCannotBeMadeFailsTheRunWithItsReason)
+{
+    // Saved after "Load in horizontal plane" was pressed again: the loads are there, no plane is.
+    TDesign uncalculated = Cylinder("40");
+    uncalculated.Horizontal.Step = TPlaneStep::Forces;
+    uncalculated.Vertical = {};
+    uncalculated.AddedPoints.clear();
+    TDesign undrawn = Cylinder("40");
+    undrawn.Profile.clear();
+    // A rating asks for the bearing's life, which needs the operating speed.
+    TDesign noSpeed = Cylinder("40");
+    noSpeed.Check.Fatigue.Bearings[0].Rating = 20;
+    const struct {
+        QString file;
+        QString firstLines;
+    } cases[] = {
+        {Save("uncalculated.korvel", uncalculated),
+         "Not checked\n  Strength: not checked: neither plane is calculated\n"
+         "  Slope and deflection: not checked: neither plane is calculated\n"
+         "  Fatigue: not checked: neither plane is calculated\n"},
+        {Save("undrawn.korvel", undrawn),
+         "Not checked\n  Strength: not checked: nothing is drawn\n  Slope and deflection: not checked: nothing is drawn\n"
+         "  Critical speed: not checked: nothing is drawn\n  Fatigue: not checked: nothing is drawn\n"
+         "  Twist: not checked: nothing is drawn\n"},
+        {Save("nospeed.korvel", noSpeed), "Not checked\n  Bearing A life: not checked: no operating speed given\nStrength\n"},
+    };
+    for (const auto& design : cases) {
+        const TRun run = Korvel({"--check", design.file});
+        EXPECT_EQ(run.ExitCode, 1) << run.Out.toStdString();
+        EXPECT_TRUE(run.Out.startsWith("== " + design.file + ": FAILED\n" + design.firstLines)) << run.Out.toStdString();
+        const QJsonObject json = QJsonDocument::fromJson(Korvel({"--check", "--json", design.file}).Out.toUtf8()).object();
+        EXPECT_FALSE(json["passed"].toBool());
+        EXPECT_EQ(json["notChecked"].toArray()[0].toObject()["check"].toString(),
+                  design.file.endsWith("nospeed.korvel") ? "bearing A life" : "strength");
+    }
+    EXPECT_TRUE(Korvel({"--help"}).Out.contains("1 when\none fails or cannot be made"));
+}
+
+// A shaft of 40 mm stepped down to 30 mm at the load, with bearing ratings and a speed: the JSON
+// carries its version, the inputs it used and the figures behind every verdict, consistent with
+// one another.
+TEST_F(CommandLineTest, JsonCarriesItsVersionTheInputsAndTheFiguresBehindEachVerdict)
+{
+    TDesign design = SmallDesign();
+    design.Profile = {"line 0/0/0/20/0/", "line 0/20/50/20/0/", "line 50/20/50/15/0/", "line 50/15/100/15/0/",
+                      "line 100/15/100/0/0/"};
+    design.Check.Speed = 1500;
+    design.Check.Fatigue.Bearings = {{{TBearingKind::Ball, 20}, {TBearingKind::Roller, 30}}};
+    const QJsonObject json = QJsonDocument::fromJson(Korvel({"--check", "--json", Save("stepped.korvel", design)}).Out.toUtf8()).object();
+    EXPECT_EQ(json["format"].toString(), "korvel-check");
+    EXPECT_EQ(json["version"].toInt(), 1);
+    EXPECT_EQ(json["units"].toObject()["moment"].toString(), "N*mm");
+
+    const QJsonObject inputs = json["inputs"].toObject();
+    EXPECT_EQ(inputs["speed"].toDouble(), 1500);
+    EXPECT_EQ(inputs["ultimateStrength"].toDouble(), 400) << "the applied material's";
+    EXPECT_EQ(inputs["twistingMoment"].toDouble(), 1000000);
+    EXPECT_EQ(inputs["torqueSpan"].toObject()["to"].toDouble(), 100);
+    EXPECT_EQ(inputs["bearings"].toArray()[1].toObject()["kind"].toString(), "roller");
+
+    const QJsonObject fatigue = json["fatigue"].toObject();
+    bool sawShoulder = false;
+    for (const QJsonValue& value : fatigue["rows"].toArray()) {
+        const QJsonObject row = value.toObject();
+        if (!row["computed"].toBool()) continue;
+        EXPECT_NEAR(row["Kf"].toDouble(), 1 + row["q"].toDouble() * (row["Kt"].toDouble() - 1), 1e-9);
+        EXPECT_NEAR(row["Kfs"].toDouble(), 1 + row["qs"].toDouble() * (row["Kts"].toDouble() - 1), 1e-9);
+        EXPECT_GT(row["Se"].toDouble(), 0);
+        if (!row["shoulder"].toBool()) continue;
+        sawShoulder = true;
+        EXPECT_TRUE(row["radiusEstimated"].toBool()) << "a sharp corner";
+        EXPECT_EQ(row["d"].toDouble(), 30);
+        EXPECT_NEAR(row["T"].toDouble(), 1000000, 1e-6);
+    }
+    EXPECT_TRUE(sawShoulder);
+    const QJsonObject weakest = fatigue["weakest"].toObject();
+    const QJsonObject weakestRow = fatigue["rows"].toArray()[weakest["row"].toInt()].toObject();
+    EXPECT_EQ(weakest["position"].toDouble(), weakestRow["position"].toDouble());
+    for (const QJsonValue& value : fatigue["bearings"].toArray()) {
+        const QJsonObject bearing = value.toObject();
+        EXPECT_NEAR(bearing["hours"].toDouble() * 60 * 1500 / 1e6, bearing["revolutions"].toDouble(),
+                    1e-9 * bearing["revolutions"].toDouble());
+    }
+
+    QStringList loadsAt50;
+    for (const QJsonValue& value : json["deflection"].toObject()["rows"].toArray())
+        for (const QJsonValue& load : value.toObject()["loads"].toArray())
+            loadsAt50 << load.toObject()["name"].toString() + " " + load.toObject()["plane"].toString();
+    EXPECT_EQ(loadsAt50, QStringList({"FH1 horizontal", "FV1 vertical"}));
+    EXPECT_TRUE(json["notChecked"].toArray().isEmpty());
+}
+
+// Loads near the largest double on a wire of a shaft: the stresses no double can hold refuse their
+// check with the reason, never a JSON null or a row of thousands of digits.
+TEST_F(CommandLineTest, ResultsBeyondADoubleRefuseTheirCheck)
+{
+    TDesign design = Cylinder("0.05");
+    design.Horizontal.Entries[2].Value = design.Vertical.Entries[0].Value = 1e306L;
+    const QString file = Save("huge.korvel", design);
+    const TRun text = Korvel({"--check", file});
+    EXPECT_EQ(text.ExitCode, 1) << text.Err.toStdString();
+    EXPECT_TRUE(text.Out.contains("  Fatigue: not checked: results too large to represent (beyond 1.8E308): check the loads\n"))
+        << text.Out.toStdString();
+    const QJsonObject json = QJsonDocument::fromJson(Korvel({"--check", "--json", file}).Out.toUtf8()).object();
+    const QJsonObject fatigue = json["fatigue"].toObject();
+    EXPECT_TRUE(fatigue["rows"].toArray().isEmpty());
+    EXPECT_EQ(fatigue["problem"].toString(), "Results too large to represent (beyond 1.8E308): check the loads");
+    EXPECT_EQ(json["notChecked"].toArray().last().toObject()["check"].toString(), "fatigue");
+}
+
+// Shell commands run in `folder`, so that an argument can hold any bytes; "$2" is the program.
+TRun KorvelInShell(const QString& folder, const QString& commands)
+{
+    QProcess shell;
+    shell.start("/bin/sh", {"-c", "cd \"$1\" && " + commands, "sh", folder, KORVEL_PROGRAM});
+    EXPECT_TRUE(shell.waitForFinished(60000));
+    return {shell.exitCode(), QString::fromLocal8Bit(shell.readAllStandardOutput()),
+            QString::fromLocal8Bit(shell.readAllStandardError())};
+}
+
+// Read as text, a byte that is not UTF-8 became U+FFFD, and another file was written or sought.
+TEST_F(CommandLineTest, ANameThatIsNotTextIsRefusedAndNothingIsWrittenInItsPlace)
+{
+    EXPECT_EQ(ParseRawCommandLine(QByteArrayList{"korvel", "--check", "a\xFF.korvel"}).Mode, TCommandMode::Usage);
+    EXPECT_EQ(ParseRawCommandLine(QByteArrayList{"korvel", "--check", "\xC3\xA4.korvel"}).Files, QStringList{"\u00E4.korvel"});
+
+    Save("design.korvel", Cylinder("40"));
+    for (const QString& format : {"stl", "dxf", "pdf"}) {
+        const TRun run = KorvelInShell(folder.path(), "exec \"$2\" --export-" + format + " \"$(printf 'bad\\377name')\" design.korvel");
+        EXPECT_EQ(run.ExitCode, 2) << format.toStdString();
+        EXPECT_TRUE(run.Err.startsWith("korvel: the name \"bad\\xFFname\" is not UTF-8 text: another file would be read or written in its place\n"))
+            << run.Err.toStdString();
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"design.korvel"}) << format.toStdString();
+    }
+    const TRun check = KorvelInShell(folder.path(), "cp design.korvel \"$(printf 'bad\\377name')\" && exec \"$2\" --check \"$(printf 'bad\\377name')\"");
+    EXPECT_EQ(check.ExitCode, 2);
+    EXPECT_TRUE(check.Err.contains("bad\\xFFname\" is not UTF-8 text")) << check.Err.toStdString();
+}
+
 // The window set, for the same design opened as the user opens it.
 class CommandLineAndWindowsTest : public CommandLineTest {
 protected:
@@ -139,6 +284,11 @@ TEST_F(CommandLineAndWindowsTest, JsonRowsAreTheShaftCheckWindowsRows)
         }
         EXPECT_EQ(json["strength"].toObject()["weakest"].toObject()["text"].toString(),
                   Form7->VerificationWindow().Label1->text());
+        // The other tabs list the rows the JSON lists, each tab worked out as it is shown.
+        TForm13& window = Form7->VerificationWindow();
+        for (int tab = 1; tab < window.Tabs->count(); ++tab) window.Tabs->setCurrentIndex(tab);
+        EXPECT_EQ(json["deflection"].toObject()["rows"].toArray().size(), window.DeflectionTab->Table->rowCount());
+        EXPECT_EQ(json["fatigue"].toObject()["rows"].toArray().size(), window.FatigueTab->Table->model()->rowCount());
         EXPECT_EQ(json["passed"].toBool(), radius == "40");
     }
     EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('\n').toStdString();

@@ -117,7 +117,7 @@ TEST(Deflection, OutlinesTheBeamCannotBeReadFromAreRefusedNamingTheRange)
     TCheckInputs noModulus;
     noModulus.Modulus = 0;
     EXPECT_EQ(CheckShaft(shaft, {150}, kUniform, noModulus).Deflection.Problem.toStdString(),
-              "The elastic modulus E must be greater than 0");
+              "E must be from 1000 to 1000000 MPa, not 0");
 }
 
 } // namespace

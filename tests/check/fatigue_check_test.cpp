@@ -138,6 +138,23 @@ TEST(FatigueCheck, PlainSectionsCyclesAndSpan)
     EXPECT_EQ(FatigueCells(spanned.Rows[0])[8], "unloaded");
 }
 
+// The solver leaves 1e-10 N*mm at the bearing beyond the torque's span: no load, so no n_f. A
+// moment just above a billionth of the largest (900000 N*mm) still counts.
+TEST(FatigueCheck, RoundOffIsNoLoad)
+{
+    TNotchedShaft shaft;
+    shaft.analysis.TwistSpan = {0, 100};
+    for (const auto& [moment, loaded] : {std::pair{1e-10L, false}, {8e-4L, false}, {1e-3L, true}}) {
+        shaft.analysis.HorzDiagram.back() = {moment, moment, 200};
+        const TFatigueRow bearing = shaft.Check(TNotchedShaft::Drawing(true)).Rows.back();
+        ASSERT_EQ(bearing.Position, 200);
+        EXPECT_EQ(bool(bearing.FatigueSafety), loaded) << double(moment);
+        EXPECT_EQ(bearing.Moment, loaded ? moment : 0);
+    }
+    shaft.analysis.HorzDiagram.back() = {1e-10L, 1e-10L, 200};
+    EXPECT_EQ(FatigueCells(shaft.Check(TNotchedShaft::Drawing(true)).Rows.back())[8], "unloaded");
+}
+
 TEST(FatigueCheck, RowsSayWhyTheyAreMissing)
 {
     TNotchedShaft shaft;

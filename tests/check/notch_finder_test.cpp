@@ -1,10 +1,85 @@
 #include "check/notch_finder.h"
 
+#include "check/stress_concentration.h"
 #include "notched_shaft.h"
+#include "profile/corner_tool.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+
+// A step from 40 to 48 mm at x = 60: the thin step, its face and the thick step are statements
+// 1, 2 and 3; the face is 4 mm high.
+const QStringList kStepUp{"line 0/0/0/20/0/", "line 0/20/60/20/0/", "line 60/20/60/24/0/", "line 60/24/200/24/0/",
+                          "line 200/24/200/0/0/"};
+
+// Rounds (or bevels) the corner where statements `first` and `second` meet, as the corner tool
+// does when the two lines are picked in that order: both lines cut by `size`, the closing
+// statement appended.
+QStringList WithCorner(QStringList drawing, int first, int second, long double size, bool chamfer = false)
+{
+    const TCornerCut cut = CutCorner(ReadLineStatement(drawing[first]), ReadLineStatement(drawing[second]), size, size,
+                                     size, chamfer);
+    EXPECT_EQ(cut.Outcome, TCornerOutcome::Cut);
+    drawing[first] = WriteLineStatement(cut.First);
+    drawing[second] = WriteLineStatement(cut.Second);
+    drawing.append(cut.Closing);
+    return drawing;
+}
+
+void ExpectNotch(const std::vector<TNotch>& notches, long double position, long double d, long double D, long double r)
+{
+    ASSERT_EQ(notches.size(), 1u);
+    EXPECT_EQ(notches[0].Position, position);
+    EXPECT_EQ(notches[0].Small, d);
+    EXPECT_EQ(notches[0].Large, D);
+    EXPECT_EQ(notches[0].Radius, r);
+}
+
+// Peterson's torsion example, D / d = 1.2 and r / d = 0.1, drawn as a user draws it: the fillet
+// takes the whole face, which the corner tool leaves as a line of zero length. Kts = 1.357 to
+// the three decimals it is given with.
+TEST(NotchFinder, FilletAsHighAsTheStep)
+{
+    const QStringList drawn = WithCorner(kStepUp, 1, 2, 4);
+    ASSERT_EQ(drawn[2], "line 60/24/60/24/0/");
+    ExpectNotch(FindNotches(drawn), 60, 40, 48, 4);
+    EXPECT_NEAR(double(StressConcentration(TLoading::Torsion, 40, 48, 4).Kt), 1.357, 5e-4);
+
+    QStringList faceless = drawn;
+    faceless.removeAt(2);
+    ExpectNotch(FindNotches(faceless), 60, 40, 48, 4);
+    // The same step falling to the right.
+    const QStringList down{"line 0/24/60/24/0/", "line 60/24/60/20/0/", "line 60/20/200/20/0/"};
+    ExpectNotch(FindNotches(WithCorner(down, 2, 1, 4)), 60, 40, 48, 4);
+}
+
+// A round on the outer edge as high as the face leaves the inner corner sharp: its circle's
+// centre lies inside the material, so it is no notch radius and no notch of its own.
+TEST(NotchFinder, EdgeRoundAsHighAsTheStepLeavesASharpCorner)
+{
+    const QStringList drawn = WithCorner(kStepUp, 2, 3, 4);
+    ASSERT_EQ(drawn[2], "line 60/20/60/20/0/");
+    ExpectNotch(FindNotches(drawn), 60, 40, 48, 0);
+}
+
+// A chamfer on the outer edge and a fillet in the inner corner share the face between them.
+TEST(NotchFinder, FilletMeetingAChamfer)
+{
+    const QStringList drawn = WithCorner(WithCorner(kStepUp, 2, 3, 2, true), 1, 2, 2);
+    ASSERT_EQ(drawn[2], "line 60/22/60/22/0/");
+    ExpectNotch(FindNotches(drawn), 60, 40, 48, 2);
+}
+
+// A step into a cone: D is where the cone leads, as for a face with a chamfer on its edge.
+TEST(NotchFinder, FilletOnACone)
+{
+    QStringList cone = kStepUp;
+    cone[3] = "line 60/24/100/30/0/";
+    cone.insert(4, "line 100/30/200/30/0/");
+    cone[5] = "line 200/30/200/0/0/";
+    ExpectNotch(FindNotches(WithCorner(cone, 1, 2, 4)), 60, 40, 60, 4);
+}
 
 TEST(NotchFinder, ShoulderFacesWithTheirFillets)
 {

@@ -4,6 +4,7 @@
 #include "design_samples.h"
 #include "document/design_file.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <gtest/gtest.h>
@@ -28,24 +29,69 @@ TEST(DesignCheckInputs, TravelWithTheDesignAndDefaultWhenAbsent)
     EXPECT_EQ(double(older.Check.Modulus), 210000);
     EXPECT_EQ(older.Profile, design.Profile);
 
-    const QByteArray noDensity = Edited(design, [](QJsonObject& root) {
-        QJsonObject check = root["Check"].toObject();
-        check["Density"] = "0";
-        root["Check"] = check;
-    });
-    try {
-        DesignFromJson(noDensity);
-        ADD_FAILURE() << "a density of 0 opened";
-    } catch (const KorvelError& error) {
-        EXPECT_EQ(error.Text().toStdString(),
-                  "The field \"Check\" of the design cannot be used: The density must be greater than 0.");
-    }
     const QByteArray noSpeed = Edited(design, [](QJsonObject& root) {
         QJsonObject check = root["Check"].toObject();
         check.remove("Speed");
         root["Check"] = check;
     });
     EXPECT_THROW(DesignFromJson(noSpeed), KorvelError);
+}
+
+// Inputs beyond physics do not open: the message names the field and its range, whatever the
+// number's size (E = 1E-4000 once reached the JSON as null and the text as 24,000 digits).
+TEST(DesignCheckInputs, ValuesOutsideTheirPhysicalRangeAreRefusedNamingFieldAndRange)
+{
+    TDesign design = SmallDesign();
+    design.Check.Masses = {{50, 12.5L}};
+    struct TCase {
+        QStringList path;
+        QString value;
+        std::string message;
+    };
+    const TCase cases[] = {
+        {{"Modulus"}, "1e-4000", "The field \"Check.Modulus\" of the design must be from 1000 to 1000000 MPa (E), not 1E-4000."},
+        {{"Density"}, "1e4000", "The field \"Check.Density\" of the design must be from 100 to 50000 kg/m^3 (the density), not 1E4000."},
+        {{"Density"}, "0", "The field \"Check.Density\" of the design must be from 100 to 50000 kg/m^3 (the density), not 0."},
+        {{"SlopeLimit"}, "0", "The field \"Check.SlopeLimit\" of the design must be above 0, up to 0.1 rad (the slope limit), not 0."},
+        {{"Fatigue", "RequiredLife"}, "0.5", "The field \"Check.Fatigue.RequiredLife\" of the design must be from 1 to 10000000 h (the required life L10h), not 0.5."},
+        {{"Fatigue", "FatigueSafety"}, "11", "The field \"Check.Fatigue.FatigueSafety\" of the design must be from 1 to 10 (the required n_f), not 11."},
+    };
+    for (const TCase& bad : cases) {
+        const QByteArray json = Edited(design, [&](QJsonObject& root) {
+            QJsonObject check = root["Check"].toObject();
+            if (bad.path.size() == 1) {
+                check[bad.path[0]] = bad.value;
+            } else {
+                QJsonObject inner = check[bad.path[0]].toObject();
+                inner[bad.path[1]] = bad.value;
+                check[bad.path[0]] = inner;
+            }
+            root["Check"] = check;
+        });
+        try {
+            DesignFromJson(json);
+            ADD_FAILURE() << bad.path.join('.').toStdString() << " = " << bad.value.toStdString() << " opened";
+        } catch (const KorvelError& error) {
+            EXPECT_EQ(error.Text().toStdString(), bad.message);
+        }
+    }
+    // A field of a list, named with its place in the list.
+    const QByteArray heavy = Edited(design, [](QJsonObject& root) {
+        QJsonObject check = root["Check"].toObject();
+        check["Masses"] = QJsonArray{QJsonObject{{"Position", "50"}, {"Mass", "1e30"}}};
+        root["Check"] = check;
+    });
+    EXPECT_THROW(
+        {
+            try {
+                DesignFromJson(heavy);
+            } catch (const KorvelError& error) {
+                EXPECT_EQ(error.Text().toStdString(), "The field \"Check.Masses[0].Mass\" of the design must be from 0 to "
+                                                      "1000000 kg (a mass), not 1E30.");
+                throw;
+            }
+        },
+        KorvelError);
 }
 
 } // namespace

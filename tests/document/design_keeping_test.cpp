@@ -21,6 +21,8 @@
 
 #include <functional>
 
+#include <sys/stat.h>
+
 namespace {
 
 // A user of the load entry and of the editor's "Add", acting on the analysis and the journal as
@@ -218,10 +220,9 @@ TEST(DesignKeeping, AFullDiskLeavesTheOldFileByteForByteAndSaysWhy)
     EXPECT_EQ(FailureOf([&] { SaveDesignFile(fresh, QByteArray(60000, 'n')); }), "") << "this process is not limited";
 }
 
-// A file of any size, or a device that never ends, is refused unread with one message.
+// A file of any size is refused unread with one message.
 TEST(DesignKeeping, AFileLargerThanAnyDesignIsRefusedUnread)
 {
-    EXPECT_TRUE(FailureOf([] { ReadDesignFile("/dev/zero"); }).contains("larger than 32 MB")) << "a device";
     QTemporaryDir folder;
     QFile large(folder.filePath("large.korvel"));
     ASSERT_TRUE(large.open(QIODevice::WriteOnly));
@@ -230,6 +231,22 @@ TEST(DesignKeeping, AFileLargerThanAnyDesignIsRefusedUnread)
     EXPECT_TRUE(FailureOf([&] { ReadDesignFile(large.fileName()); }).contains("larger than 32 MB"));
     ASSERT_TRUE(QFile::resize(large.fileName(), 10));
     EXPECT_EQ(ReadDesignFile(large.fileName()), QByteArray(10, '\0'));
+}
+
+// A pipe would keep the reader waiting for a writer for ever; a device never ends.
+TEST(DesignKeeping, WhatIsNotARegularFileIsRefusedBeforeItIsOpened)
+{
+    QTemporaryDir folder;
+    const QString pipe = folder.filePath("f.korvel");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    for (const QString& fileName : {pipe, QString("/dev/zero"), folder.path()}) {
+        QElapsedTimer clock;
+        clock.start();
+        EXPECT_EQ(FailureOf([&] { ReadDesignFile(fileName); }),
+                  "The design \"" + fileName + "\" cannot be opened: it is not a regular file but a pipe, a device or a folder.");
+        EXPECT_LT(clock.elapsed(), 1000) << fileName.toStdString();
+    }
+    EXPECT_TRUE(FailureOf([&] { ReadDesignFile(folder.filePath("none.korvel")); }).contains("No such file or directory"));
 }
 
 // Each refused with its one message, quickly, whatever it holds.

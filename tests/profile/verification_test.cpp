@@ -119,6 +119,18 @@ TEST(Verification, RowsSayWhyAValueIsMissing)
     EXPECT_EQ(WeakestSectionText(shaft.Verify(kCylinder)), "Weakest section: none (no analysed positions)");
 }
 
+// The solver's round-off at a bearing beyond the torque's span (1e-10 N*mm against 500000) is
+// no load: nothing is required there, so there is no ratio of 190,000.
+TEST(Verification, RoundOffIsNoLoad)
+{
+    TLoadedShaft shaft(50);
+    shaft.analysis.TwistSpan = {0, 50};
+    for (Tav* diagram : {&shaft.analysis.HorzDiagram, &shaft.analysis.VertDiagram}) diagram->back() = {1e-10L, 1e-10L, 100};
+    const TVerification verification = shaft.Verify(kCylinder);
+    EXPECT_EQ(VerificationCells(verification.Rows[2]), QStringList({"100", "0.00", "0.00", "50.00", "", "OK"}));
+    EXPECT_EQ(*verification.WeakestPosition, 50);
+}
+
 // The weakest-section search skips runs of millimetres that cannot hold a weaker section; it must
 // find what a look at every millimetre finds, on shafts with jumps in the moment and cones.
 TEST(Verification, WeakestSectionIsTheSmallestRatioOfEveryMillimetre)

@@ -22,6 +22,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QPainter>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -93,6 +94,21 @@ void TForm7::ReceiveDiagrams(const Canvas& page, bool horizontal)
     // A new calculation changes the moments the open table was worked out from. A drawing that
     // does not read is reported without stopping the calculation that brought the diagrams.
     RunGuarded([this] { RefreshVerification(); });
+}
+
+// White as a fresh editor's, from the top of the first strip that goes down to the bottom.
+void TForm7::ForgetDiagrams(bool bothPlanes)
+{
+    QImage& drawing = Frame81->Image1->DrawingCanvas().Image();
+    const int top = bothPlanes ? kHorizontalTop : kVerticalTop;
+    QPainter(&drawing).fillRect(QRect(0, top, drawing.width(), drawing.height() - top), Qt::white);
+    if (!bothPlanes) {
+        RunGuarded([this] { RefreshVerification(); });
+        return;
+    }
+    c1->clear();
+    // The markers and the labels at the old positions go with them.
+    RunGuarded([this] { Redraw(); });
 }
 
 void TForm7::ListPositions(const TPuncte& points)

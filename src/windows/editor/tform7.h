@@ -168,6 +168,9 @@ public:
     // Copies a calculated plane's load scheme and moment diagram from the page below the
     // drawing band; the vertical plane also labels both planes' strips.
     void ReceiveDiagrams(const Canvas& page, bool horizontal);
+    // The strips of a plane started anew go, the vertical one or both; a new shaft also takes its
+    // positions and what the drawing marks at them.
+    void ForgetDiagrams(bool bothPlanes);
     // Lists the positions, in their order, in place of what the list held; the first is selected.
     void ListPositions(const TPuncte& points);
 

@@ -19,6 +19,7 @@
 #include "windows/results/tform11.h"
 #include "windows/results/tform3.h"
 #include "document/design_journal.h"
+#include "windows/main/design_windows.h"
 #include "windows/editor/tform7.h"
 #include "widgets/image_button.h"
 #include "widgets/led.h"
@@ -277,10 +278,14 @@ void TForm2::EnterStep(TEntryStep step)
     if (step != TEntryStep::Length) RemoveGlyph(BitBtn1);
 }
 
+// The length makes the shaft new in every window: the old one's vertical moments and the
+// editor's strips and positions go.
 void TForm2::BitBtn1Click()
 {
     const long double length = ReadField(Edit1);
     PointingAt(Edit1, [&] { EnterLength(length); });
+    Analysis.VertDiagram.clear();
+    Form7->ForgetDiagrams(true);
 }
 
 void TForm2::EnterLength(long double length)
@@ -431,6 +436,16 @@ void TForm2::Action2Execute()
     for (QLineEdit* edit : {Edit3, Edit4, Edit5, Edit6}) edit->clear();
     EnterStep(TEntryStep::Forces);
     Form3->ClearPage();
+}
+
+// Left before anything was entered in a plane started anew, the entry gives the design back as
+// it was; the replay shows the window again on the way.
+void TForm2::closeEvent(QCloseEvent* event)
+{
+    SkinnedWindow::closeEvent(event);
+    if (!DesignJournal.Replaced) return;
+    RunGuarded([] { PutBackReplacedDesign(); });
+    hide();
 }
 
 void TForm2::setVisible(bool visible)

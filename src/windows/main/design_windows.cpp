@@ -92,13 +92,13 @@ void ApplyPlanes(const TDesign& design)
         DesignJournal.RecordPoint(point.Position, point.OfForgottenLoad);
     });
     if (design.Horizontal.Step != TPlaneStep::NotStarted) {
-        Form6->Bitbtn2Click();
+        Form6->StartHorizontalPlane();
         if (design.Horizontal.Step >= TPlaneStep::Bearings) Form2->EnterLength(design.ShaftLength);
         const bool verticalFollows = design.Vertical.Step != TPlaneStep::NotStarted;
         EnterPlane(design.Horizontal, true, 0, points, verticalFollows ? TReportTexts::LeftOut : TReportTexts::Written);
     }
     if (design.Vertical.Step != TPlaneStep::NotStarted) {
-        Form6->BitBtn3Click();
+        Form6->StartVerticalPlane();
         EnterPlane(design.Vertical, false, int(design.Horizontal.Entries.size()), points);
     }
     points.PlaceRest();
@@ -170,13 +170,10 @@ void ApplyView(const TViewSettings& view)
 TDesign CaptureDesign()
 {
     TDesign design;
-    design.ShaftLength = DesignJournal.ShaftLength;
-    design.Horizontal = DesignJournal.Horizontal;
-    design.Vertical = DesignJournal.Vertical;
+    DesignJournal.CopyPlanesTo(design);
     design.Dimensioning = CaptureDimensioning();
     design.Profile = Form7->MemoLines();
     design.Settings = CaptureSettings();
-    design.AddedPoints = DesignJournal.AddedPoints;
     design.Overlays = {Form7->Editor.ShowDiameters, Form7->Editor.ShowRecommended, Form7->Editor.ShowEqualStrength};
     design.View = CaptureView();
     design.Check = Form7->CheckInputs();
@@ -200,6 +197,15 @@ void ReplayPlanes(const TDesign& design)
 {
     // A new shaft forgets the editor's points with the old positions; the planes place them again.
     ApplyPlanes(design);
+}
+
+void PutBackReplacedDesign()
+{
+    if (!DesignJournal.Replaced) return;
+    const TDesign design = *std::exchange(DesignJournal.Replaced, std::nullopt);
+    const QPoint place = Form2->pos();
+    ReplayPlanes(design);
+    Form2->move(place);
 }
 
 void ReplaceDesign(const TDesign& design)

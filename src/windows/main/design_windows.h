@@ -17,6 +17,10 @@ void ApplyDesign(const TDesign& design);
 // its check.
 void ReplayPlanes(const TDesign& design);
 
+// A plane started anew with nothing entered yet gives way to the design it replaced: its planes
+// are entered again, page and all. Nothing happens when no start is pending.
+void PutBackReplacedDesign();
+
 // The windows put back to their start state, then given `design`.
 void ReplaceDesign(const TDesign& design);
 

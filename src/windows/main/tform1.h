@@ -8,12 +8,17 @@
 #include <QString>
 #include <QWidget>
 
+#include "document/file_stamp.h"
 #include "widgets/save_dialog.h"
+
+#include <optional>
 
 class CaptionButton;
 class QAction;
+class QFileSystemWatcher;
 class QMenu;
 class QMenuBar;
+class QTimer;
 
 // The working directory when the main window was created; the page's save dialog returns to it
 // so that the relative glyph paths keep resolving.
@@ -40,6 +45,9 @@ public:
 
     // The file of the open design; empty for a design never saved.
     QString FileName;
+    // Watches the file and its folder while the design is open, so that a change made by another
+    // program is seen at once.
+    QFileSystemWatcher* FileWatcher;
 
     void FormCreate();
     void CaptionButton1Click();
@@ -69,6 +77,8 @@ public:
     // The title follows every change made through the controls of the windows that hold the
     // design; called whenever those windows are made anew.
     void WatchWorkWindows();
+    // The watcher's signal: a file that another program changed is offered to be opened again.
+    void DesignFileChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -82,12 +92,18 @@ private:
     void RememberRecentFile(const QString& fileName);
     void OpenRecentFile(const QString& fileName);
 
+    void KeepFileStamp(const QByteArray& bytes);
+    void WatchDesignFile();
+
     void NoteDesignChange();
     void ShowTitle(bool modified);
     void WatchControls(QWidget* window);
 
     QList<QPointer<QWidget>> minimisedWindows_;
     QByteArray savedJson_;
+    TFileStamp fileStamp_;                    // the file as it was last read or written here
+    std::optional<TFileStamp> askedStamp_; // a version already asked about
+    QTimer* fileCheckLater_;
     bool titleCheckPending_ = false;
 };
 

@@ -15,9 +15,11 @@
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -32,6 +34,7 @@ namespace {
 const QString kUntitledTitle = QStringLiteral(" Korvel - CAD");
 const QString kRecentFilesKey = QStringLiteral("RecentFiles");
 constexpr int kRecentFileCount = 8;
+constexpr int kFileCheckDelay = 500; // ms between looks at a changed file while a message box is open
 
 QSettings ProgramSettings() { return QSettings(QStringLiteral("Korvel"), QStringLiteral("Korvel")); }
 
@@ -68,6 +71,14 @@ void TForm1::CreateFileMenu()
     FileMenu->addSeparator();
     RecentMenu = FileMenu->addMenu("&Recent files");
     ListRecentFiles();
+    FileWatcher = new QFileSystemWatcher(this);
+    const auto changed = [this] { RunGuarded([this] { DesignFileChanged(); }); };
+    connect(FileWatcher, &QFileSystemWatcher::fileChanged, this, changed);
+    connect(FileWatcher, &QFileSystemWatcher::directoryChanged, this, changed);
+    fileCheckLater_ = new QTimer(this);
+    fileCheckLater_->setSingleShot(true);
+    fileCheckLater_->setInterval(kFileCheckDelay);
+    connect(fileCheckLater_, &QTimer::timeout, this, changed);
 }
 
 // A burst of changes, a design being opened say, is compared with the file once, after it.
@@ -108,6 +119,7 @@ void TForm1::NewClick()
     if (!ConfirmLosingChanges()) return;
     RestartWorkWindows();
     FileName.clear();
+    WatchDesignFile();
     MarkSaved();
 }
 
@@ -121,7 +133,14 @@ void TForm1::OpenClick()
 bool TForm1::SaveClick()
 {
     if (FileName.isEmpty()) return SaveAsClick();
-    return SaveFile(FileName);
+    if (QuestionBeforeSaving(fileStamp_, StampOnDisk(FileName)) == TFileQuestion::None) return SaveFile(FileName);
+    // Another program's version goes only when the user says so; "Save As" keeps it.
+    switch (AskAboutChangedFile(QFileInfo(FileName).fileName())) {
+    case TChangedFileAnswer::Overwrite: return SaveFile(FileName);
+    case TChangedFileAnswer::SaveAs: return SaveAsClick();
+    case TChangedFileAnswer::Cancel: return false;
+    }
+    return false;
 }
 
 bool TForm1::SaveAsClick()
@@ -141,6 +160,7 @@ void TForm1::OpenFile(const QString& fileName)
         RaiseError("The design \"" + ShownName(fileName) + "\" was not opened. " + error.Text());
     }
     FileName = QFileInfo(fileName).absoluteFilePath();
+    KeepFileStamp(json);
     MarkSaved();
     RememberRecentFile(FileName);
 }
@@ -150,10 +170,50 @@ bool TForm1::SaveFile(const QString& fileName)
     const QByteArray json = DesignToJson(CaptureDesign());
     SaveDesignFile(fileName, json);
     FileName = QFileInfo(fileName).absoluteFilePath();
+    KeepFileStamp(json);
     savedJson_ = json;
     ShowTitle(false);
     RememberRecentFile(FileName);
     return true;
+}
+
+// What the file holds now is this program's own: the watcher's signal for the write finds the
+// file as stamped, and nothing is asked.
+void TForm1::KeepFileStamp(const QByteArray& bytes)
+{
+    fileStamp_ = StampOf(bytes);
+    askedStamp_.reset();
+    WatchDesignFile();
+}
+
+// A file replaced by renaming another over it is a new file to the watcher, and one deleted and
+// written again is seen through its folder.
+void TForm1::WatchDesignFile()
+{
+    const QStringList watched = FileWatcher->files() + FileWatcher->directories();
+    const QStringList wanted = FileName.isEmpty() ? QStringList() : QStringList{FileName, QFileInfo(FileName).absolutePath()};
+    for (const QString& path : watched)
+        if (!wanted.contains(path)) FileWatcher->removePath(path);
+    for (const QString& path : wanted)
+        if (!watched.contains(path) && QFileInfo::exists(path)) FileWatcher->addPath(path);
+}
+
+void TForm1::DesignFileChanged()
+{
+    WatchDesignFile();
+    if (FileName.isEmpty()) return;
+    // A message box may have stopped a handler half-way through the windows; opening a file now
+    // would remake them under it. The question waits until no box is open.
+    if (QApplication::activeModalWidget()) {
+        fileCheckLater_->start();
+        return;
+    }
+    const std::optional<TFileStamp> onDisk = StampOnDisk(FileName);
+    const TFileQuestion question = QuestionOnChange(fileStamp_, onDisk, askedStamp_, Modified());
+    if (question == TFileQuestion::None) return;
+    // Each version is asked about once, whatever the answer: one that fails to open is not offered again.
+    askedStamp_ = onDisk;
+    if (AskAboutReloading(question, QFileInfo(FileName).fileName())) OpenFile(FileName);
 }
 
 bool TForm1::Modified() const

@@ -5,6 +5,9 @@
 #include "analysis/load_entry.h"
 #include "windows/entry/tform2.h"
 #include "windows/main/app_pictures.h"
+#include "windows/main/design_windows.h"
+#include "windows/main/tform1.h"
+#include "document/design_journal.h"
 #include "canvas/canvas.h"
 #include "canvas/canvas_painting.h"
 #include "common/errors.h"
@@ -65,8 +68,32 @@ void TForm6::IBtn5Click()
     Form10->Edit1->setFocus();
 }
 
-// A new shaft: the entry starts at its length, on a cleared page.
+// Asked before the start takes entries with it; a start that follows one with nothing entered
+// yet loses nothing more and asks nothing.
+bool TForm6::MayStartAnew(bool horizontal)
+{
+    if (DesignJournal.Replaced || !DesignJournal.StartLosesEntries(horizontal)) return true;
+    if (Form1 && !Form1->ConfirmLosingChanges()) return false;
+    DesignJournal.KeepUntilEntered(CaptureDesign());
+    return true;
+}
+
 void TForm6::Bitbtn2Click()
+{
+    if (MayStartAnew(true)) StartHorizontalPlane();
+}
+
+// A new shaft without its length has no bearings to load: the design it replaced comes back first.
+void TForm6::BitBtn3Click()
+{
+    if (DesignJournal.Replaced && DesignJournal.HorizontalCurrent) PutBackReplacedDesign();
+    if (!MayStartAnew(false)) return;
+    StartVerticalPlane();
+    Form7->ForgetDiagrams(false);
+}
+
+// A new shaft: the entry starts at its length, on a cleared page.
+void TForm6::StartHorizontalPlane()
 {
     Form11->close();
     Analysis.RHA = 0;
@@ -82,7 +109,7 @@ void TForm6::Bitbtn2Click()
 
 // The same shaft and bearings, loaded again: the entry starts at the forces, and the page
 // starts with the shaft and its bearings under their vertical names.
-void TForm6::BitBtn3Click()
+void TForm6::StartVerticalPlane()
 {
     Form11->close();
     Analysis.RVA = 0;

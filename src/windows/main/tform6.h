@@ -40,12 +40,19 @@ public:
 
     void FormCreate();
     void IBtn5Click();
+    // The plane buttons. Over entries they ask about unsaved work first, as New and Open do, and
+    // the work stays until something is entered in the new plane.
     void Bitbtn2Click();
     void BitBtn3Click();
+    // What the plane buttons start, and what an opened design presses: a new shaft, and the
+    // vertical plane of the same shaft.
+    void StartHorizontalPlane();
+    void StartVerticalPlane();
     void BitBtn4Click();
     void IBtn6Click();
 
 private:
+    bool MayStartAnew(bool horizontal);
     QLabel* AddHeading(const QString& text, int top);
     QLabel* AddCaption(const QString& text, const ImageButton* button);
     QLabel* AddResultLabel(const QString& text, int top);

@@ -4,6 +4,7 @@
 
 #include "analysis/analysis_state.h"
 #include "windows/entry/tform2.h"
+#include "windows/main/file_questions.h"
 #include "windows/main/tform6.h"
 #include "windows/main/window_set.h"
 #include "widgets/image_button.h"
@@ -25,9 +26,12 @@ protected:
         QDir::setCurrent(SourcePath("."));
         Analysis = TAnalysisState();
         CreateWindowSet();
+        // A new shaft over work asks first; these workflows let the old one go.
+        previousUnsaved_ = SetUnsavedQuestion([](const QString&) { return TUnsavedAnswer::Discard; });
     }
     void TearDown() override
     {
+        SetUnsavedQuestion(previousUnsaved_);
         DestroyWindowSet();
         Analysis = TAnalysisState();
         QDir::setCurrent(previousDirectory_);
@@ -88,4 +92,5 @@ protected:
 
 private:
     QString previousDirectory_;
+    TUnsavedQuestion previousUnsaved_;
 };

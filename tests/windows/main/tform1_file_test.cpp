@@ -8,6 +8,7 @@
 #include "windows/main/file_questions.h"
 #include "windows/main/tform1.h"
 #include "common/errors.h"
+#include "common/whole_file.h"
 #include "windows/results/tform11.h"
 #include "windows/results/tform3.h"
 #include "windows/dimensioning/tform10.h"
@@ -16,6 +17,7 @@
 #include "windows/editor/tform7.h"
 #include "windows/view3d/tform9.h"
 #include "widgets/spin_edit.h"
+#include "widgets/led.h"
 #include "widgets/track_bar.h"
 
 #include <QComboBox>
@@ -23,8 +25,10 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -312,6 +316,121 @@ TEST_F(FileTest, ASaveThatCannotBeWrittenSaysWhyAndKeepsTheOldFile)
     EXPECT_EQ(Form1->FileName, PathOf("kept.korvel"));
     EXPECT_TRUE(Form1->Modified());
     EXPECT_EQ(FileBytes(PathOf("kept.korvel")), old);
+}
+
+bool IsWhiteBelow(const QImage& image, int top)
+{
+    for (int y = top; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) != QColor(Qt::white)) return false;
+    return true;
+}
+
+// "Load in horizontal plane" over a design asks first, and the design stays until a length is
+// applied: Escape gives it back, page and all, and a save writes it, not an empty shaft.
+TEST_F(FileTest, ANewShaftAsksFirstAndLeftBeforeItsLengthGivesTheDesignBack)
+{
+    EnterWholeDesign();
+    const TShownDesign before = Shown();
+    const TDesign design = CaptureDesign();
+    answer = TUnsavedAnswer::Cancel;
+    QTest::mouseClick(Form6->Bitbtn2, Qt::LeftButton);
+    EXPECT_EQ(questions, 1);
+    EXPECT_FALSE(Form2->isVisible()) << "cancelled: nothing starts";
+    EXPECT_TRUE(Shown() == before);
+
+    answer = TUnsavedAnswer::Save;
+    chosenFile = PathOf("kept.korvel");
+    QTest::mouseClick(Form6->Bitbtn2, Qt::LeftButton);
+    EXPECT_EQ(questions, 2);
+    const QByteArray saved = FileBytes(PathOf("kept.korvel"));
+    ASSERT_FALSE(saved.isEmpty());
+    ASSERT_TRUE(Form2->isVisible());
+    EXPECT_TRUE(Form2->Led1->IsOn());
+    EXPECT_EQ(CaptureDesign(), design) << "the design holds the old shaft while the new one has no length";
+    QTest::keyClick(Form2->Edit1, Qt::Key_Escape);
+    EXPECT_FALSE(Form2->isVisible());
+    EXPECT_TRUE(Shown() == before) << "the old shaft comes back, page and drawing included";
+
+    // The vertical plane over a calculated one, left the same way; the design was saved: no question.
+    QTest::mouseClick(Form6->BitBtn3, Qt::LeftButton);
+    EXPECT_EQ(questions, 2);
+    EXPECT_TRUE(Form2->Led3->IsOn());
+    QTest::mouseClick(Form2->CloseButton, Qt::LeftButton);
+    EXPECT_TRUE(Shown() == before);
+    Form1->SaveAction->trigger();
+    EXPECT_EQ(FileBytes(PathOf("kept.korvel")), saved);
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join("\n").toStdString();
+
+    // With its length the new shaft is in every window; the profile and the inputs stay.
+    QTest::mouseClick(Form6->Bitbtn2, Qt::LeftButton);
+    QTest::keyClicks(Form2->Edit1, "300");
+    QTest::keyClick(Form2->Edit1, Qt::Key_Return);
+    QTest::keyClick(Form2->Edit2, Qt::Key_Escape);
+    EXPECT_EQ(Analysis.ShaftLength, 300);
+    EXPECT_EQ(Form7->c1->count(), 0) << "no old positions";
+    EXPECT_TRUE(IsWhiteBelow(Form7->Frame81->Image1->Picture(), 210)) << "no old strips or labels";
+    EXPECT_TRUE(Analysis.VertDiagram.empty());
+    const TDesign now = CaptureDesign();
+    EXPECT_EQ(now.ShaftLength, 300);
+    EXPECT_EQ(now.Vertical.Step, TPlaneStep::NotStarted);
+    EXPECT_EQ(now.Profile, design.Profile);
+    EXPECT_EQ(now.Dimensioning, design.Dimensioning);
+    EXPECT_EQ(now.Check, design.Check);
+    EXPECT_TRUE(Form1->Modified());
+}
+
+// Another program's version of the open file is offered to be opened and is never written over
+// unasked; the program's own saves ask nothing.
+TEST_F(FileTest, AFileChangedByAnotherProgramIsOfferedAndNotOverwrittenUnasked)
+{
+    QList<TFileQuestion> reloads;
+    bool reload = false;
+    const TReloadQuestion previousReload = SetReloadQuestion([&](TFileQuestion question, const QString&) {
+        reloads << question;
+        return reload;
+    });
+    TChangedFileAnswer changedAnswer = TChangedFileAnswer::Cancel;
+    int overwriteQuestions = 0;
+    const TChangedFileQuestion previousChanged = SetChangedFileQuestion([&](const QString&) {
+        ++overwriteQuestions;
+        return changedAnswer;
+    });
+    const auto restore = qScopeGuard([&] {
+        SetReloadQuestion(previousReload);
+        SetChangedFileQuestion(previousChanged);
+    });
+    EnterWholeDesign();
+    chosenFile = PathOf("a.korvel");
+    Form1->SaveAction->trigger();
+    Form1->SaveAction->trigger();
+    Form1->DesignFileChanged(); // as the watcher's signal for those saves
+    EXPECT_TRUE(reloads.isEmpty());
+    EXPECT_EQ(overwriteQuestions, 0);
+
+    const QByteArray other = DesignToJson(SmallDesign());
+    WriteWholeFile(PathOf("a.korvel"), other);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !reloads.isEmpty(); }, 10000)) << "the watcher saw the change";
+    EXPECT_EQ(reloads, QList{TFileQuestion::Reload});
+    Form1->SaveAction->trigger();
+    EXPECT_EQ(overwriteQuestions, 1);
+    EXPECT_EQ(FileBytes(PathOf("a.korvel")), other) << "cancelled";
+    changedAnswer = TChangedFileAnswer::SaveAs;
+    chosenFile = PathOf("b.korvel");
+    Form1->SaveAction->trigger();
+    EXPECT_EQ(FileBytes(PathOf("a.korvel")), other);
+    EXPECT_EQ(Form1->FileName, PathOf("b.korvel"));
+    EXPECT_EQ(DesignFromJson(FileBytes(PathOf("b.korvel"))), CaptureDesign());
+
+    // Unsaved work: the question says it goes; opened again, the other version is shown.
+    Form7->ed1->setText("4");
+    WriteWholeFile(PathOf("b.korvel"), other);
+    reload = true;
+    Form1->DesignFileChanged();
+    EXPECT_EQ(reloads.last(), TFileQuestion::ReloadLosingChanges);
+    EXPECT_EQ(CaptureDesign(), DesignFromJson(other));
+    EXPECT_FALSE(Form1->Modified());
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join("\n").toStdString();
 }
 
 TEST_F(FileTest, UnsavedChangesAreAskedAboutOnlyWhenWorkWouldBeLost)
