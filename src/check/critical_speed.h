@@ -1,5 +1,9 @@
 // The first bending critical speed of the drawn shaft on its two bearings (simple supports): a
 // beam of cubic Hermite elements with consistent mass, its own mass and the masses mounted on it.
+// The elements do not follow the drawing's pieces: nodes at the shaft's ends, the bearings, the
+// masses and the faces where the diameter jumps, elements no longer than a 48th of the shaft, and
+// each element integrating the drawn d(x) across every piece it spans, arcs on their circles.
+// Units as for the elastic lines (check/deflection.h).
 #pragma once
 
 #include "check/shaft_geometry.h"
@@ -12,6 +16,7 @@ struct TMountedMass {
     bool operator==(const TMountedMass&) const = default;
 };
 
-// rpm. `modulus` in MPa, `density` in kg/m^3. A mass off the drawn shaft is refused.
+// rpm. `modulus` in MPa, `density` in kg/m^3. A mass off the drawn shaft is refused, and so is an
+// iteration that does not settle.
 long double FirstCriticalSpeed(const TShaftGeometry& shaft, long double bearingA, long double bearingB,
                                long double modulus, long double density, const std::vector<TMountedMass>& masses);

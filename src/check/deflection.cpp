@@ -9,6 +9,7 @@
 
 namespace {
 
+// I = pi d^4 / 64 = pi r^4 / 4, mm^4.
 long double SecondMoment(long double radius)
 {
     const long double square = radius * radius;
@@ -16,11 +17,15 @@ long double SecondMoment(long double radius)
 }
 
 // Five Gauss points integrate 1 / r^4 to about 1e-12 while r changes by less than a third over
-// them (the pole at r = 0 then lies far off); a steeper cone is cut into parts that keep it so.
-int ConeParts(long double r1, long double r2)
+// them (the pole at r = 0 then lies far off); a steeper cone is cut into parts that keep it so. An
+// arc is cut into parts of at most a sixteenth of its radius, so that the square root of its
+// circle near a vertical tangent stays inside few parts.
+int Parts(const TShaftPiece& piece, long double length)
 {
-    const long double ratio = std::max(r1, r2) / std::min(r1, r2);
-    return 1 + int(std::min(3 * (ratio - 1), 1000.0L));
+    const long double ratio = std::max(piece.R1, piece.R2) / std::min(piece.R1, piece.R2);
+    int parts = 1 + int(std::min(3 * (ratio - 1), 1000.0L));
+    if (piece.Curved()) parts = std::max(parts, 1 + int(std::min(16 * length / piece.Drawn.Radius, 1000.0L)));
+    return parts;
 }
 
 // The moment of the diagram over an interval that lies between two of its points.
@@ -47,9 +52,7 @@ std::vector<long double> Joints(const TShaftGeometry& shaft, const Tav& diagram,
     for (const TShaftPiece& piece : shaft.Pieces) joints.push_back(piece.X2);
     for (const TMomentPoint& point : diagram)
         if (point.Position > shaft.Start() && point.Position < shaft.End()) joints.push_back(point.Position);
-    std::sort(joints.begin(), joints.end());
-    joints.erase(std::unique(joints.begin(), joints.end()), joints.end());
-    return joints;
+    return SortedStations(std::move(joints));
 }
 
 std::vector<TElasticInterval> Intervals(const TShaftGeometry& shaft, const Tav& diagram, const std::vector<long double>& joints)
@@ -58,9 +61,10 @@ std::vector<TElasticInterval> Intervals(const TShaftGeometry& shaft, const Tav& 
     intervals.reserve(joints.size());
     for (size_t i = 0; i + 1 < joints.size(); ++i) {
         const long double a = joints[i], b = joints[i + 1];
-        const TShaftPiece& piece = shaft.PieceAt((a + b) / 2);
+        TShaftPiece piece = shaft.PieceAt((a + b) / 2);
+        piece.R1 = piece.RadiusAt(a), piece.R2 = piece.RadiusAt(b), piece.X1 = a, piece.X2 = b;
         const TMomentOver moment = MomentOver(diagram, a, b);
-        intervals.push_back({a, b, moment.Left, moment.Right, piece.RadiusAt(a), piece.RadiusAt(b), {}});
+        intervals.push_back({a, b, moment.Left, moment.Right, piece, {}});
     }
     return intervals;
 }
@@ -76,21 +80,23 @@ TElasticPoint TPlaneDeflection::Integrate(const TElasticInterval& interval, long
 {
     const long double h = interval.X2 - interval.X1, t = x - interval.X1;
     const TElasticPoint& start = interval.Start;
-    if (interval.R1 == interval.R2) {
-        const long double stiffness = modulus_ * SecondMoment(interval.R1);
+    const TShaftPiece& piece = interval.Piece;
+    if (piece.Uniform()) {
+        const long double stiffness = modulus_ * SecondMoment(piece.R1);
         const long double k1 = interval.M1 / stiffness, rise = (interval.M2 - interval.M1) / stiffness / h;
         return {start.Deflection + start.Slope * t + k1 * t * t / 2 + rise * t * t * t / 6,
                 start.Slope + k1 * t + rise * t * t / 2};
     }
-    const long double bendingRise = (interval.M2 - interval.M1) / h, radiusRise = (interval.R2 - interval.R1) / h;
+    const long double bendingRise = (interval.M2 - interval.M1) / h, radiusRise = (piece.R2 - piece.R1) / h;
+    const auto radius = [&](long double s) { return piece.Curved() ? piece.RadiusAt(interval.X1 + s) : piece.R1 + s * radiusRise; };
     long double turn = 0, bend = 0;
-    const int parts = ConeParts(interval.R1, interval.R2);
+    const int parts = Parts(piece, t);
     for (int part = 0; part < parts; ++part) {
         const long double a = t * part / parts, half = t / parts / 2;
         for (const TGaussPoint& p : kGaussPoints) {
             const long double s = a + half * (1 + p.Offset); // from X1
             const long double curvature = (interval.M1 + s * bendingRise) /
-                                          (modulus_ * SecondMoment(interval.R1 + s * radiusRise));
+                                          (modulus_ * SecondMoment(radius(s)));
             turn += p.Weight * half * curvature;
             bend += p.Weight * half * (t - s) * curvature;
         }

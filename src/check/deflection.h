@@ -1,6 +1,10 @@
-// The elastic line of the drawn shaft in one plane: y'' = M(x) / (E I(x)), I = pi d^4 / 64, with
-// y = 0 at bearings A and B. Exact where the shaft is cylindrical (there M / E I is linear);
-// Gauss quadrature where a cone, chamfer or fillet chord makes I vary.
+// The elastic line of the drawn shaft in one plane: y'' = M(x) / (E I(x)), the Euler-Bernoulli
+// beam (Shigley's Mechanical Engineering Design, 10th ed., sec. 4-4), I = pi d^4 / 64 (mm^4, ibid.
+// table A-18), with y = 0 at bearings A and B. Exact where the shaft is cylindrical (there M / E I is linear);
+// Gauss quadrature where a cone, chamfer or fillet makes I vary.
+// Units of the beam checks (the elastic lines, the critical speed, the twist): N, mm, t, s, so E
+// and G in MPa, moments in N*mm, masses in t (kg and kg/m^3 are converted where they come in);
+// a moment and a deflection are positive as the solver's diagram of the plane gives them.
 #pragma once
 
 #include "analysis/load_model.h"
@@ -15,7 +19,7 @@ struct TElasticPoint {
 struct TElasticInterval {
     long double X1 = 0, X2 = 0;
     long double M1 = 0, M2 = 0; // N*mm, just right of X1 and just left of X2
-    long double R1 = 0, R2 = 0; // mm
+    TShaftPiece Piece; // the outline over X1 to X2
     TElasticPoint Start;
 };
 

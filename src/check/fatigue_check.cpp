@@ -129,7 +129,7 @@ TFatigueRow PlainRow(const TContourIndex& contour, long double x)
 }
 
 // The rows are large: their order is settled on positions first.
-std::vector<TFatigueRow> RowsToCheck(const TAnalysisState& analysis, const TFatigueShaft& shaft)
+std::vector<TFatigueRow> RowsToCheck(const TAnalysisState& analysis, const TFatigueShaft& shaft, const TContourIndex& contour)
 {
     const std::vector<TNotch>& notches = shaft.Notches;
     long double largestRadius = 0;
@@ -143,7 +143,6 @@ std::vector<TFatigueRow> RowsToCheck(const TAnalysisState& analysis, const TFati
     for (const TShaftPoint& point : analysis.Points)
         if (!OnANotch(notches, largestRadius, point.Position)) sources.push_back({point.Position, nullptr});
     std::stable_sort(sources.begin(), sources.end(), [](const TSource& a, const TSource& b) { return a.position < b.position; });
-    const TContourIndex contour(shaft.Contour);
     std::vector<TFatigueRow> rows;
     rows.reserve(sources.size());
     for (const TSource& source : sources)
@@ -187,8 +186,11 @@ TFatigueCheck CheckFatigue(const TAnalysisState& analysis, const TData& data, TT
 {
     const TFatigueJob job{analysis, data, cycle, material, {analysis.HorzDiagram, analysis.VertDiagram, data.MM()}};
     const QString missing = MissingInput(analysis, material);
+    const TContourIndex contour(shaft.Contour);
+    const QString outlineFault = contour.DiameterFault();
+    if (!outlineFault.isEmpty()) RaiseError(outlineFault);
     TFatigueCheck check;
-    check.Rows = RowsToCheck(analysis, shaft);
+    check.Rows = RowsToCheck(analysis, shaft, contour);
     for (TFatigueRow& row : check.Rows)
         if (row.Reason.isEmpty()) job.Compute(row, missing);
     check.Weakest = WeakestRow(check.Rows);

@@ -64,8 +64,9 @@ struct TFatigueCheck {
     std::optional<size_t> Weakest;      // the row of the smallest n_f
 };
 
-// A row for every notch and for every entry of `Points` where no notch lies. Nothing fails: a row
-// that cannot be computed says why.
+// A row for every notch and for every entry of `Points` where no notch lies. A row that cannot be
+// computed says why; only an outline that crosses or reaches the axis, or leaves the range of
+// drawn diameters, is refused as a whole, naming the place.
 TFatigueCheck CheckFatigue(const TAnalysisState& analysis, const TData& data, TTwistCycle cycle,
                            const TFatigueShaft& shaft, const TFatigueMaterial& material);
 

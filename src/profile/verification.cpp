@@ -41,9 +41,7 @@ std::vector<long double> DiagramPositions(const TAnalysisState& analysis)
     std::vector<long double> positions;
     for (const Tav* diagram : {&analysis.HorzDiagram, &analysis.VertDiagram})
         for (const TMomentPoint& point : *diagram) positions.push_back(point.Position);
-    std::sort(positions.begin(), positions.end());
-    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
-    return positions;
+    return SortedStations(std::move(positions));
 }
 
 std::vector<TStationRun> StationRuns(const std::vector<long long>& stations, const std::vector<long double>& breaks)
@@ -177,6 +175,24 @@ struct TStrengthCheck {
     }
 };
 
+// A chord keeps its circle when the arc between its ends holds neither the leftmost nor the
+// rightmost point of the circle (there r(x) would turn back) and both ends lie on the circle, as a
+// hand-written arc's need not.
+void KeepCircle(TContourSegment& chord, const TArcCircle& circle, long double from, long double to)
+{
+    constexpr long double kPi = std::numbers::pi_v<long double>;
+    const long double tolerance = 1e-9L * (1 + circle.Radius);
+    const long double margin = 1e-12L; // an arc that ends at its turning point keeps its circle
+    for (long double turn = std::ceil(from / kPi) * kPi; turn <= to; turn += kPi)
+        if (turn > from + margin && turn < to - margin) return;
+    const auto onCircle = [&](long double x, long double r) {
+        return std::fabs(std::hypot(x - circle.CX, r - circle.CY) - circle.Radius) <= tolerance;
+    };
+    if (!onCircle(chord.X1, chord.R1) || !onCircle(chord.X2, chord.R2)) return;
+    chord.CX = circle.CX, chord.CY = circle.CY, chord.Radius = circle.Radius;
+    chord.Side = std::sin((from + to) / 2) > 0 ? 1 : -1;
+}
+
 // With y away from the axis an arc runs clockwise from its start to its end, so counter-clockwise
 // from the radial through its end to the one through its start.
 void AppendArcChords(TContour& contour, const TArcStatement& arc, uint8_t arcSteps)
@@ -196,7 +212,9 @@ void AppendArcChords(TContour& contour, const TArcStatement& arc, uint8_t arcSte
     };
     for (int j = 0; j < arcSteps; ++j) {
         const TProfilePoint a = point(j), b = point(j + 1);
-        contour.push_back({a.x, a.r, b.x, b.r});
+        TContourSegment chord{a.x, a.r, b.x, b.r};
+        KeepCircle(chord, circle, from + sweep * j / arcSteps, from + sweep * (j + 1) / arcSteps);
+        contour.push_back(chord);
     }
 }
 

@@ -2,7 +2,9 @@
 // bare and with one mass at the middle, and the resonance band of the operating speed.
 #include "solved_shaft.h"
 
+#include "check/lowest_mode.h"
 #include "check/shaft_check.h"
+#include "common/errors.h"
 
 #include <gtest/gtest.h>
 #include <cmath>
@@ -81,6 +83,40 @@ TEST(CriticalSpeed, TheOperatingSpeedIsFlaggedWithinThirtyPercentOfIt)
     inputs.Masses = {{700, 5}};
     EXPECT_EQ(CheckShaft(shaft, {300}, kUniform, inputs).Speed.Problem.toStdString(),
               "The mass at x = 700 mm is off the drawn shaft, x = 0 to 600 mm");
+}
+
+// d 40 over the left half, d 50 over the right, on bearings 400 mm apart. A fillet's chord of
+// 0.0015 mm next to the shoulder face once made an element of that length and the answer noise.
+TEST(CriticalSpeed, AFilletBesideAShoulderLeavesTheSpeedOfTheSharpStep)
+{
+    const QStringList sharp{"line 0/20/200/20/0/", "line 200/20/200/25/0/", "line 200/25/400/25/0/"};
+    const QStringList filleted{"line 0/20/199.5/20/0/", "arc 199/21/200/20/200/20.5/199.5/20/",
+                               "line 200/20.5/200/25/0/", "line 200/25/400/25/0/"};
+    const auto speed = [](const QStringList& drawing) {
+        return double(FirstCriticalSpeed(ShaftGeometry(DrawnContour(drawing, 20), 0, 400), 0, 400, kE, kRho, {}));
+    };
+    EXPECT_NEAR(speed(sharp), 32490.5, 32490.5 * 1e-3);
+    EXPECT_NEAR(speed(filleted), 32491.4, 32491.4 * 1e-3);
+    EXPECT_NEAR(speed(filleted) / speed(sharp), 1.0, 1e-4);
+    // A bearing a hair's breadth from an end or from the face makes no element of that length either.
+    const TShaftGeometry shaft = ShaftGeometry(DrawnContour(filleted, 20), 0, 400);
+    EXPECT_NEAR(double(FirstCriticalSpeed(shaft, 0.0015L, 399.9985L, kE, kRho, {})) / speed(filleted), 1.0, 1e-4);
+    // 25,790.13 rpm by the independent beam model of beam_model/check_beam.py.
+    EXPECT_NEAR(double(FirstCriticalSpeed(shaft, 0, 199.9985L, kE, kRho, {})), 25790.13, 25790.13 * 1e-4);
+}
+
+TEST(CriticalSpeed, AnIterationThatDoesNotSettleIsRefused)
+{
+    Eigen::SparseMatrix<double> k(2, 2), m(2, 2);
+    k.insert(0, 0) = 1, k.insert(1, 1) = 4, m.insert(0, 0) = 1, m.insert(1, 1) = 1;
+    EXPECT_NEAR(LowestEigenvalue(k, m), 1.0, 1e-9);
+    try {
+        LowestEigenvalue(k, m, 2);
+        ADD_FAILURE() << "two steps cannot settle from a start that leans on both modes";
+    } catch (const KorvelError& error) {
+        EXPECT_EQ(error.Text().toStdString(),
+                  "The first critical speed cannot be worked out: the inverse iteration did not settle in 2 steps");
+    }
 }
 
 } // namespace

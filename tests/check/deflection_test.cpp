@@ -109,7 +109,7 @@ TEST(Deflection, OutlinesTheBeamCannotBeReadFromAreRefusedNamingTheRange)
               "The outline spans x = 30 to 300 mm, but the outline must span the bearings and the loads, "
               "x = 20 to 280 mm");
     EXPECT_EQ(problem({}), "Nothing is drawn: the outline must span the bearings and the loads, x = 20 to 280 mm");
-    EXPECT_EQ(problem({{0, 0, 300, 0}}), "The outline reaches the axis at x = 0 to 300 mm");
+    EXPECT_EQ(problem({{0, 0, 300, 0}}), "The outline reaches the axis at x = 0 mm");
     // A shoulder drawn over a longer line: the thinner wins, as in the strength table.
     const TShaftCheck overlap = CheckShaft(shaft, {150}, {{0, 25, 300, 25}, {0, 20, 300, 20}}, TCheckInputs{});
     EXPECT_EQ(overlap.Deflection.Shaft->Pieces.size(), 1u);

@@ -50,10 +50,13 @@ TEST(TwistAngle, GapsAndEmptySpansFail)
         }
         return QString();
     };
-    EXPECT_EQ(failure([&] { TwistAngle(gap, 1e5L, {}, 100, 81000, 1); }), "Nothing is drawn from x = 40 to 60 mm");
+    EXPECT_EQ(failure([&] { TwistAngle(gap, 1e5L, {}, 100, 81000, 1); }), "The outline has a gap from x = 40 to 60 mm");
     EXPECT_EQ(failure([&] { TwistAngle(gap, 1e5L, {50, 50}, 100, 81000, 1); }),
               "The twisting moment acts over no length of the shaft");
-    EXPECT_EQ(failure([&] { TwistAngle(gap, 1e5L, {60, 100}, 100, 81000, 1); }), "");
+    // A broken outline is no shaft, even where the torque does not reach the break.
+    EXPECT_EQ(failure([&] { TwistAngle(gap, 1e5L, {60, 100}, 100, 81000, 1); }), "The outline has a gap from x = 40 to 60 mm");
+    EXPECT_EQ(failure([&] { TwistAngle({{0, 10, 40, 10}}, 1e5L, {}, 100, 81000, 1); }),
+              "The outline spans x = 0 to 40 mm, but the outline must span the twisting moment's span, x = 0 to 100 mm");
 }
 
 } // namespace
