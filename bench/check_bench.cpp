@@ -6,7 +6,7 @@
 
 #include "check/check_request.h"
 #include "check/deflection_curves.h"
-#include "check/shaft_check.h"
+#include "check/stiffness_and_speed.h"
 #include "document/design_replay.h"
 
 #include <benchmark/benchmark.h>

@@ -2,6 +2,7 @@
 
 #include "check/gauss.h"
 #include "check/lowest_mode.h"
+#include "check/unit_system.h"
 #include "common/errors.h"
 #include "common/number_text.h"
 
@@ -22,8 +23,6 @@ constexpr long double kClosestShare = 1e-2L;
 // as a share of the longest (see AppendElement).
 constexpr long double kLargestRadiusChange = 1.1L;
 constexpr long double kFinestShare = 32;
-constexpr double kTonnesPerKilogram = 1e-3;
-constexpr double kTonnesPerMm3PerKgPerM3 = 1e-12;
 
 using TSparse = Eigen::SparseMatrix<double>;
 using TTriplets = std::vector<Eigen::Triplet<double>>;

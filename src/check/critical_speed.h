@@ -3,7 +3,7 @@
 // The elements do not follow the drawing's pieces: nodes at the shaft's ends, the bearings, the
 // masses and the faces where the diameter jumps, elements no longer than a 48th of the shaft, and
 // each element integrating the drawn d(x) across every piece it spans, arcs on their circles.
-// Units as for the elastic lines (check/deflection.h).
+// Units and signs: check/unit_system.h.
 #pragma once
 
 #include "check/shaft_geometry.h"

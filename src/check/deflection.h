@@ -2,9 +2,7 @@
 // beam (Shigley's Mechanical Engineering Design, 10th ed., sec. 4-4), I = pi d^4 / 64 (mm^4, ibid.
 // table A-18), with y = 0 at bearings A and B. Exact where the shaft is cylindrical (there M / E I is linear);
 // Gauss quadrature where a cone, chamfer or fillet makes I vary.
-// Units of the beam checks (the elastic lines, the critical speed, the twist): N, mm, t, s, so E
-// and G in MPa, moments in N*mm, masses in t (kg and kg/m^3 are converted where they come in);
-// a moment and a deflection are positive as the solver's diagram of the plane gives them.
+// Units and signs: check/unit_system.h.
 #pragma once
 
 #include "analysis/load_model.h"

@@ -1,9 +1,7 @@
 // The fatigue check of the drawn shaft: at every shoulder (and every analysed position between
 // them) the fatigue factors of the notch, the endurance limit of the section, the stresses of a
 // rotating shaft under the dimensioning's torque cycle, and the safety against fatigue (Goodman)
-// and against yielding on the first cycle. Lengths in mm, moments in N*mm, stresses in MPa;
-// moments and torques enter by their magnitude, as a rotating shaft reverses its bending stress
-// every turn whatever the moment's sign.
+// and against yielding on the first cycle. Units and signs: check/unit_system.h.
 #pragma once
 
 #include "analysis/analysis_state.h"

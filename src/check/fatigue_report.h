@@ -1,6 +1,6 @@
 // Everything the fatigue page shows, worked out in one go from the analysis, the drawing, the
 // dimensioning as applied and the page's inputs: the notch table, the twist angle over the
-// torque's span and the two bearing lives. Units as the parts state them: mm, N, N*mm, MPa, rpm.
+// torque's span and the two bearing lives. Units and signs: check/unit_system.h.
 #pragma once
 
 #include "check/check_inputs.h"

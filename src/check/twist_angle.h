@@ -1,6 +1,6 @@
 // How far the shaft twists between where the torque comes in and where it goes out:
 // phi = sum of Mt dx / (G Ip(x)), Ip = pi d^4 / 32, over the drawn diameters (sources beside the
-// sum; units as for the elastic lines, check/deflection.h).
+// sum; units and signs: check/unit_system.h).
 #pragma once
 
 #include "analysis/twist_span.h"

@@ -4,7 +4,7 @@
 
 #include "common/errors.h"
 #include "document/decimal_texts.h"
-#include "document/design_check.h"
+#include "document/check_inputs_file.h"
 #include "document/design_keys.h"
 #include "document/design_replay.h"
 #include "document/json_fields.h"

@@ -1,7 +1,7 @@
 // Writing a design as its JSON document.
 #include "document/design_file.h"
 
-#include "document/design_check.h"
+#include "document/check_inputs_file.h"
 #include "document/design_keys.h"
 #include "document/exact_number.h"
 

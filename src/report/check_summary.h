@@ -2,7 +2,7 @@
 // own words and cells, or one JSON document per file for scripts.
 #pragma once
 
-#include "report/design_checks.h"
+#include "report/checks_without_windows.h"
 
 #include <QJsonObject>
 

@@ -2,7 +2,7 @@
 // each plane's page again, the checks of the drawing, and what is still missing from it.
 #pragma once
 
-#include "report/design_checks.h"
+#include "report/checks_without_windows.h"
 #include "report/plane_pages.h"
 
 #include <QDate>

@@ -44,7 +44,7 @@ void RefuseResultsBeyondRange(TVerification& strength)
     }
 }
 
-void RefuseResultsBeyondRange(TShaftCheck& shaft)
+void RefuseResultsBeyondRange(TStiffnessAndSpeed& shaft)
 {
     if (!RowsFit(shaft.Deflection.Rows)) {
         shaft.Deflection.Rows.clear();

@@ -3,9 +3,9 @@
 #pragma once
 
 #include "check/fatigue_report.h"
-#include "check/shaft_check.h"
+#include "check/stiffness_and_speed.h"
 #include "profile/verification.h"
 
 void RefuseResultsBeyondRange(TVerification& strength);
-void RefuseResultsBeyondRange(TShaftCheck& shaft);
+void RefuseResultsBeyondRange(TStiffnessAndSpeed& shaft);
 void RefuseResultsBeyondRange(TFatigueReport& report);

@@ -3,7 +3,7 @@
 #include "solved_shaft.h"
 
 #include "check/lowest_mode.h"
-#include "check/shaft_check.h"
+#include "check/stiffness_and_speed.h"
 #include "common/errors.h"
 
 #include <gtest/gtest.h>
@@ -67,13 +67,13 @@ TEST(CriticalSpeed, TheOperatingSpeedIsFlaggedWithinThirtyPercentOfIt)
 {
     const TAnalysisState shaft = SolvedShaft(kL, 0, kL, {{300, 1000, false}}, {});
     TCheckInputs inputs;
-    const TSpeedCheck unknown = CheckShaft(shaft, {300}, kUniform, inputs).Speed;
+    const TSpeedCheck unknown = CheckStiffnessAndSpeed(shaft, {300}, kUniform, inputs).Speed;
     ASSERT_TRUE(unknown.CriticalSpeed);
     EXPECT_EQ(SpeedRatioText(unknown).toStdString(), "Enter the operating speed to compare it with n_cr");
     const long double critical = *unknown.CriticalSpeed;
     const auto check = [&](long double ratio) {
         inputs.Speed = ratio * critical;
-        return CheckShaft(shaft, {300}, kUniform, inputs).Speed;
+        return CheckStiffnessAndSpeed(shaft, {300}, kUniform, inputs).Speed;
     };
     EXPECT_FALSE(check(0.69L).NearResonance);
     EXPECT_TRUE(check(0.71L).NearResonance);
@@ -81,7 +81,7 @@ TEST(CriticalSpeed, TheOperatingSpeedIsFlaggedWithinThirtyPercentOfIt)
     EXPECT_FALSE(check(1.31L).NearResonance);
     EXPECT_EQ(SpeedRatioText(check(1)).toStdString(), "n / n_cr = 1.000: within 0.7 to 1.3 of the critical speed");
     inputs.Masses = {{700, 5}};
-    EXPECT_EQ(CheckShaft(shaft, {300}, kUniform, inputs).Speed.Problem.toStdString(),
+    EXPECT_EQ(CheckStiffnessAndSpeed(shaft, {300}, kUniform, inputs).Speed.Problem.toStdString(),
               "The mass at x = 700 mm is off the drawn shaft, x = 0 to 600 mm");
 }
 

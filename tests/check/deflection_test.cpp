@@ -2,7 +2,7 @@
 // outline the beam cannot be read from.
 #include "solved_shaft.h"
 
-#include "check/shaft_check.h"
+#include "check/stiffness_and_speed.h"
 #include "common/errors.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +25,7 @@ void ExpectClose(long double actual, long double expected, long double tolerance
 TEST(Deflection, CentralForceMatchesTheClosedFormInBothPlanes)
 {
     const TAnalysisState shaft = SolvedShaft(kL, 0, kL, {{150, 1000, false}}, {{150, 2000, true}});
-    const TShaftCheck check = CheckShaft(shaft, {150}, kUniform, TCheckInputs{});
+    const TStiffnessAndSpeed check = CheckStiffnessAndSpeed(shaft, {150}, kUniform, TCheckInputs{});
     ASSERT_TRUE(check.Deflection.Problem.isEmpty()) << check.Deflection.Problem.toStdString();
     const TShaftDeflection& d = check.Deflection.Deflection;
     const long double y1 = 1000 * std::pow(kL, 3) / (48 * kE * kI), slope1 = 1000 * kL * kL / (16 * kE * kI);
@@ -63,9 +63,9 @@ TEST(Deflection, OverhangingForceMatchesTheClosedForm)
     const TContour contour{{0, d / 2, l + a, d / 2}};
     TAnalysisState horizontalOnly = both;
     horizontalOnly.VertDiagram.resize(1); // as a new vertical entry leaves it
-    EXPECT_EQ(CheckShaft(horizontalOnly, {l + a}, contour, TCheckInputs{}).Deflection.Problem.toStdString(),
+    EXPECT_EQ(CheckStiffnessAndSpeed(horizontalOnly, {l + a}, contour, TCheckInputs{}).Deflection.Problem.toStdString(),
               "The vertical plane is not calculated");
-    const TShaftCheck checked = CheckShaft(both, {l + a}, contour, TCheckInputs{});
+    const TStiffnessAndSpeed checked = CheckStiffnessAndSpeed(both, {l + a}, contour, TCheckInputs{});
     ASSERT_TRUE(checked.Deflection.Problem.isEmpty()) << checked.Deflection.Problem.toStdString();
     const TPlaneDeflection& h = checked.Deflection.Deflection.Horizontal;
     ExpectClose(h.At(l + a).Deflection, -F * a * a * (l + a) / (3 * kE * inertia));
@@ -88,7 +88,7 @@ TEST(Deflection, ConeLiesBetweenItsThinnestAndThickestCylinders)
 {
     const TAnalysisState shaft = SolvedShaft(kL, 0, kL, {{150, 1000, false}}, {});
     const auto middle = [&](const TContour& contour) {
-        return CheckShaft(shaft, {150}, contour, TCheckInputs{}).Deflection.Deflection.Horizontal.At(150).Deflection;
+        return CheckStiffnessAndSpeed(shaft, {150}, contour, TCheckInputs{}).Deflection.Deflection.Horizontal.At(150).Deflection;
     };
     const long double thin = middle({{0, 15, kL, 15}}), thick = middle({{0, 25, kL, 25}});
     const long double cone = middle({{0, 15, 150, 25}, {150, 25, kL, 15}});
@@ -102,7 +102,7 @@ TEST(Deflection, OutlinesTheBeamCannotBeReadFromAreRefusedNamingTheRange)
 {
     const TAnalysisState shaft = SolvedShaft(kL, 20, 280, {{150, 1000, false}}, {{150, 1000, false}});
     const auto problem = [&](const TContour& contour) {
-        return CheckShaft(shaft, {150}, contour, TCheckInputs{}).Deflection.Problem.toStdString();
+        return CheckStiffnessAndSpeed(shaft, {150}, contour, TCheckInputs{}).Deflection.Problem.toStdString();
     };
     EXPECT_EQ(problem({{0, 20, 100, 20}, {110, 20, 300, 20}}), "The outline has a gap from x = 100 to 110 mm");
     EXPECT_EQ(problem({{30, 20, 300, 20}}),
@@ -111,12 +111,12 @@ TEST(Deflection, OutlinesTheBeamCannotBeReadFromAreRefusedNamingTheRange)
     EXPECT_EQ(problem({}), "Nothing is drawn: the outline must span the bearings and the loads, x = 20 to 280 mm");
     EXPECT_EQ(problem({{0, 0, 300, 0}}), "The outline reaches the axis at x = 0 mm");
     // A shoulder drawn over a longer line: the thinner wins, as in the strength table.
-    const TShaftCheck overlap = CheckShaft(shaft, {150}, {{0, 25, 300, 25}, {0, 20, 300, 20}}, TCheckInputs{});
+    const TStiffnessAndSpeed overlap = CheckStiffnessAndSpeed(shaft, {150}, {{0, 25, 300, 25}, {0, 20, 300, 20}}, TCheckInputs{});
     EXPECT_EQ(overlap.Deflection.Shaft->Pieces.size(), 1u);
     EXPECT_EQ(double(overlap.Deflection.Shaft->Pieces[0].R1), 20.0);
     TCheckInputs noModulus;
     noModulus.Modulus = 0;
-    EXPECT_EQ(CheckShaft(shaft, {150}, kUniform, noModulus).Deflection.Problem.toStdString(),
+    EXPECT_EQ(CheckStiffnessAndSpeed(shaft, {150}, kUniform, noModulus).Deflection.Problem.toStdString(),
               "E must be from 1000 to 1000000 MPa, not 0");
 }
 

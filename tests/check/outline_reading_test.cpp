@@ -3,7 +3,7 @@
 #include "notched_shaft.h"
 #include "solved_shaft.h"
 
-#include "check/shaft_check.h"
+#include "check/stiffness_and_speed.h"
 #include "check/twist_angle.h"
 #include "common/errors.h"
 #include "profile/contour_index.h"
@@ -30,7 +30,7 @@ TEST(OutlineReading, AnOutlineThatCrossesTheAxisIsRefusedByEveryCheck)
 {
     const TContour crossing{{0, 10, 100, -10}};
     const std::string where = "The outline crosses the axis at x = 50 mm";
-    const TShaftCheck stiffness = CheckShaft(SolvedShaft(100, 0, 100, {{50, 1000}}, {}), {50}, crossing, TCheckInputs{});
+    const TStiffnessAndSpeed stiffness = CheckStiffnessAndSpeed(SolvedShaft(100, 0, 100, {{50, 1000}}, {}), {50}, crossing, TCheckInputs{});
     EXPECT_EQ(stiffness.Deflection.Problem.toStdString(), where);
     EXPECT_EQ(stiffness.Speed.Problem.toStdString(), where);
     EXPECT_FALSE(stiffness.Speed.CriticalSpeed);
@@ -46,7 +46,7 @@ TEST(OutlineReading, AnOutlineThatCrossesTheAxisIsRefusedByEveryCheck)
 TEST(OutlineReading, ADrawnDiameterOutsideItsRangeIsRefusedNamingThePlace)
 {
     const auto problem = [](const TContour& contour) {
-        return CheckShaft(SolvedShaft(100, 0, 100, {{50, 1000}}, {}), {50}, contour, TCheckInputs{}).Speed.Problem.toStdString();
+        return CheckStiffnessAndSpeed(SolvedShaft(100, 0, 100, {{50, 1000}}, {}), {50}, contour, TCheckInputs{}).Speed.Problem.toStdString();
     };
     EXPECT_EQ(problem({{0, 10, 40, 10}, {40, 0.004L, 100, 0.004L}}),
               "The drawn diameter at x = 40 mm must be from 0.01 to 10000 mm");

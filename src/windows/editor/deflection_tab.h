@@ -3,7 +3,7 @@
 #pragma once
 
 #include "check/check_inputs.h"
-#include "check/shaft_check.h"
+#include "check/stiffness_and_speed.h"
 
 #include <QWidget>
 

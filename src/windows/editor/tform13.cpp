@@ -183,9 +183,9 @@ void TForm13::ShowShaftCheck(const TAnalysisState& analysis, const std::vector<l
     TCheckRequest request = MakeCheckRequest(analysis, loads, memo, arcSteps, inputs_);
     if (checked_ == request) return;
     // A drawing that does not read is the strength table's to report; these pages say so too.
-    TShaftCheck check;
+    TStiffnessAndSpeed check;
     try {
-        check = CheckShaft(analysis, loads, DrawnContour(memo, arcSteps), inputs_);
+        check = CheckStiffnessAndSpeed(analysis, loads, DrawnContour(memo, arcSteps), inputs_);
     } catch (const KorvelError& error) {
         check.Deflection.Problem = check.Speed.Problem = error.Text();
     }

@@ -7,7 +7,7 @@
 
 #include "check/check_request.h"
 #include "check/fatigue_report.h"
-#include "check/shaft_check.h"
+#include "check/stiffness_and_speed.h"
 #include "profile/verification.h"
 #include "windows/window_style.h"
 

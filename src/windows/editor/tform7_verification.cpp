@@ -10,7 +10,7 @@
 #include "common/whole_file.h"
 #include "windows/editor/tform13.h"
 #include "profile/verification.h"
-#include "report/design_checks.h"
+#include "report/checks_without_windows.h"
 #include "widgets/window_setup.h"
 #include "windows/window_places.h"
 

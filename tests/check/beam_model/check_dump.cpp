@@ -6,7 +6,7 @@
 #include "analysis/analysis_state.h"
 #include "analysis/load_entry.h"
 #include "analysis/solver.h"
-#include "check/shaft_check.h"
+#include "check/stiffness_and_speed.h"
 #include "common/errors.h"
 #include "common/number_text.h"
 
@@ -62,7 +62,7 @@ void CheckAndPrint(std::istream& in)
         in >> line;
         profile << QString::fromStdString(line).replace('_', ' ');
     }
-    const TShaftCheck check = CheckShaft(state, loads, DrawnContour(profile, 20), inputs);
+    const TStiffnessAndSpeed check = CheckStiffnessAndSpeed(state, loads, DrawnContour(profile, 20), inputs);
     if (!check.Deflection.Problem.isEmpty()) RaiseError(check.Deflection.Problem);
     if (!check.Speed.CriticalSpeed) RaiseError(check.Speed.Problem);
     for (int i = 0, n = int(Next(in)); i < n; ++i) {

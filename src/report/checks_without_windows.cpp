@@ -1,4 +1,4 @@
-#include "report/design_checks.h"
+#include "report/checks_without_windows.h"
 
 #include "analysis/analysis_state.h"
 #include "analysis/load_entry.h"
@@ -127,7 +127,7 @@ TDesignChecks CheckDesignWithoutWindows(const TDesign& design)
     const TAppliedDimensioning fatigueFrom =
         applied.Applied ? TAppliedDimensioning{applied.Material, applied.TwistCycle} : TAppliedDimensioning{};
     TDesignChecks checks{VerifyShaft(state, data, contour),
-                         CheckShaft(state, LoadPositions(design.Horizontal, design.Vertical), contour, design.Check),
+                         CheckStiffnessAndSpeed(state, LoadPositions(design.Horizontal, design.Vertical), contour, design.Check),
                          MakeFatigueReport(state, data, fatigueFrom, memo, arcSteps, design.Check),
                          InputsUsed(design, state, data, fatigueFrom.Material), {}};
     RefuseResultsBeyondRange(checks.Strength);

@@ -23,13 +23,13 @@ struct TSpeedCheck {
     bool NearResonance = false;               // ratio between 0.7 and 1.3
 };
 
-struct TShaftCheck {
+struct TStiffnessAndSpeed {
     TDeflectionCheck Deflection;
     TSpeedCheck Speed;
 };
 
 // Nothing fails: a check that cannot be made says why in its Problem.
-TShaftCheck CheckShaft(const TAnalysisState& analysis, const std::vector<long double>& loads,
+TStiffnessAndSpeed CheckStiffnessAndSpeed(const TAnalysisState& analysis, const std::vector<long double>& loads,
                        const TContour& contour, const TCheckInputs& inputs);
 
 // "n_cr = 4350 rpm", and the ratio to the operating speed, or why there is none.

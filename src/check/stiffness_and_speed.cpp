@@ -1,4 +1,4 @@
-#include "check/shaft_check.h"
+#include "check/stiffness_and_speed.h"
 
 #include "common/errors.h"
 #include "common/number_text.h"
@@ -86,10 +86,10 @@ void Attempt(Check& check, const Run& run)
 
 } // namespace
 
-TShaftCheck CheckShaft(const TAnalysisState& analysis, const std::vector<long double>& loads,
+TStiffnessAndSpeed CheckStiffnessAndSpeed(const TAnalysisState& analysis, const std::vector<long double>& loads,
                        const TContour& contour, const TCheckInputs& inputs)
 {
-    TShaftCheck result;
+    TStiffnessAndSpeed result;
     const QString bad = CheckInputsProblem(inputs);
     result.Deflection.Problem = result.Speed.Problem = bad;
     std::optional<TShaftGeometry> shaft;

@@ -1,4 +1,4 @@
-#include "document/design_check.h"
+#include "document/check_inputs_file.h"
 
 #include "common/errors.h"
 #include "common/number_text.h"

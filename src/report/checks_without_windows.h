@@ -5,7 +5,7 @@
 #pragma once
 
 #include "check/fatigue_report.h"
-#include "check/shaft_check.h"
+#include "check/stiffness_and_speed.h"
 #include "document/design.h"
 #include "profile/verification.h"
 
@@ -35,7 +35,7 @@ struct TCheckNotMade {
 
 struct TDesignChecks {
     TVerification Strength;
-    TShaftCheck Shaft;
+    TStiffnessAndSpeed Shaft;
     TFatigueReport Fatigue;
     TInputsUsed Inputs;
     std::vector<TCheckNotMade> NotMade;
