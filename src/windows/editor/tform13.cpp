@@ -3,6 +3,7 @@
 
 #include "common/errors.h"
 #include "profile/verification.h"
+#include "report/results_in_range.h"
 #include "windows/editor/deflection_plot.h"
 #include "windows/editor/deflection_tab.h"
 #include "windows/editor/fatigue_tab.h"
@@ -173,7 +174,9 @@ void TForm13::ShowFatigue(const TAnalysisState& analysis, const TData& data, con
 {
     TFatigueRequest request = MakeFatigueRequest(analysis, data, applied, memo, arcSteps, inputs_);
     if (fatigueChecked_ == request) return;
-    FatigueTab->ShowReport(MakeFatigueReport(analysis, data, applied, memo, arcSteps, inputs_), inputs_);
+    TFatigueReport report = MakeFatigueReport(analysis, data, applied, memo, arcSteps, inputs_);
+    RefuseResultsBeyondRange(report);
+    FatigueTab->ShowReport(report, inputs_);
     fatigueChecked_ = std::move(request);
 }
 
@@ -189,6 +192,7 @@ void TForm13::ShowShaftCheck(const TAnalysisState& analysis, const std::vector<l
     } catch (const KorvelError& error) {
         check.Deflection.Problem = check.Speed.Problem = error.Text();
     }
+    RefuseResultsBeyondRange(check);
     checked_ = std::move(request);
     DeflectionTab->ShowCheck(check.Deflection);
     SpeedTab->ShowCheck(check.Speed);

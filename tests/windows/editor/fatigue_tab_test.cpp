@@ -1,13 +1,16 @@
 // The "Fatigue" page of the shaft check, pressed through the windows: a shaft entered in both
 // planes, dimensioned for alloyed steel of 1000 MPa and drawn with a sharp shoulder fails in
 // fatigue there; the fillet drawn in the corner mends it. The bearings' lives and the twist follow.
+#include "../../document/design_samples.h"
 #include "../entry/tform2_workflow.h"
 
+#include "document/design_file.h"
 #include "windows/dimensioning/tform10.h"
 #include "windows/editor/fatigue_tab.h"
 #include "windows/editor/speed_tab.h"
 #include "windows/editor/tform13.h"
 #include "windows/editor/tform7.h"
+#include "windows/main/design_windows.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -102,6 +105,20 @@ TEST_F(FatigueTabTest, BearingLivesAndTypedInputs)
     Tab()->ApplyButton->click();
     EXPECT_EQ(*Window()->CheckInputs().Fatigue.UltimateStrength, 1200);
     EXPECT_NE(Cell(1, 8), "1.12");
+}
+
+// Loads near the largest double on a wire of a shaft: the window refuses the checks whose figures
+// no double can hold, with the reason the command line gives, instead of rows of endless digits.
+TEST_F(FatigueTabTest, ResultsBeyondADoubleAreRefusedWithTheirReason)
+{
+    TDesign design = Cylinder("0.05");
+    design.Horizontal.Entries[2].Value = design.Vertical.Entries[0].Value = 1e306L;
+    OpenDesignDocument(DesignToJson(design));
+    Form7->VerificationButton->click();
+    Window()->ShowPage(Tab());
+    const QString refusal = "Results too large to represent (beyond 1.8E308): check the loads";
+    EXPECT_EQ(Tab()->WeakestLabel->text(), refusal);
+    EXPECT_EQ(Tab()->Rows->rowCount(), 0);
 }
 
 } // namespace
