@@ -24,12 +24,7 @@ protected:
     void SetUp() override
     {
         EntryTest::SetUp();
-        EnterShaft("300", {"0", "300"});
-        AddForceAt("150", "1000", false);
-        Calculate();
-        StartVertical();
-        AddForceAt("150", "2000", true);
-        Calculate();
+        CalculateMiddleLoadsInBothPlanes();
         ApplyMaterial(0);
         Click(Form6->BitBtn4);
         Form7->SetMemoLines({"line 0/0/0/20/0/", "line 0/20/300/20/0/", "line 300/20/300/0/0/"});

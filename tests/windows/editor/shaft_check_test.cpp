@@ -39,12 +39,7 @@ protected:
     void SetUp() override
     {
         EntryTest::SetUp();
-        EnterShaft("300", {"0", "300"});
-        AddForceAt("150", "1000", false);
-        Calculate();
-        StartVertical();
-        AddForceAt("150", "2000", true);
-        Calculate();
+        CalculateMiddleLoadsInBothPlanes();
         Click(Form6->BitBtn4);
         Form7->SetMemoLines(Uniform("20"));
         Click(Form7->BitBtn4);

@@ -90,6 +90,18 @@ protected:
         Calculate();
     }
 
+    // 300 mm on bearings at both ends, 1000 N down at the middle in the horizontal plane and 2000 N
+    // up in the vertical one, both calculated.
+    static void CalculateMiddleLoadsInBothPlanes()
+    {
+        EnterShaft("300", {"0", "300"});
+        AddForceAt("150", "1000", false);
+        Calculate();
+        StartVertical();
+        AddForceAt("150", "2000", true);
+        Calculate();
+    }
+
 private:
     QString previousDirectory_;
     TUnsavedQuestion previousUnsaved_;
