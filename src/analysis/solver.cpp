@@ -20,6 +20,8 @@ namespace {
 // equation), and formatting an extended value is the dearest part of a solve.
 class TValueTexts {
 public:
+    explicit TValueTexts(size_t expected) { texts_.reserve(expected); }
+
     const QString& Of(long double value)
     {
         // A NaN fails here as FloatToStr would, before it can become a key.
@@ -102,7 +104,9 @@ Tvector MomentAboutA(const Tvector& source, long double positionA, TValueTexts& 
 {
     const long double arm = source.Position - positionA;
     Tvector term;
-    term.Name = source.Name + QLatin1Char('*') + texts.Of(arm);
+    const QString& armText = texts.Of(arm);
+    term.Name.reserve(source.Name.size() + 1 + armText.size());
+    term.Name.append(source.Name).append(QLatin1Char('*')).append(armText);
     term.Unknown = source.Unknown;
     term.Kind = 'm';
     term.Position = source.Position;
@@ -361,7 +365,8 @@ void SolvePlane(TAnalysisState& state, TData& data)
     CheckPlaneInputs(state);
     const bool horizontal = data.Oriz();
     TAnalysisState work = state;
-    TValueTexts texts;
+    // Each load's value, and each force's arm and moment about A.
+    TValueTexts texts(work.Forces.size() * 3 + work.Moments.size() + work.Reactions.size() * 2);
     ListLoads(work, texts);
     CollectForceTerms(work);
     AppendMomentsAboutA(work, texts);
