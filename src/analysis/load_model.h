@@ -62,7 +62,8 @@ void SortByPosition(List& list)
     if (list.size() < 2) return;
     std::vector<std::pair<long double, size_t>> order(list.size());
     for (size_t i = 0; i < list.size(); ++i) order[i] = {list[i].Position, i};
-    std::stable_sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::stable_sort(order.begin(), order.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
     List sorted;
     sorted.reserve(list.size());
     for (const auto& [position, index] : order) sorted.push_back(std::move(list[index]));

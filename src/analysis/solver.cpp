@@ -78,7 +78,10 @@ QString LoadList(const Tincarcare& terms, TValueTexts& texts)
     QString text;
     text.reserve(qsizetype(terms.size()) * 32);
     for (const Tvector& term : terms)
-        text.append(term.Name).append(QLatin1String(" = ")).append(texts.Of(term.Value)).append(QLatin1String("    "));
+        text.append(term.Name)
+            .append(QLatin1String(" = "))
+            .append(texts.Of(term.Value))
+            .append(QLatin1String("    "));
     return text;
 }
 
@@ -309,7 +312,8 @@ void ComputeMoments(TAnalysisState& state)
     for (const Tvector& term : state.MomentTerms)
         contributions.push_back(ContributionOf(state, term));
     state.MomentPoints.assign(contributions.size(), {});
-    for (size_t k = 0; k < contributions.size(); ++k) state.MomentPoints[k].Position = state.MomentTerms[k].Position;
+    for (size_t k = 0; k < contributions.size(); ++k)
+        state.MomentPoints[k].Position = state.MomentTerms[k].Position;
     SumMomentsLeft(contributions, state.MomentPoints);
     for (size_t k = 0; k < contributions.size(); ++k) {
         TMomentPoint& point = state.MomentPoints[k];
