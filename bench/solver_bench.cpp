@@ -1,5 +1,5 @@
 // "Calculate" on the largest plane the byte counters allow: two bearings, 255 forces and 255
-// moments, spread along a 1000 mm shaft.
+// moments, spread along a 1000 mm shaft. The first benchmark is the first use in a fresh process.
 #include "analysis/solver.h"
 
 #include <benchmark/benchmark.h>
@@ -36,6 +36,7 @@ void SolveLargestPlane(benchmark::State& run)
         benchmark::DoNotOptimize(state.Mmax);
     }
 }
+BENCHMARK(SolveLargestPlane)->Name("ColdSolveLargestPlane")->Iterations(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(SolveLargestPlane)->Unit(benchmark::kMicrosecond);
 
 } // namespace

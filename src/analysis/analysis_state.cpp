@@ -111,5 +111,6 @@ void ResetFullPlane(TAnalysisState& state)
 void ResetPartialPlane(TAnalysisState& state)
 {
     ResetPlaneResults(state);
-    state.ReactionSumText.replace('H', 'V');
+    // The plane's letter only: bearing H stays H (RHH becomes RVH, not RVV).
+    state.ReactionSumText.replace(QLatin1String("RH"), QLatin1String("RV"));
 }

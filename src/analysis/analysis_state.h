@@ -135,5 +135,5 @@ void InitialiseEntryState(TAnalysisState& state);
 // Start of a new shaft (horizontal plane): loads, bearings, length and results emptied.
 void ResetFullPlane(TAnalysisState& state);
 // Start of the vertical plane: as the full reset, but the length, the bearings and the point
-// list stay, and the reaction sum text turns every "H" into "V".
+// list stay, and the reaction sum text takes the vertical names ("RHA" becomes "RVA").
 void ResetPartialPlane(TAnalysisState& state);

@@ -121,7 +121,7 @@ void StartShaft(TAnalysisState& state)
 
 void RenameBearingsVertical(Tincarcare& reactions)
 {
-    for (size_t i = 0; i < reactions.size() && i < 2; ++i) reactions[i].Name = BearingName(int(i), false);
+    for (size_t i = 0; i < reactions.size(); ++i) reactions[i].Name = BearingName(int(i), false);
 }
 
 void KeepFirstEntry(Tav& diagram)

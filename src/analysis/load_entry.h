@@ -43,7 +43,8 @@ void KeepLoadPosition(TAnalysisState& state, long double position);
 // that they never reach the profile editor.
 void StartShaft(TAnalysisState& state);
 
-// The vertical plane keeps the bearings; the first two take the vertical names.
+// The vertical plane keeps the bearings, each under its vertical name (RVA ... RVH); a bearing
+// past the eighth has no name in either plane.
 void RenameBearingsVertical(Tincarcare& reactions);
 
 // A plane that starts again keeps only the first point of its old diagram.

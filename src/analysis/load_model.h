@@ -5,6 +5,7 @@
 #include <QString>
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 // One load term: a bearing, a point force, a concentrated moment, or the moment of a force or
@@ -52,10 +53,19 @@ List Concatenate(const List& first, const List& second)
     return result;
 }
 
-// Ascending by position; equal positions keep their order.
+// Ascending by position; equal positions keep their order. The positions are sorted with their
+// record numbers, and each record is moved once into its place: a record carries its name and
+// three extended values, several times what the sort has to shuffle.
 template <class List>
 void SortByPosition(List& list)
 {
-    std::stable_sort(list.begin(), list.end(),
-                     [](const auto& a, const auto& b) { return a.Position < b.Position; });
+    if (list.size() < 2) return;
+    std::vector<std::pair<long double, size_t>> order(list.size());
+    for (size_t i = 0; i < list.size(); ++i) order[i] = {list[i].Position, i};
+    std::stable_sort(order.begin(), order.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    List sorted;
+    sorted.reserve(list.size());
+    for (const auto& [position, index] : order) sorted.push_back(std::move(list[index]));
+    list = std::move(sorted);
 }

@@ -2,7 +2,7 @@
 #include "analysis/plane_diagram.h"
 
 #include <algorithm>
-#include <set>
+#include <vector>
 
 namespace {
 
@@ -13,18 +13,35 @@ bool HasPointAt(const Tav& points, long double position)
     });
 }
 
+// The positions met so far, in ascending order; 0 and -0 are one position, as in an exact
+// comparison. The moment points come sorted, so each new position is a step at the end.
+class TPositionSet {
+public:
+    // False when the position is already in the set.
+    bool Insert(long double position)
+    {
+        const auto place = std::lower_bound(positions_.begin(), positions_.end(), position);
+        if (place != positions_.end() && !(position < *place)) return false;
+        positions_.insert(place, position);
+        return true;
+    }
+
+private:
+    std::vector<long double> positions_;
+};
+
 } // namespace
 
 TPlaneDiagram BuildPlaneDiagram(const Tav& momentPoints, long double shaftLength)
 {
     TPlaneDiagram diagram;
-    std::set<long double> positions; // 0 and -0 are one position, as in an exact comparison
+    TPositionSet positions;
     if (!HasPointAt(momentPoints, 0)) {
         diagram.Points.push_back({0, 0, 0});
-        positions.insert(0);
+        positions.Insert(0);
     }
     for (const TMomentPoint& point : momentPoints) {
-        const bool added = positions.insert(point.Position).second;
+        const bool added = positions.Insert(point.Position);
         if (added) diagram.Points.push_back(point);
         diagram.Numbers.push_back(added ? int(diagram.Points.size()) : 0);
     }

@@ -7,8 +7,11 @@
 #include "common/errors.h"
 #include "common/number_text.h"
 
-#include <map>
+#include <array>
+#include <cstdint>
+#include <cstring>
 #include <optional>
+#include <unordered_map>
 #include <utility>
 
 namespace {
@@ -17,20 +20,35 @@ namespace {
 // equation), and formatting an extended value is the dearest part of a solve.
 class TValueTexts {
 public:
+    explicit TValueTexts(size_t expected) { texts_.reserve(expected); }
+
     const QString& Of(long double value)
     {
-        // A NaN key would match every entry of the map; it fails as FloatToStr would.
+        // A NaN fails here as FloatToStr would, before it can become a key.
         auto [entry, added] = texts_.try_emplace(CheckedValue(value));
         if (added) entry->second = FloatToStr(value);
         return entry->second;
     }
 
 private:
-    std::map<long double, QString> texts_;
+    // Equal values have equal bits but for the two zeros, which share one text. Only the ten
+    // bytes of an extended value are read: the rest of its storage is padding.
+    struct TBitsHash {
+        size_t operator()(long double value) const
+        {
+            if (value == 0) return 0;
+            uint64_t mantissa = 0;
+            uint16_t exponent = 0;
+            std::memcpy(&mantissa, &value, sizeof mantissa);
+            std::memcpy(&exponent, reinterpret_cast<const char*>(&value) + sizeof mantissa, sizeof exponent);
+            return size_t((mantissa ^ exponent) * 0x9E3779B97F4A7C15ull);
+        }
+    };
+    std::unordered_map<long double, QString, TBitsHash> texts_;
 };
 
-bool IsBearingA(const QString& name) { return name == "RHA" || name == "RVA"; }
-bool IsBearingB(const QString& name) { return name == "RHB" || name == "RVB"; }
+bool IsBearingA(const QString& name) { return name == QLatin1String("RHA") || name == QLatin1String("RVA"); }
+bool IsBearingB(const QString& name) { return name == QLatin1String("RHB") || name == QLatin1String("RVB"); }
 
 // The entered position of bearing A (or B); the last such term decides.
 std::optional<long double> BearingPosition(const Tincarcare& terms, bool (*isBearing)(const QString&))
@@ -58,8 +76,12 @@ void CheckPlaneInputs(const TAnalysisState& state)
 QString LoadList(const Tincarcare& terms, TValueTexts& texts)
 {
     QString text;
+    text.reserve(qsizetype(terms.size()) * 32);
     for (const Tvector& term : terms)
-        text.append(term.Name).append(" = ").append(texts.Of(term.Value)).append("    ");
+        text.append(term.Name)
+            .append(QLatin1String(" = "))
+            .append(texts.Of(term.Value))
+            .append(QLatin1String("    "));
     return text;
 }
 
@@ -85,7 +107,9 @@ Tvector MomentAboutA(const Tvector& source, long double positionA, TValueTexts& 
 {
     const long double arm = source.Position - positionA;
     Tvector term;
-    term.Name = source.Name + "*" + texts.Of(arm);
+    const QString& armText = texts.Of(arm);
+    term.Name.reserve(source.Name.size() + 1 + armText.size());
+    term.Name.append(source.Name).append(QLatin1Char('*')).append(armText);
     term.Unknown = source.Unknown;
     term.Kind = 'm';
     term.Position = source.Position;
@@ -116,14 +140,16 @@ void WriteEquation(const Tincarcare& terms, TValueTexts& texts, QString& symbols
 {
     symbols.clear();
     values.clear();
+    symbols.reserve(qsizetype(terms.size()) * 16);
+    values.reserve(qsizetype(terms.size()) * 24);
     for (size_t i = 0; i < terms.size(); ++i) {
         const Tvector& term = terms[i];
         const QLatin1String sign = TermSign(term, i == 0);
         symbols.append(sign).append(term.Name);
         values.append(sign).append(term.Unknown ? term.Name : texts.Of(term.Value));
     }
-    symbols += " = 0";
-    values += " = 0";
+    symbols += QLatin1String(" = 0");
+    values += QLatin1String(" = 0");
 }
 
 void WriteForceEquation(TAnalysisState& state, TValueTexts& texts)
@@ -173,12 +199,20 @@ void SolveReactions(TAnalysisState& state, bool horizontal)
 }
 
 // Step 7.
+struct TReactionName {
+    QLatin1String Name;
+    double TAnalysisState::*Reaction;
+};
+
+const std::array<TReactionName, 4> kReactionNames = {{{QLatin1String("RHA"), &TAnalysisState::RHA},
+                                                      {QLatin1String("RHB"), &TAnalysisState::RHB},
+                                                      {QLatin1String("RVA"), &TAnalysisState::RVA},
+                                                      {QLatin1String("RVB"), &TAnalysisState::RVB}}};
+
 const double* NamedReaction(const TAnalysisState& state, const QString& name)
 {
-    if (name == "RHA") return &state.RHA;
-    if (name == "RHB") return &state.RHB;
-    if (name == "RVA") return &state.RVA;
-    if (name == "RVB") return &state.RVB;
+    for (const TReactionName& reaction : kReactionNames)
+        if (name == reaction.Name) return &(state.*reaction.Reaction);
     return nullptr;
 }
 
@@ -210,10 +244,12 @@ struct TMomentContribution {
     long double At(long double x) const { return Constant + (x - Position) * Factor; }
 };
 
+// Most terms are loads, whose names hold no R at all; one search for it spares them the four.
 const double* ContainedReaction(const TAnalysisState& state, const QString& name)
 {
-    for (const char* bearing : {"RHA", "RHB", "RVA", "RVB"})
-        if (name.contains(QLatin1String(bearing))) return NamedReaction(state, bearing);
+    if (!name.contains(QLatin1Char('R'))) return nullptr;
+    for (const TReactionName& reaction : kReactionNames)
+        if (name.contains(reaction.Name)) return &(state.*reaction.Reaction);
     return nullptr;
 }
 
@@ -226,13 +262,31 @@ TMomentContribution ContributionOf(const TAnalysisState& state, const Tvector& t
     return {term.Position, 0, term.Direction == 0 ? -term.Value : term.Value};
 }
 
-// The terms are summed in their sorted order, from the left end.
-long double MomentLeftOf(const std::vector<TMomentContribution>& contributions, size_t count,
-                         long double x)
+// The moment left of each term: the sum of what every term before it adds there, in their sorted
+// order from the left end. Two sections are summed side by side, so that the two sums keep the
+// processor busy while each still adds the same terms in the same order.
+long double SumUpTo(const std::vector<TMomentContribution>& contributions, size_t first, size_t end,
+                    long double x, long double sum)
 {
-    long double moment = 0;
-    for (size_t i = 0; i < count; ++i) moment += contributions[i].At(x);
-    return moment;
+    for (size_t i = first; i < end; ++i) sum += contributions[i].At(x);
+    return sum;
+}
+
+void SumMomentsLeft(const std::vector<TMomentContribution>& contributions, Tav& points)
+{
+    size_t k = 0;
+    for (; k + 2 <= points.size(); k += 2) {
+        const long double x0 = points[k].Position, x1 = points[k + 1].Position;
+        long double sum0 = 0, sum1 = 0;
+        for (size_t i = 0; i < k; ++i) {
+            const TMomentContribution& term = contributions[i];
+            sum0 += term.At(x0);
+            sum1 += term.At(x1);
+        }
+        points[k].Left = sum0;
+        points[k + 1].Left = SumUpTo(contributions, k, k + 1, x1, sum1);
+    }
+    if (k < points.size()) points[k].Left = SumUpTo(contributions, 0, k, points[k].Position, 0);
 }
 
 // Loads that share a position act on one cross section: every term there carries the moment
@@ -258,10 +312,11 @@ void ComputeMoments(TAnalysisState& state)
     for (const Tvector& term : state.MomentTerms)
         contributions.push_back(ContributionOf(state, term));
     state.MomentPoints.assign(contributions.size(), {});
+    for (size_t k = 0; k < contributions.size(); ++k)
+        state.MomentPoints[k].Position = state.MomentTerms[k].Position;
+    SumMomentsLeft(contributions, state.MomentPoints);
     for (size_t k = 0; k < contributions.size(); ++k) {
         TMomentPoint& point = state.MomentPoints[k];
-        point.Position = state.MomentTerms[k].Position;
-        point.Left = MomentLeftOf(contributions, k, point.Position);
         point.Right = point.Left + contributions[k].At(point.Position);
     }
     JoinSharedPositions(state.MomentPoints);
@@ -314,7 +369,8 @@ void SolvePlane(TAnalysisState& state, TData& data)
     CheckPlaneInputs(state);
     const bool horizontal = data.Oriz();
     TAnalysisState work = state;
-    TValueTexts texts;
+    // Each load's value, and each force's arm and moment about A.
+    TValueTexts texts(work.Forces.size() * 3 + work.Moments.size() + work.Reactions.size() * 2);
     ListLoads(work, texts);
     CollectForceTerms(work);
     AppendMomentsAboutA(work, texts);

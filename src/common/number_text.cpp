@@ -140,13 +140,20 @@ void IncrementDigits(QString& digits)
     digits.prepend('1');
 }
 
-// N with `decimals` digits after the separator; N has no trailing zero when decimals > 0.
+// N with `decimals` digits after the separator; N has no trailing zero when decimals > 0. Written
+// straight into one string: most values a plane lists take this way.
 QString ScaledIntegerText(long long scaled, int decimals)
 {
-    const QString digits = QString::number(std::llabs(scaled)).rightJustified(decimals + 1, '0');
-    const QString sign = scaled < 0 ? "-" : "";
-    if (decimals == 0) return sign + digits;
-    return sign + digits.left(digits.size() - decimals) + Separator() + digits.right(decimals);
+    char digits[24];
+    const qsizetype count = std::to_chars(digits, digits + sizeof digits, std::llabs(scaled)).ptr - digits;
+    const qsizetype leadingZeros = std::max<qsizetype>(0, decimals + 1 - count);
+    QString text;
+    text.reserve(count + leadingZeros + 2);
+    if (scaled < 0) text += QLatin1Char('-');
+    for (qsizetype i = 0; i < leadingZeros; ++i) text += QLatin1Char('0');
+    text.append(QLatin1String(digits, count));
+    if (decimals > 0) text.insert(text.size() - decimals, Separator());
+    return text;
 }
 
 // Most entered values have a few decimals. When value * 10^k lands exactly on an integer N below

@@ -144,16 +144,17 @@ TEST(StartShaft, ForgetsThePositionsOfThePreviousShaft)
     EXPECT_EQ(state.ShaftLength, 0);
 }
 
-TEST(RenameBearingsVertical, OnlyTheFirstTwoTakeTheVerticalNames)
+TEST(RenameBearingsVertical, EveryBearingTakesItsVerticalName)
 {
-    Tincarcare reactions(3);
-    reactions[0].Name = "RHA";
-    reactions[1].Name = "RHB";
-    reactions[2].Name = "RHC";
-    RenameBearingsVertical(reactions);
-    EXPECT_EQ(reactions[0].Name, "RVA");
-    EXPECT_EQ(reactions[1].Name, "RVB");
-    EXPECT_EQ(reactions[2].Name, "RHC");
+    TAnalysisState state;
+    ApplyShaftLength(state, 900);
+    for (int n = 0; n < 9; ++n) AddBearing(state, 100 * n, true);
+    ASSERT_EQ(state.Reactions[2].Name, "RHC");
+    ResetPartialPlane(state);
+    RenameBearingsVertical(state.Reactions);
+    const QStringList names{"RVA", "RVB", "RVC", "RVD", "RVE", "RVF", "RVG", "RVH", ""};
+    for (int n = 0; n < 9; ++n) EXPECT_EQ(state.Reactions[n].Name, names[n]) << "bearing " << n + 1;
+    EXPECT_EQ(state.ReactionSumText, "RVA+RVB+RVC+RVD+RVE+RVF+RVG+RVH+");
 
     Tincarcare single(1);
     RenameBearingsVertical(single);

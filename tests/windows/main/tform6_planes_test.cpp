@@ -69,7 +69,7 @@ TEST_F(EntryTest, LoadInVerticalPlaneRedrawsTheShaftWithItsBearingsRenamed)
     ASSERT_EQ(Analysis.Reactions.size(), 3u);
     EXPECT_EQ(Analysis.Reactions[0].Name, "RVA");
     EXPECT_EQ(Analysis.Reactions[1].Name, "RVB");
-    EXPECT_EQ(Analysis.Reactions[2].Name, "RHC");
+    EXPECT_EQ(Analysis.Reactions[2].Name, "RVC");
     EXPECT_EQ(Analysis.ReactionSumText, "RVA+RVB+RVC");
     EXPECT_FALSE(Form6->Data1->Oriz());
     EXPECT_EQ(Analysis.RHA, 500);
