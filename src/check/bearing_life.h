@@ -10,6 +10,7 @@ enum class TBearingKind { Ball, Roller };
 struct TBearingInputs {
     TBearingKind Kind = TBearingKind::Ball;
     long double Rating = 0; // dynamic load rating C, kN
+    long double Stiffness = 0; // radial, N/mm; 0: rigid. Only the deflection and the critical speed read it
     bool operator==(const TBearingInputs&) const = default;
 };
 

@@ -12,6 +12,10 @@ constexpr long double kSafetyLowest = 1, kSafetyHighest = 10;
 // The limits of the twist and of the strengths are ours: no stiffness limit allows a shaft a
 // tenth of a turn per metre, and no metal a shaft is made of is weaker than 10 MPa or stronger
 // than 5000 MPa.
+// A bearing's radial stiffness: rolling bearings run from about 1E4 N/mm (a small deep-groove ball
+// bearing) to a few 1E6 N/mm (a large preloaded roller bearing); 1 N/mm is softer than any rubber
+// mount, and 1E9 N/mm is stiffer than any shaft of the drawing (a rigid bearing in all but name).
+// Inside that range the critical speed's stiffness matrix stays well conditioned in double.
 const std::map<TCheckInput, TInputRange>& RangeTable()
 {
     using enum TCheckInput;
@@ -24,6 +28,7 @@ const std::map<TCheckInput, TInputRange>& RangeTable()
         {SlopeLimit, {"the slope limit", "rad", 0, 0.1L, false}},
         {DeflectionRatio, {"the deflection limit per bearing span", "", 0, 0.1L, false}},
         {Rating, {"a bearing's rating C", "kN", 0, 100000, false, true}},
+        {Stiffness, {"a bearing's radial stiffness", "N/mm", 1, 1e9L, true, true, "rigid"}},
         {RequiredLife, {"the required life L10h", "h", 1, 10000000}},
         {FatigueSafety, {"the required n_f", "", kSafetyLowest, kSafetyHighest}},
         {YieldSafety, {"the required n_y", "", kSafetyLowest, kSafetyHighest}},
@@ -63,6 +68,8 @@ std::vector<TNamedValue> NamedValues(const TCheckInputs& inputs)
                                  {ShearModulus, fatigue.ShearModulus, {}}, {TwistLimit, fatigue.TwistLimit, {}},
                                  {Rating, fatigue.Bearings[0].Rating, "bearing A's rating C"},
                                  {Rating, fatigue.Bearings[1].Rating, "bearing B's rating C"},
+                                 {Stiffness, fatigue.Bearings[0].Stiffness, "bearing A's radial stiffness"},
+                                 {Stiffness, fatigue.Bearings[1].Stiffness, "bearing B's radial stiffness"},
                                  {RequiredLife, fatigue.RequiredLife, {}}});
     return values;
 }
@@ -83,7 +90,7 @@ QString RangeText(const TInputRange& range)
     const QString highest = WithUnit(FloatToStr(range.Highest), range.Unit);
     const QString text = range.LowestIncluded ? "from " + FloatToStr(range.Lowest) + " to " + highest
                                               : "above " + FloatToStr(range.Lowest) + ", up to " + highest;
-    return range.ZeroMeansNone ? "0 (none) or " + text : text;
+    return range.ZeroMeansNone ? "0 (" + range.ZeroMeaning + ") or " + text : text;
 }
 
 QString OutOfRangeText(const TInputRange& range, long double value, const QString& subject)

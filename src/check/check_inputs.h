@@ -20,7 +20,7 @@ struct TCheckInputs {
 };
 
 enum class TCheckInput {
-    Modulus, ShearModulus, Density, Mass, Speed, SlopeLimit, DeflectionRatio, Rating, RequiredLife,
+    Modulus, ShearModulus, Density, Mass, Speed, SlopeLimit, DeflectionRatio, Rating, Stiffness, RequiredLife,
     FatigueSafety, YieldSafety, TwistLimit, UltimateStrength, YieldStrength
 };
 
@@ -30,6 +30,7 @@ struct TInputRange {
     long double Lowest = 0, Highest = 0;
     bool LowestIncluded = true;
     bool ZeroMeansNone = false; // 0 stands for "not given" (a bearing without a rating)
+    QString ZeroMeaning = "none"; // what that 0 stands for, as the range's text names it
 };
 
 // The one table of ranges that the fields, the file reader and the messages read.

@@ -30,7 +30,10 @@ using TTriplets = std::vector<Eigen::Triplet<double>>;
 struct TMesh {
     std::vector<long double> Nodes;
     long double BearingA = 0, BearingB = 0;
-    bool Held(long double x) const { return x == BearingA || x == BearingB; }
+    TBearingSprings Springs;
+    bool Bearing(long double x) const { return x == BearingA || x == BearingB; }
+    // A rigid bearing holds the deflection; an elastic one leaves it free, on its spring.
+    bool Held(long double x) const { return (x == BearingA && Springs.A == 0) || (x == BearingB && Springs.B == 0); }
 };
 
 // Stations too close to the one kept before are dropped, except a bearing, which takes the place
@@ -44,8 +47,8 @@ std::vector<long double> Stations(const TShaftGeometry& shaft, const TMesh& mesh
     for (const TMountedMass& mass : masses) all.push_back(mass.Position);
     std::vector<long double> kept;
     for (long double x : SortedStations(std::move(all))) {
-        if (kept.empty() || x - kept.back() >= closest || (mesh.Held(x) && mesh.Held(kept.back()))) kept.push_back(x);
-        else if (mesh.Held(x)) kept.back() = x;
+        if (kept.empty() || x - kept.back() >= closest || (mesh.Bearing(x) && mesh.Bearing(kept.back()))) kept.push_back(x);
+        else if (mesh.Bearing(x)) kept.back() = x;
     }
     return kept;
 }
@@ -78,9 +81,10 @@ void AppendElement(std::vector<long double>& nodes, const TShaftGeometry& shaft,
     nodes.push_back(b);
 }
 
-TMesh Mesh(const TShaftGeometry& shaft, long double bearingA, long double bearingB, const std::vector<TMountedMass>& masses)
+TMesh Mesh(const TShaftGeometry& shaft, long double bearingA, long double bearingB, const std::vector<TMountedMass>& masses,
+          TBearingSprings springs)
 {
-    TMesh mesh{{}, bearingA, bearingB};
+    TMesh mesh{{}, bearingA, bearingB, springs};
     const long double longest = (shaft.End() - shaft.Start()) / kLeastElements;
     const std::vector<long double> stations = Stations(shaft, mesh, masses, longest * kClosestShare);
     mesh.Nodes.push_back(stations.front());
@@ -192,6 +196,17 @@ void AddMountedMass(TTriplets& mass, const TDofMap& map, const std::vector<long 
         }
 }
 
+// A bearing's spring k acts on the shaft's deflection at its node: k w^2 / 2 of strain energy.
+void AddBearingSprings(TTriplets& stiffness, const TDofMap& map, const TMesh& mesh)
+{
+    for (const auto& [position, spring] : {std::pair{mesh.BearingA, mesh.Springs.A}, std::pair{mesh.BearingB, mesh.Springs.B}}) {
+        if (spring == 0) continue;
+        const size_t node = size_t(std::find(mesh.Nodes.begin(), mesh.Nodes.end(), position) - mesh.Nodes.begin());
+        const int row = map.Index[2 * node];
+        stiffness.emplace_back(row, row, double(spring));
+    }
+}
+
 void RefuseMassesOffTheShaft(const TShaftGeometry& shaft, const std::vector<TMountedMass>& masses)
 {
     for (const TMountedMass& mass : masses)
@@ -203,10 +218,11 @@ void RefuseMassesOffTheShaft(const TShaftGeometry& shaft, const std::vector<TMou
 } // namespace
 
 long double FirstCriticalSpeed(const TShaftGeometry& shaft, long double bearingA, long double bearingB,
-                               long double modulus, long double density, const std::vector<TMountedMass>& masses)
+                               long double modulus, long double density, const std::vector<TMountedMass>& masses,
+                               TBearingSprings springs)
 {
     RefuseMassesOffTheShaft(shaft, masses);
-    const TMesh mesh = Mesh(shaft, bearingA, bearingB, masses);
+    const TMesh mesh = Mesh(shaft, bearingA, bearingB, masses, springs);
     const std::vector<long double>& nodes = mesh.Nodes;
     const TDofMap map = MapDofs(mesh);
     TTriplets stiffness, mass;
@@ -215,6 +231,7 @@ long double FirstCriticalSpeed(const TShaftGeometry& shaft, long double bearingA
         Scatter(stiffness, mass, map, e,
                 Element(shaft, nodes[e], nodes[e + 1], double(modulus), double(density) * kTonnesPerMm3PerKgPerM3));
     for (const TMountedMass& added : masses) AddMountedMass(mass, map, nodes, added);
+    AddBearingSprings(stiffness, map, mesh);
     TSparse k(map.Count, map.Count), m(map.Count, map.Count);
     k.setFromTriplets(stiffness.begin(), stiffness.end());
     m.setFromTriplets(mass.begin(), mass.end());

@@ -113,10 +113,11 @@ TElasticPoint TPlaneDeflection::At(long double x) const
 }
 
 TPlaneDeflection PlaneDeflection(const TShaftGeometry& shaft, const Tav& diagram, long double bearingA,
-                                 long double bearingB, long double modulus)
+                                 long double bearingB, long double modulus, TBearingGiving giving)
 {
     TPlaneDeflection plane(Intervals(shaft, diagram, Joints(shaft, diagram, bearingA, bearingB)), modulus);
-    // First from a clamped left end, then the straight line that brings both bearings to zero.
+    // First from a clamped left end, then the straight line that brings both bearings to where
+    // they give way (zero on rigid ones).
     std::vector<TElasticInterval> intervals = plane.Intervals();
     TElasticPoint running;
     for (TElasticInterval& interval : intervals) {
@@ -125,13 +126,18 @@ TPlaneDeflection PlaneDeflection(const TShaftGeometry& shaft, const Tav& diagram
     }
     plane = TPlaneDeflection(intervals, modulus);
     const long double atA = plane.At(bearingA).Deflection, atB = plane.At(bearingB).Deflection;
-    const long double tilt = -CheckedDivide(atB - atA, bearingB - bearingA);
-    const long double lift = -atA - tilt * (bearingA - shaft.Start());
+    const long double tilt = CheckedDivide((giving.B - giving.A) - (atB - atA), bearingB - bearingA);
+    const long double lift = (giving.A - atA) - tilt * (bearingA - shaft.Start());
     for (TElasticInterval& interval : intervals) {
         interval.Start.Deflection = CheckedValue(interval.Start.Deflection + lift + tilt * (interval.X1 - shaft.Start()));
         interval.Start.Slope += tilt;
     }
     return TPlaneDeflection(std::move(intervals), modulus);
+}
+
+long double BearingGiving(double reaction, long double stiffness)
+{
+    return stiffness > 0 ? -CheckedDivide(reaction, stiffness) : 0;
 }
 
 TElasticPoint TShaftDeflection::Resultant(long double x) const

@@ -1,6 +1,6 @@
 // The elastic line of the drawn shaft in one plane: y'' = M(x) / (E I(x)), the Euler-Bernoulli
 // beam (Shigley's Mechanical Engineering Design, 10th ed., sec. 4-4), I = pi d^4 / 64 (mm^4, ibid.
-// table A-18), with y = 0 at bearings A and B. Exact where the shaft is cylindrical (there M / E I is linear);
+// table A-18), with y = 0 at rigid bearings A and B. Exact where the shaft is cylindrical (there M / E I is linear);
 // Gauss quadrature where a cone, chamfer or fillet makes I vary.
 // Units and signs: check/unit_system.h.
 #pragma once
@@ -38,10 +38,21 @@ private:
     long double modulus_ = 0;
 };
 
+// How far each bearing itself gives way in the plane, mm: 0 for a rigid one.
+struct TBearingGiving {
+    long double A = 0, B = 0;
+};
+
 // The plane's diagram is read as the solver left it: linear between its points, jumping at a
-// concentrated moment, zero off its ends. `modulus` in MPa.
+// concentrated moment, zero off its ends. `modulus` in MPa. The line passes through `giving` at the
+// bearings: the rigid-bearing line plus the straight line through the bearings' own displacements.
 TPlaneDeflection PlaneDeflection(const TShaftGeometry& shaft, const Tav& diagram, long double bearingA,
-                                 long double bearingB, long double modulus);
+                                 long double bearingB, long double modulus, TBearingGiving giving = {});
+
+// A bearing of radial stiffness k (N/mm; 0: rigid) under the plane's reaction R (N) gives way by
+// R / k against R: the reaction pushes the shaft, so the shaft sits into the bearing (Hooke's law
+// of a linear spring).
+long double BearingGiving(double reaction, long double stiffness);
 
 struct TShaftDeflection {
     TPlaneDeflection Horizontal;

@@ -54,19 +54,30 @@ TShaftGeometry Geometry(const TContour& contour, const TBearings& bearings, cons
     return ShaftGeometry(contour, from, to);
 }
 
+// Each bearing under the plane's reaction, as the solver left it.
+TBearingGiving Giving(double reactionA, double reactionB, const TCheckInputs& inputs)
+{
+    const auto& bearings = inputs.Fatigue.Bearings;
+    return {BearingGiving(reactionA, bearings[0].Stiffness), BearingGiving(reactionB, bearings[1].Stiffness)};
+}
+
 void CheckDeflection(TDeflectionCheck& check, const TAnalysisState& analysis, const std::vector<long double>& loads,
                      const TCheckInputs& inputs)
 {
     const TShaftGeometry& shaft = *check.Shaft;
-    check.Deflection.Horizontal = PlaneDeflection(shaft, analysis.HorzDiagram, check.BearingA, check.BearingB, inputs.Modulus);
-    check.Deflection.Vertical = PlaneDeflection(shaft, analysis.VertDiagram, check.BearingA, check.BearingB, inputs.Modulus);
+    check.Deflection.Horizontal = PlaneDeflection(shaft, analysis.HorzDiagram, check.BearingA, check.BearingB,
+                                                  inputs.Modulus, Giving(analysis.RHA, analysis.RHB, inputs));
+    check.Deflection.Vertical = PlaneDeflection(shaft, analysis.VertDiagram, check.BearingA, check.BearingB,
+                                                inputs.Modulus, Giving(analysis.RVA, analysis.RVB, inputs));
     const TDeflectionLimits limits{inputs.SlopeLimit, inputs.DeflectionRatio * std::fabs(check.BearingB - check.BearingA)};
     check.Rows = DeflectionRows({check.Deflection, shaft, check.BearingA, check.BearingB}, loads, limits);
 }
 
 void CheckSpeed(TSpeedCheck& check, const TShaftGeometry& shaft, const TBearings& bearings, const TCheckInputs& inputs)
 {
-    check.CriticalSpeed = FirstCriticalSpeed(shaft, bearings.A, bearings.B, inputs.Modulus, inputs.Density, inputs.Masses);
+    const auto& springs = inputs.Fatigue.Bearings;
+    check.CriticalSpeed = FirstCriticalSpeed(shaft, bearings.A, bearings.B, inputs.Modulus, inputs.Density, inputs.Masses,
+                                             {springs[0].Stiffness, springs[1].Stiffness});
     if (!(inputs.Speed > 0)) return;
     check.Ratio = CheckedDivide(inputs.Speed, *check.CriticalSpeed);
     check.NearResonance = *check.Ratio >= kResonanceLow && *check.Ratio <= kResonanceHigh;
@@ -108,6 +119,14 @@ TStiffnessAndSpeed CheckStiffnessAndSpeed(const TAnalysisState& analysis, const 
     Attempt(result.Deflection, [&] { CheckDeflection(result.Deflection, analysis, offBearings, inputs); });
     Attempt(result.Speed, [&] { CheckSpeed(result.Speed, *shaft, bearings, inputs); });
     return result;
+}
+
+QString BearingStiffnessText(const TCheckInputs& inputs)
+{
+    const auto& bearings = inputs.Fatigue.Bearings;
+    if (std::all_of(bearings.begin(), bearings.end(), [](const TBearingInputs& b) { return b.Stiffness == 0; })) return QString();
+    const auto text = [](long double stiffness) { return stiffness == 0 ? QString("rigid") : FloatToStr(stiffness) + " N/mm"; };
+    return "Bearings on springs: A " + text(bearings[0].Stiffness) + ", B " + text(bearings[1].Stiffness);
 }
 
 QString CriticalSpeedText(const TSpeedCheck& check)

@@ -32,6 +32,9 @@ struct TStiffnessAndSpeed {
 TStiffnessAndSpeed CheckStiffnessAndSpeed(const TAnalysisState& analysis, const std::vector<long double>& loads,
                        const TContour& contour, const TCheckInputs& inputs);
 
+// "Bearings on springs: A 200000 N/mm, B rigid", or an empty text while both are rigid.
+QString BearingStiffnessText(const TCheckInputs& inputs);
+
 // "n_cr = 4350 rpm", and the ratio to the operating speed, or why there is none.
 QString CriticalSpeedText(const TSpeedCheck& check);
 QString SpeedRatioText(const TSpeedCheck& check);

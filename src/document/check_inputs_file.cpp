@@ -45,11 +45,23 @@ std::optional<long double> ReadOptionalNumber(const TJsonFields& fields, const Q
 
 QStringList Names(const auto& names) { return QStringList(names.begin(), names.end()); }
 
+QJsonObject BearingObject(const TBearingInputs& bearing)
+{
+    return {{"Kind", BearingKindNames()[size_t(bearing.Kind)]}, {"Rating", ExactNumberText(bearing.Rating)},
+            {"Stiffness", ExactNumberText(bearing.Stiffness)}};
+}
+
+// Written before bearings could give way: rigid.
+TBearingInputs ReadBearing(const TJsonFields& fields)
+{
+    return {TBearingKind(fields.Choice("Kind", Names(BearingKindNames()))), RangedNumber(fields, "Rating", TCheckInput::Rating),
+            fields.Has("Stiffness") ? RangedNumber(fields, "Stiffness", TCheckInput::Stiffness) : 0};
+}
+
 QJsonObject FatigueObject(const TFatigueInputs& inputs)
 {
     QJsonArray bearings;
-    for (const TBearingInputs& bearing : inputs.Bearings)
-        bearings.append(QJsonObject{{"Kind", BearingKindNames()[size_t(bearing.Kind)]}, {"Rating", ExactNumberText(bearing.Rating)}});
+    for (const TBearingInputs& bearing : inputs.Bearings) bearings.append(BearingObject(bearing));
     return {{"UltimateStrength", OptionalNumberText(inputs.UltimateStrength)},
             {"YieldStrength", OptionalNumberText(inputs.YieldStrength)},
             {"Surface", SurfaceNames()[size_t(inputs.Surface)]},
@@ -75,9 +87,7 @@ TFatigueInputs ReadFatigue(const TJsonFields& fields)
     inputs.TwistLimit = RangedNumber(fields, "TwistLimit", TCheckInput::TwistLimit);
     const std::vector<TJsonFields> bearings = fields.Objects("Bearings", 2);
     if (bearings.size() != inputs.Bearings.size()) RaiseFieldError(fields.PathOf("Bearings"), "two bearings, A and B");
-    for (size_t i = 0; i < bearings.size(); ++i)
-        inputs.Bearings[i] = {TBearingKind(bearings[i].Choice("Kind", Names(BearingKindNames()))),
-                              RangedNumber(bearings[i], "Rating", TCheckInput::Rating)};
+    for (size_t i = 0; i < bearings.size(); ++i) inputs.Bearings[i] = ReadBearing(bearings[i]);
     inputs.RequiredLife = RangedNumber(fields, "RequiredLife", TCheckInput::RequiredLife);
     return inputs;
 }

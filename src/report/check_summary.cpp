@@ -29,19 +29,27 @@ QString StrengthText(const TVerification& strength)
     return "Strength\n" + Indented(lines);
 }
 
-QString DeflectionText(const TDeflectionCheck& deflection)
+// Elastic bearings are named under the figures they change; rigid ones, as ever, go unsaid.
+QStringList WithStiffness(QStringList lines, const TCheckInputs& inputs)
+{
+    if (!BearingStiffnessText(inputs).isEmpty()) lines << BearingStiffnessText(inputs);
+    return lines;
+}
+
+QString DeflectionText(const TDeflectionCheck& deflection, const TCheckInputs& inputs)
 {
     if (!deflection.Problem.isEmpty()) return "Deflection\n" + Indented({deflection.Problem});
     QStringList lines{DeflectionHeadings().join('\t')};
     for (const TDeflectionRow& row : deflection.Rows)
         lines << DeflectionCells(row).join('\t') + (row.Exceeds ? "\tbeyond the limit" : "");
-    return "Deflection\n" + Indented(lines);
+    return "Deflection\n" + Indented(WithStiffness(lines, inputs));
 }
 
-QString SpeedText(const TSpeedCheck& speed)
+QString SpeedText(const TSpeedCheck& speed, const TCheckInputs& inputs)
 {
     QStringList lines{CriticalSpeedText(speed)};
     if (!SpeedRatioText(speed).isEmpty()) lines << SpeedRatioText(speed);
+    if (speed.CriticalSpeed) lines = WithStiffness(lines, inputs);
     return "Critical speed\n" + Indented(lines);
 }
 
@@ -193,7 +201,8 @@ QJsonObject InputsJson(const TInputsUsed& used)
     for (size_t i = 0; i < fatigue.Bearings.size(); ++i)
         bearings.append(QJsonObject{{"bearing", QString(QChar('A' + int(i)))},
                                     {"kind", BearingKindNames()[size_t(fatigue.Bearings[i].Kind)]},
-                                    {"rating", double(fatigue.Bearings[i].Rating)}});
+                                    {"rating", double(fatigue.Bearings[i].Rating)},
+                                    {"stiffness", double(fatigue.Bearings[i].Stiffness)}});
     return {{"modulus", double(check.Modulus)}, {"shearModulus", double(fatigue.ShearModulus)},
             {"density", double(check.Density)}, {"speed", double(check.Speed)}, {"masses", masses},
             {"slopeLimit", double(check.SlopeLimit)}, {"deflectionRatio", double(check.DeflectionRatio)},
@@ -216,7 +225,7 @@ QJsonArray NotMadeJson(const std::vector<TCheckNotMade>& notMade)
 QJsonObject UnitsJson()
 {
     return {{"length", "mm"}, {"force", "N"}, {"moment", "N*mm"}, {"stress", "MPa"}, {"slope", "rad"},
-            {"speed", "rpm"}, {"mass", "kg"}, {"density", "kg/m^3"}, {"rating", "kN"}, {"revolutions", "millions"},
+            {"speed", "rpm"}, {"mass", "kg"}, {"density", "kg/m^3"}, {"rating", "kN"}, {"stiffness", "N/mm"}, {"revolutions", "millions"},
             {"life", "h"}, {"twist", "deg"}, {"twistPerLength", "deg/m"}};
 }
 
@@ -226,7 +235,7 @@ QString CheckSummaryText(const QString& fileName, const TDesignChecks& checks)
 {
     const QString verdict = DesignChecksPass(checks) ? "passed" : "FAILED";
     return "== " + fileName + ": " + verdict + '\n' + NotMadeText(checks.NotMade) + StrengthText(checks.Strength) +
-           DeflectionText(checks.Shaft.Deflection) + SpeedText(checks.Shaft.Speed) +
+           DeflectionText(checks.Shaft.Deflection, checks.Inputs.Check) + SpeedText(checks.Shaft.Speed, checks.Inputs.Check) +
            FatigueText(checks.Fatigue, checks.Inputs.Check.Fatigue.TwistLimit);
 }
 

@@ -162,11 +162,16 @@ TEST_F(CommandLineTest, JsonCarriesItsVersionTheInputsAndTheFiguresBehindEachVer
     design.Profile = {"line 0/0/0/20/0/", "line 0/20/50/20/0/", "line 50/20/50/15/0/", "line 50/15/100/15/0/",
                       "line 100/15/100/0/0/"};
     design.Check.Speed = 1500;
-    design.Check.Fatigue.Bearings = {{{TBearingKind::Ball, 20}, {TBearingKind::Roller, 30}}};
-    const QJsonObject json = QJsonDocument::fromJson(Korvel({"--check", "--json", Save("stepped.korvel", design)}).Out.toUtf8()).object();
+    design.Check.Fatigue.Bearings = {{{TBearingKind::Ball, 20}, {TBearingKind::Roller, 30, 2e5L}}};
+    const QString file = Save("stepped.korvel", design);
+    const QJsonObject json = QJsonDocument::fromJson(Korvel({"--check", "--json", file}).Out.toUtf8()).object();
     EXPECT_EQ(json["format"].toString(), "korvel-check");
-    EXPECT_EQ(json["version"].toInt(), 1);
+    EXPECT_EQ(json["version"].toInt(), 2);
     EXPECT_EQ(json["units"].toObject()["moment"].toString(), "N*mm");
+    EXPECT_EQ(json["units"].toObject()["stiffness"].toString(), "N/mm");
+    // The text names the elastic bearing under both figures it moves.
+    const QString text = Korvel({"--check", file}).Out;
+    EXPECT_EQ(text.count("  Bearings on springs: A rigid, B 200000 N/mm\n"), 2) << text.toStdString();
 
     const QJsonObject inputs = json["inputs"].toObject();
     EXPECT_EQ(inputs["speed"].toDouble(), 1500);
@@ -174,6 +179,8 @@ TEST_F(CommandLineTest, JsonCarriesItsVersionTheInputsAndTheFiguresBehindEachVer
     EXPECT_EQ(inputs["twistingMoment"].toDouble(), 1000000);
     EXPECT_EQ(inputs["torqueSpan"].toObject()["to"].toDouble(), 100);
     EXPECT_EQ(inputs["bearings"].toArray()[1].toObject()["kind"].toString(), "roller");
+    EXPECT_EQ(inputs["bearings"].toArray()[1].toObject()["stiffness"].toDouble(), 2e5);
+    EXPECT_EQ(inputs["bearings"].toArray()[0].toObject()["stiffness"].toDouble(), 0) << "rigid";
 
     const QJsonObject fatigue = json["fatigue"].toObject();
     bool sawShoulder = false;

@@ -63,6 +63,28 @@ TEST(CriticalSpeed, OverhangsLowerItAndAMassOnABearingDoesNot)
     EXPECT_NEAR(double(FirstCriticalSpeed(Uniform(), 0, kL, kE, kRho, {{0, 50}}) / bare), 1.0, 1e-9);
 }
 
+// Springs stiff beside the shaft (48 E I / L^3 = 5.9E3 N/mm here) tend to the held bearings, the
+// gap shrinking as 1 / k; soft ones carry the shaft as a rigid body, whose lowest mode is the
+// translation on both springs, omega^2 = 2 k / m (the rocking mode has 6 k / m), and on one
+// spring beside a held bearing the swing about it, omega^2 = 3 k / m.
+TEST(CriticalSpeed, ElasticBearingsTendToHeldOnesAndToTheRigidBodyOnItsSprings)
+{
+    const long double held = FirstCriticalSpeed(Uniform(), 0, kL, kE, kRho, {});
+    const auto gap = [&](long double k) { return double(1 - FirstCriticalSpeed(Uniform(), 0, kL, kE, kRho, {}, {k, k}) / held); };
+    EXPECT_GT(gap(1e9L), 0);
+    EXPECT_LT(gap(1e9L), 1e-5);
+    EXPECT_LT(gap(1e11L), 1e-6);
+
+    const long double mass = kRho * 1e-12L * kPi * kD * kD / 4 * kL; // t
+    for (long double k : {1.0L, 0.1L}) {
+        const double tolerance = double(k) * 1e-4;
+        const long double translation = FirstCriticalSpeed(Uniform(), 0, kL, kE, kRho, {}, {k, k});
+        EXPECT_NEAR(double(translation / Rpm(std::sqrt(2 * k / mass))), 1.0, tolerance) << double(k);
+        const long double swinging = FirstCriticalSpeed(Uniform(), 0, kL, kE, kRho, {}, {0, k});
+        EXPECT_NEAR(double(swinging / Rpm(std::sqrt(3 * k / mass))), 1.0, tolerance) << double(k);
+    }
+}
+
 TEST(CriticalSpeed, TheOperatingSpeedIsFlaggedWithinThirtyPercentOfIt)
 {
     const TAnalysisState shaft = SolvedShaft(kL, 0, kL, {{300, 1000, false}}, {});

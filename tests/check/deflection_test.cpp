@@ -1,5 +1,5 @@
-// The elastic line held against the closed forms of a uniform shaft, and the refusals of an
-// outline the beam cannot be read from.
+// The elastic line held against the closed forms of a uniform shaft, on rigid and on elastic
+// bearings, and the refusals of an outline the beam cannot be read from.
 #include "solved_shaft.h"
 
 #include "check/stiffness_and_speed.h"
@@ -79,6 +79,56 @@ TEST(Deflection, OverhangingForceMatchesTheClosedForm)
     EXPECT_EQ(rows.back().Label, "Largest deflection, right overhang");
     EXPECT_EQ(double(rows.back().Position), double(l + a));
     EXPECT_TRUE(rows.back().Exceeds);
+}
+
+TCheckInputs OnSprings(long double stiffnessA, long double stiffnessB)
+{
+    TCheckInputs inputs;
+    inputs.Fatigue.Bearings[0].Stiffness = stiffnessA;
+    inputs.Fatigue.Bearings[1].Stiffness = stiffnessB;
+    return inputs;
+}
+
+// Bearings that give way, k N/mm each, under the central force: each sits P / (2 k) into its
+// bearing, so the middle deflects P L^3 / (48 E I) + P / (2 k), the way the force points, in
+// either plane. Unequal springs tilt the shaft by (P / (2 kA) - P / (2 kB)) / L besides.
+TEST(Deflection, ElasticBearingsAddTheStraightLineThroughTheirGiving)
+{
+    const TAnalysisState shaft = SolvedShaft(kL, 0, kL, {{150, 1000, false}}, {{150, 2000, true}});
+    const long double y1 = 1000 * std::pow(kL, 3) / (48 * kE * kI), slope1 = 1000 * kL * kL / (16 * kE * kI);
+    const long double k = 1e5L;
+    const TShaftDeflection equal = CheckStiffnessAndSpeed(shaft, {150}, kUniform, OnSprings(k, k)).Deflection.Deflection;
+    ExpectClose(equal.Horizontal.At(150).Deflection, -(y1 + 1000 / (2 * k)));
+    ExpectClose(equal.Vertical.At(150).Deflection, 2 * y1 + 2000 / (2 * k));
+    ExpectClose(equal.Horizontal.At(0).Deflection, -1000 / (2 * k));
+    ExpectClose(equal.Horizontal.At(0).Slope, -slope1);
+
+    const long double kA = 5e4L, kB = 2e5L;
+    const TShaftDeflection unequal = CheckStiffnessAndSpeed(shaft, {150}, kUniform, OnSprings(kA, kB)).Deflection.Deflection;
+    const long double giveA = 1000 / (2 * kA), giveB = 1000 / (2 * kB), tilt = (giveA - giveB) / kL;
+    ExpectClose(unequal.Horizontal.At(0).Slope, -slope1 + tilt);
+    ExpectClose(unequal.Horizontal.At(kL).Slope, slope1 + tilt);
+    ExpectClose(unequal.Horizontal.At(150).Deflection, -(y1 + (giveA + giveB) / 2));
+    ExpectClose(unequal.Vertical.At(kL).Deflection, 2 * giveB);
+    // One rigid bearing stays where it is.
+    const TShaftDeflection halfRigid = CheckStiffnessAndSpeed(shaft, {150}, kUniform, OnSprings(0, kB)).Deflection.Deflection;
+    EXPECT_EQ(double(halfRigid.Horizontal.At(0).Deflection), 0.0);
+    ExpectClose(halfRigid.Horizontal.At(kL).Deflection, -giveB);
+}
+
+// On an overhang the reaction at A pulls the shaft down: A's spring lets it rise by F a / (l kA)
+// while B sinks by F (l + a) / (l kB); the free end follows the straight line through both.
+TEST(Deflection, AReactionPullingTheShaftLiftsItOffItsSpring)
+{
+    const long double l = 200, a = 100, F = 450, d = 20, kA = 2e4L, kB = 8e4L;
+    const long double inertia = std::numbers::pi_v<long double> * std::pow(d, 4) / 64;
+    const TAnalysisState shaft = SolvedShaft(l + a, 0, l, {{l + a, F, false}}, {{l + a, F, false}});
+    const TContour contour{{0, d / 2, l + a, d / 2}};
+    const TPlaneDeflection h = CheckStiffnessAndSpeed(shaft, {l + a}, contour, OnSprings(kA, kB)).Deflection.Deflection.Horizontal;
+    const long double atA = F * a / (l * kA), atB = -F * (l + a) / (l * kB);
+    ExpectClose(h.At(0).Deflection, atA);
+    ExpectClose(h.At(l).Deflection, atB);
+    ExpectClose(h.At(l + a).Deflection, -F * a * a * (l + a) / (3 * kE * inertia) + atB + (atB - atA) * a / l);
 }
 
 // A cone is integrated by quadrature: it lies between its thinnest and thickest cylinders, and

@@ -121,3 +121,38 @@ TEST(DesignCheckInputs, FatigueInputsTravelAndDefaultWhenAbsent)
 }
 
 } // namespace
+
+namespace {
+
+// A bearing's stiffness comes back exactly; a file from before bearings could give way opens with
+// rigid ones, and one softer than any bearing is refused with its range.
+TEST(DesignCheckInputs, BearingStiffnessTravelsAndAFileWithoutItOpensRigid)
+{
+    TDesign design = SmallDesign();
+    design.Check.Fatigue.Bearings = {{{TBearingKind::Roller, 45.5L, 123456.75L}, {TBearingKind::Ball, 30}}};
+    EXPECT_EQ(DesignFromJson(DesignToJson(design)), design);
+
+    const auto withBearingB = [&](const std::function<void(QJsonObject&)>& edit) {
+        return Edited(design, [&](QJsonObject& root) {
+            QJsonObject check = root["Check"].toObject(), fatigue = check["Fatigue"].toObject();
+            QJsonArray bearings = fatigue["Bearings"].toArray();
+            QJsonObject b = bearings[1].toObject();
+            edit(b);
+            bearings[1] = b, fatigue["Bearings"] = bearings, check["Fatigue"] = fatigue, root["Check"] = check;
+        });
+    };
+    design.Check.Fatigue.Bearings[1].Stiffness = 5e4L;
+    const TDesign older = DesignFromJson(withBearingB([](QJsonObject& b) { b.remove("Stiffness"); }));
+    EXPECT_EQ(double(older.Check.Fatigue.Bearings[1].Stiffness), 0.0) << "rigid";
+    EXPECT_EQ(double(older.Check.Fatigue.Bearings[0].Stiffness), 123456.75);
+    try {
+        DesignFromJson(withBearingB([](QJsonObject& b) { b["Stiffness"] = "-200"; }));
+        ADD_FAILURE() << "a negative stiffness opened";
+    } catch (const KorvelError& error) {
+        EXPECT_EQ(error.Text().toStdString(), "The field \"Check.Fatigue.Bearings[1].Stiffness\" of the design must be 0 "
+                                              "(rigid) or from 1 to 1000000000 N/mm (a bearing's radial stiffness), not -200.");
+    }
+}
+
+} // namespace
+

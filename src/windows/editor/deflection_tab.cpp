@@ -31,6 +31,11 @@ TDeflectionTab::TDeflectionTab(QWidget* parent) : QWidget(parent)
     ModulusEdit = NumberField(this);
     SlopeLimitEdit = NumberField(this);
     DeflectionRatioEdit = NumberField(this);
+    for (QLineEdit*& edit : StiffnessEdits) {
+        edit = NumberField(this);
+        edit->setPlaceholderText("rigid");
+        edit->setToolTip("The bearing's radial stiffness; empty or 0: rigid. It moves the elastic line and the critical speed");
+    }
     ApplyButton = new QPushButton("Apply", this);
     ApplyButton->setToolTip("Check the drawn shaft with these values");
     SignLabel = new QLabel("Sign: in each plane y and the slope are positive upwards on that plane's page, the way "
@@ -73,10 +78,23 @@ void TDeflectionTab::LayOut()
     fields->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
+    layout->addLayout(StiffnessRow());
     layout->addWidget(SignLabel);
     layout->addWidget(ProblemLabel);
     layout->addWidget(Plot, 3);
     layout->addWidget(Table, 2);
+}
+
+QLayout* TDeflectionTab::StiffnessRow()
+{
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel("bearing radial stiffness [N/mm], empty: rigid:", this));
+    for (size_t i = 0; i < StiffnessEdits.size(); ++i) {
+        row->addWidget(new QLabel(i == 0 ? "A:" : "B:", this));
+        row->addWidget(StiffnessEdits[i]);
+    }
+    row->addStretch(1);
+    return row;
 }
 
 void TDeflectionTab::ShowInputs(const TCheckInputs& inputs)
@@ -84,6 +102,10 @@ void TDeflectionTab::ShowInputs(const TCheckInputs& inputs)
     ModulusEdit->setText(FloatToStr(inputs.Modulus));
     SlopeLimitEdit->setText(FloatToStr(inputs.SlopeLimit));
     DeflectionRatioEdit->setText(FloatToStr(inputs.DeflectionRatio));
+    for (size_t i = 0; i < StiffnessEdits.size(); ++i) {
+        const long double stiffness = inputs.Fatigue.Bearings[i].Stiffness;
+        StiffnessEdits[i]->setText(stiffness == 0 ? QString() : FloatToStr(stiffness));
+    }
 }
 
 void TDeflectionTab::ReadInputs(TCheckInputs& inputs) const
@@ -91,6 +113,10 @@ void TDeflectionTab::ReadInputs(TCheckInputs& inputs) const
     inputs.Modulus = StrToFloat(ModulusEdit->text());
     inputs.SlopeLimit = StrToFloat(SlopeLimitEdit->text());
     inputs.DeflectionRatio = StrToFloat(DeflectionRatioEdit->text());
+    for (size_t i = 0; i < StiffnessEdits.size(); ++i) {
+        const QString text = StiffnessEdits[i]->text();
+        inputs.Fatigue.Bearings[i].Stiffness = text.trimmed().isEmpty() ? 0 : StrToFloat(text);
+    }
 }
 
 void TDeflectionTab::ShowCheck(const TDeflectionCheck& check)

@@ -1,13 +1,15 @@
-// The "Deflection" page of the shaft check: E and the limits, the plot and the table of slopes
-// and deflections, red where a value exceeds its limit.
+// The "Deflection" page of the shaft check: E, the limits and the bearings' radial stiffness, the
+// plot and the table of slopes and deflections, red where a value exceeds its limit.
 #pragma once
 
 #include "check/check_inputs.h"
 #include "check/stiffness_and_speed.h"
 
 #include <QWidget>
+#include <array>
 
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
@@ -21,6 +23,7 @@ public:
     QLineEdit* ModulusEdit;         // E, MPa
     QLineEdit* SlopeLimitEdit;      // rad
     QLineEdit* DeflectionRatioEdit; // of the bearing span
+    std::array<QLineEdit*, 2> StiffnessEdits; // bearings A and B, N/mm; empty: rigid
     QPushButton* ApplyButton;
     QLabel* SignLabel;
     QLabel* ProblemLabel;
@@ -34,5 +37,6 @@ public:
 
 private:
     void CreateTable();
+    QLayout* StiffnessRow();
     void LayOut();
 };

@@ -13,6 +13,13 @@
 
 namespace {
 
+QString SupportsText(const TCheckInputs& inputs)
+{
+    const QString springs = BearingStiffnessText(inputs);
+    if (springs.isEmpty()) return "The shaft on bearings A and B as simple supports, with its own mass and these masses.";
+    return "The shaft with its own mass and these masses. " + springs + " (entered on the Deflection page).";
+}
+
 QString CellText(const QTableWidget* table, int row, int column)
 {
     const QTableWidgetItem* item = table->item(row, column);
@@ -33,6 +40,8 @@ TSpeedTab::TSpeedTab(QWidget* parent) : QWidget(parent)
     RemoveMassButton = new QPushButton("Remove mass", this);
     ApplyButton = new QPushButton("Apply", this);
     ApplyButton->setToolTip("Work out the critical speed with these values");
+    SupportsLabel = new QLabel(SupportsText(TCheckInputs{}), this);
+    SupportsLabel->setWordWrap(true);
     CriticalSpeedLabel = new QLabel(this);
     RatioLabel = new QLabel(this);
     QFont bold = CriticalSpeedLabel->font();
@@ -63,7 +72,7 @@ void TSpeedTab::LayOut()
     layout->addWidget(new QLabel("Masses mounted on the shaft (gears, pulleys):", this));
     layout->addWidget(MassTable, 1);
     layout->addLayout(massButtons);
-    layout->addWidget(new QLabel("The shaft on bearings A and B as simple supports, with its own mass and these masses.", this));
+    layout->addWidget(SupportsLabel);
     layout->addWidget(CriticalSpeedLabel);
     layout->addWidget(RatioLabel);
 }
@@ -103,8 +112,9 @@ void TSpeedTab::ReadInputs(TCheckInputs& inputs) const
         inputs.Masses.push_back({StrToFloat(CellText(MassTable, row, 0)), StrToFloat(CellText(MassTable, row, 1))});
 }
 
-void TSpeedTab::ShowCheck(const TSpeedCheck& check)
+void TSpeedTab::ShowCheck(const TSpeedCheck& check, const TCheckInputs& inputs)
 {
+    SupportsLabel->setText(SupportsText(inputs));
     CriticalSpeedLabel->setText(CriticalSpeedText(check));
     RatioLabel->setText(SpeedRatioText(check));
     RatioLabel->setStyleSheet(FailingStyle(check.NearResonance));

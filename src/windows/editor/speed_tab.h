@@ -23,13 +23,15 @@ public:
     QPushButton* AddMassButton;
     QPushButton* RemoveMassButton;
     QPushButton* ApplyButton;
+    QLabel* SupportsLabel; // how the bearings carry the shaft: held, or on springs
     QLabel* CriticalSpeedLabel;
     QLabel* RatioLabel;
 
     void ShowInputs(const TCheckInputs& inputs);
     // A field or cell that is not a number fails with its message.
     void ReadInputs(TCheckInputs& inputs) const;
-    void ShowCheck(const TSpeedCheck& check);
+    // `inputs` as the check was made with, for the bearings' springs.
+    void ShowCheck(const TSpeedCheck& check, const TCheckInputs& inputs);
 
     void AddMassButtonClick();
     void RemoveMassButtonClick();

@@ -195,5 +195,5 @@ void TForm13::ShowShaftCheck(const TAnalysisState& analysis, const std::vector<l
     RefuseResultsBeyondRange(check);
     checked_ = std::move(request);
     DeflectionTab->ShowCheck(check.Deflection);
-    SpeedTab->ShowCheck(check.Speed);
+    SpeedTab->ShowCheck(check.Speed, inputs_);
 }

@@ -8,7 +8,9 @@ Its mesh is its own: uniform elements of at most 2 mm between the bearings, load
 answers' positions, not at the drawing's ends; cubic Hermite elements with six Gauss points on each
 piece of the outline they span,
 stiffness and consistent mass assembled with numpy, loads as nodal forces and moments, simple
-supports at the bearings, the first mode from a dense symmetric eigenproblem of the flexibility."""
+supports at the bearings or, where a bearing is given a stiffness, a spring on its deflection (so
+the reactions of elastic bearings come out of the model's own solution, not from statics), the
+first mode from a dense symmetric eigenproblem of the flexibility."""
 import random
 import subprocess
 import sys
@@ -123,7 +125,13 @@ def model(shaft, queries):
     for position, kg in masses:
         i = index(nodes, position)
         m[2 * i, 2 * i] += kg * 1e-3
-    held = (2 * index(nodes, shaft["A"]), 2 * index(nodes, shaft["B"]))
+    held = []
+    for bearing in "AB":
+        d, spring = 2 * index(nodes, shaft[bearing]), shaft.get("k" + bearing, 0.0)
+        if spring > 0:
+            k[d, d] += spring
+        else:
+            held.append(d)
     free = [d for d in range(2 * len(nodes)) if d not in held]
     kf, mf = k[np.ix_(free, free)], m[np.ix_(free, free)]
     planes = {}
@@ -157,7 +165,7 @@ def model(shaft, queries):
 
 
 def request(shaft, queries):
-    words = [shaft["L"], shaft["A"], shaft["B"], E, RHO]
+    words = [shaft["L"], shaft["A"], shaft["B"], E, RHO, shaft.get("kA", 0.0), shaft.get("kB", 0.0)]
     for plane in "HV":
         mine = [l for l in shaft["loads"] if l[4] == plane]
         words.append(len(mine))
@@ -282,10 +290,20 @@ FILLETED_SHOULDER = {"L": 400.0, "A": 0.0, "B": 400.0,
                      "loads": [("f", 100.0, 1000.0, True, "H"), ("f", 300.0, 1000.0, True, "V")], "masses": []}
 
 
+def on_springs(shaft, rng):
+    """The shaft on bearings of a rolling bearing's stiffness, 1E3 to 1E6 N/mm, one of them now and
+    then rigid."""
+    springs = [10 ** rng.uniform(3, 6) for _ in "AB"]
+    if rng.random() < 0.3:
+        springs[rng.randrange(2)] = 0.0
+    return dict(shaft, kA=float(number(springs[0])), kB=float(number(springs[1])))
+
+
 def main():
     dump = sys.argv[1]
-    rng = random.Random(21)
+    rng, spring_rng = random.Random(21), random.Random(5)
     shafts = [STEPPED, FILLETED_SHOULDER] + [random_shaft(rng) for _ in range(int(sys.argv[2]) if len(sys.argv) > 2 else 24)]
+    shafts += [dict(STEPPED, kA=2e4, kB=5e4)] + [on_springs(shaft, spring_rng) for shaft in shafts[2::3]]
     failed, worst_speed = 0, 0.0
     for shaft in shafts:
         faults, speed_error = check(dump, shaft)

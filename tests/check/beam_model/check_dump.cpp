@@ -1,6 +1,6 @@
 // Checks the shafts read from standard input and writes the program's answers for
 // check_beam.py to hold against its own beam model.
-//   in:  L A B E density, then for each plane "n" and n times "kind pos value direction" (kind f or m),
+//   in:  L A B E density kA kB (the bearings' radial stiffness, N/mm, 0 rigid), then for each plane "n" and n times "kind pos value direction" (kind f or m),
 //        then "n" and n times "pos kg" (masses), then "n" and n profile lines, then "n" and n positions.
 //   out: one line per position "x yH yV slopeH slopeV", then "ncr rpm"; or "refused <message>".
 #include "analysis/analysis_state.h"
@@ -50,6 +50,7 @@ void CheckAndPrint(std::istream& in)
     TCheckInputs inputs;
     inputs.Modulus = Next(in);
     inputs.Density = Next(in);
+    for (TBearingInputs& bearing : inputs.Fatigue.Bearings) bearing.Stiffness = Next(in);
     std::vector<long double> loads;
     EnterPlane(in, state, true, loads);
     ResetPartialPlane(state);

@@ -1,6 +1,7 @@
 // The "Shaft check" window pressed through its buttons: a uniform shaft entered through the load
 // windows and drawn in the editor shows the closed-form deflection, follows a new E, a tighter
-// limit and a thicker drawing, and gives the critical speed with a mass added in its table.
+// limit, elastic bearings and a thicker drawing, and gives the critical speed with a mass added in
+// its table.
 #include "../entry/tform2_workflow.h"
 
 #include "common/number_text.h"
@@ -13,6 +14,7 @@
 #include "windows/main/design_windows.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
@@ -110,6 +112,30 @@ TEST_F(ShaftCheckWindowTest, DeflectionFollowsTheInputsAndTheDrawing)
     EXPECT_EQ(Table()->rowCount(), 0);
     EXPECT_EQ(Window()->DeflectionTab->ProblemLabel->text(), "The outline has a gap from x = 100 to 120 mm");
     EXPECT_EQ(messages.texts.size(), 2);
+}
+
+// Bearings of 1E5 N/mm typed on the deflection page: each sits its reaction / k into its bearing,
+// 500 N / k = 0.005 mm in the horizontal plane, and the critical speed drops; emptied, they are
+// rigid again.
+TEST_F(ShaftCheckWindowTest, BearingStiffnessTypedMovesTheDeflectionAndTheCriticalSpeed)
+{
+    Window()->Tabs->setCurrentIndex(1);
+    const QString rigidSpeed = Window()->SpeedTab->CriticalSpeedLabel->text();
+    const long double y = CentralDeflection(1000, 210000), giving = 500 / 1e5L;
+    for (QLineEdit* field : Window()->DeflectionTab->StiffnessEdits) Type(field, "1e5");
+    Click(Window()->DeflectionTab->ApplyButton);
+    EXPECT_EQ(Cell(2, 2), FormatFloat("0.0000", -(y + giving)));
+    EXPECT_EQ(Cell(2, 3), FormatFloat("0.0000", 2 * (y + giving)));
+    EXPECT_NE(Window()->SpeedTab->CriticalSpeedLabel->text(), rigidSpeed);
+    EXPECT_EQ(Window()->SpeedTab->SupportsLabel->text(), "The shaft with its own mass and these masses. Bearings on "
+                                                         "springs: A 100000 N/mm, B 100000 N/mm (entered on the Deflection page).");
+    EXPECT_EQ(double(CaptureDesign().Check.Fatigue.Bearings[1].Stiffness), 1e5);
+
+    for (QLineEdit* field : Window()->DeflectionTab->StiffnessEdits) field->clear();
+    Click(Window()->DeflectionTab->ApplyButton);
+    EXPECT_EQ(Cell(2, 2), FormatFloat("0.0000", -y));
+    EXPECT_EQ(Window()->SpeedTab->CriticalSpeedLabel->text(), rigidSpeed);
+    EXPECT_EQ(Window()->DeflectionTab->StiffnessEdits[0]->placeholderText(), "rigid");
 }
 
 TEST_F(ShaftCheckWindowTest, CriticalSpeedWithAMassAndTheRatioToTheOperatingSpeed)
