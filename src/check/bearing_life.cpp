@@ -1,12 +1,23 @@
 #include "check/bearing_life.h"
 
 #include "common/errors.h"
+#include "diagrams/section_moment.h"
 
+#include <algorithm>
 #include <cmath>
 
 long double ResultantReaction(double horizontal, double vertical)
 {
     return std::sqrt(static_cast<long double>(horizontal) * horizontal + static_cast<long double>(vertical) * vertical);
+}
+
+std::array<long double, 2> BearingLoads(double horizontalA, double verticalA, double horizontalB, double verticalB)
+{
+    std::array<long double, 2> loads{ResultantReaction(horizontalA, verticalA), ResultantReaction(horizontalB, verticalB)};
+    const long double largest = std::max(loads[0], loads[1]);
+    for (long double& load : loads)
+        if (load <= kRoundOffShare * largest) load = 0;
+    return loads;
 }
 
 TBearingLife BearingLife(long double load, const TBearingInputs& bearing, long double speed, long double requiredHours)

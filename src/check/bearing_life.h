@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <array>
 #include <optional>
 
 enum class TBearingKind { Ball, Roller };
@@ -17,6 +18,11 @@ struct TBearingInputs {
 // The load a bearing carries: the resultant of its horizontal and vertical reactions, N. The
 // shaft takes no axial load, so this radial load is the dynamic equivalent load P.
 long double ResultantReaction(double horizontal, double vertical);
+
+// The resultant loads of bearings A and B from their reactions in both planes, N. A load of at
+// most a billionth of the larger one is the solver's round-off, as for the section moments
+// (diagrams/section_moment.h): such a bearing is unloaded rather than given an endless life.
+std::array<long double, 2> BearingLoads(double horizontalA, double verticalA, double horizontalB, double verticalB);
 
 struct TBearingLife {
     long double Load = 0;                   // P, N

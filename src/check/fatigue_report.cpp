@@ -47,7 +47,7 @@ TFatigueReport MakeFatigueReport(const TAnalysisState& analysis, const TData& da
     } catch (const KorvelError& error) {
         report.TwistProblem = error.Text();
     }
-    const long double loads[2] = {ResultantReaction(analysis.RHA, analysis.RVA), ResultantReaction(analysis.RHB, analysis.RVB)};
+    const std::array<long double, 2> loads = BearingLoads(analysis.RHA, analysis.RVA, analysis.RHB, analysis.RVB);
     for (size_t i = 0; i < 2; ++i) report.Bearings[i] = BearingLife(loads[i], fatigue.Bearings[i], inputs.Speed, fatigue.RequiredLife);
     return report;
 }

@@ -28,4 +28,15 @@ TEST(BearingLife, MissingInputsAreNamed)
     EXPECT_FALSE(standing.Hours);
 }
 
+// A bearing beyond the loads that the solver leaves with 1e-10 N is unloaded, not given a life of
+// 1e42 million revolutions; a small load that is real (a millionth of the other) keeps its life.
+TEST(BearingLife, RoundOffIsNoLoad)
+{
+    const std::array<long double, 2> roundOff = BearingLoads(1e-10, 0, 1800, -2400);
+    EXPECT_EQ(roundOff[0], 0);
+    EXPECT_EQ(roundOff[1], 3000);
+    EXPECT_TRUE(BearingLife(roundOff[0], {TBearingKind::Ball, 30}, 1000, 20000).Unloaded);
+    EXPECT_NEAR(double(BearingLoads(0, 3e-3, 1800, -2400)[0]), 3e-3, 1e-15);
+}
+
 } // namespace
