@@ -58,10 +58,8 @@ std::vector<long double> Stations(const TShaftGeometry& shaft, const TMesh& mesh
 std::pair<long double, long double> RadiusRange(const TShaftGeometry& shaft, long double a, long double b)
 {
     long double least = INFINITY, most = 0;
-    auto piece = std::upper_bound(shaft.Pieces.begin(), shaft.Pieces.end(), a,
-                                  [](long double v, const TShaftPiece& p) { return v < p.X2; });
-    for (; piece != shaft.Pieces.end() && piece->X1 < b; ++piece)
-        for (long double r : {piece->RadiusAt(std::max(a, piece->X1)), piece->RadiusAt(std::min(b, piece->X2))})
+    for (const TShaftPiece& piece : shaft.PiecesOver(a, b))
+        for (long double r : {piece.RadiusAt(std::max(a, piece.X1)), piece.RadiusAt(std::min(b, piece.X2))})
             least = std::min(least, r), most = std::max(most, r);
     return {least, most};
 }
@@ -163,10 +161,8 @@ void AddPiece(TElementMatrices& e, const TShaftPiece& piece, double x1, double h
 TElementMatrices Element(const TShaftGeometry& shaft, long double x1, long double x2, double modulus, double density)
 {
     TElementMatrices e;
-    auto piece = std::upper_bound(shaft.Pieces.begin(), shaft.Pieces.end(), x1,
-                                  [](long double v, const TShaftPiece& p) { return v < p.X2; });
-    for (; piece != shaft.Pieces.end() && piece->X1 < x2; ++piece)
-        AddPiece(e, *piece, double(x1), double(x2 - x1), std::max(x1, piece->X1), std::min(x2, piece->X2), modulus, density);
+    for (const TShaftPiece& piece : shaft.PiecesOver(x1, x2))
+        AddPiece(e, piece, double(x1), double(x2 - x1), std::max(x1, piece.X1), std::min(x2, piece.X2), modulus, density);
     return e;
 }
 

@@ -17,6 +17,15 @@ const TShaftPiece& TShaftGeometry::PieceAt(long double x) const
     return after == Pieces.end() ? Pieces.back() : *after;
 }
 
+std::span<const TShaftPiece> TShaftGeometry::PiecesOver(long double a, long double b) const
+{
+    const auto first = std::upper_bound(Pieces.begin(), Pieces.end(), a,
+                                        [](long double v, const TShaftPiece& p) { return v < p.X2; });
+    const auto last = std::lower_bound(first, Pieces.end(), b,
+                                       [](const TShaftPiece& p, long double v) { return p.X1 < v; });
+    return {first, last};
+}
+
 std::vector<long double> TShaftGeometry::Faces() const
 {
     std::vector<long double> faces;

@@ -4,6 +4,7 @@
 
 #include "profile/contour_index.h"
 
+#include <span>
 #include <vector>
 
 // Pieces in order along the axis, each starting where the one before ends.
@@ -13,6 +14,8 @@ struct TShaftGeometry {
     long double End() const { return Pieces.back().X2; }
     // The piece that holds x (the left one at a joint), x within Start() to End().
     const TShaftPiece& PieceAt(long double x) const;
+    // The pieces that reach into the open stretch from a to b, in order.
+    std::span<const TShaftPiece> PiecesOver(long double a, long double b) const;
     // Where the diameter jumps: the drawn shoulders and faces inside the shaft.
     std::vector<long double> Faces() const;
 };
