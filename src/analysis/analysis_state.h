@@ -98,10 +98,9 @@ struct TAnalysisState {
     double Det = 0;
     double DetA = 0;
     double DetB = 0;
-    double RHA = 0;
-    double RHB = 0;
-    double RVA = 0;
-    double RVB = 0;
+    // The reaction of each bearing, in the order of entry (A, B, C, ...), N.
+    std::array<double, kBearingLetters> HorzReactions{};
+    std::array<double, kBearingLetters> VertReactions{};
 
     // Results of the current plane.
     Tav2 ShearPoints;

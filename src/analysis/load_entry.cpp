@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr int kBearingLetters = 8;
 constexpr uint8_t kFullCounter = 255;
 
 void RefuseWhenFull(uint8_t count, const QString& message)

@@ -8,6 +8,9 @@
 #include <utility>
 #include <vector>
 
+// The bearings that carry load and have a name: A to H.
+inline constexpr int kBearingLetters = 8;
+
 // One load term: a bearing, a point force, a concentrated moment, or the moment of a force or
 // bearing about bearing A that the solver derives.
 struct Tvector {

@@ -194,31 +194,25 @@ void SolveReactions(TAnalysisState& state, bool horizontal)
     state.DetA = Determinant(state.EqMatrix);
     state.EqMatrix = {1, state.ForceRhs, 0, state.MomentRhs};
     state.DetB = Determinant(state.EqMatrix);
-    (horizontal ? state.RHA : state.RVA) = Quotient(state.DetA, state.Det);
-    (horizontal ? state.RHB : state.RVB) = Quotient(state.DetB, state.Det);
+    (horizontal ? state.HorzReactions[0] : state.VertReactions[0]) = Quotient(state.DetA, state.Det);
+    (horizontal ? state.HorzReactions[1] : state.VertReactions[1]) = Quotient(state.DetB, state.Det);
 }
 
-// Step 7.
-struct TReactionName {
-    QLatin1String Name;
-    double TAnalysisState::*Reaction;
-};
-
-const std::array<TReactionName, 4> kReactionNames = {{{QLatin1String("RHA"), &TAnalysisState::RHA},
-                                                      {QLatin1String("RHB"), &TAnalysisState::RHB},
-                                                      {QLatin1String("RVA"), &TAnalysisState::RVA},
-                                                      {QLatin1String("RVB"), &TAnalysisState::RVB}}};
-
-const double* NamedReaction(const TAnalysisState& state, const QString& name)
+// Step 7: the reaction that a bearing's term, or a term derived from it (RHC*300), carries; none
+// for a load, whose name never starts with R.
+const double* BearingReaction(const TAnalysisState& state, const QString& name)
 {
-    for (const TReactionName& reaction : kReactionNames)
-        if (name == reaction.Name) return &(state.*reaction.Reaction);
+    if (name.size() < 3 || name[0] != QLatin1Char('R')) return nullptr;
+    const int letter = name[2].unicode() - 'A';
+    if (letter < 0 || letter >= kBearingLetters) return nullptr;
+    if (name[1] == QLatin1Char('H')) return &state.HorzReactions[size_t(letter)];
+    if (name[1] == QLatin1Char('V')) return &state.VertReactions[size_t(letter)];
     return nullptr;
 }
 
 long double ShearOf(const TAnalysisState& state, const Tvector& term)
 {
-    if (const double* reaction = NamedReaction(state, term.Name)) return *reaction;
+    if (const double* reaction = BearingReaction(state, term.Name)) return *reaction;
     return term.Direction == 1 ? term.Value : -term.Value;
 }
 
@@ -234,8 +228,7 @@ void ComputeShear(TAnalysisState& state)
 
 // Step 8: what one term adds to the bending moment right of its position. Bearings and moments of
 // forces grow with the distance, concentrated moments add a constant; the unused part is zero and
-// leaves the sum exact. Names are tested by containment, so that the derived terms (RHB*300) find
-// their bearing's reaction.
+// leaves the sum exact.
 struct TMomentContribution {
     long double Position = 0;
     long double Factor = 0;
@@ -244,18 +237,9 @@ struct TMomentContribution {
     long double At(long double x) const { return Constant + (x - Position) * Factor; }
 };
 
-// Most terms are loads, whose names hold no R at all; one search for it spares them the four.
-const double* ContainedReaction(const TAnalysisState& state, const QString& name)
-{
-    if (!name.contains(QLatin1Char('R'))) return nullptr;
-    for (const TReactionName& reaction : kReactionNames)
-        if (name.contains(reaction.Name)) return &(state.*reaction.Reaction);
-    return nullptr;
-}
-
 TMomentContribution ContributionOf(const TAnalysisState& state, const Tvector& term)
 {
-    if (const double* reaction = ContainedReaction(state, term.Name))
+    if (const double* reaction = BearingReaction(state, term.Name))
         return {term.Position, *reaction, 0};
     if (term.LeverForce != 0)
         return {term.Position, term.Direction == 0 ? term.LeverForce : -term.LeverForce, 0};
@@ -341,9 +325,10 @@ void KeepPlaneDiagram(TAnalysisState& state, bool horizontal)
 // Huge entered values can overflow the doubles of the equations; such a plane stores nothing.
 void CheckResultsFinite(const TAnalysisState& state)
 {
-    for (double value : {state.PosA, state.PosB, state.ForceRhs, state.MomentRhs, state.Det,
-                         state.DetA, state.DetB, state.RHA, state.RHB, state.RVA, state.RVB})
+    for (double value : {state.PosA, state.PosB, state.ForceRhs, state.MomentRhs, state.Det, state.DetA, state.DetB})
         CheckedValue(value);
+    for (double value : state.HorzReactions) CheckedValue(value);
+    for (double value : state.VertReactions) CheckedValue(value);
     for (const TShearPoint& point : state.ShearPoints) CheckedValue(point.Shear);
     for (const TMomentPoint& point : state.MomentPoints) {
         CheckedValue(point.Left);

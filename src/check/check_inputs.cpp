@@ -66,11 +66,12 @@ std::vector<TNamedValue> NamedValues(const TCheckInputs& inputs)
     if (fatigue.YieldStrength) values.push_back({YieldStrength, *fatigue.YieldStrength, {}});
     values.insert(values.end(), {{FatigueSafety, fatigue.FatigueSafety, {}}, {YieldSafety, fatigue.YieldSafety, {}},
                                  {ShearModulus, fatigue.ShearModulus, {}}, {TwistLimit, fatigue.TwistLimit, {}},
-                                 {Rating, fatigue.Bearings[0].Rating, "bearing A's rating C"},
-                                 {Rating, fatigue.Bearings[1].Rating, "bearing B's rating C"},
-                                 {Stiffness, fatigue.Bearings[0].Stiffness, "bearing A's radial stiffness"},
-                                 {Stiffness, fatigue.Bearings[1].Stiffness, "bearing B's radial stiffness"},
                                  {RequiredLife, fatigue.RequiredLife, {}}});
+    for (size_t i = 0; i < fatigue.Bearings.size(); ++i) {
+        const QString bearing = QString("bearing ") + QChar('A' + int(i));
+        values.push_back({Rating, fatigue.Bearings[i].Rating, bearing + "'s rating C"});
+        values.push_back({Stiffness, fatigue.Bearings[i].Stiffness, bearing + "'s radial stiffness"});
+    }
     return values;
 }
 

@@ -2,6 +2,7 @@
 // the design among the shaft checks' inputs.
 #pragma once
 
+#include "analysis/load_model.h"
 #include "check/bearing_life.h"
 #include "check/fatigue_check.h"
 
@@ -18,7 +19,7 @@ struct TFatigueInputs {
     long double YieldSafety = 1.5;     // required n_y
     long double ShearModulus = 81000;  // G, MPa
     long double TwistLimit = 0.25;     // degrees per metre
-    std::array<TBearingInputs, 2> Bearings{}; // A, B
+    std::array<TBearingInputs, kBearingLetters> Bearings{}; // A, B, C, ... in the order of entry
     long double RequiredLife = 20000;  // L10h, hours
     bool operator==(const TFatigueInputs&) const = default;
 };

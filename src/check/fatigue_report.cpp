@@ -47,7 +47,7 @@ TFatigueReport MakeFatigueReport(const TAnalysisState& analysis, const TData& da
     } catch (const KorvelError& error) {
         report.TwistProblem = error.Text();
     }
-    const std::array<long double, 2> loads = BearingLoads(analysis.RHA, analysis.RVA, analysis.RHB, analysis.RVB);
+    const std::array<long double, 2> loads = BearingLoads(analysis.HorzReactions[0], analysis.VertReactions[0], analysis.HorzReactions[1], analysis.VertReactions[1]);
     for (size_t i = 0; i < 2; ++i) report.Bearings[i] = BearingLife(loads[i], fatigue.Bearings[i], inputs.Speed, fatigue.RequiredLife);
     return report;
 }
@@ -76,7 +76,7 @@ TFatigueRequest MakeFatigueRequest(const TAnalysisState& analysis, const TData& 
     using Number = long double;
     request.Numbers = {data.MT(), Number(data.MM()), Number(span.From.has_value()), span.From.value_or(0),
                        Number(span.To.has_value()), span.To.value_or(0), analysis.ShaftLength,
-                       analysis.RHA, analysis.RVA, analysis.RHB, analysis.RVB};
+                       analysis.HorzReactions[0], analysis.VertReactions[0], analysis.HorzReactions[1], analysis.VertReactions[1]};
     for (const TShaftPoint& point : analysis.Points) request.Numbers.push_back(point.Position);
     return request;
 }

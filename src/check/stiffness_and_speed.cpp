@@ -66,9 +66,9 @@ void CheckDeflection(TDeflectionCheck& check, const TAnalysisState& analysis, co
 {
     const TShaftGeometry& shaft = *check.Shaft;
     check.Deflection.Horizontal = PlaneDeflection(shaft, analysis.HorzDiagram, check.BearingA, check.BearingB,
-                                                  inputs.Modulus, Giving(analysis.RHA, analysis.RHB, inputs));
+                                                  inputs.Modulus, Giving(analysis.HorzReactions[0], analysis.HorzReactions[1], inputs));
     check.Deflection.Vertical = PlaneDeflection(shaft, analysis.VertDiagram, check.BearingA, check.BearingB,
-                                                inputs.Modulus, Giving(analysis.RVA, analysis.RVB, inputs));
+                                                inputs.Modulus, Giving(analysis.VertReactions[0], analysis.VertReactions[1], inputs));
     const TDeflectionLimits limits{inputs.SlopeLimit, inputs.DeflectionRatio * std::fabs(check.BearingB - check.BearingA)};
     check.Rows = DeflectionRows({check.Deflection, shaft, check.BearingA, check.BearingB}, loads, limits);
 }

@@ -213,8 +213,8 @@ int RowsUsed(Canvas& page, const std::vector<TPageText>& texts)
 
 QString ReactionsLine(const TAnalysisState& state, bool horizontal)
 {
-    const double a = horizontal ? state.RHA : state.RVA;
-    const double b = horizontal ? state.RHB : state.RVB;
+    const double a = horizontal ? state.HorzReactions[0] : state.VertReactions[0];
+    const double b = horizontal ? state.HorzReactions[1] : state.VertReactions[1];
     const QString prefix = horizontal ? "RH" : "RV";
     return prefix + "A = " + Fixed(state, a) + " N   " + prefix + "B = " + Fixed(state, b) + " N";
 }

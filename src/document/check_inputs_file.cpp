@@ -58,10 +58,18 @@ TBearingInputs ReadBearing(const TJsonFields& fields)
             fields.Has("Stiffness") ? RangedNumber(fields, "Stiffness", TCheckInput::Stiffness) : 0};
 }
 
+// A and B always; the others up to the last one given anything.
+size_t WrittenBearings(const TFatigueInputs& inputs)
+{
+    size_t count = inputs.Bearings.size();
+    while (count > 2 && inputs.Bearings[count - 1] == TBearingInputs{}) --count;
+    return count;
+}
+
 QJsonObject FatigueObject(const TFatigueInputs& inputs)
 {
     QJsonArray bearings;
-    for (const TBearingInputs& bearing : inputs.Bearings) bearings.append(BearingObject(bearing));
+    for (size_t i = 0; i < WrittenBearings(inputs); ++i) bearings.append(BearingObject(inputs.Bearings[i]));
     return {{"UltimateStrength", OptionalNumberText(inputs.UltimateStrength)},
             {"YieldStrength", OptionalNumberText(inputs.YieldStrength)},
             {"Surface", SurfaceNames()[size_t(inputs.Surface)]},
@@ -85,8 +93,8 @@ TFatigueInputs ReadFatigue(const TJsonFields& fields)
     inputs.YieldSafety = RangedNumber(fields, "YieldSafety", TCheckInput::YieldSafety);
     inputs.ShearModulus = RangedNumber(fields, "ShearModulus", TCheckInput::ShearModulus);
     inputs.TwistLimit = RangedNumber(fields, "TwistLimit", TCheckInput::TwistLimit);
-    const std::vector<TJsonFields> bearings = fields.Objects("Bearings", 2);
-    if (bearings.size() != inputs.Bearings.size()) RaiseFieldError(fields.PathOf("Bearings"), "two bearings, A and B");
+    const std::vector<TJsonFields> bearings = fields.Objects("Bearings", qsizetype(inputs.Bearings.size()));
+    if (bearings.size() < 2) RaiseFieldError(fields.PathOf("Bearings"), "two to eight bearings, A to H");
     for (size_t i = 0; i < bearings.size(); ++i) inputs.Bearings[i] = ReadBearing(bearings[i]);
     inputs.RequiredLife = RangedNumber(fields, "RequiredLife", TCheckInput::RequiredLife);
     return inputs;

@@ -105,8 +105,7 @@ void ReplayHorizontalPlane(const TDesign& design, TPointFeed& points, TAnalysisS
     const TPlaneEntries& plane = design.Horizontal;
     CheckEntryOrder(plane, "Horizontal");
     if (plane.Step == TPlaneStep::NotStarted) return;
-    state.RHA = 0;
-    state.RHB = 0;
+    state.HorzReactions = {};
     StartShaft(state);
     data.SetOriz(true);
     KeepFirstEntry(state.HorzDiagram);
@@ -127,8 +126,7 @@ void ReplayVerticalPlane(const TDesign& design, TPointFeed& points, TAnalysisSta
     CheckVerticalPlane(plane);
     CheckEntryOrder(plane, "Vertical");
     if (plane.Step == TPlaneStep::NotStarted) return;
-    state.RVA = 0;
-    state.RVB = 0;
+    state.VertReactions = {};
     KeepFirstEntry(state.VertDiagram);
     ResetPartialPlane(state);
     data.SetOriz(false);

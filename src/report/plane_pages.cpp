@@ -46,8 +46,8 @@ void NoteResults(TPlanePage& plane, const TAnalysisState& state)
     plane.Reactions = ReactionsLine(state, plane.Horizontal);
     plane.Maxima = "Fmax= " + FormatFloat(fixed, state.Fmax) + " N    Mmax= " + FormatFloat(fixed, state.Mmax) + " N*mm";
     plane.CriticalSection = "Critical cross section = section " + IntToStr(state.CriticalSection);
-    plane.ReactionA = plane.Horizontal ? state.RHA : state.RVA;
-    plane.ReactionB = plane.Horizontal ? state.RHB : state.RVB;
+    plane.ReactionA = plane.Horizontal ? state.HorzReactions[0] : state.VertReactions[0];
+    plane.ReactionB = plane.Horizontal ? state.HorzReactions[1] : state.VertReactions[1];
 }
 
 } // namespace

@@ -72,10 +72,10 @@ TEST(Solver, WorkedExampleGivesEveryListTextAndNumber)
     EXPECT_EQ(state.DetA, 50000);
     EXPECT_EQ(state.DetB, 50000);
     EXPECT_EQ(state.EqMatrix, (std::array<double, 4>{1, 1000, 0, 50000}));
-    EXPECT_EQ(state.RHA, 500);
-    EXPECT_EQ(state.RHB, 500);
-    EXPECT_EQ(state.RVA, 0);
-    EXPECT_EQ(state.RVB, 0);
+    EXPECT_EQ(state.HorzReactions[0], 500);
+    EXPECT_EQ(state.HorzReactions[1], 500);
+    EXPECT_EQ(state.VertReactions[0], 0);
+    EXPECT_EQ(state.VertReactions[1], 0);
 
     ASSERT_EQ(state.ShearPoints.size(), 2u);
     EXPECT_EQ(state.ShearPoints[0].Position, 0);
@@ -135,10 +135,10 @@ TEST(Solver, SimplySupportedForceSatisfiesStatics)
         SolvePlane(state, data);
 
         const double tolerance = 1e-12 * double(c.force * c.length);
-        EXPECT_NEAR(state.RHA, double(c.force * (c.length - c.at) / c.length), tolerance);
-        EXPECT_NEAR(state.RHB, double(c.force * c.at / c.length), tolerance);
-        EXPECT_NEAR(state.RHA + state.RHB - double(c.force), 0, tolerance);
-        EXPECT_NEAR(state.RHB * double(c.length) - double(c.force * c.at), 0, tolerance);
+        EXPECT_NEAR(state.HorzReactions[0], double(c.force * (c.length - c.at) / c.length), tolerance);
+        EXPECT_NEAR(state.HorzReactions[1], double(c.force * c.at / c.length), tolerance);
+        EXPECT_NEAR(state.HorzReactions[0] + state.HorzReactions[1] - double(c.force), 0, tolerance);
+        EXPECT_NEAR(state.HorzReactions[1] * double(c.length) - double(c.force * c.at), 0, tolerance);
         for (const TMomentPoint& point : state.MomentPoints) EXPECT_EQ(point.Left, point.Right);
         EXPECT_NEAR(double(state.MomentPoints.back().Right), 0, tolerance);
         EXPECT_NEAR(double(state.Mmax), double(c.force * c.at * (c.length - c.at) / c.length),
@@ -155,8 +155,8 @@ TEST(Solver, LoneMomentIsCarriedByAReactionCouple)
     HorizontalData data;
     SolvePlane(state, data);
 
-    EXPECT_EQ(state.RHB, 25);
-    EXPECT_EQ(state.RHA, -25);
+    EXPECT_EQ(state.HorzReactions[1], 25);
+    EXPECT_EQ(state.HorzReactions[0], -25);
     EXPECT_EQ(state.MomentListText, "MH1 = 5000    ");
     EXPECT_EQ(state.MomentEqValues, "-RHA*0+5000-RHB*200 = 0");
     ASSERT_EQ(Names(state.MomentTerms), QStringList({"RHA*0", "MH1", "RHB*200"}));
@@ -222,8 +222,8 @@ TEST(Solver, PlaneWithoutTermAtZeroStartsTheDiagramAtTheOrigin)
     SolvePlane(state, data);
 
     EXPECT_EQ(Names(state.MomentTerms), QStringList({"RHA*0", "FH1*50", "RHB*100"}));
-    EXPECT_EQ(state.RHA, 200);
-    EXPECT_EQ(state.RHB, 200);
+    EXPECT_EQ(state.HorzReactions[0], 200);
+    EXPECT_EQ(state.HorzReactions[1], 200);
     ASSERT_EQ(state.HorzDiagram.size(), 5u);
     ExpectMomentPoint(state.HorzDiagram.front(), 0, 0, 0);
     ExpectMomentPoint(state.HorzDiagram[2], 70, 10000, 10000);
@@ -252,18 +252,18 @@ TEST(Solver, VerticalPlaneLeavesTheHorizontalResultsAlone)
 {
     TAnalysisState state =
         Plane(100, {Bearing("RVA", 0), Bearing("RVB", 100)}, {Force("FV1", 50, 1000, 0)});
-    state.RHA = 11;
-    state.RHB = 22;
+    state.HorzReactions[0] = 11;
+    state.HorzReactions[1] = 22;
     state.HorzDiagram = {{0, 0, 0}, {0, 0, 100}};
     state.HorzDiagramCount = 2;
     TData data; // Oriz False, HorzMom 1, HSect 3
     SolvePlane(state, data);
 
     EXPECT_EQ(state.ForceEqText, "RVA-FV1+RVB = 0");
-    EXPECT_EQ(state.RVA, 500);
-    EXPECT_EQ(state.RVB, 500);
-    EXPECT_EQ(state.RHA, 11);
-    EXPECT_EQ(state.RHB, 22);
+    EXPECT_EQ(state.VertReactions[0], 500);
+    EXPECT_EQ(state.VertReactions[1], 500);
+    EXPECT_EQ(state.HorzReactions[0], 11);
+    EXPECT_EQ(state.HorzReactions[1], 22);
     EXPECT_EQ(state.VertDiagram.size(), 3u);
     EXPECT_EQ(state.VertDiagramCount, 3);
     EXPECT_EQ(state.HorzDiagram.size(), 2u);
@@ -307,7 +307,7 @@ TEST(Solver, RefusedPlaneChangesNothing)
         EXPECT_TRUE(state.MomentTerms.empty());
         EXPECT_TRUE(state.ForceListText.isEmpty());
         EXPECT_TRUE(state.ForceEqText.isEmpty());
-        EXPECT_EQ(state.RHA, 0);
+        EXPECT_EQ(state.HorzReactions[0], 0);
         EXPECT_EQ(state.Det, 0);
         EXPECT_TRUE(state.MomentPoints.empty());
         EXPECT_TRUE(state.HorzDiagram.empty());
@@ -328,7 +328,7 @@ TEST(Solver, SecondPressAfterARefusalDerivesEachTermOnce)
     state.Reactions[1].Position = 100;
     SolvePlane(state, data);
     EXPECT_EQ(Names(state.MomentTerms), QStringList({"RHA*0", "FH1*50", "RHB*100"}));
-    EXPECT_EQ(state.RHB, 500);
+    EXPECT_EQ(state.HorzReactions[1], 500);
 }
 
 } // namespace
@@ -344,8 +344,8 @@ TEST(Solver, ArmsAreMeasuredFromBearingAsEnteredPosition)
     data.SetOriz(true);
     SolvePlane(state, data);
     EXPECT_EQ(state.MomentEqText, "-RHA*0+FH1*0+FH2*50-RHB*100 = 0");
-    EXPECT_NEAR(state.RHA, 510, 1e-9);
-    EXPECT_NEAR(state.RHB, 500, 1e-9);
+    EXPECT_NEAR(state.HorzReactions[0], 510, 1e-9);
+    EXPECT_NEAR(state.HorzReactions[1], 500, 1e-9);
 }
 
 } // namespace

@@ -136,8 +136,8 @@ TEST(DesignReplay, EntersAndCalculatesBothPlanesAndAddsThePoints)
     InitialiseEntryState(state);
     TData data;
     ReplayDesign(SmallDesign(), state, data);
-    EXPECT_DOUBLE_EQ(state.RHA, 500);
-    EXPECT_DOUBLE_EQ(state.RVB, 500);
+    EXPECT_DOUBLE_EQ(state.HorzReactions[0], 500);
+    EXPECT_DOUBLE_EQ(state.VertReactions[1], 500);
     EXPECT_EQ(state.Reactions[0].Name, "RVA");
     EXPECT_EQ(data.MaxMom(), 25000);
     EXPECT_EQ(data.MT(), 1000000);

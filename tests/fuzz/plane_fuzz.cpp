@@ -44,7 +44,7 @@ struct TSession {
     void NewShaft()
     {
         step = kLengthStep;
-        state.RHA = state.RHB = 0;
+        state.HorzReactions[0] = state.HorzReactions[1] = 0;
         StartShaft(state);
         ClearPage();
         data.SetOriz(true);
@@ -54,7 +54,7 @@ struct TSession {
     void VerticalPlane()
     {
         step = kForceStep;
-        state.RVA = state.RVB = 0;
+        state.VertReactions[0] = state.VertReactions[1] = 0;
         KeepFirstEntry(state.VertDiagram);
         ResetPartialPlane(state);
         ClearPage();
@@ -79,8 +79,8 @@ bool Finite(long double v) { return std::isfinite(v); }
 // Both reactions balance the forces (up: with the reactions).
 void ExpectEquilibrium(const TAnalysisState& state, bool horizontal)
 {
-    const long double ra = horizontal ? state.RHA : state.RVA;
-    const long double rb = horizontal ? state.RHB : state.RVB;
+    const long double ra = horizontal ? state.HorzReactions[0] : state.VertReactions[0];
+    const long double rb = horizontal ? state.HorzReactions[1] : state.VertReactions[1];
     Require(Finite(ra) && Finite(rb), "an infinite reaction");
     long double sum = ra + rb;
     long double scale = std::fabs(ra) + std::fabs(rb);
@@ -106,7 +106,7 @@ void ExpectMomentBalance(const TAnalysisState& state, bool horizontal)
 {
     for (const Tincarcare* terms : {&state.Reactions, &state.Forces, &state.Moments})
         if (!OnShaft(*terms, state.ShaftLength)) return;
-    const long double rb = horizontal ? state.RHB : state.RVB;
+    const long double rb = horizontal ? state.HorzReactions[1] : state.VertReactions[1];
     long double sum = -(state.PosB - state.PosA) * rb;
     long double scale = std::fabs(sum);
     for (const Tvector& force : state.Forces) {

@@ -404,7 +404,7 @@ void TForm2::ReportResults(bool horizontal, TReportTexts texts)
     else DrawResultDiagrams(page, Analysis);
     Form6->l1->setText("Mmax = " + FormatFloat(Analysis.NumFormat, Form6->Data1->MaxMom()));
     Form6->l2->setText("Critical cross section = " + IntToStr(Analysis.CriticalSection));
-    if (!horizontal) Form11->FillReactions(Analysis.RHA, Analysis.RVA, Analysis.RHB, Analysis.RVB);
+    if (!horizontal) Form11->FillReactions(Analysis.HorzReactions[0], Analysis.VertReactions[0], Analysis.HorzReactions[1], Analysis.VertReactions[1]);
     move(x(), 20);
     Form3->ShowResults();
     if (!horizontal) Form11->show();

@@ -96,8 +96,7 @@ void TForm6::BitBtn3Click()
 void TForm6::StartHorizontalPlane()
 {
     Form11->close();
-    Analysis.RHA = 0;
-    Analysis.RHB = 0;
+    Analysis.HorzReactions = {};
     Form2->Action1->trigger();
     LoadGlyph(Form2->BitBtn1, kApplyGlyphFile);
     Form2->show();
@@ -112,8 +111,7 @@ void TForm6::StartHorizontalPlane()
 void TForm6::StartVerticalPlane()
 {
     Form11->close();
-    Analysis.RVA = 0;
-    Analysis.RVB = 0;
+    Analysis.VertReactions = {};
     KeepFirstEntry(Analysis.VertDiagram);
     Form2->Action2->trigger();
     LoadGlyph(Form2->BitBtn4, kAddGlyphFile);

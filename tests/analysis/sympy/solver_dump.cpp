@@ -51,8 +51,8 @@ void SolveAndPrint(const std::string& line)
     SolvePlane(state, data);
 
     const Tav& diagram = state.HorzDiagram;
-    std::printf("%.21Lg %.21Lg %.21Lg %zu", static_cast<long double>(state.RHA),
-                static_cast<long double>(state.RHB), state.Mmax, diagram.size());
+    std::printf("%.21Lg %.21Lg %.21Lg %zu", static_cast<long double>(state.HorzReactions[0]),
+                static_cast<long double>(state.HorzReactions[1]), state.Mmax, diagram.size());
     for (const TMomentPoint& point : diagram) {
         for (const long double value : {point.Position, point.Left, point.Right, PlaneMoment(diagram, point.Position)})
             Print(value);

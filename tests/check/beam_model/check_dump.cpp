@@ -50,7 +50,7 @@ void CheckAndPrint(std::istream& in)
     TCheckInputs inputs;
     inputs.Modulus = Next(in);
     inputs.Density = Next(in);
-    for (TBearingInputs& bearing : inputs.Fatigue.Bearings) bearing.Stiffness = Next(in);
+    for (size_t i = 0; i < 2; ++i) inputs.Fatigue.Bearings[i].Stiffness = Next(in);
     std::vector<long double> loads;
     EnterPlane(in, state, true, loads);
     ResetPartialPlane(state);

@@ -32,7 +32,7 @@ struct TPlaneOutcome {
 
 TPlaneOutcome Outcome()
 {
-    return {Form3->Page().copy(), Analysis.RHA, Analysis.RHB, Analysis.Mmax, Analysis.Points.size(),
+    return {Form3->Page().copy(), Analysis.HorzReactions[0], Analysis.HorzReactions[1], Analysis.Mmax, Analysis.Points.size(),
             DesignJournal.Horizontal};
 }
 
@@ -99,7 +99,7 @@ TEST_F(EntryTest, TakingBackInTheVerticalPlaneKeepsTheHorizontalResults)
     EXPECT_TRUE(Form3->Page() == pageWithOneForce);
     EXPECT_EQ(Form3->windowTitle(), "Vertical plane");
     EXPECT_TRUE(Form2->BitBtn4->isEnabled());
-    EXPECT_EQ(Analysis.RHA, horizontal.RHA);
+    EXPECT_EQ(Analysis.HorzReactions[0], horizontal.HorzReactions[0]);
     EXPECT_EQ(Analysis.HorzDiagram.size(), horizontal.HorzDiagram.size());
     EXPECT_EQ(Form6->Data1->HorzMom(), horizontalMmax);
     EXPECT_EQ(Analysis.Reactions[0].Name, "RVA");
@@ -123,8 +123,8 @@ TEST_F(EntryTest, ACalculatedPlaneReopenedFromThePageTakesALoadBackAndIsCalculat
     ASSERT_TRUE(Form2->BitBtn8->isEnabled());
     Form2->BitBtn8->click();
     // The complete example again: 500 N on each bearing, Mmax at the middle.
-    EXPECT_EQ(Analysis.RHA, 500);
-    EXPECT_EQ(Analysis.RHB, 500);
+    EXPECT_EQ(Analysis.HorzReactions[0], 500);
+    EXPECT_EQ(Analysis.HorzReactions[1], 500);
     EXPECT_EQ(Form6->Data1->HorzMom(), 25000);
     EXPECT_FALSE(Form2->isVisible());
 }

@@ -59,7 +59,7 @@ TShownDesign Shown()
     const QStringList analysis{Analysis.ForceListText, Analysis.MomentListText, Analysis.ReactionSumText,
                                Analysis.ForceEqValues, Analysis.MomentEqValues, Numbers(Analysis.HorzDiagram),
                                Numbers(Analysis.VertDiagram), points,
-                               QString::number(Analysis.RHA, 'g', 17) + " " + QString::number(Analysis.RVB, 'g', 17),
+                               QString::number(Analysis.HorzReactions[0], 'g', 17) + " " + QString::number(Analysis.VertReactions[1], 'g', 17),
                                ExactNumberText(Analysis.AllowBendStress), ExactNumberText(Form6->Data1->MT())};
     QStringList reactions;
     for (QLabel* label : {Form11->Label1, Form11->Label2, Form11->Label3, Form11->Label6}) reactions << label->text();

@@ -45,8 +45,8 @@ TEST_F(EntryTest, LoadInHorizontalPlaneTwiceStartsAnEmptyShaftOnAClearedPage)
     EXPECT_TRUE(Analysis.Reactions.empty());
     EXPECT_TRUE(Analysis.Forces.empty());
     EXPECT_TRUE(Analysis.Points.empty());
-    EXPECT_EQ(Analysis.RHA, 0);
-    EXPECT_EQ(Analysis.RHB, 0);
+    EXPECT_EQ(Analysis.HorzReactions[0], 0);
+    EXPECT_EQ(Analysis.HorzReactions[1], 0);
     EXPECT_EQ(Analysis.HorzDiagram.size(), 1u);
     EXPECT_TRUE(Analysis.VertDiagram.empty()); // the old shaft's vertical plane went with the new length
 }
@@ -72,7 +72,7 @@ TEST_F(EntryTest, LoadInVerticalPlaneRedrawsTheShaftWithItsBearingsRenamed)
     EXPECT_EQ(Analysis.Reactions[2].Name, "RVC");
     EXPECT_EQ(Analysis.ReactionSumText, "RVA+RVB+RVC");
     EXPECT_FALSE(Form6->Data1->Oriz());
-    EXPECT_EQ(Analysis.RHA, 500);
+    EXPECT_EQ(Analysis.HorzReactions[0], 500);
     EXPECT_EQ(Analysis.VertDiagram.size(), 0u);
     EXPECT_EQ(Form2->focusWidget(), Form2->Edit3);
     EXPECT_FALSE(Form2->BitBtn4->icon().isNull());
