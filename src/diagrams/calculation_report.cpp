@@ -184,8 +184,18 @@ void LayOutInitialData(TReportLayout& layout, const TAnalysisState& state)
     layout.Line(40, state.MomentListText, 30);
 }
 
+// Three or more bearings: the method takes the place of the two equations.
+void LayOutIndeterminateMethod(TReportLayout& layout, const TAnalysisState& state, bool horizontal)
+{
+    const TReactionSection& made = horizontal ? state.HorzSection : state.VertSection;
+    layout.Heading("Solving the equation system -> reactions");
+    layout.Line(40, "Statically indeterminate, " + IntToStr(int(state.Reactions.size())) +
+                        " supports: stiffness method, " + made.Name, 20);
+}
+
 void LayOutEquations(TReportLayout& layout, const TAnalysisState& state, bool horizontal)
 {
+    if (state.Reactions.size() > 2) return LayOutIndeterminateMethod(layout, state, horizontal);
     const QString a = horizontal ? "RHA" : "RVA";
     const QString b = horizontal ? "RHB" : "RVB";
     layout.Heading("Solving the equation system -> reactions");
@@ -213,10 +223,12 @@ int RowsUsed(Canvas& page, const std::vector<TPageText>& texts)
 
 QString ReactionsLine(const TAnalysisState& state, bool horizontal)
 {
-    const double a = horizontal ? state.HorzReactions[0] : state.VertReactions[0];
-    const double b = horizontal ? state.HorzReactions[1] : state.VertReactions[1];
-    const QString prefix = horizontal ? "RH" : "RV";
-    return prefix + "A = " + Fixed(state, a) + " N   " + prefix + "B = " + Fixed(state, b) + " N";
+    const auto& reactions = horizontal ? state.HorzReactions : state.VertReactions;
+    const size_t bearings = std::clamp<size_t>(state.Reactions.size(), 2, reactions.size());
+    QStringList parts;
+    for (size_t i = 0; i < bearings; ++i)
+        parts << QString(horizontal ? "RH" : "RV") + QChar('A' + int(i)) + " = " + Fixed(state, reactions[i]) + " N";
+    return parts.join("   ");
 }
 
 std::vector<TPageText> ReportTexts(TAnalysisState& state, bool horizontal, const TLineFits& fits)
