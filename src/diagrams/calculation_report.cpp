@@ -105,6 +105,7 @@ public:
         Advance(30);
     }
     void Text(int x, const QString& text) { texts.push_back({x, row_, kBodySize, text}); }
+    bool Fits(int x, const QString& text) const { return fits_(x, text); }
     void Line(int x, const QString& text, int advance)
     {
         const QStringList pieces = SplitToFit(text, [&](const QString& piece) { return fits_(x, piece); });
@@ -167,14 +168,21 @@ void LayOutMomentItems(TReportLayout& layout, const TAnalysisState& state)
 }
 
 // The maxima and the reactions share a row. Maxima too long to end before the reactions' column
-// (at 6 pixels a character, as the item rule counts) take rows of their own above them instead.
+// (at 6 pixels a character, as the item rule counts) take rows of their own above them instead;
+// so do the reactions of three or more bearings that would not end on the page.
 void LayOutMaxima(TReportLayout& layout, const TAnalysisState& state, bool horizontal)
 {
     layout.Line(50, "Critical cross section = section " + IntToStr(state.CriticalSection), 30);
     const QString maxima = "Fmax= " + Fixed(state, state.Fmax) + " N    " + "Mmax= " + Fixed(state, state.Mmax) + " N*mm";
+    const QString reactions = ReactionsLine(state, horizontal);
+    if (state.Reactions.size() > 2 && !layout.Fits(kReactionsColumn, reactions)) {
+        layout.Line(50, maxima, 20);
+        layout.Line(50, reactions, 30);
+        return;
+    }
     if (50 + 6 * maxima.size() <= kReactionsColumn) layout.Text(50, maxima);
     else layout.Line(50, maxima, 20);
-    layout.Line(kReactionsColumn, ReactionsLine(state, horizontal), 30);
+    layout.Line(kReactionsColumn, reactions, 30);
 }
 
 void LayOutInitialData(TReportLayout& layout, const TAnalysisState& state)
