@@ -230,10 +230,13 @@ long double SumAxialForces(const std::vector<TElementLoads>& loads)
 
 void AddPlaneLoads(TAnalysisState& state, const std::vector<TPlaneLoad>& loads, bool horizontal)
 {
+    // Entered on a copy: a load that the entry refuses leaves none of the element's in the plane.
+    TAnalysisState entered = state;
     for (const TPlaneLoad& load : loads) {
         if (load.Couple)
-            AddMoment(state, load.Position, load.Value, load.Clockwise, horizontal);
+            AddMoment(entered, load.Position, load.Value, load.Clockwise, horizontal);
         else
-            AddForce(state, load.Position, load.Value, load.WithReactions, horizontal);
+            AddForce(entered, load.Position, load.Value, load.WithReactions, horizontal);
     }
+    state = std::move(entered);
 }

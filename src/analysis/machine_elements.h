@@ -93,5 +93,6 @@ TElementLoads ResolveElement(const TMachineElement& element, const TShaftDrive& 
 // What the locating bearing takes, N along +x.
 long double SumAxialForces(const std::vector<TElementLoads>& loads);
 
-// Enters one plane's loads as the load entry's forces and moments.
+// Enters one plane's loads as the load entry's forces and moments: all of them, or none when the
+// entry refuses one (a position off the shaft, a 256th force).
 void AddPlaneLoads(TAnalysisState& state, const std::vector<TPlaneLoad>& loads, bool horizontal);

@@ -130,6 +130,15 @@ TEST(MachineElements, BadDataIsRefusedWithItsReason)
     EXPECT_EQ(refusal(bad), kTensionRatioInvalid);
     bad.TensionRatioGiven = false, bad.BeltFactor = 0.8;
     EXPECT_EQ(refusal(bad), kBeltFactorInvalid);
+
+    // A force the entry takes and a couple off the shaft: the plane keeps neither.
+    TAnalysisState state = Plane(100, {Bearing("RVA", 0), Bearing("RVB", 100)});
+    const QString offShaft = FailureOf([&] {
+        AddPlaneLoads(state, {{false, 50, 10, true, false}, {true, 120, 10, false, true}}, false);
+    });
+    EXPECT_EQ(offShaft, kPositionOutside);
+    EXPECT_TRUE(state.Forces.empty());
+    EXPECT_EQ(state.Points.size(), 0u);
 }
 
 } // namespace
