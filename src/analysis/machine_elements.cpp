@@ -149,14 +149,15 @@ TElementAction CouplingAction(const TMachineElement& coupling, long double torqu
 
 TElementAction ElementAction(const TMachineElement& element, long double torque, long double sense)
 {
+    if (element.Kind == TElementKind::Coupling) return CouplingAction(element, torque);
+    const long double ft = TangentialForce(torque, element.Diameter);
     switch (element.Kind) {
-    case TElementKind::Gear: return GearAction(element, sense * TangentialForce(torque, element.Diameter));
-    case TElementKind::BevelGear:
-        return BevelAction(element, sense * TangentialForce(torque, element.Diameter));
-    case TElementKind::BeltPulley:
-        return PullAction(element.Angle, BeltPull(element, TangentialForce(torque, element.Diameter)));
-    case TElementKind::ChainSprocket: return PullAction(element.Angle, TangentialForce(torque, element.Diameter));
-    case TElementKind::Coupling: return CouplingAction(element, torque);
+    case TElementKind::Gear: return GearAction(element, sense * ft);
+    case TElementKind::BevelGear: return BevelAction(element, sense * ft);
+    case TElementKind::BeltPulley: return PullAction(element.Angle, BeltPull(element, ft));
+    // The slack strand of a chain carries next to nothing: the tight one pulls with Ft.
+    case TElementKind::ChainSprocket: return PullAction(element.Angle, ft);
+    case TElementKind::Coupling: break;
     }
     return {};
 }

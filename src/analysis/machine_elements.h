@@ -29,7 +29,8 @@ enum class TPowerFlow { Driving, Driven };
 
 inline const QString kElementDiameterInvalid =
     QStringLiteral("Diametrul elementului trebuie sa fie mai mare decat zero !");
-inline const QString kShaftSpeedInvalid = QStringLiteral("Turatia arborelui trebuie sa fie mai mare decat zero !");
+inline const QString kShaftSpeedInvalid =
+    QStringLiteral("Turatia arborelui trebuie sa fie mai mare decat zero !");
 inline const QString kElementTorqueInvalid =
     QStringLiteral("Momentul de torsiune si puterea nu pot fi negative !");
 inline const QString kElementAngleInvalid =

@@ -29,13 +29,9 @@ struct TSpatialForce {
     TVec Force; // N
 };
 
-TVec Outwards(long double degrees)
-{
-    const long double radians = degrees * std::numbers::pi_v<long double> / 180;
-    return {0, std::cos(radians), std::sin(radians)};
-}
-
-long double Tan(long double degrees) { return std::tan(degrees * std::numbers::pi_v<long double> / 180); }
+long double Radians(long double degrees) { return degrees * std::numbers::pi_v<long double> / 180; }
+long double Tan(long double degrees) { return std::tan(Radians(degrees)); }
+TVec Outwards(long double degrees) { return {0, std::cos(Radians(degrees)), std::sin(Radians(degrees))}; }
 
 // A gear's tooth force at its mesh point: tangential along the point's velocity when power enters
 // (positive power), against it when it leaves; radial towards the axis; axial such that the force
@@ -50,13 +46,14 @@ TSpatialForce ToothForce(const TMachineElement& gear, long double ft, long doubl
     TVec force = (power * ft / r) * velocity;
     long double axial = 0;
     if (gear.Kind == TElementKind::BevelGear) {
-        const long double cone = gear.PitchConeAngle * std::numbers::pi_v<long double> / 180;
+        const long double cone = Radians(gear.PitchConeAngle);
         force = force + (-ft * Tan(gear.PressureAngle) * std::cos(cone)) * out;
         axial = (gear.ApexTowardsPlusX ? -1 : 1) * ft * Tan(gear.PressureAngle) * std::sin(cone);
     } else {
-        force = force + (-ft * Tan(gear.PressureAngle) / std::cos(gear.HelixAngle * std::numbers::pi_v<long double> / 180)) * out;
+        force = force + (-ft * Tan(gear.PressureAngle) / std::cos(Radians(gear.HelixAngle))) * out;
         if (gear.HelixAngle > 0) {
-            const TVec helix{(gear.Hand == THelixHand::Right ? r : -r) / Tan(gear.HelixAngle), -r * out.Z, r * out.Y};
+            const long double lead = (gear.Hand == THelixHand::Right ? r : -r) / Tan(gear.HelixAngle);
+            const TVec helix{lead, -r * out.Z, r * out.Y};
             axial = -Dot(force, helix) / helix.X;
         }
     }
@@ -98,8 +95,8 @@ TMachineElement RandomElement(std::mt19937& random)
 
 std::array<double, kBearingLetters> SolvedReactions(const TElementLoads& loads, bool horizontal)
 {
-    TAnalysisState state =
-        Plane(kLength, {Bearing(BearingName(0, horizontal), 0), Bearing(BearingName(1, horizontal), kLength)});
+    TAnalysisState state = Plane(kLength, {Bearing(BearingName(0, horizontal), 0),
+                                           Bearing(BearingName(1, horizontal), kLength)});
     AddPlaneLoads(state, horizontal ? loads.Horizontal : loads.Vertical, horizontal);
     TData data;
     data.SetOriz(horizontal);
@@ -113,7 +110,8 @@ TEST(ElementStatics, PlaneLoadsGiveTheReactionsOfTheForceVector)
     for (int trial = 0; trial < 300; ++trial) {
         const TMachineElement element = RandomElement(random);
         const bool counterClockwise = random() % 2;
-        const TShaftDrive drive{0, counterClockwise ? TShaftRotation::CounterClockwise : TShaftRotation::Clockwise};
+        const TShaftDrive drive{0, counterClockwise ? TShaftRotation::CounterClockwise
+                                                    : TShaftRotation::Clockwise};
         const TSpatialForce load = ElementForce(element, counterClockwise ? 1 : -1);
         // Moments about bearing A, then B's reaction from them and A's from the force sum.
         const TVec moment = Cross(load.Point, load.Force);
@@ -123,14 +121,15 @@ TEST(ElementStatics, PlaneLoadsGiveTheReactionsOfTheForceVector)
         SCOPED_TRACE(trial);
         const TElementLoads loads = ResolveElement(element, drive);
         const auto vertical = SolvedReactions(loads, false), horizontal = SolvedReactions(loads, true);
-        const long double tolerance = 1e-9L * (std::hypot(load.Force.Y, load.Force.Z) + std::abs(load.Force.X));
+        const long double across = std::hypot(load.Force.Y, load.Force.Z);
+        const long double tolerance = 1e-9L * (across + std::abs(load.Force.X));
         EXPECT_NEAR(vertical[0], atA.Y, tolerance);
         EXPECT_NEAR(vertical[1], atB.Y, tolerance);
         EXPECT_NEAR(horizontal[0], atA.Z, tolerance);
         EXPECT_NEAR(horizontal[1], atB.Z, tolerance);
         EXPECT_NEAR(loads.AxialForce, load.Force.X, tolerance);
         if (element.Position == 0 && load.Force.X == 0)
-            EXPECT_NEAR(std::hypot(vertical[0], horizontal[0]), std::hypot(load.Force.Y, load.Force.Z), tolerance);
+            EXPECT_NEAR(std::hypot(vertical[0], horizontal[0]), across, tolerance);
         if (element.Kind == TElementKind::Gear || element.Kind == TElementKind::BevelGear)
             EXPECT_NEAR(moment.X * (counterClockwise ? 1 : -1) / 1000, loads.Torque, 1e-9L * element.Torque);
     }

@@ -20,9 +20,10 @@ TMachineElement ByPower(long double position, long double power, TPowerFlow flow
 TEST(TorqueDiagram, StepsFromTheLeftEnd)
 {
     const TShaftDrive drive{1000, TShaftRotation::Clockwise};
-    const std::vector<TTorqueStep> steps = TorqueSteps(
-        {ByPower(200, 6, TPowerFlow::Driven), ByPower(50, 10, TPowerFlow::Driving), ByPower(120, 4, TPowerFlow::Driven)},
-        drive);
+    const std::vector<TTorqueStep> steps = TorqueSteps({ByPower(200, 6, TPowerFlow::Driven),
+                                                        ByPower(50, 10, TPowerFlow::Driving),
+                                                        ByPower(120, 4, TPowerFlow::Driven)},
+                                                       drive);
     ASSERT_EQ(steps.size(), 3u);
     EXPECT_EQ(steps[0].Position, 50);
     EXPECT_EQ(steps[1].Position, 120);
@@ -35,9 +36,10 @@ TEST(TorqueDiagram, StepsFromTheLeftEnd)
     EXPECT_NEAR(LargestTorque(steps), 95.493, 0.001);
 
     // Two elements at one place make one step.
-    const std::vector<TTorqueStep> shared = TorqueSteps(
-        {ByPower(50, 10, TPowerFlow::Driving), ByPower(50, 4, TPowerFlow::Driven), ByPower(90, 6, TPowerFlow::Driven)},
-        drive);
+    const std::vector<TTorqueStep> shared = TorqueSteps({ByPower(50, 10, TPowerFlow::Driving),
+                                                         ByPower(50, 4, TPowerFlow::Driven),
+                                                         ByPower(90, 6, TPowerFlow::Driven)},
+                                                        drive);
     ASSERT_EQ(shared.size(), 2u);
     EXPECT_NEAR(shared[0].Torque, 57.296, 0.001);
 }
