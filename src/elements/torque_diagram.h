@@ -1,7 +1,7 @@
 // The twisting moment along the shaft, T(x), from the torques its elements pass.
 #pragma once
 
-#include "analysis/machine_elements.h"
+#include "elements/machine_elements.h"
 
 // "The elements' torques do not balance: their sum is ... N*m!"
 QString TorquesUnbalancedText(long double sum);

@@ -1,5 +1,5 @@
 // T(x) as steps: the element torques sorted by position and summed from the left end.
-#include "analysis/torque_diagram.h"
+#include "elements/torque_diagram.h"
 
 #include "common/errors.h"
 #include "common/number_text.h"

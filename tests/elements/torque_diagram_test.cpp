@@ -1,5 +1,5 @@
 // T(x) of a shaft with three elements given by power, and a set that does not balance.
-#include "analysis/torque_diagram.h"
+#include "elements/torque_diagram.h"
 
 #include "test_support.h"
 

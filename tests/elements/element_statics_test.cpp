@@ -1,10 +1,10 @@
 // Random elements on a shaft between two bearings: their plane loads through the solver give the
 // reactions that the statics of the element's force give, with the force built here as a vector
 // from the frame alone (where it acts in space and which way it points), never split into planes.
-#include "analysis/machine_elements.h"
+#include "elements/machine_elements.h"
 
 #include "analysis/solver.h"
-#include "plane_builder.h"
+#include "../analysis/plane_builder.h"
 
 #include <gtest/gtest.h>
 

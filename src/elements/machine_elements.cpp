@@ -2,7 +2,7 @@
 // bending couple (the axial force's lever where it acts off the axis) and the torque it passes.
 // The force is built as a vector in the shaft's frame and only then split into the two planes,
 // so that every kind of element shares one rule for the senses.
-#include "analysis/machine_elements.h"
+#include "elements/machine_elements.h"
 
 #include "analysis/load_entry.h"
 #include "common/errors.h"

@@ -1,9 +1,9 @@
 // Element loads worked out by hand: a gearbox shaft through the solver, the other kinds' formulas,
 // and the data that must be refused.
-#include "analysis/machine_elements.h"
+#include "elements/machine_elements.h"
 
 #include "analysis/solver.h"
-#include "plane_builder.h"
+#include "../analysis/plane_builder.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
