@@ -6,6 +6,7 @@
 #include "report/deflection_painting.h"
 #include "report/report_blocks.h"
 #include "report/report_profile.h"
+#include "report/verdict.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -25,12 +26,35 @@ TBlock Body(const TTypeface& type, const QString& text, bool failing = false)
     return TextBlock(type, text, type.Font(kBodySize), failing ? kTooSmallColor : QColor(Qt::transparent));
 }
 
+// What the checks come to, with the figure that governs each; failing ones red.
+TBlocks VerdictBlocks(const TReportDocument& report, const TTypeface& type)
+{
+    TBlocks blocks{HeadingBlock(type, "Verdict")};
+    if (!report.Checks) {
+        blocks.push_back(Body(type, "Not checked: " + report.ChecksProblem, true));
+        return blocks;
+    }
+    const TChecksVerdict verdict = ChecksVerdict(*report.Checks);
+    blocks.push_back(TextBlock(type, verdict.Headline(), type.Font(kBodySize, true),
+                               verdict.Holds() ? QColor(Qt::transparent) : kTooSmallColor));
+    std::vector<QStringList> rows;
+    std::vector<bool> failing;
+    for (const TGoverningFigure& figure : verdict.Figures) {
+        rows.push_back({figure.Check, figure.Figure});
+        failing.push_back(figure.Fails);
+    }
+    Append(blocks, TableBlocks(type, {"Check", "Governing figure"}, rows, failing));
+    for (const QString& missing : verdict.NotChecked) blocks.push_back(Body(type, missing, true));
+    return blocks;
+}
+
 TBlocks TitleBlocks(const TReportDocument& report, const TTypeface& type)
 {
     TBlocks blocks{TextBlock(type, "Shaft calculation report", type.Font(18, true))};
     std::vector<QStringList> title;
     for (const auto& [label, value] : TitleBlockRows(report)) title.push_back({label, value});
     Append(blocks, TableBlocks(type, {"Title block", ""}, title, {}));
+    Append(blocks, VerdictBlocks(report, type));
     blocks.push_back(HeadingBlock(type, "Main data"));
     std::vector<QStringList> rows;
     for (const auto& [label, value] : MainData(report.Design)) rows.push_back({label, value});
