@@ -88,7 +88,12 @@ struct TAddedPoint {
     bool operator==(const TAddedPoint&) const = default;
 };
 
+// The design file's version: 3 has every bearing carry load and keeps the locating bearing; 2
+// holds every number with "." and the moment each point was added; 1 is read as well.
+constexpr int kDesignVersion = 3;
+
 struct TDesign {
+    int FileVersion = kDesignVersion; // of the file it was read from; not written
     long double ShaftLength = 0;
     TPlaneEntries Horizontal;
     TPlaneEntries Vertical;

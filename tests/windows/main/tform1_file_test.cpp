@@ -225,7 +225,7 @@ TEST_F(FileTest, ABadFileSaysWhatIsWrongAndLeavesTheOpenDesignAsItWas)
     const TShownDesign before = Shown();
     const QByteArray good = DesignToJson(SmallDesign());
     QByteArray newer = good;
-    newer.replace("\"version\": 2", "\"version\": 3");
+    newer.replace("\"version\": 3", "\"version\": 4");
     QByteArray missing = good;
     missing.replace("\"ShaftLength\"", "\"Length\"");
     QByteArray refused = good;
