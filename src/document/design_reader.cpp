@@ -164,7 +164,7 @@ TViewSettings ReadView(const TJsonFields& fields)
 TDesign ReadDesign(const TJsonFields& fields, int version)
 {
     TDesign design;
-    design.FileVersion = version;
+    design.FileVersion.Value = version;
     design.ShaftLength = fields.Number("ShaftLength");
     design.Horizontal = ReadPlane(fields.Object("Horizontal"));
     design.Vertical = ReadPlane(fields.Object("Vertical"));
@@ -193,7 +193,7 @@ TDesign DesignFromJson(const QByteArray& json)
 
 QString OlderDesignNotice(const TDesign& design)
 {
-    if (design.FileVersion >= 3) return QString();
+    if (design.FileVersion.Value >= 3) return QString();
     QStringList letters;
     for (const TLoadEntry& entry : design.Horizontal.Entries)
         if (entry.Kind == TEntryKind::Bearing) letters << QString(QChar('A' + int(letters.size())));

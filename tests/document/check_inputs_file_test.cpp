@@ -196,8 +196,8 @@ TEST(DesignCheckInputs, AnOlderDesignOnMoreThanTwoBearingsSaysItsReactionsChange
     const auto ofVersion = [&](int version) {
         return DesignFromJson(Edited(design, [&](QJsonObject& root) { root["version"] = version; }));
     };
-    EXPECT_EQ(ofVersion(1).FileVersion, 1);
-    EXPECT_EQ(OlderDesignNotice(ofVersion(1)), "") << "A and B carried load before as now";
+    EXPECT_EQ(ofVersion(2).FileVersion.Value, 2);
+    EXPECT_EQ(OlderDesignNotice(ofVersion(2)), "") << "A and B carried load before as now";
     design.Horizontal.Entries.insert(design.Horizontal.Entries.begin() + 2, {TEntryKind::Bearing, 30, 0, 1});
     EXPECT_EQ(OlderDesignNotice(ofVersion(3)), "");
     EXPECT_EQ(OlderDesignNotice(ofVersion(2)),

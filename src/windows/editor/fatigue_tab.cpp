@@ -97,6 +97,7 @@ TFatigueTab::TFatigueTab(QWidget* parent) : QWidget(parent)
     for (int column = 0; column < int(std::size(widths)); ++column) Table->horizontalHeader()->resizeSection(column, widths[column]);
     Table->horizontalHeader()->setStretchLastSection(true);
     Table->setWordWrap(false);
+    Table->setMinimumHeight(150); // on eight bearings the page scrolls rather than crush the table
     WeakestLabel = new QLabel(this);
     ApplyButton = new QPushButton("Apply", this);
     ApplyButton->setToolTip("Check fatigue, twist and bearing life with these values");
@@ -155,13 +156,12 @@ QLayout* TFatigueTab::RequiredLifeRow(QWidget* parent)
     LocatingBox = new QComboBox(parent);
     for (int i = 0; i < kBearingLetters; ++i) LocatingBox->addItem(QString(QChar('A' + i)));
     LocatingBox->setToolTip("The one bearing that locates the shaft along its axis and takes its axial load");
-    auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel("Bearing life at the operating speed of the Critical speed page; required L10h [h]:", parent));
-    row->addWidget(RequiredLifeEdit);
-    row->addSpacing(12);
-    row->addWidget(new QLabel("axial load taken by bearing:", parent));
-    row->addWidget(LocatingBox);
-    row->addStretch(1);
+    auto* row = new QGridLayout;
+    row->addWidget(new QLabel("Bearing life at the operating speed of the Critical speed page; required L10h [h]:", parent), 0, 0);
+    row->addWidget(RequiredLifeEdit, 0, 1);
+    row->addWidget(new QLabel("The axial load is taken by bearing:", parent), 1, 0, Qt::AlignRight);
+    row->addWidget(LocatingBox, 1, 1);
+    row->setColumnStretch(2, 1);
     return row;
 }
 
@@ -170,6 +170,7 @@ QWidget* TFatigueTab::BearingRows()
     auto* rows = new QWidget(this);
     auto* grid = new QGridLayout(rows);
     grid->setContentsMargins(0, 0, 0, 0);
+    grid->setVerticalSpacing(2);
     grid->addLayout(RequiredLifeRow(rows), 0, 0, 1, 6);
     for (int i = 0; i < kBearingLetters; ++i) {
         const size_t bearing = size_t(i);
