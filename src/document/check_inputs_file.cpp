@@ -98,7 +98,8 @@ TFatigueInputs ReadFatigue(const TJsonFields& fields)
     if (bearings.size() < 2) RaiseFieldError(fields.PathOf("Bearings"), "two to eight bearings, A to H");
     for (size_t i = 0; i < bearings.size(); ++i) inputs.Bearings[i] = ReadBearing(bearings[i]);
     // Written before the axial load had a bearing of its own: A takes it.
-    if (fields.Has("LocatingBearing")) inputs.LocatingBearing = fields.Integer("LocatingBearing", 0, kBearingLetters - 1);
+    if (fields.Has("LocatingBearing"))
+        inputs.LocatingBearing = fields.Integer("LocatingBearing", 0, kBearingLetters - 1);
     inputs.RequiredLife = RangedNumber(fields, "RequiredLife", TCheckInput::RequiredLife);
     return inputs;
 }

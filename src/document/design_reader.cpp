@@ -199,6 +199,7 @@ QString OlderDesignNotice(const TDesign& design)
         if (entry.Kind == TEntryKind::Bearing) letters << QString(QChar('A' + int(letters.size())));
     const QStringList beyondB = letters.mid(2);
     if (beyondB.isEmpty()) return QString();
-    const QString carry = beyondB.size() == 1 ? "bearing " + beyondB[0] + " now carries" : "bearings " + beyondB.join(", ") + " now carry";
+    const QString carry = beyondB.size() == 1 ? "bearing " + beyondB[0] + " now carries"
+                                              : "bearings " + beyondB.join(", ") + " now carry";
     return "This design's " + carry + " load: its reactions differ from those it was saved with.";
 }

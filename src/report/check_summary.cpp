@@ -69,7 +69,8 @@ QString FatigueText(const TFatigueReport& report, long double twistLimit)
     else
         lines << TwistAngleText(report.Twist, twistLimit) + (report.Twist.TooLarge ? "\tbeyond the limit" : "");
     for (size_t i = 0; i < report.Bearings.size(); ++i)
-        lines << NamedBearingLifeText(i, report.Bearings[i]) + (report.Bearings[i].Short ? "\tshort of the required life" : "");
+        lines << NamedBearingLifeText(i, report.Bearings[i]) +
+                     (report.Bearings[i].Short ? "\tshort of the required life" : "");
     return "Fatigue\n" + Indented(lines);
 }
 

@@ -103,6 +103,11 @@ TEST(DesignFile, EveryKindOfBadFileGivesItsOneMessage)
              d.AddedPoints.clear();
          }),
          "The entry \"Vertical.Entries[255]\" of the design is refused: " + kTooManyForces},
+        {"ninth bearing", DesignEdited([](TDesign& d) {
+             for (int i = 0; i < 7; ++i)
+                 d.Horizontal.Entries.insert(d.Horizontal.Entries.begin() + 2, {TEntryKind::Bearing, 10.0L * (i + 1), 0, 1});
+         }),
+         "The entry \"Horizontal.Entries[8]\" of the design is refused: " + kTooManyBearings},
         {"bearing in the vertical plane", DesignEdited([](TDesign& d) {
              d.Vertical.Entries.push_back({TEntryKind::Bearing, 5, 0, 1});
          }),

@@ -157,7 +157,8 @@ QLayout* TFatigueTab::RequiredLifeRow(QWidget* parent)
     for (int i = 0; i < kBearingLetters; ++i) LocatingBox->addItem(QString(QChar('A' + i)));
     LocatingBox->setToolTip("The one bearing that locates the shaft along its axis and takes its axial load");
     auto* row = new QGridLayout;
-    row->addWidget(new QLabel("Bearing life at the operating speed of the Critical speed page; required L10h [h]:", parent), 0, 0);
+    const QString required = "Bearing life at the operating speed of the Critical speed page; required L10h [h]:";
+    row->addWidget(new QLabel(required, parent), 0, 0);
     row->addWidget(RequiredLifeEdit, 0, 1);
     row->addWidget(new QLabel("The axial load is taken by bearing:", parent), 1, 0, Qt::AlignRight);
     row->addWidget(LocatingBox, 1, 1);

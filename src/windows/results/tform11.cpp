@@ -96,10 +96,12 @@ QPixmap FormulaPicture(QSize size, const std::array<int, 3>& columns, int bearin
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setPen(Qt::black);
     DrawResultantRule(painter, kHeadingBaseline);
-    for (int bearing = 0; bearing < bearings; ++bearing)
+    for (int bearing = 0; bearing < bearings; ++bearing) {
+        const int baseline = RowBaseline(bearing);
         for (size_t column = 0; column < columns.size(); ++column)
-            DrawPlain(painter, DrawSymbol(painter, columns[column], RowBaseline(bearing), kColumnSymbols[column], Letter(bearing)),
-                      RowBaseline(bearing), " =");
+            DrawPlain(painter, DrawSymbol(painter, columns[column], baseline, kColumnSymbols[column], Letter(bearing)),
+                      baseline, " =");
+    }
     return picture;
 }
 
