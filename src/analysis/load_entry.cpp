@@ -4,15 +4,16 @@
 #include "common/errors.h"
 #include "common/number_text.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
-constexpr uint8_t kFullCounter = 255;
+constexpr int kFullCounter = 255;
 
-void RefuseWhenFull(uint8_t count, const QString& message)
+void RefuseWhenFull(int count, const QString& message, int most = kFullCounter)
 {
-    if (count == kFullCounter) RaiseError(message);
+    if (count >= most) RaiseError(message);
 }
 
 bool IsNewPoint(const TAnalysisState& state, long double position)
@@ -31,11 +32,11 @@ void RefuseOutsideShaft(const TAnalysisState& state, long double position)
 }
 
 // Checks the position and every counter the Add will raise before the Add stores anything.
-void RefuseBeforeStoring(const TAnalysisState& state, uint8_t count, const QString& message,
-                         long double position)
+void RefuseBeforeStoring(const TAnalysisState& state, int count, const QString& message, long double position,
+                         int most = kFullCounter)
 {
     RefuseOutsideShaft(state, position);
-    RefuseWhenFull(count, message);
+    RefuseWhenFull(count, message, most);
     if (IsNewPoint(state, position)) RefuseWhenFull(state.PointCount, kTooManyPoints);
 }
 
@@ -65,14 +66,15 @@ void ApplyShaftLength(TAnalysisState& state, long double length)
     state.ShaftLength = length;
 }
 
-bool BearingCarriesLoad(const Tvector& bearing)
+int ShaftBearingCount(const TAnalysisState& state)
 {
-    return bearing.Name == "RHA" || bearing.Name == "RHB" || bearing.Name == "RVA" || bearing.Name == "RVB";
+    return std::clamp(int(state.BearingCount), 2, kBearingLetters);
 }
 
+// Every bearing has a letter, A to H, and a reaction of its own.
 Tvector AddBearing(TAnalysisState& state, long double position, bool horizontal)
 {
-    RefuseBeforeStoring(state, state.BearingCount, kTooManyBearings, position);
+    RefuseBeforeStoring(state, state.BearingCount, kTooManyBearings, position, kBearingLetters);
     KeepPoint(state, position, 1);
     const Tvector bearing{BearingName(state.BearingCount, horizontal), 1, 'f', position, 0, 1, 0};
     state.Reactions.push_back(bearing);

@@ -1,6 +1,6 @@
 // The rules of the load entry: a positive length, positions on the shaft, the names of the new
-// terms, each shaft position kept once, and the byte counters, which refuse a 256th item instead
-// of wrapping around.
+// terms, each shaft position kept once, at most eight bearings (A to H), and the byte counters,
+// which refuse a 256th item instead of wrapping around.
 #pragma once
 
 #include "analysis/analysis_state.h"
@@ -8,8 +8,7 @@
 inline const QString kShaftLengthMissing =
     QStringLiteral("Lungimea arborelui trebuie sa fie mai mare decat zero !");
 inline const QString kPositionOutside = QStringLiteral("Pozitia trebuie sa se afle intre limitele existente !");
-inline const QString kBearingCarriesNoLoad = QStringLiteral("Doar lagarele A si B preiau sarcini in calcul !");
-inline const QString kTooManyBearings = QStringLiteral("Nu se pot introduce mai mult de 255 de reazeme !");
+inline const QString kTooManyBearings = QStringLiteral("Nu se pot introduce mai mult de 8 reazeme !");
 inline const QString kTooManyForces = QStringLiteral("Nu se pot introduce mai mult de 255 de forte !");
 inline const QString kTooManyMoments = QStringLiteral("Nu se pot introduce mai mult de 255 de momente !");
 inline const QString kTooManyPoints =
@@ -25,8 +24,9 @@ QString TermName(const char* prefix, bool horizontal, uint8_t count);
 // The length of a new shaft; 0 or less is refused before it is stored.
 void ApplyShaftLength(TAnalysisState& state, long double length);
 
-// Only bearings A and B enter the equilibrium equations; further ones are drawn and listed only.
-bool BearingCarriesLoad(const Tvector& bearing);
+// The bearings the shaft's checks look at: the entered ones, and A and B at least, so that a
+// life asked for before the bearings are entered is reported as not made instead of skipped.
+int ShaftBearingCount(const TAnalysisState& state);
 
 // Each Add refuses a position outside 0...ShaftLength (the page could not place it), then
 // stores its term and its position (when new) and returns the term. A refusal stores nothing.
@@ -43,8 +43,7 @@ void KeepLoadPosition(TAnalysisState& state, long double position);
 // that they never reach the profile editor.
 void StartShaft(TAnalysisState& state);
 
-// The vertical plane keeps the bearings, each under its vertical name (RVA ... RVH); a bearing
-// past the eighth has no name in either plane.
+// The vertical plane keeps the bearings, each under its vertical name (RVA ... RVH).
 void RenameBearingsVertical(Tincarcare& reactions);
 
 // A plane that starts again keeps only the first point of its old diagram.

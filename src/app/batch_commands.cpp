@@ -19,9 +19,18 @@ enum TExitCode { kDone = 0, kCheckFails = 1, kCannotRead = 2 };
 
 void Print(FILE* stream, const QString& text) { std::fputs(text.toLocal8Bit().constData(), stream); }
 
+// A design whose figures changed since it was saved says so on stderr, as the window would.
+TDesign OpenDesign(const QString& fileName)
+{
+    const TDesign design = DesignFromJson(ReadDesignFile(fileName));
+    const QString notice = OlderDesignNotice(design);
+    if (!notice.isEmpty()) Print(stderr, fileName + ": " + notice + '\n');
+    return design;
+}
+
 int CheckOne(const QString& fileName, bool json)
 {
-    const TDesignChecks checks = CheckDesignWithoutWindows(DesignFromJson(ReadDesignFile(fileName)));
+    const TDesignChecks checks = CheckDesignWithoutWindows(OpenDesign(fileName));
     if (json)
         Print(stdout, QString::fromUtf8(QJsonDocument(CheckSummaryJson(fileName, checks)).toJson()));
     else
@@ -59,7 +68,7 @@ int Export(const TCommandLine& commandLine)
 {
     const QString& fileName = commandLine.Files.first();
     try {
-        const TDesign design = DesignFromJson(ReadDesignFile(fileName));
+        const TDesign design = OpenDesign(fileName);
         if (commandLine.Mode == TCommandMode::ExportStl) ExportDesignStl(design, commandLine.Output);
         if (commandLine.Mode == TCommandMode::ExportDxf) ExportDesignDxf(design, commandLine.Output);
         if (commandLine.Mode == TCommandMode::ExportPdf) ExportPdf(design, fileName, commandLine.Output);

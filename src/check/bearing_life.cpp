@@ -11,10 +11,12 @@ long double ResultantReaction(double horizontal, double vertical)
     return std::sqrt(static_cast<long double>(horizontal) * horizontal + static_cast<long double>(vertical) * vertical);
 }
 
-std::array<long double, 2> BearingLoads(double horizontalA, double verticalA, double horizontalB, double verticalB)
+std::vector<long double> BearingLoads(const TBearingReactions& horizontal, const TBearingReactions& vertical, int count)
 {
-    std::array<long double, 2> loads{ResultantReaction(horizontalA, verticalA), ResultantReaction(horizontalB, verticalB)};
-    const long double largest = std::max(loads[0], loads[1]);
+    std::vector<long double> loads;
+    for (size_t i = 0; i < size_t(std::clamp(count, 0, kBearingLetters)); ++i)
+        loads.push_back(ResultantReaction(horizontal[i], vertical[i]));
+    const long double largest = loads.empty() ? 0 : *std::max_element(loads.begin(), loads.end());
     for (long double& load : loads)
         if (load <= kRoundOffShare * largest) load = 0;
     return loads;

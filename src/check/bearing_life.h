@@ -1,10 +1,13 @@
-// The rating life of the two bearings under the resultant reactions of both planes: the basic
-// rating life of ISO 281:2007 at 90 % reliability. Loads in N, ratings in kN, speeds in rpm.
+// The rating life of every bearing under the resultant of its reactions in both planes: the
+// basic rating life of ISO 281:2007 at 90 % reliability. Loads in N, ratings in kN, speeds in rpm.
 #pragma once
+
+#include "analysis/load_model.h"
 
 #include <QString>
 #include <array>
 #include <optional>
+#include <vector>
 
 enum class TBearingKind { Ball, Roller };
 
@@ -19,10 +22,12 @@ struct TBearingInputs {
 // shaft takes no axial load, so this radial load is the dynamic equivalent load P.
 long double ResultantReaction(double horizontal, double vertical);
 
-// The resultant loads of bearings A and B from their reactions in both planes, N. A load of at
-// most a billionth of the larger one is the solver's round-off, as for the section moments
-// (diagrams/section_moment.h): such a bearing is unloaded rather than given an endless life.
-std::array<long double, 2> BearingLoads(double horizontalA, double verticalA, double horizontalB, double verticalB);
+using TBearingReactions = std::array<double, kBearingLetters>; // A, B, C, ... in the order of entry, N
+
+// The resultant loads of the first `count` bearings from their reactions in both planes, N. A
+// load of at most a billionth of the largest one is the solver's round-off, as for the section
+// moments (diagrams/section_moment.h): such a bearing is unloaded rather than given an endless life.
+std::vector<long double> BearingLoads(const TBearingReactions& horizontal, const TBearingReactions& vertical, int count);
 
 struct TBearingLife {
     long double Load = 0;                   // P, N

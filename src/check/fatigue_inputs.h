@@ -20,6 +20,7 @@ struct TFatigueInputs {
     long double ShearModulus = 81000;  // G, MPa
     long double TwistLimit = 0.25;     // degrees per metre
     std::array<TBearingInputs, kBearingLetters> Bearings{}; // A, B, C, ... in the order of entry
+    int LocatingBearing = 0; // the one bearing that takes the axial load: 0 for A, 1 for B, ...
     long double RequiredLife = 20000;  // L10h, hours
     bool operator==(const TFatigueInputs&) const = default;
 };

@@ -1,5 +1,6 @@
 #include "check/fatigue_report.h"
 
+#include "analysis/load_entry.h"
 #include "common/errors.h"
 #include "common/number_text.h"
 #include "dimensioning/materials.h"
@@ -47,8 +48,10 @@ TFatigueReport MakeFatigueReport(const TAnalysisState& analysis, const TData& da
     } catch (const KorvelError& error) {
         report.TwistProblem = error.Text();
     }
-    const std::array<long double, 2> loads = BearingLoads(analysis.HorzReactions[0], analysis.VertReactions[0], analysis.HorzReactions[1], analysis.VertReactions[1]);
-    for (size_t i = 0; i < 2; ++i) report.Bearings[i] = BearingLife(loads[i], fatigue.Bearings[i], inputs.Speed, fatigue.RequiredLife);
+    const std::vector<long double> loads =
+        BearingLoads(analysis.HorzReactions, analysis.VertReactions, ShaftBearingCount(analysis));
+    for (size_t i = 0; i < loads.size(); ++i)
+        report.Bearings.push_back(BearingLife(loads[i], fatigue.Bearings[i], inputs.Speed, fatigue.RequiredLife));
     return report;
 }
 
@@ -68,6 +71,11 @@ QString BearingLifeText(const TBearingLife& life)
     return text;
 }
 
+QString NamedBearingLifeText(size_t index, const TBearingLife& life)
+{
+    return QString("Bearing ") + QChar('A' + int(index)) + ": " + BearingLifeText(life);
+}
+
 TFatigueRequest MakeFatigueRequest(const TAnalysisState& analysis, const TData& data, const TAppliedDimensioning& applied,
                                    const QStringList& memo, uint8_t arcSteps, const TCheckInputs& inputs)
 {
@@ -76,7 +84,9 @@ TFatigueRequest MakeFatigueRequest(const TAnalysisState& analysis, const TData& 
     using Number = long double;
     request.Numbers = {data.MT(), Number(data.MM()), Number(span.From.has_value()), span.From.value_or(0),
                        Number(span.To.has_value()), span.To.value_or(0), analysis.ShaftLength,
-                       analysis.HorzReactions[0], analysis.VertReactions[0], analysis.HorzReactions[1], analysis.VertReactions[1]};
+                       Number(ShaftBearingCount(analysis))};
+    for (size_t i = 0; i < size_t(ShaftBearingCount(analysis)); ++i)
+        request.Numbers.insert(request.Numbers.end(), {analysis.HorzReactions[i], analysis.VertReactions[i]});
     for (const TShaftPoint& point : analysis.Points) request.Numbers.push_back(point.Position);
     return request;
 }

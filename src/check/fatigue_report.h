@@ -1,6 +1,6 @@
 // Everything the fatigue page shows, worked out in one go from the analysis, the drawing, the
 // dimensioning as applied and the page's inputs: the notch table, the twist angle over the
-// torque's span and the two bearing lives. Units and signs: check/unit_system.h.
+// torque's span and the life of every bearing. Units and signs: check/unit_system.h.
 #pragma once
 
 #include "check/check_inputs.h"
@@ -24,7 +24,7 @@ struct TFatigueReport {
     QString FatigueProblem; // why there is no table, or an empty text
     TTwistAngle Twist;
     QString TwistProblem;
-    std::array<TBearingLife, 2> Bearings;
+    std::vector<TBearingLife> Bearings; // A, B, C, ...: the shaft's bearings, A and B at least
 };
 
 TFatigueReport MakeFatigueReport(const TAnalysisState& analysis, const TData& data, const TAppliedDimensioning& applied,
@@ -34,11 +34,13 @@ TFatigueReport MakeFatigueReport(const TAnalysisState& analysis, const TData& da
 QString TwistAngleText(const TTwistAngle& twist, long double limit);
 // "P = 3000.00 N, L10 = 1000.00 million revolutions, L10h = 16666.67 h", or the problem.
 QString BearingLifeText(const TBearingLife& life);
+// "Bearing C: " + the text above, for the bearing of that index (0: A).
+QString NamedBearingLifeText(size_t index, const TBearingLife& life);
 
 // All a fatigue page is made from, so that an unchanged one is not worked out again.
 struct TFatigueRequest {
     TCheckRequest Shaft;
-    std::vector<long double> Numbers; // MT, MM, the span, the points, the reactions
+    std::vector<long double> Numbers; // MT, MM, the span, the points, the bearings and their reactions
     TAppliedDimensioning Applied;
     bool operator==(const TFatigueRequest&) const = default;
 };

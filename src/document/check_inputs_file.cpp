@@ -79,6 +79,7 @@ QJsonObject FatigueObject(const TFatigueInputs& inputs)
             {"ShearModulus", ExactNumberText(inputs.ShearModulus)},
             {"TwistLimit", ExactNumberText(inputs.TwistLimit)},
             {"Bearings", bearings},
+            {"LocatingBearing", inputs.LocatingBearing},
             {"RequiredLife", ExactNumberText(inputs.RequiredLife)}};
 }
 
@@ -96,6 +97,9 @@ TFatigueInputs ReadFatigue(const TJsonFields& fields)
     const std::vector<TJsonFields> bearings = fields.Objects("Bearings", qsizetype(inputs.Bearings.size()));
     if (bearings.size() < 2) RaiseFieldError(fields.PathOf("Bearings"), "two to eight bearings, A to H");
     for (size_t i = 0; i < bearings.size(); ++i) inputs.Bearings[i] = ReadBearing(bearings[i]);
+    // Written before the axial load had a bearing of its own: A takes it.
+    if (fields.Has("LocatingBearing"))
+        inputs.LocatingBearing = fields.Integer("LocatingBearing", 0, kBearingLetters - 1);
     inputs.RequiredLife = RangedNumber(fields, "RequiredLife", TCheckInput::RequiredLife);
     return inputs;
 }

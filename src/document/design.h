@@ -89,7 +89,19 @@ struct TAddedPoint {
     bool operator==(const TAddedPoint&) const = default;
 };
 
+// The design file's version: 3 has every bearing carry load and keeps the locating bearing; 2
+// holds every number with "." and the moment each point was added; 1 is read as well.
+constexpr int kDesignVersion = 3;
+
+// The version of the file a design was read from. It tells where the design came from, not what
+// it is: two designs alike in everything else are equal whatever files they were read from.
+struct TFileVersion {
+    int Value = kDesignVersion;
+    bool operator==(const TFileVersion&) const { return true; }
+};
+
 struct TDesign {
+    TFileVersion FileVersion; // set by the reader, never written
     long double ShaftLength = 0;
     TPlaneEntries Horizontal;
     TPlaneEntries Vertical;

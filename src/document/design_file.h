@@ -6,8 +6,6 @@
 #include <QByteArray>
 
 inline const QString kDesignFormat = QStringLiteral("Korvel design");
-// Version 2 holds every number with "." and the moment each point was added; version 1 is read.
-constexpr int kDesignVersion = 2;
 
 // No design comes near this; a larger file is refused unread.
 constexpr qint64 kLargestDesignFile = 32 * 1024 * 1024;
@@ -28,3 +26,8 @@ QByteArray DesignToJson(const TDesign& design);
 // JSON, of a newer version, short of a field, with a field of the wrong kind, or with an entry
 // that the load entry or the editor would refuse, fails with one message naming what is wrong.
 TDesign DesignFromJson(const QByteArray& json);
+
+// What a design read from an older file does differently now, to be told once as it opens, or an
+// empty text: before version 3 only bearings A and B carried load, so the reactions of a shaft on
+// three or more bearings are not those it was saved with.
+QString OlderDesignNotice(const TDesign& design);

@@ -164,6 +164,7 @@ TViewSettings ReadView(const TJsonFields& fields)
 TDesign ReadDesign(const TJsonFields& fields, int version)
 {
     TDesign design;
+    design.FileVersion.Value = version;
     design.ShaftLength = fields.Number("ShaftLength");
     design.Horizontal = ReadPlane(fields.Object("Horizontal"));
     design.Vertical = ReadPlane(fields.Object("Vertical"));
@@ -189,4 +190,17 @@ TDesign DesignFromJson(const QByteArray& json)
     design.Report = ReadReportDetails(object);
     CheckDesign(design);
     return design;
+}
+
+QString OlderDesignNotice(const TDesign& design)
+{
+    if (design.FileVersion.Value >= 3) return QString();
+    QStringList letters;
+    for (const TLoadEntry& entry : design.Horizontal.Entries)
+        if (entry.Kind == TEntryKind::Bearing) letters << QString(QChar('A' + int(letters.size())));
+    const QStringList beyondB = letters.mid(2);
+    if (beyondB.isEmpty()) return QString();
+    const QString carry = beyondB.size() == 1 ? "bearing " + beyondB[0] + " now carries"
+                                              : "bearings " + beyondB.join(", ") + " now carry";
+    return "This design's " + carry + " load: its reactions differ from those it was saved with.";
 }

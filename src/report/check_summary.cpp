@@ -69,10 +69,12 @@ QString FatigueText(const TFatigueReport& report, long double twistLimit)
     else
         lines << TwistAngleText(report.Twist, twistLimit) + (report.Twist.TooLarge ? "\tbeyond the limit" : "");
     for (size_t i = 0; i < report.Bearings.size(); ++i)
-        lines << QString(i == 0 ? "Bearing A: " : "Bearing B: ") + BearingLifeText(report.Bearings[i]) +
+        lines << NamedBearingLifeText(i, report.Bearings[i]) +
                      (report.Bearings[i].Short ? "\tshort of the required life" : "");
     return "Fatigue\n" + Indented(lines);
 }
+
+QString BearingLetter(size_t index) { return QString(QChar('A' + int(index))); }
 
 QJsonValue Number(const std::optional<long double>& value)
 {
@@ -174,7 +176,7 @@ QJsonArray BearingsJson(const TFatigueReport& report)
     QJsonArray bearings;
     for (size_t i = 0; i < report.Bearings.size(); ++i) {
         const TBearingLife& life = report.Bearings[i];
-        bearings.append(QJsonObject{{"bearing", QString(QChar('A' + int(i)))}, {"load", double(life.Load)},
+        bearings.append(QJsonObject{{"bearing", BearingLetter(i)}, {"load", double(life.Load)},
                                     {"revolutions", Number(life.Revolutions)}, {"hours", Number(life.Hours)},
                                     {"short", life.Short}, {"unloaded", life.Unloaded}, {"problem", life.Problem}});
     }
@@ -198,8 +200,8 @@ QJsonObject InputsJson(const TInputsUsed& used)
     const TFatigueInputs& fatigue = check.Fatigue;
     QJsonArray masses, bearings;
     for (const TMountedMass& mass : check.Masses) masses.append(QJsonObject{{"position", double(mass.Position)}, {"mass", double(mass.Mass)}});
-    for (size_t i = 0; i < fatigue.Bearings.size(); ++i)
-        bearings.append(QJsonObject{{"bearing", QString(QChar('A' + int(i)))},
+    for (size_t i = 0; i < size_t(used.BearingCount); ++i)
+        bearings.append(QJsonObject{{"bearing", BearingLetter(i)},
                                     {"kind", BearingKindNames()[size_t(fatigue.Bearings[i].Kind)]},
                                     {"rating", double(fatigue.Bearings[i].Rating)},
                                     {"stiffness", double(fatigue.Bearings[i].Stiffness)}});
@@ -212,7 +214,8 @@ QJsonObject InputsJson(const TInputsUsed& used)
             {"yieldStrength", Number(used.YieldStrength)}, {"surface", SurfaceNames()[size_t(fatigue.Surface)]},
             {"reliability", ReliabilityNames()[size_t(fatigue.Reliability)]},
             {"fatigueSafety", double(fatigue.FatigueSafety)}, {"yieldSafety", double(fatigue.YieldSafety)},
-            {"bearings", bearings}, {"requiredLife", double(fatigue.RequiredLife)}};
+            {"bearings", bearings}, {"locatingBearing", BearingLetter(size_t(fatigue.LocatingBearing))},
+            {"requiredLife", double(fatigue.RequiredLife)}};
 }
 
 QJsonArray NotMadeJson(const std::vector<TCheckNotMade>& notMade)

@@ -71,7 +71,7 @@ std::vector<TCheckNotMade> ChecksNotMade(const TDesignChecks& checks, const TPre
     AddNotMade(notMade, "critical speed", FirstReason({pre.Drawn, checks.Shaft.Speed.Problem}));
     AddNotMade(notMade, "fatigue", FirstReason({pre.Drawn, pre.Planes, pre.Applied, FatigueReason(checks.Fatigue)}));
     if (checks.Inputs.TwistingMoment != 0) AddNotMade(notMade, "twist", FirstReason({pre.Drawn, checks.Fatigue.TwistProblem}));
-    for (size_t i = 0; i < 2; ++i)
+    for (size_t i = 0; i < checks.Fatigue.Bearings.size(); ++i)
         if (checks.Inputs.Check.Fatigue.Bearings[i].Rating > 0)
             AddNotMade(notMade, QString("bearing ") + QChar('A' + int(i)) + " life",
                        FirstReason({pre.Planes, BearingReason(checks.Fatigue.Bearings[i])}));
@@ -94,7 +94,8 @@ std::vector<TNamedLoad> NamedLoads(const TDesign& design)
 TInputsUsed InputsUsed(const TDesign& design, const TAnalysisState& state, const TData& data, const QString& material)
 {
     TInputsUsed used{design.Check, data.MT(), state.TwistSpan.From.value_or(0),
-                     state.TwistSpan.To.value_or(state.ShaftLength), std::nullopt, std::nullopt, NamedLoads(design)};
+                     state.TwistSpan.To.value_or(state.ShaftLength), std::nullopt, std::nullopt, NamedLoads(design),
+                     ShaftBearingCount(state)};
     try {
         const TFatigueMaterial strengths = FatigueMaterialOf(design.Check.Fatigue, material);
         used.UltimateStrength = strengths.UltimateStrength;

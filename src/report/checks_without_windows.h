@@ -25,6 +25,7 @@ struct TInputsUsed {
     long double TorqueFrom = 0, TorqueTo = 0; // mm: the span Mt acts over
     std::optional<long double> UltimateStrength, YieldStrength; // MPa; none without a material
     std::vector<TNamedLoad> Loads;
+    int BearingCount = 2; // the shaft's bearings, A and B at least
 };
 
 // A check that was asked for and could not be made: "strength", "fatigue", "bearing A life".

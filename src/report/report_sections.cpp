@@ -201,8 +201,7 @@ TBlocks FatigueBlocks(const TFatigueReport& report, long double twistLimit, cons
     if (!report.TwistProblem.isEmpty()) blocks.push_back(Body(type, report.TwistProblem));
     else blocks.push_back(Body(type, TwistAngleText(report.Twist, twistLimit), report.Twist.TooLarge));
     for (size_t i = 0; i < report.Bearings.size(); ++i)
-        blocks.push_back(Body(type, QString(i == 0 ? "Bearing A: " : "Bearing B: ") + BearingLifeText(report.Bearings[i]),
-                              report.Bearings[i].Short));
+        blocks.push_back(Body(type, NamedBearingLifeText(i, report.Bearings[i]), report.Bearings[i].Short));
     return blocks;
 }
 

@@ -163,10 +163,15 @@ TEST_F(CommandLineTest, JsonCarriesItsVersionTheInputsAndTheFiguresBehindEachVer
                       "line 100/15/100/0/0/"};
     design.Check.Speed = 1500;
     design.Check.Fatigue.Bearings = {{{TBearingKind::Ball, 20}, {TBearingKind::Roller, 30, 2e5L}}};
+    design.Check.Fatigue.Bearings[4].Rating = 50; // of a bearing E the shaft does not stand on
+    design.Check.Fatigue.LocatingBearing = 1;
     const QString file = Save("stepped.korvel", design);
     const QJsonObject json = QJsonDocument::fromJson(Korvel({"--check", "--json", file}).Out.toUtf8()).object();
     EXPECT_EQ(json["format"].toString(), "korvel-check");
-    EXPECT_EQ(json["version"].toInt(), 2);
+    EXPECT_EQ(json["version"].toInt(), 3);
+    EXPECT_EQ(json["inputs"]["bearings"].toArray().size(), 2) << "the entered bearings only";
+    EXPECT_EQ(json["fatigue"]["bearings"].toArray().size(), 2);
+    EXPECT_EQ(json["inputs"]["locatingBearing"].toString(), "B");
     EXPECT_EQ(json["units"].toObject()["moment"].toString(), "N*mm");
     EXPECT_EQ(json["units"].toObject()["stiffness"].toString(), "N/mm");
     // The text names the elastic bearing under both figures it moves.
@@ -212,6 +217,30 @@ TEST_F(CommandLineTest, JsonCarriesItsVersionTheInputsAndTheFiguresBehindEachVer
             loadsAt50 << load.toObject()["name"].toString() + " " + load.toObject()["plane"].toString();
     EXPECT_EQ(loadsAt50, QStringList({"FH1 horizontal", "FV1 vertical"}));
     EXPECT_TRUE(json["notChecked"].toArray().isEmpty());
+}
+
+// A design saved when only A and B carried load says on stderr that C now carries it too. C, under
+// both loads of 1000 N, takes them whole: P = 1000 * sqrt(2) = 1414.21 N; rated 30 kN, a ball
+// bearing lives (30000 / 1414.21)^3 = 9545.94 million revolutions, at 1000 rpm 159,099 h.
+TEST_F(CommandLineTest, AnOlderDesignOnThreeBearingsSaysSoAndChecksEachBearing)
+{
+    TDesign design = Cylinder("20");
+    design.Horizontal.Entries.insert(design.Horizontal.Entries.begin() + 2, {TEntryKind::Bearing, 50, 0, 1});
+    design.Check.Speed = 1000;
+    design.Check.Fatigue.Bearings[2].Rating = 30;
+    QByteArray older = DesignToJson(design);
+    older.replace("\"version\": 3", "\"version\": 2");
+    const QString file = folder.filePath("older.korvel");
+    QFile out(file);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(older);
+    out.close();
+    const TRun run = Korvel({"--check", file});
+    EXPECT_EQ(run.Err, file + ": This design's bearing C now carries load: its reactions differ from those it was "
+                              "saved with.\n");
+    EXPECT_TRUE(run.Out.contains("  Bearing A: P = 0.00 N: no rating C given\n  Bearing B: P = 0.00 N: no rating C given\n"
+                                 "  Bearing C: P = 1414.21 N, L10 = 9545.94 million revolutions, L10h = 159099 h\n"))
+        << run.Out.toStdString();
 }
 
 // Loads near the largest double on a wire of a shaft: the stresses no double can hold refuse their

@@ -1,4 +1,5 @@
 #include "check/bearing_life.h"
+#include "check/fatigue_report.h"
 
 #include <gtest/gtest.h>
 
@@ -29,14 +30,42 @@ TEST(BearingLife, MissingInputsAreNamed)
 }
 
 // A bearing beyond the loads that the solver leaves with 1e-10 N is unloaded, not given a life of
-// 1e42 million revolutions; a small load that is real (a millionth of the other) keeps its life.
+// 1e42 million revolutions; a small load that is real (a millionth of the largest) keeps its life.
+// The largest may be any bearing's, and only the entered bearings count.
 TEST(BearingLife, RoundOffIsNoLoad)
 {
-    const std::array<long double, 2> roundOff = BearingLoads(1e-10, 0, 1800, -2400);
+    const std::vector<long double> roundOff = BearingLoads({1e-10, 5, 1800, 9e9}, {0, 0, -2400, 0}, 3);
+    ASSERT_EQ(roundOff.size(), 3u);
     EXPECT_EQ(roundOff[0], 0);
-    EXPECT_EQ(roundOff[1], 3000);
+    EXPECT_EQ(roundOff[1], 5);
+    EXPECT_EQ(roundOff[2], 3000);
     EXPECT_TRUE(BearingLife(roundOff[0], {TBearingKind::Ball, 30}, 1000, 20000).Unloaded);
-    EXPECT_NEAR(double(BearingLoads(0, 3e-3, 1800, -2400)[0]), 3e-3, 1e-15);
+    EXPECT_NEAR(double(BearingLoads({0, 0, 1800}, {3e-3, 0, -2400}, 3)[0]), 3e-3, 1e-15);
+}
+
+// Bearing C under 1800 N and -2400 N: P = 3000 N. A ball bearing of C = 30 kN lives
+// (30000 / 3000)^3 = 1000 million revolutions (ISO 281: L10 = (C/P)^3), at 1000 rpm
+// 10^9 / 60000 = 16,667 h, short of 20,000 h; bearings A and B, without a rating, say so.
+TEST(BearingLife, EveryEnteredBearingHasItsLife)
+{
+    TAnalysisState analysis;
+    analysis.BearingCount = 3;
+    analysis.HorzReactions = {100, 200, 1800};
+    analysis.VertReactions = {0, 0, -2400};
+    TCheckInputs inputs;
+    inputs.Speed = 1000;
+    inputs.Fatigue.Bearings[2] = {TBearingKind::Ball, 30, 0};
+    const TFatigueReport report = MakeFatigueReport(analysis, TData(), {}, {}, 10, inputs);
+    ASSERT_EQ(report.Bearings.size(), 3u);
+    EXPECT_EQ(report.Bearings[0].Problem, "no rating C given");
+    EXPECT_NEAR(double(*report.Bearings[2].Hours), 16666.667, 1e-3);
+    EXPECT_TRUE(report.Bearings[2].Short);
+    EXPECT_EQ(NamedBearingLifeText(2, report.Bearings[2]),
+              "Bearing C: P = 3000.00 N, L10 = 1000.00 million revolutions, L10h = 16667 h");
+
+    // A life asked for before any bearing is entered is reported for A and B, not skipped.
+    analysis.BearingCount = 0;
+    EXPECT_EQ(MakeFatigueReport(analysis, TData(), {}, {}, 10, inputs).Bearings.size(), 2u);
 }
 
 } // namespace

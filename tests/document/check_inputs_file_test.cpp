@@ -156,3 +156,55 @@ TEST(DesignCheckInputs, BearingStiffnessTravelsAndAFileWithoutItOpensRigid)
 
 } // namespace
 
+
+namespace {
+
+// A shaft on five bearings: each keeps its kind, rating and stiffness, and the locating bearing
+// comes back; a file from before there was one has A take the axial load.
+TEST(DesignCheckInputs, FiveBearingsTravelWithTheirInputsAndTheLocatingBearing)
+{
+    TDesign design = SmallDesign();
+    design.Horizontal.Entries = {{TEntryKind::Bearing, 0, 0, 1},  {TEntryKind::Bearing, 100, 0, 1},
+                                 {TEntryKind::Bearing, 25, 0, 1}, {TEntryKind::Bearing, 50, 0, 1},
+                                 {TEntryKind::Bearing, 75, 0, 1}, {TEntryKind::Force, 60, 1000, 0}};
+    design.Vertical.Entries = {{TEntryKind::Force, 60, 1000, 0}};
+    design.AddedPoints.clear();
+    TFatigueInputs& fatigue = design.Check.Fatigue;
+    for (size_t i = 0; i < 5; ++i)
+        fatigue.Bearings[i] = {i % 2 ? TBearingKind::Roller : TBearingKind::Ball, 10.5L * (i + 1), 1000.25L * i};
+    fatigue.LocatingBearing = 3;
+    const QByteArray json = DesignToJson(design);
+    EXPECT_EQ(DesignFromJson(json), design);
+    EXPECT_EQ(QJsonDocument::fromJson(json)["Check"]["Fatigue"]["Bearings"].toArray().size(), 5);
+
+    const auto withLocating = [&](const QJsonValue& value) {
+        return Edited(design, [&](QJsonObject& root) {
+            QJsonObject check = root["Check"].toObject(), inputs = check["Fatigue"].toObject();
+            if (value.isUndefined()) inputs.remove("LocatingBearing");
+            else inputs["LocatingBearing"] = value;
+            check["Fatigue"] = inputs, root["Check"] = check;
+        });
+    };
+    EXPECT_EQ(DesignFromJson(withLocating(QJsonValue::Undefined)).Check.Fatigue.LocatingBearing, 0);
+    EXPECT_THROW(DesignFromJson(withLocating(8)), KorvelError);
+}
+
+// Before version 3 only A and B carried load: a design on more bearings says which now carry it.
+TEST(DesignCheckInputs, AnOlderDesignOnMoreThanTwoBearingsSaysItsReactionsChanged)
+{
+    TDesign design = SmallDesign();
+    const auto ofVersion = [&](int version) {
+        return DesignFromJson(Edited(design, [&](QJsonObject& root) { root["version"] = version; }));
+    };
+    EXPECT_EQ(ofVersion(2).FileVersion.Value, 2);
+    EXPECT_EQ(OlderDesignNotice(ofVersion(2)), "") << "A and B carried load before as now";
+    design.Horizontal.Entries.insert(design.Horizontal.Entries.begin() + 2, {TEntryKind::Bearing, 30, 0, 1});
+    EXPECT_EQ(OlderDesignNotice(ofVersion(3)), "");
+    EXPECT_EQ(OlderDesignNotice(ofVersion(2)),
+              "This design's bearing C now carries load: its reactions differ from those it was saved with.");
+    design.Horizontal.Entries.insert(design.Horizontal.Entries.begin() + 3, {TEntryKind::Bearing, 40, 0, 1});
+    EXPECT_EQ(OlderDesignNotice(ofVersion(2)),
+              "This design's bearings C, D now carry load: its reactions differ from those it was saved with.");
+}
+
+} // namespace

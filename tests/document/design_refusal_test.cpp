@@ -72,8 +72,8 @@ TEST(DesignFile, EveryKindOfBadFileGivesItsOneMessage)
         {"a list, not a design", "[1, 2]", "The file is not a Korvel design: it holds no group of fields."},
         {"another format", "{\"name\": \"korvel\", \"version\": \"1.0\"}",
          "The file is not a Korvel design: its \"format\" is not \"Korvel design\"."},
-        {"newer version", Edited([](QJsonObject& o) { o["version"] = 3; }),
-         "The design was written by a newer Korvel (file version 3); this Korvel reads versions up to 2."},
+        {"newer version", Edited([](QJsonObject& o) { o["version"] = 4; }),
+         "The design was written by a newer Korvel (file version 4); this Korvel reads versions up to 3."},
         {"missing field", Edited([](QJsonObject& o) {
              QJsonObject view = o["View3D"].toObject();
              view.remove("RevolutionAngle");
@@ -103,6 +103,11 @@ TEST(DesignFile, EveryKindOfBadFileGivesItsOneMessage)
              d.AddedPoints.clear();
          }),
          "The entry \"Vertical.Entries[255]\" of the design is refused: " + kTooManyForces},
+        {"ninth bearing", DesignEdited([](TDesign& d) {
+             for (int i = 0; i < 7; ++i)
+                 d.Horizontal.Entries.insert(d.Horizontal.Entries.begin() + 2, {TEntryKind::Bearing, 10.0L * (i + 1), 0, 1});
+         }),
+         "The entry \"Horizontal.Entries[8]\" of the design is refused: " + kTooManyBearings},
         {"bearing in the vertical plane", DesignEdited([](TDesign& d) {
              d.Vertical.Entries.push_back({TEntryKind::Bearing, 5, 0, 1});
          }),

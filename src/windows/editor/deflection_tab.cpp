@@ -5,6 +5,7 @@
 #include "windows/editor/deflection_plot.h"
 
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -12,6 +13,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -50,6 +53,7 @@ TDeflectionTab::TDeflectionTab(QWidget* parent) : QWidget(parent)
     CreateTable();
     LayOut();
     ShowInputs(TCheckInputs{});
+    ShowBearingCount(2);
 }
 
 void TDeflectionTab::CreateTable()
@@ -85,16 +89,28 @@ void TDeflectionTab::LayOut()
     layout->addWidget(Table, 2);
 }
 
+// Four bearings to a line, so that eight fit the window's width.
 QLayout* TDeflectionTab::StiffnessRow()
 {
-    auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel("bearing radial stiffness [N/mm], empty: rigid:", this));
-    for (size_t i = 0; i < StiffnessEdits.size(); ++i) {
-        row->addWidget(new QLabel(i == 0 ? "A:" : "B:", this));
-        row->addWidget(StiffnessEdits[i]);
+    auto* grid = new QGridLayout;
+    grid->addWidget(new QLabel("bearing radial stiffness [N/mm], empty: rigid:", this), 0, 0);
+    constexpr int kPerLine = 4;
+    for (int i = 0; i < kBearingLetters; ++i) {
+        StiffnessLabels[size_t(i)] = new QLabel(QString(QChar('A' + i)) + ":", this);
+        grid->addWidget(StiffnessLabels[size_t(i)], i / kPerLine, 1 + 2 * (i % kPerLine), Qt::AlignRight);
+        grid->addWidget(StiffnessEdits[size_t(i)], i / kPerLine, 2 + 2 * (i % kPerLine));
     }
-    row->addStretch(1);
-    return row;
+    grid->setColumnStretch(1 + 2 * kPerLine, 1);
+    return grid;
+}
+
+void TDeflectionTab::ShowBearingCount(int count)
+{
+    bearings_ = std::clamp(count, 2, kBearingLetters);
+    for (size_t i = 0; i < StiffnessEdits.size(); ++i) {
+        StiffnessLabels[i]->setVisible(int(i) < bearings_);
+        StiffnessEdits[i]->setVisible(int(i) < bearings_);
+    }
 }
 
 void TDeflectionTab::ShowInputs(const TCheckInputs& inputs)
@@ -113,7 +129,7 @@ void TDeflectionTab::ReadInputs(TCheckInputs& inputs) const
     inputs.Modulus = StrToFloat(ModulusEdit->text());
     inputs.SlopeLimit = StrToFloat(SlopeLimitEdit->text());
     inputs.DeflectionRatio = StrToFloat(DeflectionRatioEdit->text());
-    for (size_t i = 0; i < StiffnessEdits.size(); ++i) {
+    for (size_t i = 0; i < size_t(bearings_); ++i) {
         const QString text = StiffnessEdits[i]->text();
         inputs.Fatigue.Bearings[i].Stiffness = text.trimmed().isEmpty() ? 0 : StrToFloat(text);
     }

@@ -23,7 +23,9 @@ public:
     QLineEdit* ModulusEdit;         // E, MPa
     QLineEdit* SlopeLimitEdit;      // rad
     QLineEdit* DeflectionRatioEdit; // of the bearing span
-    std::array<QLineEdit*, 2> StiffnessEdits; // bearings A and B, N/mm; empty: rigid
+    // Bearings A to H, N/mm; empty: rigid. Only the fields of the shaft's bearings are shown.
+    std::array<QLabel*, kBearingLetters> StiffnessLabels;
+    std::array<QLineEdit*, kBearingLetters> StiffnessEdits;
     QPushButton* ApplyButton;
     QLabel* SignLabel;
     QLabel* ProblemLabel;
@@ -31,12 +33,17 @@ public:
     QTableWidget* Table;
 
     void ShowInputs(const TCheckInputs& inputs);
-    // The fields over `inputs`; a field that is not a number fails with its message.
+    // The fields over `inputs`, the shown bearings' only; a field that is not a number fails
+    // with its message.
     void ReadInputs(TCheckInputs& inputs) const;
+    // Shows the stiffness fields of the shaft's first `count` bearings.
+    void ShowBearingCount(int count);
     void ShowCheck(const TDeflectionCheck& check);
 
 private:
     void CreateTable();
     QLayout* StiffnessRow();
     void LayOut();
+
+    int bearings_ = 2;
 };

@@ -10,9 +10,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -94,6 +97,7 @@ TFatigueTab::TFatigueTab(QWidget* parent) : QWidget(parent)
     for (int column = 0; column < int(std::size(widths)); ++column) Table->horizontalHeader()->resizeSection(column, widths[column]);
     Table->horizontalHeader()->setStretchLastSection(true);
     Table->setWordWrap(false);
+    Table->setMinimumHeight(150); // on eight bearings the page scrolls rather than crush the table
     WeakestLabel = new QLabel(this);
     ApplyButton = new QPushButton("Apply", this);
     ApplyButton->setToolTip("Check fatigue, twist and bearing life with these values");
@@ -104,6 +108,7 @@ TFatigueTab::TFatigueTab(QWidget* parent) : QWidget(parent)
     layout->addWidget(TwistRow());
     layout->addWidget(BearingRows());
     ShowInputs(TCheckInputs{});
+    ShowBearingCount(2);
 }
 
 QWidget* TFatigueTab::MaterialRow()
@@ -145,29 +150,56 @@ QWidget* TFatigueTab::TwistRow()
     return row;
 }
 
+QLayout* TFatigueTab::RequiredLifeRow(QWidget* parent)
+{
+    RequiredLifeEdit = NumberEdit(parent, 60);
+    LocatingBox = new QComboBox(parent);
+    for (int i = 0; i < kBearingLetters; ++i) LocatingBox->addItem(QString(QChar('A' + i)));
+    LocatingBox->setToolTip("The one bearing that locates the shaft along its axis and takes its axial load");
+    auto* row = new QGridLayout;
+    const QString required = "Bearing life at the operating speed of the Critical speed page; required L10h [h]:";
+    row->addWidget(new QLabel(required, parent), 0, 0);
+    row->addWidget(RequiredLifeEdit, 0, 1);
+    row->addWidget(new QLabel("The axial load is taken by bearing:", parent), 1, 0, Qt::AlignRight);
+    row->addWidget(LocatingBox, 1, 1);
+    row->setColumnStretch(2, 1);
+    return row;
+}
+
 QWidget* TFatigueTab::BearingRows()
 {
     auto* rows = new QWidget(this);
     auto* grid = new QGridLayout(rows);
     grid->setContentsMargins(0, 0, 0, 0);
-    RequiredLifeEdit = NumberEdit(rows, 60);
-    auto* required = new QHBoxLayout;
-    required->addWidget(new QLabel("Bearing life at the operating speed of the Critical speed page; required L10h [h]:", rows));
-    required->addWidget(RequiredLifeEdit);
-    required->addStretch(1);
-    grid->addLayout(required, 0, 0, 1, 6);
-    for (int i = 0; i < 2; ++i) {
-        BearingKindBoxes[size_t(i)] = BoxOf(BearingKindNames(), rows);
-        RatingEdits[size_t(i)] = NumberEdit(rows, 60);
-        LifeLabels[size_t(i)] = new QLabel(rows);
-        grid->addWidget(new QLabel(i == 0 ? "A:" : "B:", rows), i + 1, 0);
-        grid->addWidget(BearingKindBoxes[size_t(i)], i + 1, 1);
+    grid->setVerticalSpacing(2);
+    grid->addLayout(RequiredLifeRow(rows), 0, 0, 1, 6);
+    for (int i = 0; i < kBearingLetters; ++i) {
+        const size_t bearing = size_t(i);
+        BearingNameLabels[bearing] = new QLabel(QString(QChar('A' + i)) + ":", rows);
+        BearingKindBoxes[bearing] = BoxOf(BearingKindNames(), rows);
+        RatingEdits[bearing] = NumberEdit(rows, 60);
+        LifeLabels[bearing] = new QLabel(rows);
+        grid->addWidget(BearingNameLabels[bearing], i + 1, 0);
+        grid->addWidget(BearingKindBoxes[bearing], i + 1, 1);
         grid->addWidget(new QLabel("C [kN]:", rows), i + 1, 2);
-        grid->addWidget(RatingEdits[size_t(i)], i + 1, 3);
-        grid->addWidget(LifeLabels[size_t(i)], i + 1, 4, 1, 2);
+        grid->addWidget(RatingEdits[bearing], i + 1, 3);
+        grid->addWidget(LifeLabels[bearing], i + 1, 4, 1, 2);
     }
     grid->setColumnStretch(5, 1);
     return rows;
+}
+
+// A bearing that is not (or no longer) entered keeps its inputs out of sight; the locating
+// bearing, even one beyond the shown rows, stays chosen until the user chooses another.
+void TFatigueTab::ShowBearingCount(int count)
+{
+    bearings_ = std::clamp(count, 2, kBearingLetters);
+    auto* grid = static_cast<QGridLayout*>(BearingNameLabels[0]->parentWidget()->layout());
+    for (int i = 0; i < kBearingLetters; ++i)
+        for (int column = 0; column < 5; ++column)
+            if (QLayoutItem* item = grid->itemAtPosition(i + 1, column)) item->widget()->setVisible(i < bearings_);
+    auto* choices = static_cast<QListView*>(LocatingBox->view());
+    for (int i = 0; i < kBearingLetters; ++i) choices->setRowHidden(i, i >= bearings_);
 }
 
 void TFatigueTab::ShowInputs(const TCheckInputs& inputs)
@@ -181,10 +213,11 @@ void TFatigueTab::ShowInputs(const TCheckInputs& inputs)
     YieldSafetyEdit->setText(FloatToStr(fatigue.YieldSafety));
     ShearModulusEdit->setText(FloatToStr(fatigue.ShearModulus));
     TwistLimitEdit->setText(FloatToStr(fatigue.TwistLimit));
-    for (size_t i = 0; i < 2; ++i) {
+    for (size_t i = 0; i < fatigue.Bearings.size(); ++i) {
         BearingKindBoxes[i]->setCurrentIndex(int(fatigue.Bearings[i].Kind));
         RatingEdits[i]->setText(FloatToStr(fatigue.Bearings[i].Rating));
     }
+    LocatingBox->setCurrentIndex(fatigue.LocatingBearing);
     RequiredLifeEdit->setText(FloatToStr(fatigue.RequiredLife));
 }
 
@@ -199,8 +232,12 @@ void TFatigueTab::ReadInputs(TCheckInputs& inputs) const
     fatigue.YieldSafety = StrToFloat(YieldSafetyEdit->text());
     fatigue.ShearModulus = StrToFloat(ShearModulusEdit->text());
     fatigue.TwistLimit = StrToFloat(TwistLimitEdit->text());
-    for (size_t i = 0; i < 2; ++i)
-        fatigue.Bearings[i] = {TBearingKind(BearingKindBoxes[i]->currentIndex()), StrToFloat(RatingEdits[i]->text())};
+    // Kind and rating only: the stiffness is the deflection page's.
+    for (size_t i = 0; i < size_t(bearings_); ++i) {
+        fatigue.Bearings[i].Kind = TBearingKind(BearingKindBoxes[i]->currentIndex());
+        fatigue.Bearings[i].Rating = StrToFloat(RatingEdits[i]->text());
+    }
+    fatigue.LocatingBearing = LocatingBox->currentIndex();
     fatigue.RequiredLife = StrToFloat(RequiredLifeEdit->text());
 }
 
@@ -213,8 +250,9 @@ void TFatigueTab::ShowReport(const TFatigueReport& report, const TCheckInputs& i
     const bool twisted = report.TwistProblem.isEmpty();
     TwistLabel->setText(twisted ? TwistAngleText(report.Twist, inputs.Fatigue.TwistLimit) : report.TwistProblem);
     TwistLabel->setStyleSheet(FailingStyle(twisted && report.Twist.TooLarge));
-    for (size_t i = 0; i < 2; ++i) {
-        LifeLabels[i]->setText(BearingLifeText(report.Bearings[i]));
-        LifeLabels[i]->setStyleSheet(FailingStyle(report.Bearings[i].Short));
+    for (size_t i = 0; i < LifeLabels.size(); ++i) {
+        const bool reported = i < report.Bearings.size();
+        LifeLabels[i]->setText(reported ? BearingLifeText(report.Bearings[i]) : QString());
+        LifeLabels[i]->setStyleSheet(FailingStyle(reported && report.Bearings[i].Short));
     }
 }

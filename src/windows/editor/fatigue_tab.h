@@ -1,7 +1,7 @@
 // The "Fatigue" page of the shaft check: the material's strengths, surface, reliability and the
 // required safeties; a row for every shoulder and analysed position, red below the required
 // safety, with the weakest notch named under it; the twist angle over the torque's span; and
-// the rating life of both bearings.
+// the rating life of every bearing of the shaft, and the bearing that takes the axial load.
 #pragma once
 
 #include "check/check_inputs.h"
@@ -13,6 +13,7 @@
 
 class QComboBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QTableView;
@@ -53,19 +54,28 @@ public:
     QLineEdit* ShearModulusEdit; // G, MPa
     QLineEdit* TwistLimitEdit;   // deg/m
     QLabel* TwistLabel;
-    std::array<QComboBox*, 2> BearingKindBoxes;
-    std::array<QLineEdit*, 2> RatingEdits; // C, kN
-    std::array<QLabel*, 2> LifeLabels;
+    // A row per bearing, A to H; only the rows of the shaft's bearings are shown.
+    std::array<QLabel*, kBearingLetters> BearingNameLabels;
+    std::array<QComboBox*, kBearingLetters> BearingKindBoxes;
+    std::array<QLineEdit*, kBearingLetters> RatingEdits; // C, kN
+    std::array<QLabel*, kBearingLetters> LifeLabels;
+    QComboBox* LocatingBox; // the bearing that takes the axial load, A to H
     QLineEdit* RequiredLifeEdit; // h
     QPushButton* ApplyButton;
 
     void ShowInputs(const TCheckInputs& inputs);
-    // A field that is not a number fails with its message.
+    // The fields over `inputs`, those of the shown bearings only; a field that is not a number
+    // fails with its message.
     void ReadInputs(TCheckInputs& inputs) const;
+    // Shows the rows and the choices of the shaft's first `count` bearings.
+    void ShowBearingCount(int count);
     void ShowReport(const TFatigueReport& report, const TCheckInputs& inputs);
 
 private:
     QWidget* MaterialRow();
     QWidget* TwistRow();
     QWidget* BearingRows();
+    QLayout* RequiredLifeRow(QWidget* parent);
+
+    int bearings_ = 2;
 };

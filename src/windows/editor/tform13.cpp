@@ -1,6 +1,7 @@
 // TForm13: writes a strength check of the shaft into the table; the check itself is logic.
 #include "windows/editor/tform13.h"
 
+#include "analysis/load_entry.h"
 #include "common/errors.h"
 #include "profile/verification.h"
 #include "report/results_in_range.h"
@@ -101,8 +102,9 @@ void TForm13::CreateWaitingNotes()
 {
     DeflectionWaiting = new TWaitingNote(*DeflectionTab, {DeflectionTab->Plot, DeflectionTab->Table});
     SpeedWaiting = new TWaitingNote(*SpeedTab, {SpeedTab->CriticalSpeedLabel, SpeedTab->RatioLabel});
-    FatigueWaiting = new TWaitingNote(*FatigueTab, {FatigueTab->Table, FatigueTab->WeakestLabel, FatigueTab->TwistLabel,
-                                                    FatigueTab->LifeLabels[0], FatigueTab->LifeLabels[1]});
+    QList<QWidget*> fatigueFigures{FatigueTab->Table, FatigueTab->WeakestLabel, FatigueTab->TwistLabel};
+    for (QLabel* life : FatigueTab->LifeLabels) fatigueFigures << life;
+    FatigueWaiting = new TWaitingNote(*FatigueTab, fatigueFigures);
 }
 
 // On a screen with little room beside the editor the window is narrower than a page's rows: the
@@ -196,6 +198,7 @@ void TForm13::FatigueApplyClick()
 void TForm13::ShowFatigue(const TAnalysisState& analysis, const TData& data, const TAppliedDimensioning& applied,
                           const QStringList& memo, uint8_t arcSteps)
 {
+    FatigueTab->ShowBearingCount(ShaftBearingCount(analysis));
     TFatigueRequest request = MakeFatigueRequest(analysis, data, applied, memo, arcSteps, inputs_);
     if (fatigueChecked_ == request) return;
     TFatigueReport report = MakeFatigueReport(analysis, data, applied, memo, arcSteps, inputs_);
@@ -207,6 +210,7 @@ void TForm13::ShowFatigue(const TAnalysisState& analysis, const TData& data, con
 void TForm13::ShowShaftCheck(const TAnalysisState& analysis, const std::vector<long double>& loads,
                              const QStringList& memo, uint8_t arcSteps)
 {
+    DeflectionTab->ShowBearingCount(ShaftBearingCount(analysis));
     TCheckRequest request = MakeCheckRequest(analysis, loads, memo, arcSteps, inputs_);
     if (checked_ == request) return;
     // A drawing that does not read is the strength table's to report; these pages say so too.

@@ -303,11 +303,10 @@ void TForm2::EnterLength(long double length)
 void TForm2::BitBtn2Click()
 {
     const long double position = ReadField(Edit2);
-    const Tvector bearing = PointingAt(Edit2, [&] { return EnterBearing(position); });
+    PointingAt(Edit2, [&] { return EnterBearing(position); });
     DrawPageDimensions(Form3->PageCanvas(), Analysis);
     SelectField(*Edit2);
     EntryList->scrollToBottom();
-    if (!BearingCarriesLoad(bearing)) ShowMessage(kBearingCarriesNoLoad);
 }
 
 Tvector TForm2::EnterBearing(long double position)
@@ -404,7 +403,7 @@ void TForm2::ReportResults(bool horizontal, TReportTexts texts)
     else DrawResultDiagrams(page, Analysis);
     Form6->l1->setText("Mmax = " + FormatFloat(Analysis.NumFormat, Form6->Data1->MaxMom()));
     Form6->l2->setText("Critical cross section = " + IntToStr(Analysis.CriticalSection));
-    if (!horizontal) Form11->FillReactions(Analysis.HorzReactions[0], Analysis.VertReactions[0], Analysis.HorzReactions[1], Analysis.VertReactions[1]);
+    if (!horizontal) Form11->FillReactions(Analysis.HorzReactions, Analysis.VertReactions, ShaftBearingCount(Analysis));
     move(x(), 20);
     Form3->ShowResults();
     if (!horizontal) Form11->show();

@@ -224,7 +224,7 @@ void ReplaceDesign(const TDesign& design)
 
 // A design that passed its check may still fail in the windows; the design that was open then
 // comes back, so that nothing on screen is lost and a later save writes it, not an empty one.
-void OpenDesignDocument(const QByteArray& json)
+TDesign OpenDesignDocument(const QByteArray& json)
 {
     const TDesign design = DesignFromJson(json);
     const TDesign previous = CaptureDesign();
@@ -234,4 +234,5 @@ void OpenDesignDocument(const QByteArray& json)
         ReplaceDesign(previous);
         throw;
     }
+    return design;
 }

@@ -25,5 +25,6 @@ void PutBackReplacedDesign();
 void ReplaceDesign(const TDesign& design);
 
 // Reads and checks the whole document, then puts the windows back to their start state and
-// replays it. A document that fails leaves the open design on screen and fails with the reason.
-void OpenDesignDocument(const QByteArray& json);
+// replays it and returns it. A document that fails leaves the open design on screen and fails
+// with the reason.
+TDesign OpenDesignDocument(const QByteArray& json);

@@ -6,6 +6,7 @@
 #include "windows/main/file_questions.h"
 #include "windows/main/window_set.h"
 #include "common/errors.h"
+#include "common/messages.h"
 #include "document/design_file.h"
 #include "windows/dimensioning/tform10.h"
 #include "windows/editor/tform7.h"
@@ -158,8 +159,9 @@ bool TForm1::SaveAsClick()
 void TForm1::OpenFile(const QString& fileName)
 {
     const QByteArray json = ReadDesignFile(fileName);
+    TDesign design;
     try {
-        OpenDesignDocument(json);
+        design = OpenDesignDocument(json);
     } catch (const KorvelError& error) {
         RaiseError("The design \"" + ShownName(fileName) + "\" was not opened. " + error.Text());
     }
@@ -167,6 +169,8 @@ void TForm1::OpenFile(const QString& fileName)
     KeepFileStamp(json);
     MarkSaved();
     RememberRecentFile(FileName);
+    const QString notice = OlderDesignNotice(design);
+    if (!notice.isEmpty()) ShowMessage(notice);
 }
 
 bool TForm1::SaveFile(const QString& fileName)

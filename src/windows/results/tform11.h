@@ -1,26 +1,35 @@
-// TForm11: the bearing-reactions panel. It shows the four plane reactions of bearings A and B
-// and their resultant loads; the report of the vertical plane fills it.
+// TForm11: the bearing-reactions panel. A row for every bearing of the shaft, A to H: its
+// horizontal and vertical reactions and their resultant load; the report of the vertical plane
+// fills it.
 #pragma once
+
+#include "check/bearing_life.h"
 
 #include <QString>
 #include <QWidget>
+#include <array>
 
 class QLabel;
 
-// The six value texts of the panel, each "0.00" + " N".
+// The three value texts of a bearing, each "0.00" + " N".
 struct TReactionTexts {
-    QString RHA, RVA, RHB, RVB;
-    QString RA, RB; // resultants, the square root of RH squared plus RV squared
+    QString Horizontal, Vertical;
+    QString Resultant; // the square root of RH squared plus RV squared
 };
 
-TReactionTexts ReactionTexts(double rha, double rva, double rhb, double rvb, const QString& format);
+TReactionTexts ReactionTexts(double horizontal, double vertical, const QString& format);
 
 class TForm11 : public QWidget {
     Q_OBJECT
 public:
     explicit TForm11(QWidget* parent = nullptr);
 
-    QLabel* Image1; // the formula picture
+    QLabel* Image1; // the formula picture: the resultant's rule and the left-hand sides of every row
+    // One label per bearing and column, A first; the rows beyond the shaft's bearings are hidden.
+    std::array<QLabel*, kBearingLetters> HorzLabels;
+    std::array<QLabel*, kBearingLetters> VertLabels;
+    std::array<QLabel*, kBearingLetters> ResultantLabels;
+    // Bearings A and B under their classic names.
     QLabel* Label1; // resultant of bearing A
     QLabel* Label2; // resultant of bearing B
     QLabel* Label3; // RHA
@@ -28,15 +37,19 @@ public:
     QLabel* Label5; // RHB
     QLabel* Label6; // RVB
 
-    // Writes the six texts from the four reactions, in the analysis number format.
-    void FillReactions(double rha, double rva, double rhb, double rvb);
+    // Writes the rows of the first `count` bearings (2 to 8) from their reactions, in the
+    // analysis number format, and shows just those rows.
+    void FillReactions(const TBearingReactions& horizontal, const TBearingReactions& vertical, int count);
+    int ShownBearings() const { return shown_; }
 
     // Every show places the panel beside the page window.
     void setVisible(bool visible) override;
 
 private:
-    QLabel* AddValueLabel(int x, int y);
-    void ArrangeColumns();
+    QLabel* AddValueLabel();
+    void ArrangeRows();
+
+    int shown_ = 2;
 };
 
 extern TForm11* Form11;

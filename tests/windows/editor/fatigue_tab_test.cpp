@@ -6,6 +6,7 @@
 
 #include "document/design_file.h"
 #include "windows/dimensioning/tform10.h"
+#include "windows/editor/deflection_tab.h"
 #include "windows/editor/fatigue_tab.h"
 #include "windows/editor/speed_tab.h"
 #include "windows/editor/tform13.h"
@@ -119,6 +120,36 @@ TEST_F(FatigueTabTest, ResultsBeyondADoubleAreRefusedWithTheirReason)
     const QString refusal = "Results too large to represent (beyond 1.8E308): check the loads";
     EXPECT_EQ(Tab()->WeakestLabel->text(), refusal);
     EXPECT_EQ(Tab()->Rows->rowCount(), 0);
+}
+
+// A shaft on three bearings: the pages show the inputs of A, B and C and no more; what one page
+// applies leaves the other page's inputs of the same bearing as they were.
+TEST_F(FatigueTabTest, EveryEnteredBearingHasItsInputsAndNoPageClearsAnother)
+{
+    TDesign design = Cylinder("20");
+    design.Horizontal.Entries.insert(design.Horizontal.Entries.begin() + 2, {TEntryKind::Bearing, 30, 0, 1});
+    OpenDesignDocument(DesignToJson(design));
+    Form7->VerificationButton->click();
+    Window()->ShowPage(Tab());
+    TDeflectionTab* deflection = Window()->DeflectionTab;
+    for (size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(Tab()->RatingEdits[i]->isHidden(), i == 3) << i;
+        EXPECT_EQ(Tab()->BearingNameLabels[i]->isHidden(), i == 3) << i;
+        EXPECT_EQ(deflection->StiffnessEdits[i]->isHidden(), i == 3) << i;
+    }
+
+    deflection->StiffnessEdits[2]->setText("50000");
+    deflection->ApplyButton->click();
+    Tab()->BearingKindBoxes[2]->setCurrentIndex(1);
+    Tab()->RatingEdits[2]->setText("25");
+    Tab()->LocatingBox->setCurrentIndex(2);
+    Tab()->ApplyButton->click();
+    const TFatigueInputs& applied = Window()->CheckInputs().Fatigue;
+    EXPECT_EQ(applied.Bearings[2], (TBearingInputs{TBearingKind::Roller, 25, 50000}));
+    EXPECT_EQ(applied.LocatingBearing, 2);
+    EXPECT_TRUE(Tab()->LifeLabels[2]->text().startsWith("P = ")) << Tab()->LifeLabels[2]->text().toStdString();
+    EXPECT_TRUE(Tab()->LifeLabels[3]->text().isEmpty());
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('\n').toStdString();
 }
 
 } // namespace

@@ -109,7 +109,7 @@ TEST_F(EntryTest, BearingsAreNamedInOrderAndEachPositionIsKeptOnce)
 {
     MessageRecorder messages;
     EnterShaft("100", {"0", "0", "100"});
-    EXPECT_EQ(messages.texts, QStringList({kBearingCarriesNoLoad})); // the third bearing stays, unloaded
+    EXPECT_TRUE(messages.texts.isEmpty()); // the third bearing carries load like the first two
     ASSERT_EQ(Analysis.Reactions.size(), 3u);
     EXPECT_EQ(Analysis.Reactions[1].Name, "RHB");
     EXPECT_EQ(Analysis.Reactions[2].Name, "RHC");
@@ -232,5 +232,5 @@ TEST_F(EntryTest, TheKeyboardAloneEntersAPlane)
     Form2->BitBtn7->click();
     type(Form2->Edit6, "7"); // the moments step is closed: Enter adds nothing
     EXPECT_EQ(Analysis.Moments.size(), 1u);
-    EXPECT_EQ(messages.texts, QStringList({kShaftLengthMissing, kPositionOutside, kBearingCarriesNoLoad}));
+    EXPECT_EQ(messages.texts, QStringList({kShaftLengthMissing, kPositionOutside}));
 }

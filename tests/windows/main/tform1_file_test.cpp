@@ -225,7 +225,7 @@ TEST_F(FileTest, ABadFileSaysWhatIsWrongAndLeavesTheOpenDesignAsItWas)
     const TShownDesign before = Shown();
     const QByteArray good = DesignToJson(SmallDesign());
     QByteArray newer = good;
-    newer.replace("\"version\": 2", "\"version\": 3");
+    newer.replace("\"version\": 3", "\"version\": 4");
     QByteArray missing = good;
     missing.replace("\"ShaftLength\"", "\"Length\"");
     QByteArray refused = good;
@@ -262,6 +262,29 @@ TEST_F(FileTest, ABadFileSaysWhatIsWrongAndLeavesTheOpenDesignAsItWas)
 }
 
 // Typed where the separator is a comma, opened where it is a point: the same numbers.
+// A design saved when only A and B carried load opens and says once that C and D now carry it
+// too; saved again, it is of the present version and opens without a word.
+TEST_F(FileTest, AnOlderDesignOnFourBearingsOpensAndSaysItsReactionsChanged)
+{
+    TDesign design = SmallDesign();
+    design.Horizontal.Entries.insert(design.Horizontal.Entries.begin() + 2,
+                                     {{TEntryKind::Bearing, 30, 0, 1}, {TEntryKind::Bearing, 70, 0, 1}});
+    QByteArray older = DesignToJson(design);
+    older.replace("\"version\": 3", "\"version\": 2");
+    WriteFile(PathOf("older.korvel"), older);
+    chosenFile = PathOf("older.korvel");
+    Form1->OpenAction->trigger();
+    EXPECT_EQ(messages.texts, QStringList{"This design's bearings C, D now carry load: its reactions differ from those "
+                                          "it was saved with."});
+    EXPECT_EQ(Form1->FileName, PathOf("older.korvel"));
+    EXPECT_EQ(Analysis.BearingCount, 4);
+
+    Form1->SaveAction->trigger();
+    messages.texts.clear();
+    Form1->OpenFile(PathOf("older.korvel"));
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('\n').toStdString();
+}
+
 TEST_F(FileTest, ADesignSavedUnderOneDecimalSeparatorOpensUnderTheOther)
 {
     TDesign entered;
