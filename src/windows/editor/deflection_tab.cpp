@@ -129,7 +129,7 @@ void TDeflectionTab::ShowCheck(const TDeflectionCheck& check)
         Plot->Show(std::nullopt);
         return;
     }
-    Plot->Show(TDeflectionPlot::TContent{*check.Shaft, check.BearingA, check.BearingB,
+    Plot->Show(TDeflectionPlot::TContent{*check.Shaft, check.Bearings,
                                          DeflectionCurves(check.Deflection, *check.Shaft, kPlotSamples)});
     for (int row = 0; row < int(check.Rows.size()); ++row) {
         const QStringList cells = DeflectionCells(check.Rows[size_t(row)]);

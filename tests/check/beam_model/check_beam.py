@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Holds the program's deflections, slopes and first critical speed against a beam model written
-here, on a stepped shaft and on random drawn shafts with fillets, chamfers and cones.
+here, on a stepped shaft and on random drawn shafts with fillets, chamfers and cones, on two
+bearings and on three to eight.
 
 The model reads the drawing itself: its own reader of the line and arc statements, each arc the
 exact circle of its bounding square, on the side of its centre that the order of its ends gives.
@@ -9,7 +10,8 @@ answers' positions, not at the drawing's ends; cubic Hermite elements with six G
 piece of the outline they span,
 stiffness and consistent mass assembled with numpy, loads as nodal forces and moments, simple
 supports at the bearings or, where a bearing is given a stiffness, a spring on its deflection (so
-the reactions of elastic bearings come out of the model's own solution, not from statics), the
+the reactions of elastic bearings, and those of every bearing past the second, come out of the
+model's own solution of the whole shaft, not from statics), the
 first mode from a dense symmetric eigenproblem of the flexibility."""
 import random
 import subprocess
@@ -117,17 +119,24 @@ def index(nodes, x):
     return i
 
 
+def supports(shaft):
+    """(position, stiffness) of every bearing in the order of entry."""
+    if "bearings" in shaft:
+        return shaft["bearings"]
+    return [(shaft["A"], shaft.get("kA", 0.0)), (shaft["B"], shaft.get("kB", 0.0))]
+
+
 def model(shaft, queries):
     outline = Outline(shaft["profile"])
     loads, masses = shaft["loads"], shaft["masses"]
-    nodes = mesh([shaft["A"], shaft["B"]] + [l[1] for l in loads] + [p for p, _ in masses] + queries, shaft["L"])
+    nodes = mesh([p for p, _ in supports(shaft)] + [l[1] for l in loads] + [p for p, _ in masses] + queries, shaft["L"])
     k, m = assemble(outline, nodes)
     for position, kg in masses:
         i = index(nodes, position)
         m[2 * i, 2 * i] += kg * 1e-3
     held = []
-    for bearing in "AB":
-        d, spring = 2 * index(nodes, shaft[bearing]), shaft.get("k" + bearing, 0.0)
+    for position, spring in supports(shaft):
+        d = 2 * index(nodes, position)
         if spring > 0:
             k[d, d] += spring
         else:
@@ -165,7 +174,11 @@ def model(shaft, queries):
 
 
 def request(shaft, queries):
-    words = [shaft["L"], shaft["A"], shaft["B"], E, RHO, shaft.get("kA", 0.0), shaft.get("kB", 0.0)]
+    words = [shaft["L"], E, RHO, len(supports(shaft))]
+    for position, spring in supports(shaft):
+        words += [position, spring]
+    words.append(len(shaft["profile"]))
+    words += [line.replace(" ", "_") for line in shaft["profile"]]
     for plane in "HV":
         mine = [l for l in shaft["loads"] if l[4] == plane]
         words.append(len(mine))
@@ -174,8 +187,6 @@ def request(shaft, queries):
     words.append(len(shaft["masses"]))
     for position, kg in shaft["masses"]:
         words += [position, kg]
-    words.append(len(shaft["profile"]))
-    words += [line.replace(" ", "_") for line in shaft["profile"]]
     words.append(len(queries))
     words += queries
     return " ".join(str(w) for w in words) + "\n"
@@ -299,11 +310,31 @@ def on_springs(shaft, rng):
     return dict(shaft, kA=float(number(springs[0])), kB=float(number(springs[1])))
 
 
+def on_many_bearings(shaft, rng):
+    """The shaft on three to eight bearings, one in each of as many equal slots along it so that no
+    two stand closer than the slot allows, entered in a shuffled order; each rigid or on a spring of
+    1E3 to 1E6 N/mm."""
+    count = rng.randrange(3, 9)
+    slot = shaft["L"] / count
+    positions = [5.0 * rng.randrange(int(i * slot / 5) + 1, int((i + 1) * slot / 5)) for i in range(count)]
+    rng.shuffle(positions)
+    springs = [0.0 if rng.random() < 0.4 else float(number(10 ** rng.uniform(3, 6))) for _ in positions]
+    many = {key: value for key, value in shaft.items() if key not in ("A", "B", "kA", "kB")}
+    return dict(many, bearings=list(zip(positions, springs)))
+
+
+# Shafts on three bearings and more need the solver of statically indeterminate shafts.
+MANY_BEARINGS = False
+
+
 def main():
     dump = sys.argv[1]
     rng, spring_rng = random.Random(21), random.Random(5)
     shafts = [STEPPED, FILLETED_SHOULDER] + [random_shaft(rng) for _ in range(int(sys.argv[2]) if len(sys.argv) > 2 else 24)]
     shafts += [dict(STEPPED, kA=2e4, kB=5e4)] + [on_springs(shaft, spring_rng) for shaft in shafts[2::3]]
+    if MANY_BEARINGS:
+        many_rng = random.Random(32)
+        shafts += [on_many_bearings(random_shaft(many_rng), many_rng) for _ in range(16)]
     failed, worst_speed = 0, 0.0
     for shaft in shafts:
         faults, speed_error = check(dump, shaft)

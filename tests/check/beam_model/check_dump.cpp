@@ -1,7 +1,9 @@
 // Checks the shafts read from standard input and writes the program's answers for
 // check_beam.py to hold against its own beam model.
-//   in:  L A B E density kA kB (the bearings' radial stiffness, N/mm, 0 rigid), then for each plane "n" and n times "kind pos value direction" (kind f or m),
-//        then "n" and n times "pos kg" (masses), then "n" and n profile lines, then "n" and n positions.
+//   in:  L E density, then "n" and n times "pos k" (the bearings in the order of entry, their radial
+//        stiffness in N/mm, 0 rigid), then "n" and n profile lines, then for each plane "n" and n times
+//        "kind pos value direction" (kind f or m), then "n" and n times "pos kg" (masses), then "n"
+//        and n positions.
 //   out: one line per position "x yH yV slopeH slopeV", then "ncr rpm"; or "refused <message>".
 #include "analysis/analysis_state.h"
 #include "analysis/load_entry.h"
@@ -23,7 +25,8 @@ long double Next(std::istream& in)
     return StrToFloat(QString::fromStdString(token));
 }
 
-void EnterPlane(std::istream& in, TAnalysisState& state, bool horizontal, std::vector<long double>& loads)
+void EnterPlane(std::istream& in, TAnalysisState& state, bool horizontal, std::vector<long double>& loads,
+                const TContour& contour, const TCheckInputs& inputs)
 {
     const int count = int(Next(in));
     for (int i = 0; i < count; ++i) {
@@ -40,30 +43,37 @@ void EnterPlane(std::istream& in, TAnalysisState& state, bool horizontal, std::v
     SolvePlane(state, data);
 }
 
-void CheckAndPrint(std::istream& in)
+TContour ReadProfile(std::istream& in)
 {
-    TAnalysisState state;
-    StartShaft(state);
-    ApplyShaftLength(state, Next(in));
-    AddBearing(state, Next(in), true);
-    AddBearing(state, Next(in), true);
-    TCheckInputs inputs;
-    inputs.Modulus = Next(in);
-    inputs.Density = Next(in);
-    for (size_t i = 0; i < 2; ++i) inputs.Fatigue.Bearings[i].Stiffness = Next(in);
-    std::vector<long double> loads;
-    EnterPlane(in, state, true, loads);
-    ResetPartialPlane(state);
-    RenameBearingsVertical(state.Reactions);
-    EnterPlane(in, state, false, loads);
-    for (int i = 0, n = int(Next(in)); i < n; ++i) inputs.Masses.push_back({Next(in), Next(in)});
     QStringList profile;
     for (int i = 0, n = int(Next(in)); i < n; ++i) {
         std::string line;
         in >> line;
         profile << QString::fromStdString(line).replace('_', ' ');
     }
-    const TStiffnessAndSpeed check = CheckStiffnessAndSpeed(state, loads, DrawnContour(profile, 20), inputs);
+    return DrawnContour(profile, 20);
+}
+
+void CheckAndPrint(std::istream& in)
+{
+    TAnalysisState state;
+    StartShaft(state);
+    ApplyShaftLength(state, Next(in));
+    TCheckInputs inputs;
+    inputs.Modulus = Next(in);
+    inputs.Density = Next(in);
+    for (int i = 0, n = int(Next(in)); i < n; ++i) {
+        AddBearing(state, Next(in), true);
+        inputs.Fatigue.Bearings[size_t(i)].Stiffness = Next(in);
+    }
+    const TContour contour = ReadProfile(in);
+    std::vector<long double> loads;
+    EnterPlane(in, state, true, loads, contour, inputs);
+    ResetPartialPlane(state);
+    RenameBearingsVertical(state.Reactions);
+    EnterPlane(in, state, false, loads, contour, inputs);
+    for (int i = 0, n = int(Next(in)); i < n; ++i) inputs.Masses.push_back({Next(in), Next(in)});
+    const TStiffnessAndSpeed check = CheckStiffnessAndSpeed(state, loads, contour, inputs);
     if (!check.Deflection.Problem.isEmpty()) RaiseError(check.Deflection.Problem);
     if (!check.Speed.CriticalSpeed) RaiseError(check.Speed.Problem);
     for (int i = 0, n = int(Next(in)); i < n; ++i) {
