@@ -50,11 +50,11 @@ long double Refine(const TShaftDeflection& deflection, long double a, long doubl
 }
 
 TDeflectionRow Figure(const TShaftDeflection& deflection, const QString& label, TFigureKind kind, long double x,
-                      long double limit, const QString& stretch = QString())
+                      long double limit)
 {
     const TElasticPoint h = deflection.Horizontal.At(x), v = deflection.Vertical.At(x);
     const bool slope = kind == TFigureKind::Slope;
-    TDeflectionRow row{label, kind, x, slope ? h.Slope : h.Deflection, slope ? v.Slope : v.Deflection, 0, limit, false, stretch};
+    TDeflectionRow row{label, kind, x, slope ? h.Slope : h.Deflection, slope ? v.Slope : v.Deflection, 0, limit, false};
     row.Resultant = CheckedValue(std::hypot(row.Horizontal, row.Vertical));
     row.Exceeds = row.Resultant > limit;
     return row;
@@ -133,12 +133,11 @@ std::vector<TDeflectionRow> DeflectionRows(const TStiffnessInputs& inputs, const
     const std::vector<TStretch> stretches = Stretches(inputs.Shaft, inputs.Bearings, limits.Ratio);
     for (long double x : loads) {
         const TStretch& stretch = StretchAt(stretches, x);
-        rows.push_back(Figure(d, "Deflection at the load, " + stretch.Name, TFigureKind::Deflection, x, stretch.Limit,
-                              stretch.Name));
+        rows.push_back(Figure(d, "Deflection at the load, " + stretch.Name, TFigureKind::Deflection, x, stretch.Limit));
     }
     for (const TStretch& stretch : stretches)
         rows.push_back(Figure(d, "Largest deflection, " + stretch.Name, TFigureKind::Deflection,
-                              LargestDeflection(d, stretch.From, stretch.To).Position, stretch.Limit, stretch.Name));
+                              LargestDeflection(d, stretch.From, stretch.To).Position, stretch.Limit));
     return rows;
 }
 

@@ -17,7 +17,6 @@ struct TDeflectionRow {
     long double Horizontal = 0, Vertical = 0, Resultant = 0; // mm or rad
     long double Limit = 0;
     bool Exceeds = false;
-    QString Stretch; // which span or overhang a deflection lies on; empty for a slope
 };
 
 struct TDeflectionLimits {

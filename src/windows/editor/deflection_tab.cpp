@@ -31,6 +31,7 @@ TDeflectionTab::TDeflectionTab(QWidget* parent) : QWidget(parent)
     ModulusEdit = NumberField(this);
     SlopeLimitEdit = NumberField(this);
     DeflectionRatioEdit = NumberField(this);
+    DeflectionRatioEdit->setToolTip("Allowed deflection per mm of the span it lies in; an overhang counts twice its length");
     for (QLineEdit*& edit : StiffnessEdits) {
         edit = NumberField(this);
         edit->setPlaceholderText("rigid");
