@@ -1,6 +1,6 @@
 #include "check/critical_speed.h"
 
-#include "check/gauss.h"
+#include "common/gauss.h"
 #include "check/lowest_mode.h"
 #include "check/unit_system.h"
 #include "common/errors.h"

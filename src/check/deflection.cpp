@@ -1,6 +1,6 @@
 #include "check/deflection.h"
 
-#include "check/gauss.h"
+#include "common/gauss.h"
 #include "common/errors.h"
 
 #include <algorithm>

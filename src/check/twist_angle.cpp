@@ -1,6 +1,6 @@
 #include "check/twist_angle.h"
 
-#include "check/gauss.h"
+#include "common/gauss.h"
 #include "check/shaft_geometry.h"
 #include "common/errors.h"
 
