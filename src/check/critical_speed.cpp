@@ -29,16 +29,16 @@ using TTriplets = std::vector<Eigen::Triplet<double>>;
 
 struct TMesh {
     std::vector<long double> Nodes;
-    std::vector<TShaftSupport> Supports;
+    std::vector<TBeamSupport> Supports;
     bool Bearing(long double x) const
     {
-        return std::any_of(Supports.begin(), Supports.end(), [x](const TShaftSupport& s) { return s.Position == x; });
+        return std::any_of(Supports.begin(), Supports.end(), [x](const TBeamSupport& s) { return s.Position == x; });
     }
     // A rigid bearing holds the deflection; an elastic one leaves it free, on its spring.
     bool Held(long double x) const
     {
         return std::any_of(Supports.begin(), Supports.end(),
-                           [x](const TShaftSupport& s) { return s.Position == x && s.Stiffness == 0; });
+                           [x](const TBeamSupport& s) { return s.Position == x && s.Stiffness == 0; });
     }
 };
 
@@ -50,7 +50,7 @@ std::vector<long double> Stations(const TShaftGeometry& shaft, const TMesh& mesh
 {
     std::vector<long double> all = shaft.Faces();
     all.insert(all.end(), {shaft.Start(), shaft.End()});
-    for (const TShaftSupport& support : mesh.Supports) all.push_back(support.Position);
+    for (const TBeamSupport& support : mesh.Supports) all.push_back(support.Position);
     for (const TMountedMass& mass : masses) all.push_back(mass.Position);
     std::vector<long double> kept;
     for (long double x : SortedStations(std::move(all))) {
@@ -86,7 +86,7 @@ void AppendElement(std::vector<long double>& nodes, const TShaftGeometry& shaft,
     nodes.push_back(b);
 }
 
-TMesh Mesh(const TShaftGeometry& shaft, const std::vector<TShaftSupport>& supports, const std::vector<TMountedMass>& masses)
+TMesh Mesh(const TShaftGeometry& shaft, const std::vector<TBeamSupport>& supports, const std::vector<TMountedMass>& masses)
 {
     TMesh mesh{{}, supports};
     const long double longest = (shaft.End() - shaft.Start()) / kLeastElements;
@@ -201,7 +201,7 @@ void AddMountedMass(TTriplets& mass, const TDofMap& map, const std::vector<long 
 // A bearing's spring k acts on the shaft's deflection at its node: k w^2 / 2 of strain energy.
 void AddBearingSprings(TTriplets& stiffness, const TDofMap& map, const TMesh& mesh)
 {
-    for (const TShaftSupport& support : mesh.Supports) {
+    for (const TBeamSupport& support : mesh.Supports) {
         if (support.Stiffness == 0) continue;
         const size_t node = size_t(std::find(mesh.Nodes.begin(), mesh.Nodes.end(), support.Position) - mesh.Nodes.begin());
         const int row = map.Index[2 * node];
@@ -219,7 +219,7 @@ void RefuseMassesOffTheShaft(const TShaftGeometry& shaft, const std::vector<TMou
 
 } // namespace
 
-long double FirstCriticalSpeed(const TShaftGeometry& shaft, const std::vector<TShaftSupport>& supports,
+long double FirstCriticalSpeed(const TShaftGeometry& shaft, const std::vector<TBeamSupport>& supports,
                                long double modulus, long double density, const std::vector<TMountedMass>& masses)
 {
     RefuseMassesOffTheShaft(shaft, masses);

@@ -7,6 +7,7 @@
 // Units and signs: check/unit_system.h.
 #pragma once
 
+#include "analysis/continuous_beam.h"
 #include "check/shaft_geometry.h"
 
 #include <vector>
@@ -17,16 +18,10 @@ struct TMountedMass {
     bool operator==(const TMountedMass&) const = default;
 };
 
-// A bearing as the shaft's support: where it stands and its radial stiffness, N/mm; 0 holds the
-// shaft's deflection there.
-struct TShaftSupport {
-    long double Position = 0;
-    long double Stiffness = 0;
-};
-
-// rpm. `modulus` in MPa, `density` in kg/m^3. A mass off the drawn shaft is refused, and so is an
+// rpm. A rigid support holds the shaft's deflection, an elastic one carries it on its spring.
+// `modulus` in MPa, `density` in kg/m^3. A mass off the drawn shaft is refused, and so is an
 // iteration that does not settle.
-long double FirstCriticalSpeed(const TShaftGeometry& shaft, const std::vector<TShaftSupport>& supports,
+long double FirstCriticalSpeed(const TShaftGeometry& shaft, const std::vector<TBeamSupport>& supports,
                                long double modulus, long double density, const std::vector<TMountedMass>& masses);
 
 // Two bearings' radial stiffness, N/mm.

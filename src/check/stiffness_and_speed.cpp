@@ -79,7 +79,7 @@ void CheckDeflection(TDeflectionCheck& check, const TAnalysisState& analysis, co
 void CheckSpeed(TSpeedCheck& check, const TShaftGeometry& shaft, const std::vector<long double>& bearings,
                 const TCheckInputs& inputs)
 {
-    std::vector<TShaftSupport> supports;
+    std::vector<TBeamSupport> supports;
     for (size_t i = 0; i < bearings.size(); ++i) supports.push_back({bearings[i], inputs.Fatigue.Bearings[i].Stiffness});
     check.CriticalSpeed = FirstCriticalSpeed(shaft, supports, inputs.Modulus, inputs.Density, inputs.Masses);
     if (!(inputs.Speed > 0)) return;
