@@ -66,6 +66,15 @@ struct TProfilePoint {
 };
 using TModel = std::vector<TProfilePoint>;
 
+// The section that a plane's reactions on three or more bearings were made with: its name on the
+// page ("drawn section") and a key of everything it was made from, so that a later change of the
+// drawing or of the bearings' stiffness shows. Empty for two bearings, whose reactions need none.
+struct TReactionSection {
+    QString Name;
+    QString Key;
+    bool operator==(const TReactionSection&) const = default;
+};
+
 struct TAnalysisState {
     // Load model of the plane being entered.
     Tincarcare Reactions;
@@ -101,6 +110,8 @@ struct TAnalysisState {
     // The reaction of each bearing, in the order of entry (A, B, C, ...), N.
     std::array<double, kBearingLetters> HorzReactions{};
     std::array<double, kBearingLetters> VertReactions{};
+    TReactionSection HorzSection;
+    TReactionSection VertSection;
 
     // Results of the current plane.
     Tav2 ShearPoints;

@@ -16,10 +16,11 @@ void Factor(TBandMatrix& matrix)
     for (int i = 0; i < size; ++i) {
         auto& row = matrix[i];
         if (!(row[0] > 0)) RaiseError(kDivisionByZero);
+        const long double inverse = 1 / row[0];
         const int reach = std::min(kHalfBand, size - 1 - i);
         for (int p = 1; p <= reach; ++p)
-            for (int q = p; q <= reach; ++q) matrix[i + p][q - p] -= row[p] * row[q] / row[0];
-        for (int d = 1; d <= reach; ++d) row[d] /= row[0];
+            for (int q = p; q <= reach; ++q) matrix[i + p][q - p] -= row[p] * inverse * row[q];
+        for (int d = 1; d <= reach; ++d) row[d] *= inverse;
     }
 }
 

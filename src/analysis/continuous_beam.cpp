@@ -16,7 +16,8 @@ struct TSpan {
 
 void CheckSupports(const std::vector<TBeamSupport>& supports, const TBeamSection& section)
 {
-    if (supports.size() < 2) RaiseError(QStringLiteral("A shaft needs at least two bearings: with fewer it is a mechanism."));
+    if (supports.size() < 2)
+        RaiseError(QStringLiteral("A shaft needs at least two bearings: with fewer it is a mechanism."));
     std::vector<long double> positions;
     for (const TBeamSupport& support : supports) {
         if (!(support.Stiffness >= 0) || !std::isfinite(support.Stiffness))

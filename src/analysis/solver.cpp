@@ -60,17 +60,25 @@ std::optional<long double> BearingPosition(const Tincarcare& terms, bool (*isBea
 }
 
 // Without a length every page column divides by zero; without two distinct bearings the
-// determinant of the system is zero. The equations hold the positions as doubles, so that is
-// where they must differ.
+// determinant of the system is zero, and two bearings at one position make any system singular.
+// The equations hold the positions as doubles, so that is where they must differ.
+void CheckBearingsApart(const Tincarcare& bearings)
+{
+    for (size_t i = 0; i < bearings.size(); ++i)
+        for (size_t j = i + 1; j < bearings.size(); ++j)
+            if (static_cast<double>(bearings[i].Position) == static_cast<double>(bearings[j].Position))
+                RaiseError(BearingsCoincideText(int(i), int(j)));
+}
+
 void CheckPlaneInputs(const TAnalysisState& state)
 {
     if (!(state.ShaftLength > 0)) RaiseError(kShaftLengthMissing);
-    const std::optional<long double> positionA = BearingPosition(state.Reactions, IsBearingA);
-    if (!positionA) RaiseError(kBearingAMissing);
-    const std::optional<long double> positionB = BearingPosition(state.Reactions, IsBearingB);
-    if (!positionB) RaiseError(kBearingBMissing);
-    if (static_cast<double>(*positionA) == static_cast<double>(*positionB)) RaiseError(kBearingsCoincide);
+    if (!BearingPosition(state.Reactions, IsBearingA)) RaiseError(kBearingAMissing);
+    if (!BearingPosition(state.Reactions, IsBearingB)) RaiseError(kBearingBMissing);
+    CheckBearingsApart(state.Reactions);
 }
+
+bool Indeterminate(const TAnalysisState& state) { return state.Reactions.size() > 2; }
 
 // Step 1.
 QString LoadList(const Tincarcare& terms, TValueTexts& texts)
@@ -194,8 +202,35 @@ void SolveReactions(TAnalysisState& state, bool horizontal)
     state.DetA = Determinant(state.EqMatrix);
     state.EqMatrix = {1, state.ForceRhs, 0, state.MomentRhs};
     state.DetB = Determinant(state.EqMatrix);
-    (horizontal ? state.HorzReactions[0] : state.VertReactions[0]) = Quotient(state.DetA, state.Det);
-    (horizontal ? state.HorzReactions[1] : state.VertReactions[1]) = Quotient(state.DetB, state.Det);
+    auto& reactions = horizontal ? state.HorzReactions : state.VertReactions;
+    reactions = {};
+    reactions[0] = Quotient(state.DetA, state.Det);
+    reactions[1] = Quotient(state.DetB, state.Det);
+}
+
+// Three or more bearings: the entered loads on the beam model, before the solver derives its
+// moment terms from them.
+std::vector<TBeamLoad> BeamLoads(const TAnalysisState& state)
+{
+    std::vector<TBeamLoad> loads;
+    loads.reserve(state.Forces.size() + state.Moments.size());
+    const auto signedValue = [](const Tvector& term) { return term.Direction == 1 ? term.Value : -term.Value; };
+    for (const Tvector& force : state.Forces) loads.push_back({force.Position, signedValue(force), 0});
+    for (const Tvector& moment : state.Moments) loads.push_back({moment.Position, 0, signedValue(moment)});
+    return loads;
+}
+
+void SolveIndeterminate(TAnalysisState& state, const std::vector<TBeamLoad>& loads, const TPlaneSupports& supports,
+                        bool horizontal)
+{
+    std::vector<TBeamSupport> beamSupports;
+    for (size_t i = 0; i < state.Reactions.size(); ++i)
+        beamSupports.push_back({state.Reactions[i].Position, supports.Stiffness[i]});
+    const std::vector<long double> solved = SupportReactions(beamSupports, loads, supports.Section);
+    auto& reactions = horizontal ? state.HorzReactions : state.VertReactions;
+    reactions = {};
+    for (size_t i = 0; i < solved.size(); ++i) reactions[i] = static_cast<double>(solved[i]);
+    (horizontal ? state.HorzSection : state.VertSection) = supports.Made;
 }
 
 // Step 7: the reaction that a bearing's term, or a term derived from it (RHC*300), carries; none
@@ -349,11 +384,18 @@ void StorePlaneMaximum(const TAnalysisState& state, TData& data, bool horizontal
 
 } // namespace
 
-void SolvePlane(TAnalysisState& state, TData& data)
+QString BearingsCoincideText(int first, int second)
+{
+    if (first == 0 && second == 1) return kBearingsCoincide;
+    return QString("Reazemele %1 si %2 trebuie sa fie in pozitii diferite !").arg(QChar('A' + first), QChar('A' + second));
+}
+
+void SolvePlane(TAnalysisState& state, TData& data, const TPlaneSupports& supports)
 {
     CheckPlaneInputs(state);
     const bool horizontal = data.Oriz();
     TAnalysisState work = state;
+    const std::vector<TBeamLoad> beamLoads = Indeterminate(work) ? BeamLoads(work) : std::vector<TBeamLoad>{};
     // Each load's value, and each force's arm and moment about A.
     TValueTexts texts(work.Forces.size() * 3 + work.Moments.size() + work.Reactions.size() * 2);
     ListLoads(work, texts);
@@ -361,7 +403,8 @@ void SolvePlane(TAnalysisState& state, TData& data)
     AppendMomentsAboutA(work, texts);
     WriteForceEquation(work, texts);
     WriteMomentEquation(work, texts);
-    SolveReactions(work, horizontal);
+    if (Indeterminate(work)) SolveIndeterminate(work, beamLoads, supports, horizontal);
+    else SolveReactions(work, horizontal);
     ComputeShear(work);
     ComputeMoments(work);
     FindMaxima(work);

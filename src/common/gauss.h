@@ -1,7 +1,7 @@
 // Five-point Gauss-Legendre quadrature (nodes and weights: Abramowitz and Stegun, Handbook of
 // Mathematical Functions, 1964, table 25.4, n = 5): exact for polynomials up to degree 9, which
 // covers the stiffness and mass integrals of a cubic beam element on a conical piece of shaft, and
-// close on the curvature M / (E I) of a cone.
+// close on the curvature M / (E I) of a cone and on the flexibility integrals of 1 / (E I).
 #pragma once
 
 #include <array>

@@ -105,6 +105,7 @@ public:
         Advance(30);
     }
     void Text(int x, const QString& text) { texts.push_back({x, row_, kBodySize, text}); }
+    bool Fits(int x, const QString& text) const { return fits_(x, text); }
     void Line(int x, const QString& text, int advance)
     {
         const QStringList pieces = SplitToFit(text, [&](const QString& piece) { return fits_(x, piece); });
@@ -167,14 +168,21 @@ void LayOutMomentItems(TReportLayout& layout, const TAnalysisState& state)
 }
 
 // The maxima and the reactions share a row. Maxima too long to end before the reactions' column
-// (at 6 pixels a character, as the item rule counts) take rows of their own above them instead.
+// (at 6 pixels a character, as the item rule counts) take rows of their own above them instead;
+// so do the reactions of three or more bearings that would not end on the page.
 void LayOutMaxima(TReportLayout& layout, const TAnalysisState& state, bool horizontal)
 {
     layout.Line(50, "Critical cross section = section " + IntToStr(state.CriticalSection), 30);
     const QString maxima = "Fmax= " + Fixed(state, state.Fmax) + " N    " + "Mmax= " + Fixed(state, state.Mmax) + " N*mm";
+    const QString reactions = ReactionsLine(state, horizontal);
+    if (state.Reactions.size() > 2 && !layout.Fits(kReactionsColumn, reactions)) {
+        layout.Line(50, maxima, 20);
+        layout.Line(50, reactions, 30);
+        return;
+    }
     if (50 + 6 * maxima.size() <= kReactionsColumn) layout.Text(50, maxima);
     else layout.Line(50, maxima, 20);
-    layout.Line(kReactionsColumn, ReactionsLine(state, horizontal), 30);
+    layout.Line(kReactionsColumn, reactions, 30);
 }
 
 void LayOutInitialData(TReportLayout& layout, const TAnalysisState& state)
@@ -184,8 +192,18 @@ void LayOutInitialData(TReportLayout& layout, const TAnalysisState& state)
     layout.Line(40, state.MomentListText, 30);
 }
 
+// Three or more bearings: the method takes the place of the two equations.
+void LayOutIndeterminateMethod(TReportLayout& layout, const TAnalysisState& state, bool horizontal)
+{
+    const TReactionSection& made = horizontal ? state.HorzSection : state.VertSection;
+    layout.Heading("Solving the equation system -> reactions");
+    layout.Line(40, "Statically indeterminate, " + IntToStr(int(state.Reactions.size())) +
+                        " supports: stiffness method, " + made.Name, 20);
+}
+
 void LayOutEquations(TReportLayout& layout, const TAnalysisState& state, bool horizontal)
 {
+    if (state.Reactions.size() > 2) return LayOutIndeterminateMethod(layout, state, horizontal);
     const QString a = horizontal ? "RHA" : "RVA";
     const QString b = horizontal ? "RHB" : "RVB";
     layout.Heading("Solving the equation system -> reactions");
@@ -213,10 +231,12 @@ int RowsUsed(Canvas& page, const std::vector<TPageText>& texts)
 
 QString ReactionsLine(const TAnalysisState& state, bool horizontal)
 {
-    const double a = horizontal ? state.HorzReactions[0] : state.VertReactions[0];
-    const double b = horizontal ? state.HorzReactions[1] : state.VertReactions[1];
-    const QString prefix = horizontal ? "RH" : "RV";
-    return prefix + "A = " + Fixed(state, a) + " N   " + prefix + "B = " + Fixed(state, b) + " N";
+    const auto& reactions = horizontal ? state.HorzReactions : state.VertReactions;
+    const size_t bearings = std::clamp<size_t>(state.Reactions.size(), 2, reactions.size());
+    QStringList parts;
+    for (size_t i = 0; i < bearings; ++i)
+        parts << QString(horizontal ? "RH" : "RV") + QChar('A' + int(i)) + " = " + Fixed(state, reactions[i]) + " N";
+    return parts.join("   ");
 }
 
 std::vector<TPageText> ReportTexts(TAnalysisState& state, bool horizontal, const TLineFits& fits)

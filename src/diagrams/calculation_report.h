@@ -40,7 +40,7 @@ TLineFits PageLineFits(const Canvas& page);
 // over further rows, so no text is lost off its edge.
 std::vector<TPageText> ReportTexts(TAnalysisState& state, bool horizontal, const TLineFits& fits);
 
-// "RHA = 500.00 N   RHB = 500.00 N" (RVA/RVB for the vertical plane).
+// "RHA = 500.00 N   RHB = 500.00 N", one for every bearing (RVA, RVB, ... for the vertical plane).
 QString ReactionsLine(const TAnalysisState& state, bool horizontal);
 
 // The guide lines, the shear and moment diagrams and the Mmax marker, above the report's first

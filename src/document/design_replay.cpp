@@ -2,12 +2,14 @@
 
 #include "analysis/load_entry.h"
 #include "analysis/solver.h"
+#include "check/plane_supports.h"
 #include "common/errors.h"
 #include "common/number_text.h"
 #include "dimensioning/stress_checks.h"
 #include "dimensioning/twist_span_fields.h"
 #include "document/decimal_texts.h"
 #include "profile/editor_commands.h"
+#include "profile/editor_state.h"
 
 #include <algorithm>
 #include <functional>
@@ -91,11 +93,15 @@ void EnterLoads(const TPlaneEntries& plane, const QString& name, bool horizontal
     }
 }
 
-void Calculate(const TPlaneEntries& plane, const QString& name, TAnalysisState& state, TData& data,
-               const TReplayWatch& watch)
+// Three or more bearings take the design's drawing, pre-sized diameter and bearing stiffness.
+void Calculate(const TDesign& design, const TPlaneEntries& plane, const QString& name, TAnalysisState& state,
+               TData& data, const TReplayWatch& watch)
 {
     if (plane.Step != TPlaneStep::Calculated) return;
-    RunRefusable("The " + name.toLower() + " plane of the design cannot be calculated", [&] { SolvePlane(state, data); });
+    RunRefusable("The " + name.toLower() + " plane of the design cannot be calculated", [&] {
+        const TSectionSources sources{design.Profile, TEditorState().ArcSteps, design.ResultingDiameter.value_or(0)};
+        SolvePlane(state, data, PlaneSupports(state, sources, design.Check));
+    });
     watch.Calculated(name == "Horizontal");
 }
 
@@ -116,7 +122,7 @@ void ReplayHorizontalPlane(const TDesign& design, TPointFeed& points, TAnalysisS
         watch.LengthApplied();
     }
     EnterLoads(plane, "Horizontal", true, 0, points, state, watch);
-    Calculate(plane, "Horizontal", state, data, watch);
+    Calculate(design, plane, "Horizontal", state, data, watch);
 }
 
 void ReplayVerticalPlane(const TDesign& design, TPointFeed& points, TAnalysisState& state, TData& data,
@@ -133,7 +139,7 @@ void ReplayVerticalPlane(const TDesign& design, TPointFeed& points, TAnalysisSta
     RenameBearingsVertical(state.Reactions);
     watch.PlaneStarted(false);
     EnterLoads(plane, "Vertical", false, int(design.Horizontal.Entries.size()), points, state, watch);
-    Calculate(plane, "Vertical", state, data, watch);
+    Calculate(design, plane, "Vertical", state, data, watch);
     // The report of the vertical plane hands the sorted positions to the editor.
     if (plane.Step == TPlaneStep::Calculated) SortByPosition(state.Points);
 }

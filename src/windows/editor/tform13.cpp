@@ -39,11 +39,35 @@ TForm13::TForm13(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOn
     AddCheckTab(SpeedTab, "Critical speed");
     FatigueTab = new TFatigueTab(this);
     AddCheckTab(FatigueTab, "Fatigue");
-    (new QVBoxLayout(this))->addWidget(Tabs);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(CreateReactionsNote());
+    layout->addWidget(Tabs);
     CreateWaitingNotes();
     connect(DeflectionTab->ApplyButton, &QPushButton::clicked, this, Guarded(this, &TForm13::DeflectionApplyClick));
     connect(SpeedTab->ApplyButton, &QPushButton::clicked, this, Guarded(this, &TForm13::SpeedApplyClick));
     connect(FatigueTab->ApplyButton, &QPushButton::clicked, this, Guarded(this, &TForm13::FatigueApplyClick));
+}
+
+QLayout* TForm13::CreateReactionsNote()
+{
+    ReactionsNote = new QLabel(this);
+    ReactionsNote->setWordWrap(true);
+    ReactionsNote->setStyleSheet(FailingStyle(true));
+    RecalculateButton = new QPushButton("Recalculate", this);
+    RecalculateButton->setToolTip("Solve both planes again with the section and the bearings' stiffness as they now are");
+    connect(RecalculateButton, &QPushButton::clicked, this, &TForm13::RecalculateRequested);
+    auto* row = new QHBoxLayout;
+    row->addWidget(ReactionsNote, 1);
+    row->addWidget(RecalculateButton);
+    ShowReactionsNote(QString());
+    return row;
+}
+
+void TForm13::ShowReactionsNote(const QString& note)
+{
+    ReactionsNote->setText(note);
+    ReactionsNote->setVisible(!note.isEmpty());
+    RecalculateButton->setVisible(!note.isEmpty());
 }
 
 QWidget* TForm13::CreateStrengthTab()

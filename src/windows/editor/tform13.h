@@ -29,6 +29,9 @@ public:
     explicit TForm13(QWidget* parent = nullptr);
 
     QTabWidget* Tabs;
+    // Above the pages while the reactions were made for another section than the best one now.
+    QLabel* ReactionsNote;
+    QPushButton* RecalculateButton;
     QTableWidget* Table1;
     QLabel* Label1; // the weakest section
     QPushButton* CopyButton;
@@ -45,6 +48,8 @@ public:
     // Brings the tab of a page added above to the front.
     void ShowPage(QWidget* page);
 
+    // An empty note hides the note and its button.
+    void ShowReactionsNote(const QString& note);
     // Fills the table and the weakest section from a check of the shaft.
     void ShowVerification(const TVerification& verification);
     // The table as tab-separated text on the clipboard.
@@ -69,9 +74,12 @@ public:
 signals:
     // The user applied new inputs: the checks want the drawing again.
     void CheckInputsApplied();
+    // "Recalculate": both planes want solving again with the section as it now is.
+    void RecalculateRequested();
 
 private:
     QWidget* CreateStrengthTab();
+    QLayout* CreateReactionsNote();
     void CreateWaitingNotes();
     void ShowRow(int index, const TVerificationRow& row);
     void ApplyInputs(const TCheckInputs& inputs);

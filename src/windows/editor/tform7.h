@@ -4,6 +4,7 @@
 #pragma once
 
 #include "analysis/load_model.h"
+#include "analysis/solver.h"
 #include "canvas/canvas.h"
 #include "check/check_inputs.h"
 #include "widgets/save_dialog.h"
@@ -219,6 +220,10 @@ public:
     // Checks the drawing again while the check is shown: every redraw does, and so does whatever
     // changes the analysis the check reads.
     void RefreshVerification();
+    // What "Calculate" solves a shaft on three or more bearings with, from the drawing, the
+    // pre-sized diameter and the check inputs as they stand.
+    TPlaneSupports PlaneSupportsNow() const;
+    void RecalculatePlanes();
     // The moments, the allowable stress or the torque changed: the required diameters and the
     // equal-strength outline on the drawing follow at once, and so does the open check.
     void StrengthInputsChanged();

@@ -2,6 +2,8 @@
 #include "windows/editor/tform7.h"
 
 #include "analysis/analysis_state.h"
+#include "check/plane_supports.h"
+#include "windows/main/design_windows.h"
 #include "windows/main/tform1.h"
 #include "windows/main/tform6.h"
 #include "common/errors.h"
@@ -63,6 +65,7 @@ TForm13& TForm7::VerificationWindow()
     RememberPlace(*verificationWindow_, kCheckWindowPlace);
     verificationWindow_->SetCheckInputs(checkInputs_);
     connect(verificationWindow_, &TForm13::CheckInputsApplied, this, Guarded(this, &TForm7::RefreshVerification));
+    connect(verificationWindow_, &TForm13::RecalculateRequested, this, Guarded(this, &TForm7::RecalculatePlanes));
     return *verificationWindow_;
 }
 
@@ -77,10 +80,24 @@ void TForm7::SetCheckInputs(const TCheckInputs& inputs)
     else checkInputs_ = inputs;
 }
 
+TPlaneSupports TForm7::PlaneSupportsNow() const
+{
+    return PlaneSupports(Analysis, {MemoLines(), Editor.ArcSteps, NavigationData().DPred()}, CheckInputs());
+}
+
+// Both planes entered again from the design as it stands, so that they take the section and the
+// bearings' stiffness as they now are.
+void TForm7::RecalculatePlanes()
+{
+    ReplayPlanes(CaptureDesign());
+    RefreshVerification();
+}
+
 void TForm7::RefreshVerification()
 {
     if (!verificationWindow_ || !verificationWindow_->isVisible()) return;
     TForm13& window = *verificationWindow_;
+    window.ShowReactionsNote(AnotherSectionText(Analysis, PlaneSupportsNow()));
     const std::vector<long double> loads = LoadPositions(DesignJournal.Horizontal, DesignJournal.Vertical);
     window.ShowShaftCheck(Analysis, loads, MemoLines(), Editor.ArcSteps);
     const TDimensioningInputs applied = DesignJournal.AppliedDimensioning.value_or(TDimensioningInputs{});

@@ -388,7 +388,7 @@ void TForm2::BitBtn8Click() { Calculate(TReportTexts::Written); }
 void TForm2::Calculate(TReportTexts texts)
 {
     const bool horizontal = Horizontal();
-    SolvePlane(Analysis, *Form6->Data1);
+    SolvePlane(Analysis, *Form6->Data1, Form7->PlaneSupportsNow());
     DesignJournal.Reach(TPlaneStep::Calculated);
     // A second "Calculate" would add the derived terms again; taking a load back opens it anew.
     BitBtn8->setEnabled(false);

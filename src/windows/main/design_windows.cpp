@@ -1,6 +1,8 @@
 // Taking the open design from the windows and giving it back to them.
 #include "windows/main/design_windows.h"
 
+#include "check/plane_supports.h"
+
 #include "analysis/analysis_state.h"
 #include "windows/entry/tform2.h"
 #include "windows/main/tform6.h"
@@ -191,6 +193,9 @@ void ApplyDesign(const TDesign& stored)
     ApplyEditor(design);
     ApplyView(design.View);
     Form7->SetCheckInputs(design.Check);
+    // The planes came before the drawing and the check inputs: three or more bearings are solved
+    // again with them.
+    if (MadeForAnotherSection(Analysis, Form7->PlaneSupportsNow())) ReplayPlanes(design);
 }
 
 void ReplayPlanes(const TDesign& design)

@@ -6,9 +6,10 @@ stepped and coned sections, loads anywhere along the shaft, its overhangs includ
 The model has its own mesh: uniform cubic Hermite elements of at most 1 mm over the whole shaft,
 ends and overhangs included, between the bearings, the loads and the ends of the section's pieces
 (the program places no node at a step, and its elements span many of them); each element's
-stiffness is E I(x) integrated over it by six Gauss points (exact for a cone's d^4). Loads are nodal forces and moments, a rigid bearing holds its
-node's deflection, an elastic one adds its stiffness there; a rigid bearing's reaction is what its
-row of the assembled beam leaves over, an elastic one's is -k v."""
+stiffness is E I(x) integrated over it by six Gauss points (exact for a cone's d^4). Loads are
+nodal forces and moments, a rigid bearing holds its node's deflection, an elastic one adds its
+stiffness there; a rigid bearing's reaction is what its row of the assembled beam leaves over, an
+elastic one's is -k v."""
 import math
 import random
 import subprocess
