@@ -208,12 +208,12 @@ def worst(program, model_, key):
 
 
 def check(dump, shaft):
-    """The faults found, and the critical speed's relative error."""
+    """The faults found, the critical speed's relative error and the elastic lines' worst one."""
     queries = sorted(set([float(x) for x in range(0, int(shaft["L"]) + 1, 5)] + [l[1] for l in shaft["loads"]]))
     out = subprocess.run([dump], input=request(shaft, queries), capture_output=True, text=True, check=True)
     lines = out.stdout.split("\n")
     if lines[0].startswith("refused"):
-        return [f"refused: {lines[0]}"], 1.0
+        return [f"refused: {lines[0]}"], 1.0, 1.0
     program = {}
     for line in lines:
         words = line.split()
@@ -222,15 +222,16 @@ def check(dump, shaft):
         elif len(words) == 2 and words[0] == "ncr":
             ncr = float(words[1])
     reference, rpm = model(shaft, queries)
-    faults = []
+    faults, line_error = [], 0.0
     for key, name in ((0, "yH"), (1, "yV"), (2, "slopeH"), (3, "slopeV")):
         error = worst(program, reference, key)
+        line_error = max(line_error, error)
         if error > LINE_LIMIT:
             faults.append(f"{name}: relative error {error:.2e}")
     speed_error = abs(ncr / rpm - 1)
     if speed_error > SPEED_LIMIT:
         faults.append(f"critical speed {ncr:.2f} rpm against {rpm:.2f} rpm")
-    return faults, speed_error
+    return faults, speed_error, line_error
 
 
 def number(value):
@@ -333,28 +334,25 @@ def on_many_bearings(shaft, rng):
     return dict(many, bearings=list(zip(positions, springs)))
 
 
-# Shafts on three bearings and more need the solver of statically indeterminate shafts.
-MANY_BEARINGS = False
-
-
 def main():
+    """check_beam.py DUMP [random shafts on two bearings] [random shafts on three to eight]"""
     dump = sys.argv[1]
-    rng, spring_rng = random.Random(21), random.Random(5)
+    rng, spring_rng, many_rng = random.Random(21), random.Random(5), random.Random(32)
     shafts = [STEPPED, FILLETED_SHOULDER] + [random_shaft(rng) for _ in range(int(sys.argv[2]) if len(sys.argv) > 2 else 24)]
     shafts += [dict(STEPPED, kA=2e4, kB=5e4)] + [on_springs(shaft, spring_rng) for shaft in shafts[2::3]]
-    if MANY_BEARINGS:
-        many_rng = random.Random(32)
-        shafts += [on_many_bearings(random_shaft(many_rng), many_rng) for _ in range(16)]
-    failed, worst_speed = 0, 0.0
+    many = int(sys.argv[3]) if len(sys.argv) > 3 else 16
+    shafts += [on_many_bearings(random_shaft(many_rng), many_rng) for _ in range(many)]
+    failed, worst_speed, worst_line = 0, 0.0, 0.0
     for shaft in shafts:
-        faults, speed_error = check(dump, shaft)
-        worst_speed = max(worst_speed, speed_error)
+        faults, speed_error, line_error = check(dump, shaft)
+        worst_speed, worst_line = max(worst_speed, speed_error), max(worst_line, line_error)
         if faults:
             failed += 1
             print("shaft", shaft)
             for fault in faults:
                 print("  ", fault)
-    print(f"{len(shafts) - failed} passed, {failed} failed; worst critical speed error {worst_speed:.2e}")
+    print(f"{len(shafts) - failed} passed, {failed} failed; worst critical speed error {worst_speed:.2e}, "
+          f"worst deflection or slope error {worst_line:.2e}")
     return 1 if failed else 0
 
 

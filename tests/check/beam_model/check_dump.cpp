@@ -8,6 +8,7 @@
 #include "analysis/analysis_state.h"
 #include "analysis/load_entry.h"
 #include "analysis/solver.h"
+#include "check/plane_supports.h"
 #include "check/stiffness_and_speed.h"
 #include "common/errors.h"
 #include "common/number_text.h"
@@ -18,6 +19,8 @@
 
 namespace {
 
+constexpr uint8_t kArcSteps = 20;
+
 long double Next(std::istream& in)
 {
     std::string token;
@@ -25,8 +28,9 @@ long double Next(std::istream& in)
     return StrToFloat(QString::fromStdString(token));
 }
 
+// Three bearings and more are solved on the drawn section, as "Calculate" does once it is drawn.
 void EnterPlane(std::istream& in, TAnalysisState& state, bool horizontal, std::vector<long double>& loads,
-                const TContour& contour, const TCheckInputs& inputs)
+                const QStringList& profile, const TCheckInputs& inputs)
 {
     const int count = int(Next(in));
     for (int i = 0; i < count; ++i) {
@@ -40,10 +44,10 @@ void EnterPlane(std::istream& in, TAnalysisState& state, bool horizontal, std::v
     }
     TData data;
     data.SetOriz(horizontal);
-    SolvePlane(state, data);
+    SolvePlane(state, data, PlaneSupports(state, {profile, kArcSteps, 0}, inputs));
 }
 
-TContour ReadProfile(std::istream& in)
+QStringList ReadProfile(std::istream& in)
 {
     QStringList profile;
     for (int i = 0, n = int(Next(in)); i < n; ++i) {
@@ -51,7 +55,7 @@ TContour ReadProfile(std::istream& in)
         in >> line;
         profile << QString::fromStdString(line).replace('_', ' ');
     }
-    return DrawnContour(profile, 20);
+    return profile;
 }
 
 void CheckAndPrint(std::istream& in)
@@ -66,14 +70,14 @@ void CheckAndPrint(std::istream& in)
         AddBearing(state, Next(in), true);
         inputs.Fatigue.Bearings[size_t(i)].Stiffness = Next(in);
     }
-    const TContour contour = ReadProfile(in);
+    const QStringList profile = ReadProfile(in);
     std::vector<long double> loads;
-    EnterPlane(in, state, true, loads, contour, inputs);
+    EnterPlane(in, state, true, loads, profile, inputs);
     ResetPartialPlane(state);
     RenameBearingsVertical(state.Reactions);
-    EnterPlane(in, state, false, loads, contour, inputs);
+    EnterPlane(in, state, false, loads, profile, inputs);
     for (int i = 0, n = int(Next(in)); i < n; ++i) inputs.Masses.push_back({Next(in), Next(in)});
-    const TStiffnessAndSpeed check = CheckStiffnessAndSpeed(state, loads, contour, inputs);
+    const TStiffnessAndSpeed check = CheckStiffnessAndSpeed(state, loads, DrawnContour(profile, kArcSteps), inputs);
     if (!check.Deflection.Problem.isEmpty()) RaiseError(check.Deflection.Problem);
     if (!check.Speed.CriticalSpeed) RaiseError(check.Speed.Problem);
     for (int i = 0, n = int(Next(in)); i < n; ++i) {
