@@ -20,6 +20,10 @@ std::vector<long double> Bearings(const TAnalysisState& analysis)
     std::vector<long double> bearings;
     for (const Tvector& bearing : analysis.Reactions) bearings.push_back(bearing.Position);
     if (bearings.size() < 2) RaiseError(kTooFewBearings);
+    // Each bearing's reaction and stiffness are kept for A to H only; an older design may list more.
+    if (bearings.size() > kBearingLetters)
+        RaiseError("The shaft check takes at most " + QString::number(kBearingLetters) + " bearings, not " +
+                   QString::number(bearings.size()));
     for (size_t i = 0; i < bearings.size(); ++i)
         for (size_t j = i + 1; j < bearings.size(); ++j)
             if (bearings[i] == bearings[j])

@@ -209,7 +209,9 @@ TEST(Deflection, TwoEqualSpansOnThreeBearingsMatchTheClosedFormAndNameTheirSpans
     EXPECT_EQ(double(rows[7].Position), double(2 * L + overhang));
 }
 
-TEST(Deflection, AShaftOnOneBearingIsRefusedAsAMechanism)
+// A ninth bearing has no reaction or stiffness kept for it, and is refused rather than read past
+// the end of them.
+TEST(Deflection, AShaftOnOneBearingIsRefusedAsAMechanismAndOneOnNineAsBeyondTheBearingsKept)
 {
     TAnalysisState state;
     StartShaft(state);
@@ -219,6 +221,10 @@ TEST(Deflection, AShaftOnOneBearingIsRefusedAsAMechanism)
     const std::string refusal = "The shaft needs at least two bearings: on fewer it is a mechanism, not a beam";
     EXPECT_EQ(check.Deflection.Problem.toStdString(), refusal);
     EXPECT_EQ(check.Speed.Problem.toStdString(), refusal);
+    state.Reactions.resize(9);
+    for (int i = 0; i < 9; ++i) state.Reactions[size_t(i)].Position = 30 * i;
+    EXPECT_EQ(CheckStiffnessAndSpeed(state, {150}, kUniform, TCheckInputs{}).Speed.Problem.toStdString(),
+              "The shaft check takes at most 8 bearings, not 9");
 }
 
 TEST(Deflection, TheStiffnessTextNamesEveryEnteredBearing)
