@@ -195,10 +195,8 @@ void LayOutInitialData(TReportLayout& layout, const TAnalysisState& state)
 // Three or more bearings: the method takes the place of the two equations.
 void LayOutIndeterminateMethod(TReportLayout& layout, const TAnalysisState& state, bool horizontal)
 {
-    const TReactionSection& made = horizontal ? state.HorzSection : state.VertSection;
     layout.Heading("Solving the equation system -> reactions");
-    layout.Line(40, "Statically indeterminate, " + IntToStr(int(state.Reactions.size())) +
-                        " supports: stiffness method, " + made.Name, 20);
+    layout.Line(40, IndeterminateMethodText(state, horizontal), 20);
 }
 
 void LayOutEquations(TReportLayout& layout, const TAnalysisState& state, bool horizontal)
@@ -228,6 +226,12 @@ int RowsUsed(Canvas& page, const std::vector<TPageText>& texts)
 }
 
 } // namespace
+
+QString IndeterminateMethodText(const TAnalysisState& state, bool horizontal)
+{
+    const TReactionSection& made = horizontal ? state.HorzSection : state.VertSection;
+    return "Statically indeterminate, " + IntToStr(int(state.Reactions.size())) + " supports: stiffness method, " + made.Name;
+}
 
 QString ReactionsLine(const TAnalysisState& state, bool horizontal)
 {

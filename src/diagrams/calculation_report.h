@@ -40,6 +40,9 @@ TLineFits PageLineFits(const Canvas& page);
 // over further rows, so no text is lost off its edge.
 std::vector<TPageText> ReportTexts(TAnalysisState& state, bool horizontal, const TLineFits& fits);
 
+// "Statically indeterminate, 3 supports: stiffness method, drawn section"
+QString IndeterminateMethodText(const TAnalysisState& state, bool horizontal);
+
 // "RHA = 500.00 N   RHB = 500.00 N", one for every bearing (RVA, RVB, ... for the vertical plane).
 QString ReactionsLine(const TAnalysisState& state, bool horizontal);
 

@@ -46,8 +46,9 @@ void NoteResults(TPlanePage& plane, const TAnalysisState& state)
     plane.Reactions = ReactionsLine(state, plane.Horizontal);
     plane.Maxima = "Fmax= " + FormatFloat(fixed, state.Fmax) + " N    Mmax= " + FormatFloat(fixed, state.Mmax) + " N*mm";
     plane.CriticalSection = "Critical cross section = section " + IntToStr(state.CriticalSection);
-    plane.ReactionA = plane.Horizontal ? state.HorzReactions[0] : state.VertReactions[0];
-    plane.ReactionB = plane.Horizontal ? state.HorzReactions[1] : state.VertReactions[1];
+    const auto& reactions = plane.Horizontal ? state.HorzReactions : state.VertReactions;
+    plane.BearingReactions.assign(reactions.begin(), reactions.begin() + std::clamp<ptrdiff_t>(ptrdiff_t(state.Reactions.size()), 2, kBearingLetters));
+    if (state.Reactions.size() > 2) plane.Method = IndeterminateMethodText(state, plane.Horizontal);
 }
 
 } // namespace

@@ -18,7 +18,8 @@ struct TPlanePage {
     QString Reactions;       // "RHA = 500.00 N   RHB = 500.00 N"
     QString Maxima;          // "Fmax= 500.00 N    Mmax= 25000.00 N*mm"
     QString CriticalSection; // "Critical cross section = section 2"
-    long double ReactionA = 0, ReactionB = 0; // N
+    QString Method;          // three or more bearings: how the reactions were found; else empty
+    std::vector<long double> BearingReactions; // N, A, B, C, ... as entered
 };
 
 // A load as the entry named it ("FH1", "MV2", "RHA").

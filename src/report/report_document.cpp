@@ -106,6 +106,9 @@ QStringList ResultantLines(const TPlanePages& pages)
     const TPlanePage* vertical = calculated(false);
     if (!horizontal || !vertical) return {};
     const auto resultant = [](long double h, long double v) { return FormatFloat(kFixed, std::sqrt(h * h + v * v)) + " N"; };
-    return {"RA = " + resultant(horizontal->ReactionA, vertical->ReactionA),
-            "RB = " + resultant(horizontal->ReactionB, vertical->ReactionB)};
+    QStringList lines;
+    const size_t bearings = std::min(horizontal->BearingReactions.size(), vertical->BearingReactions.size());
+    for (size_t i = 0; i < bearings; ++i)
+        lines << "R" + QString(QChar('A' + int(i))) + " = " + resultant(horizontal->BearingReactions[i], vertical->BearingReactions[i]);
+    return lines;
 }

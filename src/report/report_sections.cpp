@@ -77,6 +77,7 @@ TBlocks LoadBlocks(const TReportDocument& report, const TTypeface& type)
             blocks.push_back(Body(type, "Reactions: not calculated."));
             continue;
         }
+        if (!plane->Method.isEmpty()) blocks.push_back(Body(type, plane->Method));
         for (const QString& line : {plane->Reactions, plane->Maxima, plane->CriticalSection})
             blocks.push_back(Body(type, line));
     }

@@ -114,6 +114,21 @@ TEST_F(PdfReportTest, NothingCalculatedGivesWhatExistsAndSaysWhatIsMissing)
     EXPECT_GE(PdfInfo(Write(Report(TDesign()), "empty.pdf")).Pages, 1);
 }
 
+// A third bearing C at 75 mm under the small design's 1000 N at 50 in both planes. The three-moment
+// equation (Clapeyron) over the spans 75 and 25 mm gives the moment over C, 2 M_C (75 + 25) =
+// -P a (L1^2 - a^2) / L1 with a = 50, L1 = 75: M_C = -10416.67 N*mm; so B takes M_C / 25 =
+// -416.67 N, A (M_C + 25000) / 75 = 194.44 N and C 1222.22 N in each plane.
+TEST_F(PdfReportTest, ThreeBearingsNameTheirMethodAndEveryBearingLoad)
+{
+    TDesign design = Cylinder("40");
+    design.Horizontal.Entries.insert(design.Horizontal.Entries.begin() + 2, {TEntryKind::Bearing, 75, 0, 1});
+    const QString text = PdfText(Write(Report(design)));
+    for (const QString& expected : {QString("Statically indeterminate, 3 supports: stiffness method, drawn section"),
+                                    QString("RHA = 194.44 N RHB = -416.67 N RHC = 1222.22 N"),
+                                    QString("RA = 274.99 N RB = 589.26 N RC = 1728.48 N")})
+        EXPECT_TRUE(text.simplified().contains(expected)) << expected.toStdString();
+}
+
 // A long report grows the page; each 860 rows become a PDF page of their own.
 TEST_F(PdfReportTest, GrownPageGoesOverWholePages)
 {
