@@ -4,6 +4,7 @@
 #pragma once
 
 #include "check/check_inputs.h"
+#include "document/report_details.h"
 
 #include <QString>
 #include <QStringList>
@@ -100,5 +101,6 @@ struct TDesign {
     TOverlaySwitches Overlays;
     TViewSettings View;
     TCheckInputs Check;
+    TReportDetails Report;
     bool operator==(const TDesign&) const = default;
 };

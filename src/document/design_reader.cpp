@@ -186,6 +186,7 @@ TDesign DesignFromJson(const QByteArray& json)
     const int version = CheckFormatAndVersion(object, fields);
     TDesign design = ReadDesign(fields, version);
     design.Check = ReadCheckInputs(object);
+    design.Report = ReadReportDetails(object);
     CheckDesign(design);
     return design;
 }

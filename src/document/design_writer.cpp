@@ -93,6 +93,7 @@ QByteArray DesignToJson(const TDesign& design)
                                                                               : QJsonValue()},
                                {"Overlays", OverlaysObject(design.Overlays)},
                                {"View3D", ViewObject(design.View)},
-                               {"Check", CheckInputsObject(design.Check)}};
+                               {"Check", CheckInputsObject(design.Check)},
+                               {"Report", ReportDetailsObject(design.Report)}};
     return QJsonDocument(document).toJson(QJsonDocument::Indented);
 }

@@ -57,6 +57,21 @@ TReportDocument MakeReportDocument(const TDesign& design, const QString& fileNam
     return report;
 }
 
+QList<QPair<QString, QString>> TitleBlockRows(const TReportDocument& report)
+{
+    const TReportDetails& details = report.Design.Report;
+    const QString date = details.Date.isEmpty() ? report.Date.toString(Qt::ISODate) : details.Date;
+    return {{"Project", details.Project}, {"Drawing number", details.Drawing}, {"Revision", details.Revision},
+            {"Engineer", details.Engineer}, {"Checked by", details.Checker}, {"Date", date},
+            {"Design", report.FileName}, {"Program", "Korvel " KORVEL_VERSION}};
+}
+
+QString PageFootText(const TReportDocument& report)
+{
+    const QString revision = report.Design.Report.Revision;
+    return revision.isEmpty() ? report.FileName : report.FileName + ", revision " + revision;
+}
+
 QStringList MissingParts(const TReportDocument& report)
 {
     const TDesign& design = report.Design;

@@ -25,7 +25,13 @@ TReportDocument MakeReportDocument(const TDesign& design, const QString& fileNam
 // The parts of the calculation not made yet, one sentence each.
 QStringList MissingParts(const TReportDocument& report);
 
-// The title block's lines as (label, value): length, bearings, material, Mt, theory, stresses.
+// The title block as (label, value): project, drawing, revision, engineer, checker, date, the
+// design's file and the program's version. An empty date is the day the report is written.
+QList<QPair<QString, QString>> TitleBlockRows(const TReportDocument& report);
+// What every page's foot says besides its number: "shaft.korvel, revision B".
+QString PageFootText(const TReportDocument& report);
+
+// The main data's lines as (label, value): length, bearings, material, Mt, theory, stresses.
 QList<QPair<QString, QString>> MainData(const TDesign& design);
 
 // The loads table's cells: name, kind, position, value, direction.

@@ -27,10 +27,11 @@ TBlock Body(const TTypeface& type, const QString& text, bool failing = false)
 
 TBlocks TitleBlocks(const TReportDocument& report, const TTypeface& type)
 {
-    TBlocks blocks{TextBlock(type, "Shaft calculation report", type.Font(18, true)),
-                   Body(type, "Design: " + report.FileName),
-                   Body(type, "Date: " + report.Date.toString(Qt::ISODate)),
-                   HeadingBlock(type, "Main data")};
+    TBlocks blocks{TextBlock(type, "Shaft calculation report", type.Font(18, true))};
+    std::vector<QStringList> title;
+    for (const auto& [label, value] : TitleBlockRows(report)) title.push_back({label, value});
+    Append(blocks, TableBlocks(type, {"Title block", ""}, title, {}));
+    blocks.push_back(HeadingBlock(type, "Main data"));
     std::vector<QStringList> rows;
     for (const auto& [label, value] : MainData(report.Design)) rows.push_back({label, value});
     Append(blocks, TableBlocks(type, {"Quantity", "Value"}, rows, {}));

@@ -308,7 +308,7 @@ TEST_F(CommandLineTest, ExportPdfWritesTheReportWithoutADisplay)
     const TRun run = Korvel({"--export-pdf", folder.filePath("report.pdf"), file});
     ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
     EXPECT_EQ(PdfInfo(folder.filePath("report.pdf")).PageSize, "595 x 842 pts (A4)");
-    EXPECT_TRUE(PdfText(folder.filePath("report.pdf")).contains("Design: " + file));
+    EXPECT_TRUE(PdfText(folder.filePath("report.pdf")).contains("Design " + file));
     const TRun unwritable = Korvel({"--export-pdf", folder.filePath("missing/report.pdf"), file});
     EXPECT_EQ(unwritable.ExitCode, 2);
     EXPECT_TRUE(unwritable.Err.contains("Cannot write the file")) << unwritable.Err.toStdString();

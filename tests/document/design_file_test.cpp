@@ -63,3 +63,13 @@ TEST(DesignFile, TwistSpanIsKeptAndMayBeMissing)
     object["Dimensioning"] = dimensioning;
     EXPECT_EQ(DesignFromJson(QJsonDocument(object).toJson()), SmallDesign());
 }
+
+TEST(DesignFile, ReportDetailsAreKeptAndMayBeMissing)
+{
+    TDesign design = SmallDesign();
+    design.Report = {"Gearbox \"G-12\"", "G12-003", "B", "Ana Pop", "Ion Ionescu", ""};
+    EXPECT_EQ(DesignFromJson(DesignToJson(design)), design);
+    QJsonObject object = QJsonDocument::fromJson(DesignToJson(SmallDesign())).object();
+    object.remove("Report");
+    EXPECT_EQ(DesignFromJson(QJsonDocument(object).toJson()), SmallDesign());
+}

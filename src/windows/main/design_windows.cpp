@@ -2,6 +2,7 @@
 #include "windows/main/design_windows.h"
 
 #include "check/plane_supports.h"
+#include "windows/main/tform1.h"
 
 #include "analysis/analysis_state.h"
 #include "windows/entry/tform2.h"
@@ -179,6 +180,7 @@ TDesign CaptureDesign()
     design.Overlays = {Form7->Editor.ShowDiameters, Form7->Editor.ShowRecommended, Form7->Editor.ShowEqualStrength};
     design.View = CaptureView();
     design.Check = Form7->CheckInputs();
+    if (Form1) design.Report = Form1->ReportDetails;
     // The label is written only by the pre-dimensioning.
     if (!Form10->Label7->text().isEmpty()) design.ResultingDiameter = Form6->Data1->DPred();
     return StoredDecimals(design);
@@ -193,6 +195,7 @@ void ApplyDesign(const TDesign& stored)
     ApplyEditor(design);
     ApplyView(design.View);
     Form7->SetCheckInputs(design.Check);
+    if (Form1) Form1->ReportDetails = design.Report;
     // The planes came before the drawing and the check inputs: three or more bearings are solved
     // again with them.
     if (MadeForAnotherSection(Analysis, Form7->PlaneSupportsNow())) ReplayPlanes(design);

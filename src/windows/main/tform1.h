@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include "document/file_stamp.h"
+#include "document/report_details.h"
 #include "widgets/save_dialog.h"
 
 #include <optional>
@@ -41,9 +42,12 @@ public:
     QAction* ExportPdfAction; // the whole calculation as a document
     QAction* PrintAction;
     QAction* PrintPreviewAction;
+    QAction* ReportDetailsAction;
     QAction* ExitAction;
     TAskFileName AskPdfFileName; // the save dialog, or a test's answer
 
+    // The report's title block, kept with the design.
+    TReportDetails ReportDetails;
     // The file of the open design; empty for a design never saved.
     QString FileName;
     // Watches the file and its folder while the design is open, so that a change made by another
@@ -61,6 +65,7 @@ public:
     void ExportPdfClick();
     void PrintClick();
     void PrintPreviewClick();
+    void ReportDetailsClick();
     void OpenClick();
     // Both return whether the design was saved; a save that fails says why and keeps the old file.
     bool SaveClick();

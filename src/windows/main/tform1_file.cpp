@@ -67,6 +67,7 @@ void TForm1::CreateFileMenu()
     ExportPdfAction = addAction("Export &PDF...", QKeySequence(), &TForm1::ExportPdfClick);
     PrintAction = addAction("&Print...", QKeySequence::Print, &TForm1::PrintClick);
     PrintPreviewAction = addAction("Print Pre&view", QKeySequence(), &TForm1::PrintPreviewClick);
+    ReportDetailsAction = addAction("Report &details...", QKeySequence(), &TForm1::ReportDetailsClick);
     AskPdfFileName = [this] { return RunSaveDialog(this, "Export PDF", "PDF document (*.pdf)", "pdf"); };
     FileMenu->addSeparator();
     RecentMenu = FileMenu->addMenu("&Recent files");

@@ -5,6 +5,7 @@
 #include "common/whole_file.h"
 #include "report/report_painting.h"
 #include "windows/main/design_windows.h"
+#include "windows/main/report_details_dialog.h"
 
 #include <QDate>
 #include <QDir>
@@ -30,6 +31,15 @@ void TForm1::ExportPdfClick()
     const QByteArray bytes = ReportPdfBytes(OpenReport(FileName));
     const QString fileName = ExportFileName(AskPdfFileName, "pdf");
     if (!fileName.isEmpty()) WriteWholeFile(fileName, bytes);
+}
+
+void TForm1::ReportDetailsClick()
+{
+    TReportDetailsDialog dialog(ReportDetails, this);
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+    if (dialog.exec() != QDialog::Accepted) return;
+    ReportDetails = dialog.Details();
+    UpdateTitle();
 }
 
 void TForm1::PrintClick()

@@ -12,6 +12,7 @@
 #include "windows/editor/tform13.h"
 #include "windows/editor/tform7.h"
 #include "windows/main/design_windows.h"
+#include "windows/main/report_details_dialog.h"
 #include "windows/main/tform1.h"
 #include "windows/results/tform11.h"
 #include "windows/results/tform3.h"
@@ -71,7 +72,7 @@ TEST_F(ReportActionsTest, ExportPdfWritesWhatTheWindowsShow)
     EXPECT_EQ(PdfInfo(fileName).PageSize, "595 x 842 pts (A4)");
     const QString text = PdfText(fileName);
     for (const QString& shown : {Form11->Label1->text(), Form11->Label6->text(),
-                                 Form7->VerificationWindow().Label1->text().simplified(), QString("Design: Untitled")})
+                                 Form7->VerificationWindow().Label1->text().simplified(), QString("Design Untitled")})
         EXPECT_TRUE(text.contains(shown)) << shown.toStdString() << "\nin: " << text.toStdString();
     // The vertical plane's page as the window shows it.
     EXPECT_EQ(MatchingPixels(PdfPage(fileName, 3, kBlockDpi), Form3->Page(), kImageCaptionHeight, kBlockDpi),
@@ -143,6 +144,41 @@ TEST_F(ReportActionsTest, APlaceThatCannotBeWrittenGivesTheUsualMessage)
     EXPECT_TRUE(messages.texts[0].startsWith("Cannot write the file \"" + QDir::toNativeSeparators(fileName)))
         << messages.texts[0].toStdString();
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList("blocker"));
+}
+
+} // namespace
+
+namespace {
+
+// File > Report details...: the title block typed once is kept with the design (the title marks
+// it unsaved) and heads the report; Cancel keeps what was there.
+TEST_F(ReportActionsTest, ReportDetailsAreKeptWithTheDesignAndHeadTheReport)
+{
+    EnterDesign();
+    Form1->MarkSaved();
+    const auto answer = [](bool accept) {
+        QTimer::singleShot(0, [accept] {
+            auto* dialog = qobject_cast<TReportDetailsDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            dialog->ProjectEdit->setText("Gearbox G-12");
+            dialog->EngineerEdit->setText(" Ana Pop ");
+            dialog->RevisionEdit->setText("C");
+            accept ? dialog->accept() : dialog->reject();
+        });
+    };
+    answer(true);
+    Form1->ReportDetailsAction->trigger();
+    EXPECT_EQ(Form1->ReportDetails.Engineer, "Ana Pop");
+    EXPECT_TRUE(Form1->Modified());
+    EXPECT_EQ(CaptureDesign().Report.Project, "Gearbox G-12");
+
+    answer(false);
+    Form1->ReportDetailsAction->trigger();
+    EXPECT_EQ(Form1->ReportDetails.Revision, "C");
+    const QString fileName = folder.filePath("report.pdf");
+    Form1->AskPdfFileName = [&] { return fileName; };
+    Form1->ExportPdfAction->trigger();
+    EXPECT_TRUE(PdfText(fileName).contains("Untitled, revision C Page 1 of 5"));
 }
 
 } // namespace
