@@ -29,11 +29,17 @@ using TTriplets = std::vector<Eigen::Triplet<double>>;
 
 struct TMesh {
     std::vector<long double> Nodes;
-    long double BearingA = 0, BearingB = 0;
-    TBearingSprings Springs;
-    bool Bearing(long double x) const { return x == BearingA || x == BearingB; }
+    std::vector<TBeamSupport> Supports;
+    bool Bearing(long double x) const
+    {
+        return std::any_of(Supports.begin(), Supports.end(), [x](const TBeamSupport& s) { return s.Position == x; });
+    }
     // A rigid bearing holds the deflection; an elastic one leaves it free, on its spring.
-    bool Held(long double x) const { return (x == BearingA && Springs.A == 0) || (x == BearingB && Springs.B == 0); }
+    bool Held(long double x) const
+    {
+        return std::any_of(Supports.begin(), Supports.end(),
+                           [x](const TBeamSupport& s) { return s.Position == x && s.Stiffness == 0; });
+    }
 };
 
 // Stations too close to the one kept before are dropped, except a bearing, which takes the place
@@ -43,7 +49,8 @@ std::vector<long double> Stations(const TShaftGeometry& shaft, const TMesh& mesh
                                   long double closest)
 {
     std::vector<long double> all = shaft.Faces();
-    all.insert(all.end(), {shaft.Start(), shaft.End(), mesh.BearingA, mesh.BearingB});
+    all.insert(all.end(), {shaft.Start(), shaft.End()});
+    for (const TBeamSupport& support : mesh.Supports) all.push_back(support.Position);
     for (const TMountedMass& mass : masses) all.push_back(mass.Position);
     std::vector<long double> kept;
     for (long double x : SortedStations(std::move(all))) {
@@ -79,10 +86,9 @@ void AppendElement(std::vector<long double>& nodes, const TShaftGeometry& shaft,
     nodes.push_back(b);
 }
 
-TMesh Mesh(const TShaftGeometry& shaft, long double bearingA, long double bearingB, const std::vector<TMountedMass>& masses,
-          TBearingSprings springs)
+TMesh Mesh(const TShaftGeometry& shaft, const std::vector<TBeamSupport>& supports, const std::vector<TMountedMass>& masses)
 {
-    TMesh mesh{{}, bearingA, bearingB, springs};
+    TMesh mesh{{}, supports};
     const long double longest = (shaft.End() - shaft.Start()) / kLeastElements;
     const std::vector<long double> stations = Stations(shaft, mesh, masses, longest * kClosestShare);
     mesh.Nodes.push_back(stations.front());
@@ -195,11 +201,11 @@ void AddMountedMass(TTriplets& mass, const TDofMap& map, const std::vector<long 
 // A bearing's spring k acts on the shaft's deflection at its node: k w^2 / 2 of strain energy.
 void AddBearingSprings(TTriplets& stiffness, const TDofMap& map, const TMesh& mesh)
 {
-    for (const auto& [position, spring] : {std::pair{mesh.BearingA, mesh.Springs.A}, std::pair{mesh.BearingB, mesh.Springs.B}}) {
-        if (spring == 0) continue;
-        const size_t node = size_t(std::find(mesh.Nodes.begin(), mesh.Nodes.end(), position) - mesh.Nodes.begin());
+    for (const TBeamSupport& support : mesh.Supports) {
+        if (support.Stiffness == 0) continue;
+        const size_t node = size_t(std::find(mesh.Nodes.begin(), mesh.Nodes.end(), support.Position) - mesh.Nodes.begin());
         const int row = map.Index[2 * node];
-        stiffness.emplace_back(row, row, double(spring));
+        stiffness.emplace_back(row, row, double(support.Stiffness));
     }
 }
 
@@ -213,12 +219,11 @@ void RefuseMassesOffTheShaft(const TShaftGeometry& shaft, const std::vector<TMou
 
 } // namespace
 
-long double FirstCriticalSpeed(const TShaftGeometry& shaft, long double bearingA, long double bearingB,
-                               long double modulus, long double density, const std::vector<TMountedMass>& masses,
-                               TBearingSprings springs)
+long double FirstCriticalSpeed(const TShaftGeometry& shaft, const std::vector<TBeamSupport>& supports,
+                               long double modulus, long double density, const std::vector<TMountedMass>& masses)
 {
     RefuseMassesOffTheShaft(shaft, masses);
-    const TMesh mesh = Mesh(shaft, bearingA, bearingB, masses, springs);
+    const TMesh mesh = Mesh(shaft, supports, masses);
     const std::vector<long double>& nodes = mesh.Nodes;
     const TDofMap map = MapDofs(mesh);
     TTriplets stiffness, mass;

@@ -46,9 +46,10 @@ TMomentOver MomentOver(const Tav& diagram, long double a, long double b)
     return {line(a), line(b)};
 }
 
-std::vector<long double> Joints(const TShaftGeometry& shaft, const Tav& diagram, long double bearingA, long double bearingB)
+std::vector<long double> Joints(const TShaftGeometry& shaft, const Tav& diagram, const std::vector<TBearingGiving>& bearings)
 {
-    std::vector<long double> joints{shaft.Start(), bearingA, bearingB};
+    std::vector<long double> joints{shaft.Start()};
+    for (const TBearingGiving& bearing : bearings) joints.push_back(bearing.Position);
     for (const TShaftPiece& piece : shaft.Pieces) joints.push_back(piece.X2);
     for (const TMomentPoint& point : diagram)
         if (point.Position > shaft.Start() && point.Position < shaft.End()) joints.push_back(point.Position);
@@ -67,6 +68,33 @@ std::vector<TElasticInterval> Intervals(const TShaftGeometry& shaft, const Tav& 
         intervals.push_back({a, b, moment.Left, moment.Right, piece, {}});
     }
     return intervals;
+}
+
+struct TStraightLine {
+    long double Through = 0, Level = 0, Slope = 0; // Level at x = Through
+    long double At(long double x) const { return Level + Slope * (x - Through); }
+};
+
+// The straight line to add to the clamped line so that it meets the bearings' givings: the least
+// squares line through the misses r = giving - y at the bearings, about their mean position.
+// Through two bearings it passes exactly. Over three or more the misses lie on a line of their own
+// when the reactions were worked out on this same section and E, and the fit is exact again; a
+// solver that read the shaft differently leaves the line its best compromise.
+TStraightLine FitToBearings(const TPlaneDeflection& clamped, const std::vector<TBearingGiving>& bearings)
+{
+    const long double count = bearings.size();
+    long double meanX = 0, meanMiss = 0;
+    std::vector<long double> misses;
+    for (const TBearingGiving& bearing : bearings) {
+        misses.push_back(bearing.Giving - clamped.At(bearing.Position).Deflection);
+        meanX += bearing.Position / count, meanMiss += misses.back() / count;
+    }
+    long double moment = 0, spread = 0;
+    for (size_t i = 0; i < bearings.size(); ++i) {
+        const long double dx = bearings[i].Position - meanX;
+        moment += dx * (misses[i] - meanMiss), spread += dx * dx;
+    }
+    return {meanX, meanMiss, CheckedDivide(moment, spread)};
 }
 
 } // namespace
@@ -112,25 +140,20 @@ TElasticPoint TPlaneDeflection::At(long double x) const
     return Integrate(*interval, x);
 }
 
-TPlaneDeflection PlaneDeflection(const TShaftGeometry& shaft, const Tav& diagram, long double bearingA,
-                                 long double bearingB, long double modulus, TBearingGiving giving)
+TPlaneDeflection PlaneDeflection(const TShaftGeometry& shaft, const Tav& diagram,
+                                 const std::vector<TBearingGiving>& bearings, long double modulus)
 {
-    TPlaneDeflection plane(Intervals(shaft, diagram, Joints(shaft, diagram, bearingA, bearingB)), modulus);
-    // First from a clamped left end, then the straight line that brings both bearings to where
-    // they give way (zero on rigid ones).
+    TPlaneDeflection plane(Intervals(shaft, diagram, Joints(shaft, diagram, bearings)), modulus);
     std::vector<TElasticInterval> intervals = plane.Intervals();
     TElasticPoint running;
     for (TElasticInterval& interval : intervals) {
         interval.Start = running;
         running = plane.Integrate(interval, interval.X2);
     }
-    plane = TPlaneDeflection(intervals, modulus);
-    const long double atA = plane.At(bearingA).Deflection, atB = plane.At(bearingB).Deflection;
-    const long double tilt = CheckedDivide((giving.B - giving.A) - (atB - atA), bearingB - bearingA);
-    const long double lift = (giving.A - atA) - tilt * (bearingA - shaft.Start());
+    const TStraightLine fit = FitToBearings(TPlaneDeflection(intervals, modulus), bearings);
     for (TElasticInterval& interval : intervals) {
-        interval.Start.Deflection = CheckedValue(interval.Start.Deflection + lift + tilt * (interval.X1 - shaft.Start()));
-        interval.Start.Slope += tilt;
+        interval.Start.Deflection = CheckedValue(interval.Start.Deflection + fit.At(interval.X1));
+        interval.Start.Slope += fit.Slope;
     }
     return TPlaneDeflection(std::move(intervals), modulus);
 }

@@ -1,6 +1,7 @@
 // The elastic line of the drawn shaft in one plane: y'' = M(x) / (E I(x)), the Euler-Bernoulli
 // beam (Shigley's Mechanical Engineering Design, 10th ed., sec. 4-4), I = pi d^4 / 64 (mm^4, ibid.
-// table A-18), with y = 0 at rigid bearings A and B. Exact where the shaft is cylindrical (there M / E I is linear);
+// table A-18), through every bearing where it stands: y = 0 at a rigid one, its spring's giving at
+// an elastic one. Exact where the shaft is cylindrical (there M / E I is linear);
 // Gauss quadrature where a cone, chamfer or fillet makes I vary.
 // Units and signs: check/unit_system.h.
 #pragma once
@@ -38,16 +39,18 @@ private:
     long double modulus_ = 0;
 };
 
-// How far each bearing itself gives way in the plane, mm: 0 for a rigid one.
+// A bearing in one plane: where it stands and how far it gives way there, mm (0 for a rigid one).
 struct TBearingGiving {
-    long double A = 0, B = 0;
+    long double Position = 0;
+    long double Giving = 0;
 };
 
 // The plane's diagram is read as the solver left it: linear between its points, jumping at a
-// concentrated moment, zero off its ends. `modulus` in MPa. The line passes through `giving` at the
-// bearings: the rigid-bearing line plus the straight line through the bearings' own displacements.
-TPlaneDeflection PlaneDeflection(const TShaftGeometry& shaft, const Tav& diagram, long double bearingA,
-                                 long double bearingB, long double modulus, TBearingGiving giving = {});
+// concentrated moment, zero off its ends. `modulus` in MPa. The line is the one integrated from a
+// clamped left end plus the straight line that best brings it to every bearing's giving: through
+// both of two bearings, by least squares over three or more (see FitToBearings).
+TPlaneDeflection PlaneDeflection(const TShaftGeometry& shaft, const Tav& diagram,
+                                 const std::vector<TBearingGiving>& bearings, long double modulus);
 
 // A bearing of radial stiffness k (N/mm; 0: rigid) under the plane's reaction R (N) gives way by
 // R / k against R: the reaction pushes the shaft, so the shaft sits into the bearing (Hooke's law

@@ -60,6 +60,25 @@ TDeflectionRow Figure(const TShaftDeflection& deflection, const QString& label, 
     return row;
 }
 
+QChar Letter(size_t bearing) { return QChar('A' + int(bearing)); }
+
+// The bearings' order of entry, sorted by where they stand.
+std::vector<size_t> AlongTheShaft(const std::vector<long double>& bearings)
+{
+    std::vector<size_t> order(bearings.size());
+    for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return bearings[a] < bearings[b]; });
+    return order;
+}
+
+// A load off the bearings lies inside exactly one stretch; one at a stretch's end belongs to it.
+const TStretch& StretchAt(const std::vector<TStretch>& stretches, long double x)
+{
+    for (const TStretch& stretch : stretches)
+        if (x >= stretch.From && x <= stretch.To) return stretch;
+    return stretches.front();
+}
+
 QString Millimetres(long double value) { return FormatFloat("0.0000", value); }
 
 QString Radians(long double value)
@@ -86,20 +105,39 @@ TLargest LargestDeflection(const TShaftDeflection& deflection, long double from,
     return {samples[best], bestValue};
 }
 
+std::vector<TStretch> Stretches(const TShaftGeometry& shaft, const std::vector<long double>& bearings, long double ratio)
+{
+    const std::vector<size_t> order = AlongTheShaft(bearings);
+    std::vector<TStretch> stretches;
+    for (size_t i = 0; i + 1 < order.size(); ++i) {
+        const long double from = bearings[order[i]], to = bearings[order[i + 1]];
+        stretches.push_back({QString("span %1-%2").arg(Letter(order[i]), Letter(order[i + 1])), from, to, ratio * (to - from)});
+    }
+    const long double left = bearings[order.front()], right = bearings[order.back()];
+    if (shaft.Start() < left)
+        stretches.push_back({"overhang left of " + QString(Letter(order.front())), shaft.Start(), left,
+                             ratio * 2 * (left - shaft.Start())});
+    if (shaft.End() > right)
+        stretches.push_back({"overhang right of " + QString(Letter(order.back())), right, shaft.End(),
+                             ratio * 2 * (shaft.End() - right)});
+    return stretches;
+}
+
 std::vector<TDeflectionRow> DeflectionRows(const TStiffnessInputs& inputs, const std::vector<long double>& loads,
                                            const TDeflectionLimits& limits)
 {
     const TShaftDeflection& d = inputs.Deflection;
-    std::vector<TDeflectionRow> rows{Figure(d, "Slope at bearing A", TFigureKind::Slope, inputs.BearingA, limits.Slope),
-                                     Figure(d, "Slope at bearing B", TFigureKind::Slope, inputs.BearingB, limits.Slope)};
-    for (long double x : loads) rows.push_back(Figure(d, "Deflection at the load", TFigureKind::Deflection, x, limits.Deflection));
-    const long double left = std::min(inputs.BearingA, inputs.BearingB), right = std::max(inputs.BearingA, inputs.BearingB);
-    const auto largest = [&](const QString& label, long double from, long double to) {
-        rows.push_back(Figure(d, label, TFigureKind::Deflection, LargestDeflection(d, from, to).Position, limits.Deflection));
-    };
-    largest("Largest deflection between the bearings", left, right);
-    if (inputs.Shaft.Start() < left) largest("Largest deflection, left overhang", inputs.Shaft.Start(), left);
-    if (inputs.Shaft.End() > right) largest("Largest deflection, right overhang", right, inputs.Shaft.End());
+    std::vector<TDeflectionRow> rows;
+    for (size_t i = 0; i < inputs.Bearings.size(); ++i)
+        rows.push_back(Figure(d, "Slope at bearing " + QString(Letter(i)), TFigureKind::Slope, inputs.Bearings[i], limits.Slope));
+    const std::vector<TStretch> stretches = Stretches(inputs.Shaft, inputs.Bearings, limits.Ratio);
+    for (long double x : loads) {
+        const TStretch& stretch = StretchAt(stretches, x);
+        rows.push_back(Figure(d, "Deflection at the load, " + stretch.Name, TFigureKind::Deflection, x, stretch.Limit));
+    }
+    for (const TStretch& stretch : stretches)
+        rows.push_back(Figure(d, "Largest deflection, " + stretch.Name, TFigureKind::Deflection,
+                              LargestDeflection(d, stretch.From, stretch.To).Position, stretch.Limit));
     return rows;
 }
 

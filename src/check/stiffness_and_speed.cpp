@@ -5,28 +5,30 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 
 namespace {
 
 constexpr long double kResonanceLow = 0.7L, kResonanceHigh = 1.3L;
 
-std::optional<long double> BearingPosition(const TAnalysisState& analysis, QChar letter)
-{
-    for (const Tvector& bearing : analysis.Reactions)
-        if (bearing.Name.size() == 3 && bearing.Name.endsWith(letter)) return bearing.Position;
-    return std::nullopt;
-}
+// One bearing is a pivot and none a free body: the shaft is a mechanism, not a beam.
+const QString kTooFewBearings = "The shaft needs at least two bearings: on fewer it is a mechanism, not a beam";
 
-struct TBearings {
-    long double A = 0, B = 0;
-};
-
-TBearings Bearings(const TAnalysisState& analysis)
+// Where each bearing stands, A first, in the order of entry.
+std::vector<long double> Bearings(const TAnalysisState& analysis)
 {
-    const std::optional<long double> a = BearingPosition(analysis, 'A'), b = BearingPosition(analysis, 'B');
-    if (!a || !b) RaiseError("Bearings A and B are not both entered");
-    if (*a == *b) RaiseError("Bearings A and B stand at the same position");
-    return {*a, *b};
+    std::vector<long double> bearings;
+    for (const Tvector& bearing : analysis.Reactions) bearings.push_back(bearing.Position);
+    if (bearings.size() < 2) RaiseError(kTooFewBearings);
+    // Each bearing's reaction and stiffness are kept for A to H only; an older design may list more.
+    if (bearings.size() > kBearingLetters)
+        RaiseError("The shaft check takes at most " + QString::number(kBearingLetters) + " bearings, not " +
+                   QString::number(bearings.size()));
+    for (size_t i = 0; i < bearings.size(); ++i)
+        for (size_t j = i + 1; j < bearings.size(); ++j)
+            if (bearings[i] == bearings[j])
+                RaiseError(QString("Bearings %1 and %2 stand at the same position").arg(QChar('A' + int(i)), QChar('A' + int(j))));
+    return bearings;
 }
 
 QString MissingPlane(const TAnalysisState& analysis)
@@ -39,45 +41,51 @@ QString MissingPlane(const TAnalysisState& analysis)
 }
 
 // The loads off the bearings, once each.
-std::vector<long double> LoadsOffBearings(std::vector<long double> loads, const TBearings& bearings)
+std::vector<long double> LoadsOffBearings(std::vector<long double> loads, const std::vector<long double>& bearings)
 {
     std::sort(loads.begin(), loads.end());
     loads.erase(std::unique(loads.begin(), loads.end()), loads.end());
-    std::erase_if(loads, [&](long double x) { return x == bearings.A || x == bearings.B; });
+    std::erase_if(loads, [&](long double x) { return std::find(bearings.begin(), bearings.end(), x) != bearings.end(); });
     return loads;
 }
 
-TShaftGeometry Geometry(const TContour& contour, const TBearings& bearings, const std::vector<long double>& loads)
+TShaftGeometry Geometry(const TContour& contour, const std::vector<long double>& bearings, const std::vector<long double>& loads)
 {
-    long double from = std::min(bearings.A, bearings.B), to = std::max(bearings.A, bearings.B);
+    const auto [first, last] = std::minmax_element(bearings.begin(), bearings.end());
+    long double from = *first, to = *last;
     for (long double x : loads) from = std::min(from, x), to = std::max(to, x);
     return ShaftGeometry(contour, from, to);
 }
 
 // Each bearing under the plane's reaction, as the solver left it.
-TBearingGiving Giving(double reactionA, double reactionB, const TCheckInputs& inputs)
+std::vector<TBearingGiving> Giving(const std::vector<long double>& bearings, const std::array<double, kBearingLetters>& reactions,
+                                   const TCheckInputs& inputs)
 {
-    const auto& bearings = inputs.Fatigue.Bearings;
-    return {BearingGiving(reactionA, bearings[0].Stiffness), BearingGiving(reactionB, bearings[1].Stiffness)};
+    std::vector<TBearingGiving> giving;
+    for (size_t i = 0; i < bearings.size(); ++i)
+        giving.push_back({bearings[i], BearingGiving(reactions[i], inputs.Fatigue.Bearings[i].Stiffness)});
+    return giving;
 }
 
 void CheckDeflection(TDeflectionCheck& check, const TAnalysisState& analysis, const std::vector<long double>& loads,
                      const TCheckInputs& inputs)
 {
     const TShaftGeometry& shaft = *check.Shaft;
-    check.Deflection.Horizontal = PlaneDeflection(shaft, analysis.HorzDiagram, check.BearingA, check.BearingB,
-                                                  inputs.Modulus, Giving(analysis.HorzReactions[0], analysis.HorzReactions[1], inputs));
-    check.Deflection.Vertical = PlaneDeflection(shaft, analysis.VertDiagram, check.BearingA, check.BearingB,
-                                                inputs.Modulus, Giving(analysis.VertReactions[0], analysis.VertReactions[1], inputs));
-    const TDeflectionLimits limits{inputs.SlopeLimit, inputs.DeflectionRatio * std::fabs(check.BearingB - check.BearingA)};
-    check.Rows = DeflectionRows({check.Deflection, shaft, check.BearingA, check.BearingB}, loads, limits);
+    const std::vector<long double>& bearings = check.Bearings;
+    check.Deflection.Horizontal =
+        PlaneDeflection(shaft, analysis.HorzDiagram, Giving(bearings, analysis.HorzReactions, inputs), inputs.Modulus);
+    check.Deflection.Vertical =
+        PlaneDeflection(shaft, analysis.VertDiagram, Giving(bearings, analysis.VertReactions, inputs), inputs.Modulus);
+    check.Rows = DeflectionRows({check.Deflection, shaft, bearings}, loads, {inputs.SlopeLimit, inputs.DeflectionRatio});
 }
 
-void CheckSpeed(TSpeedCheck& check, const TShaftGeometry& shaft, const TBearings& bearings, const TCheckInputs& inputs)
+// Every bearing a support: held where rigid, on its spring where elastic.
+void CheckSpeed(TSpeedCheck& check, const TShaftGeometry& shaft, const std::vector<long double>& bearings,
+                const TCheckInputs& inputs)
 {
-    const auto& springs = inputs.Fatigue.Bearings;
-    check.CriticalSpeed = FirstCriticalSpeed(shaft, bearings.A, bearings.B, inputs.Modulus, inputs.Density, inputs.Masses,
-                                             {springs[0].Stiffness, springs[1].Stiffness});
+    std::vector<TBeamSupport> supports;
+    for (size_t i = 0; i < bearings.size(); ++i) supports.push_back({bearings[i], inputs.Fatigue.Bearings[i].Stiffness});
+    check.CriticalSpeed = FirstCriticalSpeed(shaft, supports, inputs.Modulus, inputs.Density, inputs.Masses);
     if (!(inputs.Speed > 0)) return;
     check.Ratio = CheckedDivide(inputs.Speed, *check.CriticalSpeed);
     check.NearResonance = *check.Ratio >= kResonanceLow && *check.Ratio <= kResonanceHigh;
@@ -104,7 +112,7 @@ TStiffnessAndSpeed CheckStiffnessAndSpeed(const TAnalysisState& analysis, const 
     const QString bad = CheckInputsProblem(inputs);
     result.Deflection.Problem = result.Speed.Problem = bad;
     std::optional<TShaftGeometry> shaft;
-    TBearings bearings;
+    std::vector<long double> bearings;
     std::vector<long double> offBearings;
     Attempt(result.Speed, [&] {
         bearings = Bearings(analysis);
@@ -114,19 +122,23 @@ TStiffnessAndSpeed CheckStiffnessAndSpeed(const TAnalysisState& analysis, const 
     if (result.Deflection.Problem.isEmpty()) result.Deflection.Problem = result.Speed.Problem;
     if (result.Deflection.Problem.isEmpty()) result.Deflection.Problem = MissingPlane(analysis);
     result.Deflection.Shaft = shaft;
-    result.Deflection.BearingA = bearings.A;
-    result.Deflection.BearingB = bearings.B;
+    result.Deflection.Bearings = bearings;
+    result.Speed.BearingCount = int(bearings.size());
     Attempt(result.Deflection, [&] { CheckDeflection(result.Deflection, analysis, offBearings, inputs); });
     Attempt(result.Speed, [&] { CheckSpeed(result.Speed, *shaft, bearings, inputs); });
     return result;
 }
 
-QString BearingStiffnessText(const TCheckInputs& inputs)
+QString BearingStiffnessText(const TCheckInputs& inputs, int bearingCount)
 {
-    const auto& bearings = inputs.Fatigue.Bearings;
-    if (std::all_of(bearings.begin(), bearings.end(), [](const TBearingInputs& b) { return b.Stiffness == 0; })) return QString();
-    const auto text = [](long double stiffness) { return stiffness == 0 ? QString("rigid") : FloatToStr(stiffness) + " N/mm"; };
-    return "Bearings on springs: A " + text(bearings[0].Stiffness) + ", B " + text(bearings[1].Stiffness);
+    const auto& all = inputs.Fatigue.Bearings;
+    const auto entered = std::span(all).first(size_t(std::clamp(bearingCount, 0, kBearingLetters)));
+    if (std::all_of(entered.begin(), entered.end(), [](const TBearingInputs& b) { return b.Stiffness == 0; })) return QString();
+    QStringList named;
+    for (size_t i = 0; i < entered.size(); ++i)
+        named << QString(QChar('A' + int(i))) + " " +
+                     (entered[i].Stiffness == 0 ? QString("rigid") : FloatToStr(entered[i].Stiffness) + " N/mm");
+    return "Bearings on springs: " + named.join(", ");
 }
 
 QString CriticalSpeedText(const TSpeedCheck& check)

@@ -1,5 +1,5 @@
 // The stiffness and critical-speed checks of the drawn shaft, from what the analysis keeps:
-// both planes' moment diagrams, the bearings A and B, the load positions and the contour.
+// both planes' moment diagrams, every bearing with its reaction, the load positions and the contour.
 #pragma once
 
 #include "analysis/analysis_state.h"
@@ -12,12 +12,13 @@ struct TDeflectionCheck {
     QString Problem; // why there is no result, or empty
     std::optional<TShaftGeometry> Shaft;
     TShaftDeflection Deflection;
-    long double BearingA = 0, BearingB = 0;
+    std::vector<long double> Bearings; // where each stands, A first, in the order of entry
     std::vector<TDeflectionRow> Rows;
 };
 
 struct TSpeedCheck {
     QString Problem;
+    int BearingCount = 0; // the supports, A first
     std::optional<long double> CriticalSpeed; // rpm
     std::optional<long double> Ratio;         // operating / critical, once a speed is given
     bool NearResonance = false;               // ratio between 0.7 and 1.3
@@ -32,8 +33,9 @@ struct TStiffnessAndSpeed {
 TStiffnessAndSpeed CheckStiffnessAndSpeed(const TAnalysisState& analysis, const std::vector<long double>& loads,
                        const TContour& contour, const TCheckInputs& inputs);
 
-// "Bearings on springs: A 200000 N/mm, B rigid", or an empty text while both are rigid.
-QString BearingStiffnessText(const TCheckInputs& inputs);
+// "Bearings on springs: A 200000 N/mm, B rigid, C rigid" for the first `bearingCount` bearings,
+// or an empty text while all of them are rigid.
+QString BearingStiffnessText(const TCheckInputs& inputs, int bearingCount);
 
 // "n_cr = 4350 rpm", and the ratio to the operating speed, or why there is none.
 QString CriticalSpeedText(const TSpeedCheck& check);

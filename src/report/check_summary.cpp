@@ -30,9 +30,10 @@ QString StrengthText(const TVerification& strength)
 }
 
 // Elastic bearings are named under the figures they change; rigid ones, as ever, go unsaid.
-QStringList WithStiffness(QStringList lines, const TCheckInputs& inputs)
+QStringList WithStiffness(QStringList lines, const TCheckInputs& inputs, int bearingCount)
 {
-    if (!BearingStiffnessText(inputs).isEmpty()) lines << BearingStiffnessText(inputs);
+    const QString springs = BearingStiffnessText(inputs, bearingCount);
+    if (!springs.isEmpty()) lines << springs;
     return lines;
 }
 
@@ -42,14 +43,14 @@ QString DeflectionText(const TDeflectionCheck& deflection, const TCheckInputs& i
     QStringList lines{DeflectionHeadings().join('\t')};
     for (const TDeflectionRow& row : deflection.Rows)
         lines << DeflectionCells(row).join('\t') + (row.Exceeds ? "\tbeyond the limit" : "");
-    return "Deflection\n" + Indented(WithStiffness(lines, inputs));
+    return "Deflection\n" + Indented(WithStiffness(lines, inputs, int(deflection.Bearings.size())));
 }
 
 QString SpeedText(const TSpeedCheck& speed, const TCheckInputs& inputs)
 {
     QStringList lines{CriticalSpeedText(speed)};
     if (!SpeedRatioText(speed).isEmpty()) lines << SpeedRatioText(speed);
-    if (speed.CriticalSpeed) lines = WithStiffness(lines, inputs);
+    if (speed.CriticalSpeed) lines = WithStiffness(lines, inputs, speed.BearingCount);
     return "Critical speed\n" + Indented(lines);
 }
 
@@ -115,7 +116,7 @@ QJsonArray LoadsAt(long double x, const std::vector<TNamedLoad>& loads)
     return named;
 }
 
-// Slopes at a bearing, deflections at the loads, the largest between the bearings and on each
+// Slopes at a bearing, deflections at the loads, the largest in each span and on each
 // overhang: the labels are the rows' own.
 QString FigurePlace(const TDeflectionRow& row)
 {

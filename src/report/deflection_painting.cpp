@@ -43,7 +43,7 @@ void DrawOutline(QPainter& painter, const TMapping& map, const TDeflectionPlotCo
     painter.drawPath(upper);
     painter.drawPath(lower);
     painter.setBrush(Qt::black);
-    for (long double bearing : {content.BearingA, content.BearingB}) {
+    for (long double bearing : content.Bearings) {
         const qreal x = map.Column(bearing), y = area.bottom();
         painter.drawPolygon(QPolygonF({QPointF(x, y - 8), QPointF(x - 5, y), QPointF(x + 5, y)}));
     }

@@ -12,7 +12,7 @@ class QPainter;
 
 struct TDeflectionPlotContent {
     TShaftGeometry Shaft;
-    long double BearingA = 0, BearingB = 0;
+    std::vector<long double> Bearings;
     std::vector<TCurveSample> Samples;
 };
 

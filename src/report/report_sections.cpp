@@ -142,7 +142,7 @@ TBlocks StrengthBlocks(const TVerification& strength, const TTypeface& type)
 
 TBlock PlotBlock(const TDeflectionCheck& check, const TTypeface& type)
 {
-    const TDeflectionPlotContent content{*check.Shaft, check.BearingA, check.BearingB,
+    const TDeflectionPlotContent content{*check.Shaft, check.Bearings,
                                          DeflectionCurves(check.Deflection, *check.Shaft, kPlotSamples)};
     const QFont font = type.Font(7 / kScreenPixel);
     return {kPlotHeight, [=](QPainter& painter) {

@@ -63,6 +63,22 @@ TEST(CriticalSpeed, OverhangsLowerItAndAMassOnABearingDoesNot)
     EXPECT_NEAR(double(FirstCriticalSpeed(Uniform(), 0, kL, kE, kRho, {{0, 50}}) / bare), 1.0, 1e-9);
 }
 
+// On three bearings at 0, L / 2 and L the first mode bends each half as a span of its own, with a
+// node over the middle bearing: the speed of a simply supported shaft L / 2 long, four times the
+// one on the outer bearings alone. The order of entry does not matter.
+TEST(CriticalSpeed, AMiddleBearingMakesEachHalfASpanOfItsOwn)
+{
+    const long double onThree = FirstCriticalSpeed(Uniform(), {{0, 0}, {kL, 0}, {kL / 2, 0}}, kE, kRho, {});
+    EXPECT_NEAR(double(onThree / Rpm(UniformOmega(2 * kPi / kL))), 1.0, 1e-4);
+    // A soft middle spring barely holds the shaft up; a stiff one all but holds it.
+    const auto withMiddleSpring = [](long double k) {
+        return FirstCriticalSpeed(Uniform(), {{0, 0}, {kL / 2, k}, {kL, 0}}, kE, kRho, {});
+    };
+    const long double bare = FirstCriticalSpeed(Uniform(), 0, kL, kE, kRho, {});
+    EXPECT_NEAR(double(withMiddleSpring(1e-3L) / bare), 1.0, 1e-6);
+    EXPECT_NEAR(double(withMiddleSpring(1e10L) / onThree), 1.0, 1e-4);
+}
+
 // Springs stiff beside the shaft (48 E I / L^3 = 5.9E3 N/mm here) tend to the held bearings, the
 // gap shrinking as 1 / k; soft ones carry the shaft as a rigid body, whose lowest mode is the
 // translation on both springs, omega^2 = 2 k / m (the rocking mode has 6 k / m), and on one

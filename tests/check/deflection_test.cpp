@@ -1,5 +1,6 @@
-// The elastic line held against the closed forms of a uniform shaft, on rigid and on elastic
-// bearings, and the refusals of an outline the beam cannot be read from.
+// The elastic line held against the closed forms of a uniform shaft, on two rigid or elastic
+// bearings and on three, the rows' spans and limits, and the refusals of an outline the beam
+// cannot be read from and of a shaft on one bearing.
 #include "solved_shaft.h"
 
 #include "check/stiffness_and_speed.h"
@@ -44,9 +45,9 @@ TEST(Deflection, CentralForceMatchesTheClosedFormInBothPlanes)
     EXPECT_EQ(rows[0].Label, "Slope at bearing A");
     ExpectClose(rows[0].Resultant, std::sqrt(5.0L) * slope1);
     EXPECT_FALSE(rows[0].Exceeds); // 0.000477 rad against 0.001
-    EXPECT_EQ(rows[2].Label, "Deflection at the load");
+    EXPECT_EQ(rows[2].Label, "Deflection at the load, span A-B");
     ExpectClose(rows[2].Limit, 0.0003L * kL);
-    EXPECT_EQ(rows[3].Label, "Largest deflection between the bearings");
+    EXPECT_EQ(rows[3].Label, "Largest deflection, span A-B");
     EXPECT_NEAR(double(rows[3].Position), 150, 1e-3);
     ExpectClose(rows[3].Resultant, std::sqrt(5.0L) * y1);
     EXPECT_EQ(DeflectionCells(rows[0]).value(4), "0.000477 (1.64')");
@@ -76,7 +77,7 @@ TEST(Deflection, OverhangingForceMatchesTheClosedForm)
     ASSERT_EQ(rows.size(), 5u);
     EXPECT_FALSE(rows[0].Exceeds);
     EXPECT_TRUE(rows[1].Exceeds);
-    EXPECT_EQ(rows.back().Label, "Largest deflection, right overhang");
+    EXPECT_EQ(rows.back().Label, "Largest deflection, overhang right of B");
     EXPECT_EQ(double(rows.back().Position), double(l + a));
     EXPECT_TRUE(rows.back().Exceeds);
 }
@@ -168,6 +169,72 @@ TEST(Deflection, OutlinesTheBeamCannotBeReadFromAreRefusedNamingTheRange)
     noModulus.Modulus = 0;
     EXPECT_EQ(CheckStiffnessAndSpeed(shaft, {150}, kUniform, noModulus).Deflection.Problem.toStdString(),
               "E must be from 1000 to 1000000 MPa, not 0");
+}
+
+// Two equal spans L on three rigid bearings, a force P down in the middle of each. By the three
+// moment equation (Clapeyron) the middle bearing takes M = -3 P L / 16, so M = 5 P L / 32 under
+// the loads; then E I y = 5 P x^3 / 96 - P L^2 x / 32 over the first half span. Each load sinks by
+// 7 P L^3 / (768 E I), the line leaves A at P L^2 / (32 E I), lies flat over the middle bearing,
+// and sinks most, by P L^3 / (48 sqrt(5) E I), at x = L / sqrt(5) (where y' = 0).
+// The bearings are entered A, B, C at 0, 2 L and L: the spans are named in the order of entry.
+TEST(Deflection, TwoEqualSpansOnThreeBearingsMatchTheClosedFormAndNameTheirSpans)
+{
+    const long double P = 1000, L = 200, overhang = 50;
+    const Tav diagram{{0, 0, 0}, {5 * P * L / 32, 5 * P * L / 32, L / 2}, {-3 * P * L / 16, -3 * P * L / 16, L},
+                      {5 * P * L / 32, 5 * P * L / 32, 3 * L / 2}, {0, 0, 2 * L}};
+    const TShaftGeometry shaft = ShaftGeometry({{0, kD / 2, 2 * L + overhang, kD / 2}}, 0, 2 * L + overhang);
+    const std::vector<long double> bearings{0, 2 * L, L};
+    const TPlaneDeflection line = PlaneDeflection(shaft, diagram, {{0, 0}, {2 * L, 0}, {L, 0}}, kE);
+    const long double stiffness = kE * kI;
+    ExpectClose(line.At(L / 2).Deflection, -7 * P * std::pow(L, 3) / (768 * stiffness));
+    ExpectClose(line.At(3 * L / 2).Deflection, -7 * P * std::pow(L, 3) / (768 * stiffness));
+    ExpectClose(line.At(0).Slope, -P * L * L / (32 * stiffness));
+    EXPECT_NEAR(double(line.At(L).Deflection), 0, 1e-15);
+    EXPECT_NEAR(double(line.At(L).Slope / line.At(0).Slope), 0, 1e-12);
+
+    const TShaftDeflection both{line, line};
+    const std::vector<TDeflectionRow> rows = DeflectionRows({both, shaft, bearings}, {L / 2, 3 * L / 2}, {0.001L, 0.0003L});
+    QStringList labels;
+    for (const TDeflectionRow& row : rows) labels << row.Label;
+    EXPECT_EQ(labels.join(" | ").toStdString(),
+              "Slope at bearing A | Slope at bearing B | Slope at bearing C | Deflection at the load, span A-C | "
+              "Deflection at the load, span C-B | Largest deflection, span A-C | Largest deflection, span C-B | "
+              "Largest deflection, overhang right of B");
+    // 0.0003 of a span; an overhang counts twice its length.
+    ExpectClose(rows[3].Limit, 0.0003L * L);
+    ExpectClose(rows[4].Limit, 0.0003L * L);
+    ExpectClose(rows[7].Limit, 0.0003L * 2 * overhang);
+    EXPECT_NEAR(double(rows[5].Position), double(L / std::sqrt(5.0L)), 1e-3);
+    ExpectClose(rows[5].Resultant, std::sqrt(2.0L) * P * std::pow(L, 3) / (48 * std::sqrt(5.0L) * stiffness), 1e-7);
+    EXPECT_EQ(double(rows[7].Position), double(2 * L + overhang));
+}
+
+// A ninth bearing has no reaction or stiffness kept for it, and is refused rather than read past
+// the end of them.
+TEST(Deflection, AShaftOnOneBearingIsRefusedAsAMechanismAndOneOnNineAsBeyondTheBearingsKept)
+{
+    TAnalysisState state;
+    StartShaft(state);
+    ApplyShaftLength(state, kL);
+    AddBearing(state, 100, true);
+    const TStiffnessAndSpeed check = CheckStiffnessAndSpeed(state, {150}, kUniform, TCheckInputs{});
+    const std::string refusal = "The shaft needs at least two bearings: on fewer it is a mechanism, not a beam";
+    EXPECT_EQ(check.Deflection.Problem.toStdString(), refusal);
+    EXPECT_EQ(check.Speed.Problem.toStdString(), refusal);
+    state.Reactions.resize(9);
+    for (int i = 0; i < 9; ++i) state.Reactions[size_t(i)].Position = 30 * i;
+    EXPECT_EQ(CheckStiffnessAndSpeed(state, {150}, kUniform, TCheckInputs{}).Speed.Problem.toStdString(),
+              "The shaft check takes at most 8 bearings, not 9");
+}
+
+TEST(Deflection, TheStiffnessTextNamesEveryEnteredBearing)
+{
+    TCheckInputs inputs;
+    inputs.Fatigue.Bearings[1].Stiffness = 200000;
+    inputs.Fatigue.Bearings[3].Stiffness = 5000; // not entered
+    EXPECT_EQ(BearingStiffnessText(inputs, 3).toStdString(), "Bearings on springs: A rigid, B 200000 N/mm, C rigid");
+    inputs.Fatigue.Bearings[1].Stiffness = 0;
+    EXPECT_EQ(BearingStiffnessText(inputs, 3).toStdString(), "");
 }
 
 } // namespace

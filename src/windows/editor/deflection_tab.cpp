@@ -34,6 +34,7 @@ TDeflectionTab::TDeflectionTab(QWidget* parent) : QWidget(parent)
     ModulusEdit = NumberField(this);
     SlopeLimitEdit = NumberField(this);
     DeflectionRatioEdit = NumberField(this);
+    DeflectionRatioEdit->setToolTip("Allowed deflection per mm of the span it lies in; an overhang counts twice its length");
     for (QLineEdit*& edit : StiffnessEdits) {
         edit = NumberField(this);
         edit->setPlaceholderText("rigid");
@@ -145,7 +146,7 @@ void TDeflectionTab::ShowCheck(const TDeflectionCheck& check)
         Plot->Show(std::nullopt);
         return;
     }
-    Plot->Show(TDeflectionPlot::TContent{*check.Shaft, check.BearingA, check.BearingB,
+    Plot->Show(TDeflectionPlot::TContent{*check.Shaft, check.Bearings,
                                          DeflectionCurves(check.Deflection, *check.Shaft, kPlotSamples)});
     for (int row = 0; row < int(check.Rows.size()); ++row) {
         const QStringList cells = DeflectionCells(check.Rows[size_t(row)]);

@@ -13,10 +13,10 @@
 
 namespace {
 
-QString SupportsText(const TCheckInputs& inputs)
+QString SupportsText(const TCheckInputs& inputs, int bearingCount)
 {
-    const QString springs = BearingStiffnessText(inputs);
-    if (springs.isEmpty()) return "The shaft on bearings A and B as simple supports, with its own mass and these masses.";
+    const QString springs = BearingStiffnessText(inputs, bearingCount);
+    if (springs.isEmpty()) return "The shaft on its bearings as simple supports, with its own mass and these masses.";
     return "The shaft with its own mass and these masses. " + springs + " (entered on the Deflection page).";
 }
 
@@ -40,7 +40,7 @@ TSpeedTab::TSpeedTab(QWidget* parent) : QWidget(parent)
     RemoveMassButton = new QPushButton("Remove mass", this);
     ApplyButton = new QPushButton("Apply", this);
     ApplyButton->setToolTip("Work out the critical speed with these values");
-    SupportsLabel = new QLabel(SupportsText(TCheckInputs{}), this);
+    SupportsLabel = new QLabel(SupportsText(TCheckInputs{}, 0), this);
     SupportsLabel->setWordWrap(true);
     CriticalSpeedLabel = new QLabel(this);
     RatioLabel = new QLabel(this);
@@ -114,7 +114,7 @@ void TSpeedTab::ReadInputs(TCheckInputs& inputs) const
 
 void TSpeedTab::ShowCheck(const TSpeedCheck& check, const TCheckInputs& inputs)
 {
-    SupportsLabel->setText(SupportsText(inputs));
+    SupportsLabel->setText(SupportsText(inputs, check.BearingCount));
     CriticalSpeedLabel->setText(CriticalSpeedText(check));
     RatioLabel->setText(SpeedRatioText(check));
     RatioLabel->setStyleSheet(FailingStyle(check.NearResonance));

@@ -1,11 +1,14 @@
 // Checks the shafts read from standard input and writes the program's answers for
 // check_beam.py to hold against its own beam model.
-//   in:  L A B E density kA kB (the bearings' radial stiffness, N/mm, 0 rigid), then for each plane "n" and n times "kind pos value direction" (kind f or m),
-//        then "n" and n times "pos kg" (masses), then "n" and n profile lines, then "n" and n positions.
+//   in:  L E density, then "n" and n times "pos k" (the bearings in the order of entry, their radial
+//        stiffness in N/mm, 0 rigid), then "n" and n profile lines, then for each plane "n" and n times
+//        "kind pos value direction" (kind f or m), then "n" and n times "pos kg" (masses), then "n"
+//        and n positions.
 //   out: one line per position "x yH yV slopeH slopeV", then "ncr rpm"; or "refused <message>".
 #include "analysis/analysis_state.h"
 #include "analysis/load_entry.h"
 #include "analysis/solver.h"
+#include "check/plane_supports.h"
 #include "check/stiffness_and_speed.h"
 #include "common/errors.h"
 #include "common/number_text.h"
@@ -16,6 +19,8 @@
 
 namespace {
 
+constexpr uint8_t kArcSteps = 20;
+
 long double Next(std::istream& in)
 {
     std::string token;
@@ -23,7 +28,9 @@ long double Next(std::istream& in)
     return StrToFloat(QString::fromStdString(token));
 }
 
-void EnterPlane(std::istream& in, TAnalysisState& state, bool horizontal, std::vector<long double>& loads)
+// Three bearings and more are solved on the drawn section, as "Calculate" does once it is drawn.
+void EnterPlane(std::istream& in, TAnalysisState& state, bool horizontal, std::vector<long double>& loads,
+                const QStringList& profile, const TCheckInputs& inputs)
 {
     const int count = int(Next(in));
     for (int i = 0; i < count; ++i) {
@@ -37,7 +44,18 @@ void EnterPlane(std::istream& in, TAnalysisState& state, bool horizontal, std::v
     }
     TData data;
     data.SetOriz(horizontal);
-    SolvePlane(state, data);
+    SolvePlane(state, data, PlaneSupports(state, {profile, kArcSteps, 0}, inputs));
+}
+
+QStringList ReadProfile(std::istream& in)
+{
+    QStringList profile;
+    for (int i = 0, n = int(Next(in)); i < n; ++i) {
+        std::string line;
+        in >> line;
+        profile << QString::fromStdString(line).replace('_', ' ');
+    }
+    return profile;
 }
 
 void CheckAndPrint(std::istream& in)
@@ -45,25 +63,21 @@ void CheckAndPrint(std::istream& in)
     TAnalysisState state;
     StartShaft(state);
     ApplyShaftLength(state, Next(in));
-    AddBearing(state, Next(in), true);
-    AddBearing(state, Next(in), true);
     TCheckInputs inputs;
     inputs.Modulus = Next(in);
     inputs.Density = Next(in);
-    for (size_t i = 0; i < 2; ++i) inputs.Fatigue.Bearings[i].Stiffness = Next(in);
+    for (int i = 0, n = int(Next(in)); i < n; ++i) {
+        AddBearing(state, Next(in), true);
+        inputs.Fatigue.Bearings[size_t(i)].Stiffness = Next(in);
+    }
+    const QStringList profile = ReadProfile(in);
     std::vector<long double> loads;
-    EnterPlane(in, state, true, loads);
+    EnterPlane(in, state, true, loads, profile, inputs);
     ResetPartialPlane(state);
     RenameBearingsVertical(state.Reactions);
-    EnterPlane(in, state, false, loads);
+    EnterPlane(in, state, false, loads, profile, inputs);
     for (int i = 0, n = int(Next(in)); i < n; ++i) inputs.Masses.push_back({Next(in), Next(in)});
-    QStringList profile;
-    for (int i = 0, n = int(Next(in)); i < n; ++i) {
-        std::string line;
-        in >> line;
-        profile << QString::fromStdString(line).replace('_', ' ');
-    }
-    const TStiffnessAndSpeed check = CheckStiffnessAndSpeed(state, loads, DrawnContour(profile, 20), inputs);
+    const TStiffnessAndSpeed check = CheckStiffnessAndSpeed(state, loads, DrawnContour(profile, kArcSteps), inputs);
     if (!check.Deflection.Problem.isEmpty()) RaiseError(check.Deflection.Problem);
     if (!check.Speed.CriticalSpeed) RaiseError(check.Speed.Problem);
     for (int i = 0, n = int(Next(in)); i < n; ++i) {

@@ -74,7 +74,7 @@ TEST_F(ShaftCheckWindowTest, DeflectionFollowsTheInputsAndTheDrawing)
     Window()->Tabs->setCurrentIndex(1);
     ASSERT_EQ(Table()->rowCount(), 4);
     const long double y = CentralDeflection(1000, 210000);
-    EXPECT_EQ(Cell(2, 0), "Deflection at the load");
+    EXPECT_EQ(Cell(2, 0), "Deflection at the load, span A-B");
     EXPECT_EQ(Cell(2, 2), FormatFloat("0.0000", -y));
     EXPECT_EQ(Cell(2, 3), FormatFloat("0.0000", 2 * y));
     EXPECT_EQ(Cell(2, 4), FormatFloat("0.0000", std::sqrt(5.0L) * y));
