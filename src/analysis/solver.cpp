@@ -401,10 +401,14 @@ void SolvePlane(TAnalysisState& state, TData& data, const TPlaneSupports& suppor
     ListLoads(work, texts);
     CollectForceTerms(work);
     AppendMomentsAboutA(work, texts);
-    WriteForceEquation(work, texts);
-    WriteMomentEquation(work, texts);
-    if (Indeterminate(work)) SolveIndeterminate(work, beamLoads, supports, horizontal);
-    else SolveReactions(work, horizontal);
+    // Three or more bearings have no two equations to write: the page states the method instead.
+    if (Indeterminate(work)) {
+        SolveIndeterminate(work, beamLoads, supports, horizontal);
+    } else {
+        WriteForceEquation(work, texts);
+        WriteMomentEquation(work, texts);
+        SolveReactions(work, horizontal);
+    }
     ComputeShear(work);
     ComputeMoments(work);
     FindMaxima(work);

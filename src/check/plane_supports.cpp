@@ -47,7 +47,12 @@ TBeamSection DrawnSection(std::shared_ptr<const TShaftGeometry> shaft, long doub
 {
     TBeamSection section;
     for (const TShaftPiece& piece : shaft->Pieces) section.Joints.push_back(piece.X2);
-    section.Rigidity = [shaft, modulus](long double x) { return Rigidity(modulus, shaft->PieceAt(x).RadiusAt(x)); };
+    // The solver reads the section along the shaft: the piece of the last reading is tried first.
+    section.Rigidity = [shaft, modulus, last = size_t(0)](long double x) mutable {
+        const std::vector<TShaftPiece>& pieces = shaft->Pieces;
+        if (!(x >= pieces[last].X1 && x <= pieces[last].X2)) last = size_t(&shaft->PieceAt(x) - pieces.data());
+        return Rigidity(modulus, pieces[last].RadiusAt(x));
+    };
     return section;
 }
 
