@@ -8,6 +8,7 @@
 #include "document/design_replay.h"
 #include "profile/editor_state.h"
 #include "report/results_in_range.h"
+#include "report/verdict.h"
 
 #include <algorithm>
 #include <cmath>
@@ -140,21 +141,8 @@ TDesignChecks CheckDesignWithoutWindows(const TDesign& design)
     return checks;
 }
 
-bool DesignChecksPass(const TDesignChecks& checks)
-{
-    const auto tooSmall = [](const TVerificationRow& row) { return row.Verdict == TVerdict::TooSmall; };
-    const auto exceeds = [](const TDeflectionRow& row) { return row.Exceeds; };
-    const TFatigueReport& fatigue = checks.Fatigue;
-    const auto fails = [&](const TFatigueRow& row) { return row.Fails(fatigue.Limits); };
-    const auto isShort = [](const TBearingLife& life) { return life.Short; };
-    return checks.NotMade.empty() &&
-           std::none_of(checks.Strength.Rows.begin(), checks.Strength.Rows.end(), tooSmall) &&
-           !WeakestSectionFails(checks.Strength) &&
-           std::none_of(checks.Shaft.Deflection.Rows.begin(), checks.Shaft.Deflection.Rows.end(), exceeds) &&
-           !checks.Shaft.Speed.NearResonance &&
-           std::none_of(fatigue.Fatigue.Rows.begin(), fatigue.Fatigue.Rows.end(), fails) && !fatigue.Twist.TooLarge &&
-           std::none_of(fatigue.Bearings.begin(), fatigue.Bearings.end(), isShort);
-}
+// The verdict's rule, which the report's first page states.
+bool DesignChecksPass(const TDesignChecks& checks) { return ChecksVerdict(checks).Holds(); }
 
 QString NotMadeText(const TCheckNotMade& check)
 {

@@ -19,17 +19,20 @@ TGoverningFigure StrengthFigure(const TVerification& strength)
 std::optional<TGoverningFigure> StiffnessFigure(const std::vector<TDeflectionRow>& rows, TFigureKind kind)
 {
     const TDeflectionRow* governing = nullptr;
-    for (const TDeflectionRow& row : rows)
-        if (row.Kind == kind && row.Limit > 0 &&
-            (!governing || row.Resultant / row.Limit > governing->Resultant / governing->Limit))
+    bool exceeds = false;
+    for (const TDeflectionRow& row : rows) {
+        if (row.Kind != kind) continue;
+        exceeds = exceeds || row.Exceeds;
+        if (row.Limit > 0 && (!governing || row.Resultant / row.Limit > governing->Resultant / governing->Limit))
             governing = &row;
+    }
     if (!governing) return std::nullopt;
     const bool slope = kind == TFigureKind::Slope;
     const QString format = slope ? "0.000000" : "0.0000", unit = slope ? " rad" : " mm";
     return TGoverningFigure{slope ? "Slope" : "Deflection",
                             governing->Label + " " + At(governing->Position) + ": " + FormatFloat(format, governing->Resultant) +
                                 unit + " (limit " + FormatFloat(format, governing->Limit) + unit + ")",
-                            governing->Exceeds};
+                            exceeds};
 }
 
 TGoverningFigure YieldFigure(const TFatigueReport& fatigue)

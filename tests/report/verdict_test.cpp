@@ -1,5 +1,5 @@
-// The verdict on the report's first page: what holds, what fails and why, in agreement with the
-// command line's exit status.
+// The verdict on the report's first page, which the command line's exit status follows: what
+// holds, what fails and why.
 #include "../document/design_samples.h"
 
 #include "report/verdict.h"
@@ -20,18 +20,13 @@ TEST(ChecksVerdict, AThinShaftFailsByItsWeakestSectionAndAnAmpleOneHolds)
     const TDesignChecks ample = CheckDesignWithoutWindows(Cylinder("80"));
     const TChecksVerdict verdict = ChecksVerdict(ample);
     EXPECT_EQ(verdict.Headline(), "All checks hold");
-    EXPECT_EQ(verdict.Holds(), DesignChecksPass(ample));
     QStringList checks;
     for (const TGoverningFigure& figure : verdict.Figures) checks << figure.Check;
     EXPECT_EQ(checks, QStringList({"Strength", "Slope", "Deflection", "Critical speed", "Fatigue", "Yield", "Twist"}));
 }
 
-TEST(ChecksVerdict, HoldsExactlyWhenTheCommandLinePasses)
+TEST(ChecksVerdict, ACheckThatCannotBeMadeFailsTheVerdict)
 {
-    for (const QString& radius : {"20", "25", "30", "40", "80"}) {
-        const TDesignChecks checks = CheckDesignWithoutWindows(Cylinder(radius));
-        EXPECT_EQ(ChecksVerdict(checks).Holds(), DesignChecksPass(checks)) << radius.toStdString();
-    }
     TDesign undrawn = SmallDesign();
     undrawn.Profile.clear();
     const TChecksVerdict verdict = ChecksVerdict(CheckDesignWithoutWindows(undrawn));
