@@ -44,7 +44,7 @@ struct TSession {
     void NewShaft()
     {
         step = kLengthStep;
-        state.HorzReactions[0] = state.HorzReactions[1] = 0;
+        state.HorzReactions = {};
         StartShaft(state);
         ClearPage();
         data.SetOriz(true);
@@ -54,7 +54,7 @@ struct TSession {
     void VerticalPlane()
     {
         step = kForceStep;
-        state.VertReactions[0] = state.VertReactions[1] = 0;
+        state.VertReactions = {};
         KeepFirstEntry(state.VertDiagram);
         ResetPartialPlane(state);
         ClearPage();
@@ -76,20 +76,28 @@ struct TSession {
 
 bool Finite(long double v) { return std::isfinite(v); }
 
-// Both reactions balance the forces (up: with the reactions).
+// The reaction of each entered bearing, in the order of entry.
+std::vector<long double> Reactions(const TAnalysisState& state, bool horizontal)
+{
+    const auto& all = horizontal ? state.HorzReactions : state.VertReactions;
+    return {all.begin(), all.begin() + std::min<size_t>(state.Reactions.size(), all.size())};
+}
+
+// The reactions balance the forces (up: with the reactions).
 void ExpectEquilibrium(const TAnalysisState& state, bool horizontal)
 {
-    const long double ra = horizontal ? state.HorzReactions[0] : state.VertReactions[0];
-    const long double rb = horizontal ? state.HorzReactions[1] : state.VertReactions[1];
-    Require(Finite(ra) && Finite(rb), "an infinite reaction");
-    long double sum = ra + rb;
-    long double scale = std::fabs(ra) + std::fabs(rb);
+    long double sum = 0, scale = 0;
+    for (long double reaction : Reactions(state, horizontal)) {
+        Require(Finite(reaction), "an infinite reaction");
+        sum += reaction;
+        scale += std::fabs(reaction);
+    }
     for (const Tvector& force : state.Forces) {
         sum += force.Direction == 1 ? force.Value : -force.Value;
         scale += std::fabs(force.Value);
     }
     // The reactions are doubles: below the double's range each is off by up to its resolution.
-    const long double reactionResolution = 2 * std::numeric_limits<double>::min();
+    const long double reactionResolution = state.Reactions.size() * std::numeric_limits<double>::min();
     Require(std::fabs(sum) <= scale * 1e-9L + reactionResolution, "the reactions do not balance the forces",
             FloatToStr(sum) + " of " + FloatToStr(scale));
 }
@@ -100,15 +108,20 @@ bool OnShaft(const Tincarcare& terms, long double length)
                        [&](const Tvector& term) { return term.Position >= 0 && term.Position <= length; });
 }
 
-// Bearing B and the loads have no moment left about bearing A (clockwise positive, forces up
+// The bearings and the loads have no moment left about bearing A (clockwise positive, forces up
 // turning counter-clockwise to the right of A), once every load lies on the shaft.
 void ExpectMomentBalance(const TAnalysisState& state, bool horizontal)
 {
     for (const Tincarcare* terms : {&state.Reactions, &state.Forces, &state.Moments})
         if (!OnShaft(*terms, state.ShaftLength)) return;
-    const long double rb = horizontal ? state.HorzReactions[1] : state.VertReactions[1];
-    long double sum = -(state.PosB - state.PosA) * rb;
-    long double scale = std::fabs(sum);
+    const std::vector<long double> reactions = Reactions(state, horizontal);
+    long double sum = 0, scale = 0, span = 0;
+    for (size_t i = 0; i < reactions.size(); ++i) {
+        const long double arm = static_cast<long double>(state.Reactions[i].Position) - state.PosA;
+        sum -= arm * reactions[i];
+        scale += std::fabs(arm * reactions[i]);
+        span = std::max(span, std::fabs(arm));
+    }
     for (const Tvector& force : state.Forces) {
         const long double moment = (force.Position - state.PosA) * force.Value;
         sum += force.Direction == 1 ? -moment : moment;
@@ -121,8 +134,9 @@ void ExpectMomentBalance(const TAnalysisState& state, bool horizontal)
     }
     // The reactions are doubles: below the double's range they cannot carry a moment at all. The
     // positions are doubles too, and a span of 1E-55 times that range is out of the double's reach.
-    const long double span = std::fabs(static_cast<long double>(state.PosB) - state.PosA);
-    const long double reactionResolution = span * std::numeric_limits<double>::min();
+    // The moment equation's right side is a double as well, to its smallest step below that range.
+    const long double reactionResolution =
+        reactions.size() * span * std::numeric_limits<double>::min() + std::numeric_limits<double>::denorm_min();
     Require(std::fabs(sum) <= scale * 1e-9L + reactionResolution, "the moments about bearing A do not balance",
             FloatToStr(sum) + " of " + FloatToStr(scale));
 }
