@@ -66,6 +66,51 @@ QList<QPair<QString, QString>> TitleBlockRows(const TReportDocument& report)
             {"Design", report.FileName}, {"Program", "Korvel " KORVEL_VERSION}};
 }
 
+namespace {
+
+QString WithUnit(long double value, const QString& unit) { return FloatToStr(value) + " " + unit; }
+QString Optional(const std::optional<long double>& value, const QString& unit)
+{
+    return value ? WithUnit(*value, unit) : QString("not given");
+}
+
+QString BearingInputsText(const TBearingInputs& bearing)
+{
+    const QString rating = bearing.Rating > 0 ? "C = " + WithUnit(bearing.Rating, "kN") : QString("no rating C");
+    const QString stiffness = bearing.Stiffness > 0 ? "k = " + WithUnit(bearing.Stiffness, "N/mm") : QString("rigid");
+    return BearingKindNames()[size_t(bearing.Kind)] + ", " + rating + ", " + stiffness;
+}
+
+} // namespace
+
+QList<QPair<QString, QString>> CheckInputRows(const TInputsUsed& used, size_t bearings)
+{
+    const TCheckInputs& check = used.Check;
+    const TFatigueInputs& fatigue = check.Fatigue;
+    QList<QPair<QString, QString>> rows{
+        {"Operating speed n", check.Speed > 0 ? WithUnit(check.Speed, "rpm") : QString("not given")},
+        {"Ultimate strength Sut", Optional(used.UltimateStrength, "MPa")},
+        {"Yield strength Sy", Optional(used.YieldStrength, "MPa")},
+        {"Modulus of elasticity E", WithUnit(check.Modulus, "MPa")},
+        {"Shear modulus G", WithUnit(fatigue.ShearModulus, "MPa")},
+        {"Density", WithUnit(check.Density, "kg/m^3")},
+        {"Surface", SurfaceNames()[size_t(fatigue.Surface)]},
+        {"Reliability", ReliabilityNames()[size_t(fatigue.Reliability)]},
+        {"Required n_f / n_y", FloatToStr(fatigue.FatigueSafety) + " / " + FloatToStr(fatigue.YieldSafety)},
+        {"Slope limit at the bearings", WithUnit(check.SlopeLimit, "rad")},
+        {"Deflection limit", FloatToStr(check.DeflectionRatio) + " x the span (twice an overhang)"},
+        {"Twisting moment Mt", WithUnit(used.TwistingMoment, "N*mm") + " over x = " + FloatToStr(used.TorqueFrom) +
+                                   " ... " + WithUnit(used.TorqueTo, "mm")},
+        {"Twist limit", WithUnit(fatigue.TwistLimit, "deg/m")},
+        {"Required bearing life L10h", WithUnit(fatigue.RequiredLife, "h")},
+        {"Axial load taken by", "bearing " + QString(QChar(u'A' + fatigue.LocatingBearing))}};
+    for (const TMountedMass& mass : check.Masses)
+        rows.append({"Mass at x = " + WithUnit(mass.Position, "mm"), WithUnit(mass.Mass, "kg")});
+    for (size_t i = 0; i < std::min(bearings, fatigue.Bearings.size()); ++i)
+        rows.append({"Bearing " + QString(QChar('A' + int(i))), BearingInputsText(fatigue.Bearings[i])});
+    return rows;
+}
+
 QString PageFootText(const TReportDocument& report)
 {
     const QString revision = report.Design.Report.Revision;

@@ -31,6 +31,10 @@ QList<QPair<QString, QString>> TitleBlockRows(const TReportDocument& report);
 // What every page's foot says besides its number: "shaft.korvel, revision B".
 QString PageFootText(const TReportDocument& report);
 
+// What the shaft checks were made with, as (label, value with its unit): the speed, the material,
+// the limits and safety factors, the masses and each of `bearings` bearings' inputs.
+QList<QPair<QString, QString>> CheckInputRows(const TInputsUsed& used, size_t bearings);
+
 // The main data's lines as (label, value): length, bearings, material, Mt, theory, stresses.
 QList<QPair<QString, QString>> MainData(const TDesign& design);
 

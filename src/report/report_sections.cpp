@@ -213,6 +213,10 @@ TBlocks CheckBlocks(const TReportDocument& report, const TTypeface& type)
         return blocks;
     }
     const TDesignChecks& checks = *report.Checks;
+    std::vector<QStringList> inputs;
+    for (const auto& [label, value] : CheckInputRows(checks.Inputs, checks.Fatigue.Bearings.size()))
+        inputs.push_back({label, value});
+    Append(blocks, TableBlocks(type, {"Input of the checks", "Value"}, inputs, {}));
     for (const TCheckNotMade& notMade : checks.NotMade) blocks.push_back(Body(type, NotMadeText(notMade), true));
     Append(blocks, StrengthBlocks(checks.Strength, type));
     Append(blocks, DeflectionBlocks(checks.Shaft.Deflection, type));

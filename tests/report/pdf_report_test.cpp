@@ -49,11 +49,11 @@ TEST_F(PdfReportTest, ReadsAsTheWindowsShowTheCalculation)
     const QString fileName = Write(report);
     const TPdfInfo info = PdfInfo(fileName);
     EXPECT_EQ(info.PageSize, "595 x 842 pts (A4)");
-    ASSERT_EQ(info.Pages, 5); // title, both planes' pages, loads with the drawing, checks
+    ASSERT_EQ(info.Pages, 6); // title, both planes' pages, loads with the drawing, checks over two
 
     const QString text = PdfText(fileName);
     for (const QString& expected :
-         {QString("Page 1 of 5"), QString("Page 5 of 5"), QString("Design shaft.korvel"), QString("Date 2026-03-14"),
+         {QString("Page 1 of 6"), QString("Page 6 of 6"), QString("Design shaft.korvel"), QString("Date 2026-03-14"),
           QString("1000000 N*mm"), QString("FH1 force 50 1000.00"),
           // The page's own lines for each plane, and the reactions panel's resultants.
           QString("RHA = 500.00 N RHB = 500.00 N"), QString("RVA = 500.00 N RVB = 500.00 N"),
@@ -124,7 +124,7 @@ TEST_F(PdfReportTest, ArchivableWithItsTitleBlockAuthorAndSubject)
     const QString text = PdfText(fileName);
     for (const QString& expected : {QString("Project Gearbox G-12"), QString("Drawing number G12-003"),
                                     QString("Engineer Ana Pop"), QString("Checked by Ion Ionescu"),
-                                    QString("Date 7 Dec 2026"), QString("shaft.korvel, revision B Page 5 of 5")})
+                                    QString("Date 7 Dec 2026"), QString("shaft.korvel, revision B Page 6 of 6")})
         EXPECT_TRUE(text.contains(expected)) << expected.toStdString();
     const QString metadata = PopplerOutput("pdfinfo", {"-meta", fileName});
     for (const QString& expected : {QString("pdfaid:part=\"1\""), QString("pdfaid:conformance=\"B\""),
@@ -147,14 +147,15 @@ TEST_F(PdfReportTest, ArchivableWithItsTitleBlockAuthorAndSubject)
 // equation (Clapeyron) over the spans 75 and 25 mm gives the moment over C, 2 M_C (75 + 25) =
 // -P a (L1^2 - a^2) / L1 with a = 50, L1 = 75: M_C = -10416.67 N*mm; so B takes M_C / 25 =
 // -416.67 N, A (M_C + 25000) / 75 = 194.44 N and C 1222.22 N in each plane.
-TEST_F(PdfReportTest, ThreeBearingsNameTheirMethodAndEveryBearingLoad)
+TEST_F(PdfReportTest, ThreeBearingsNameTheirMethodEveryBearingLoadAndItsInputs)
 {
     TDesign design = Cylinder("40");
     design.Horizontal.Entries.insert(design.Horizontal.Entries.begin() + 2, {TEntryKind::Bearing, 75, 0, 1});
     const QString text = PdfText(Write(Report(design)));
     for (const QString& expected : {QString("Statically indeterminate, 3 supports: stiffness method, drawn section"),
                                     QString("RHA = 194.44 N RHB = -416.67 N RHC = 1222.22 N"),
-                                    QString("RA = 274.99 N RB = 589.26 N RC = 1728.48 N")})
+                                    QString("RA = 274.99 N RB = 589.26 N RC = 1728.48 N"),
+                                    QString("Modulus of elasticity E 210000 MPa"), QString("Bearing C ball, no rating C, rigid")})
         EXPECT_TRUE(text.contains(expected)) << expected.toStdString();
 }
 
