@@ -126,9 +126,26 @@ TBlocks ProfileBlocks(const TReportDocument& report, const TTypeface& type)
     return blocks;
 }
 
+// The one line under each check's heading that says how it is made and from which source, so
+// that a checker can follow it.
+const QString kStrengthMethod = QStringLiteral(
+    "Method: d = (32 Me / (pi sigma_a))^(1/3), Me = sqrt(M^2 + (k/4) (alpha Mt)^2), k = 4 by the 3rd strength "
+    "theory, 3 by the 5th.");
+const QString kDeflectionMethod = QStringLiteral(
+    "Method: the elastic line y'' = M / (E I) of the drawn shaft (Euler-Bernoulli beam, Shigley's Mechanical "
+    "Engineering Design, 10th ed., sec. 4-4), through each bearing's own giving R / k.");
+const QString kSpeedMethod = QStringLiteral(
+    "Method: the lowest eigenvalue of the drawn shaft as cubic Hermite beam elements with consistent mass, "
+    "with the mounted masses, on its bearings as supports or radial springs.");
+const QString kFatigueMethod = QStringLiteral(
+    "Method: Kt from Peterson's Stress Concentration Factors, 3rd ed. (Pilkey, 2008); q by Neuber (Shigley, "
+    "10th ed., eq. 6-35); Se by Marin's factors (eq. 6-18); n_f by the modified Goodman line (eq. 6-46); "
+    "n_y on the first cycle's von Mises peak (eq. 7-15, 7-16); the twist as the sum of T L / (G J) (eq. "
+    "3-35); bearing lives L10 = (C / P)^p by ISO 281:2007.");
+
 TBlocks StrengthBlocks(const TVerification& strength, const TTypeface& type)
 {
-    TBlocks blocks{HeadingBlock(type, "Strength")};
+    TBlocks blocks{HeadingBlock(type, "Strength"), Body(type, kStrengthMethod)};
     std::vector<QStringList> rows;
     std::vector<bool> failing;
     for (const TVerificationRow& row : strength.Rows) {
@@ -158,7 +175,7 @@ TBlock PlotBlock(const TDeflectionCheck& check, const TTypeface& type)
 
 TBlocks DeflectionBlocks(const TDeflectionCheck& check, const TTypeface& type)
 {
-    TBlocks blocks{HeadingBlock(type, "Deflection")};
+    TBlocks blocks{HeadingBlock(type, "Deflection"), Body(type, kDeflectionMethod)};
     if (!check.Problem.isEmpty() || !check.Shaft) {
         blocks.push_back(Body(type, check.Problem));
         return blocks;
@@ -176,14 +193,14 @@ TBlocks DeflectionBlocks(const TDeflectionCheck& check, const TTypeface& type)
 
 TBlocks SpeedBlocks(const TSpeedCheck& check, const TTypeface& type)
 {
-    TBlocks blocks{HeadingBlock(type, "Critical speed"), Body(type, CriticalSpeedText(check))};
+    TBlocks blocks{HeadingBlock(type, "Critical speed"), Body(type, kSpeedMethod), Body(type, CriticalSpeedText(check))};
     if (!SpeedRatioText(check).isEmpty()) blocks.push_back(Body(type, SpeedRatioText(check), check.NearResonance));
     return blocks;
 }
 
 TBlocks FatigueBlocks(const TFatigueReport& report, long double twistLimit, const TTypeface& type)
 {
-    TBlocks blocks{HeadingBlock(type, "Fatigue")};
+    TBlocks blocks{HeadingBlock(type, "Fatigue"), Body(type, kFatigueMethod)};
     if (!report.FatigueProblem.isEmpty()) {
         blocks.push_back(Body(type, report.FatigueProblem));
     } else {

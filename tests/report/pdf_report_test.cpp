@@ -155,7 +155,8 @@ TEST_F(PdfReportTest, ThreeBearingsNameTheirMethodEveryBearingLoadAndItsInputs)
     for (const QString& expected : {QString("Statically indeterminate, 3 supports: stiffness method, drawn section"),
                                     QString("RHA = 194.44 N RHB = -416.67 N RHC = 1222.22 N"),
                                     QString("RA = 274.99 N RB = 589.26 N RC = 1728.48 N"),
-                                    QString("Modulus of elasticity E 210000 MPa"), QString("Bearing C ball, no rating C, rigid")})
+                                    QString("Modulus of elasticity E 210000 MPa"), QString("Bearing C ball, no rating C, rigid"),
+                                    QString("n_f by the modified Goodman line (eq. 6-46)")})
         EXPECT_TRUE(text.contains(expected)) << expected.toStdString();
 }
 
