@@ -5,6 +5,8 @@
 #include "document/decimal_texts.h"
 #include "report/deflection_painting.h"
 #include "report/report_blocks.h"
+#include "profile/editor_state.h"
+#include "report/profile_steps.h"
 #include "report/report_profile.h"
 #include "report/verdict.h"
 
@@ -122,6 +124,14 @@ TBlocks ProfileBlocks(const TReportDocument& report, const TTypeface& type)
         blocks.push_back(ProfileBlock(type, ProfileDrawing(ShownDecimals(report.Design).Profile)));
     } catch (const KorvelError& error) {
         blocks.push_back(Body(type, "The drawing cannot be shown: " + error.Text(), true));
+    }
+    try {
+        std::vector<QStringList> rows;
+        for (const TProfileStep& step : DrawnSteps(report.Design.Profile, TEditorState().ArcSteps))
+            rows.push_back(ProfileStepCells(step));
+        Append(blocks, TableBlocks(type, ProfileStepHeadings(), rows, {}));
+    } catch (const KorvelError& error) {
+        blocks.push_back(Body(type, "The steps cannot be listed: " + error.Text(), true));
     }
     return blocks;
 }
