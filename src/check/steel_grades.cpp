@@ -6,6 +6,9 @@
 #include "common/errors.h"
 #include "common/number_text.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 constexpr long double kSteelModulus = 210000;  // MPa, EN 1993-1-1, 3.2.6
@@ -37,6 +40,7 @@ std::vector<TSteelGrade> BuildGrades()
 {
     return {
         Grade("C35E +QT", kQuenchingCarbon, {{16, 630, 430}, {40, 600, 380}, {100, 550, 320}}),
+        Grade("C35E +N", kNormalisedCarbon, {{16, 550, 300}, {100, 520, 270}, {250, 500, 245}}),
         Grade("C45E +N", kNormalisedCarbon, {{16, 620, 340}, {100, 580, 305}, {250, 560, 275}}),
         Grade("C45E +QT", kQuenchingCarbon, {{16, 700, 490}, {40, 650, 430}, {100, 630, 370}}),
         Grade("C60E +N", kNormalisedCarbon, {{16, 710, 380}, {100, 670, 340}, {250, 650, 310}}),
@@ -69,4 +73,18 @@ const TStrengthBand& StrengthBandAt(const TSteelGrade& grade, long double ruling
         if (rulingDiameter <= band.UpToDiameter) return band;
     RaiseError(QStringLiteral("%1: %2 gives strengths only up to a diameter of %3 mm")
                    .arg(grade.Name, grade.Source, FloatToStr(grade.Bands.back().UpToDiameter)));
+}
+
+long double LargestDrawnDiameter(const TContour& contour)
+{
+    long double radius = 0;
+    for (const TContourSegment& segment : contour) radius = std::max({radius, std::fabs(segment.R1), std::fabs(segment.R2)});
+    return 2 * radius;
+}
+
+long double RulingDiameterOf(const std::optional<long double>& typed, long double largestDrawn)
+{
+    if (typed) return *typed;
+    if (largestDrawn > 0) return largestDrawn;
+    RaiseError(QStringLiteral("Type the ruling diameter: no shaft is drawn"));
 }

@@ -3,7 +3,10 @@
 // and the elastic constants. MPa, mm, kg/m^3.
 #pragma once
 
+#include "profile/verification.h"
+
 #include <QString>
+#include <optional>
 #include <vector>
 
 // One ruling-section band: it holds the diameters above the previous band's limit up to and
@@ -29,3 +32,9 @@ const std::vector<TSteelGrade>& SteelGrades();
 // The band of the grade that holds a ruling diameter d (mm). Fails for a diameter the grade's
 // table does not reach, naming the largest one it does.
 const TStrengthBand& StrengthBandAt(const TSteelGrade& grade, long double rulingDiameter);
+
+// The largest diameter of the drawn outline (mm), 0 when nothing is drawn.
+long double LargestDrawnDiameter(const TContour& contour);
+
+// The ruling diameter (mm) as typed, else the largest drawn one. Fails when neither gives one.
+long double RulingDiameterOf(const std::optional<long double>& typed, long double largestDrawn);

@@ -94,4 +94,23 @@ TEST(SteelGrades, EveryRowIsAPlausibleStrengthTable)
     }
 }
 
+// A shaft of 40 and 60 mm drawn with a fillet arc: the ruling diameter defaults to 60 mm, a typed
+// one wins, and with nothing drawn and nothing typed the user is asked for one.
+TEST(SteelGrades, TheRulingDiameterIsTheTypedOneElseTheLargestDrawn)
+{
+    const TContour drawn = DrawnContour({"line 0/0/0/20/0/", "line 0/20/58/20/0/", "line 60/22/60/30/0/",
+                                         "line 60/30/200/30/0/", "line 200/30/200/0/0/", "arc 56/24/60/20/60/22/58/20/"},
+                                        8);
+    EXPECT_EQ(LargestDrawnDiameter(drawn), 60);
+    EXPECT_EQ(LargestDrawnDiameter({}), 0);
+    EXPECT_EQ(RulingDiameterOf(std::nullopt, 60), 60);
+    EXPECT_EQ(RulingDiameterOf(25, 60), 25);
+    try {
+        RulingDiameterOf(std::nullopt, 0);
+        ADD_FAILURE() << "no diameter to go by";
+    } catch (const KorvelError& error) {
+        EXPECT_EQ(error.Text(), "Type the ruling diameter: no shaft is drawn");
+    }
+}
+
 } // namespace

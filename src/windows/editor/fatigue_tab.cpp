@@ -1,5 +1,7 @@
 #include "windows/editor/fatigue_tab.h"
 
+#include "check/steel_grades.h"
+#include "common/errors.h"
 #include "common/number_text.h"
 #include "windows/editor/tform13.h"
 #include "windows/window_style.h"
@@ -102,6 +104,7 @@ TFatigueTab::TFatigueTab(QWidget* parent) : QWidget(parent)
     ApplyButton = new QPushButton("Apply", this);
     ApplyButton->setToolTip("Check fatigue, twist and bearing life with these values");
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(GradeRow());
     layout->addWidget(MaterialRow());
     layout->addWidget(Table, 1);
     layout->addWidget(WeakestLabel);
@@ -109,6 +112,40 @@ TFatigueTab::TFatigueTab(QWidget* parent) : QWidget(parent)
     layout->addWidget(BearingRows());
     ShowInputs(TCheckInputs{});
     ShowBearingCount(2);
+}
+
+QWidget* TFatigueTab::GradeRow()
+{
+    auto* row = new QWidget(this);
+    GradeBox = new QComboBox(row);
+    GradeBox->addItem("as typed / the dimensioning's material");
+    for (const TSteelGrade& grade : SteelGrades()) {
+        GradeBox->addItem(grade.Name);
+        GradeBox->setItemData(GradeBox->count() - 1, grade.Source, Qt::ToolTipRole);
+    }
+    RulingDiameterEdit = NumberEdit(row, 68);
+    RulingDiameterEdit->setPlaceholderText("largest");
+    RulingDiameterEdit->setToolTip("The diameter whose band of the grade's table gives Sut and Sy; empty: the "
+                                   "largest drawn diameter");
+    connect(GradeBox, &QComboBox::activated, this, Guarded(this, &TFatigueTab::GradeChosen));
+    connect(RulingDiameterEdit, &QLineEdit::editingFinished, this, Guarded(this, &TFatigueTab::GradeChosen));
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* widget : std::initializer_list<QWidget*>{new QLabel("Steel grade:", row), GradeBox,
+                                                           new QLabel("ruling d [mm]:", row), RulingDiameterEdit})
+        layout->addWidget(widget);
+    layout->addStretch(1);
+    return row;
+}
+
+void TFatigueTab::GradeChosen()
+{
+    const int grade = GradeBox->currentIndex() - 1;
+    if (grade < 0) return;
+    const long double diameter = RulingDiameterOf(ReadOptional(RulingDiameterEdit), drawnDiameter_);
+    const TStrengthBand& band = StrengthBandAt(SteelGrades()[size_t(grade)], diameter);
+    UltimateEdit->setText(FloatToStr(band.UltimateStrength));
+    YieldEdit->setText(FloatToStr(band.YieldStrength));
 }
 
 QWidget* TFatigueTab::MaterialRow()

@@ -42,6 +42,10 @@ class TFatigueTab : public QWidget {
 public:
     explicit TFatigueTab(QWidget* parent = nullptr);
 
+    // A standard grade fills Sut and Sy with its least strengths at the ruling diameter; the
+    // first item leaves them as typed (empty: the dimensioning's material).
+    QComboBox* GradeBox;
+    QLineEdit* RulingDiameterEdit; // mm; empty: the largest drawn diameter
     QLineEdit* UltimateEdit; // Sut, MPa; empty: the material's
     QLineEdit* YieldEdit;    // Sy, MPa; empty: the material's
     QComboBox* SurfaceBox;
@@ -70,12 +74,17 @@ public:
     // Shows the rows and the choices of the shaft's first `count` bearings.
     void ShowBearingCount(int count);
     void ShowReport(const TFatigueReport& report, const TCheckInputs& inputs);
+    // The largest diameter of the drawing the page was last shown for, mm.
+    void SetDrawnDiameter(long double diameter) { drawnDiameter_ = diameter; }
+    void GradeChosen();
 
 private:
+    QWidget* GradeRow();
     QWidget* MaterialRow();
     QWidget* TwistRow();
     QWidget* BearingRows();
     QLayout* RequiredLifeRow(QWidget* parent);
 
     int bearings_ = 2;
+    long double drawnDiameter_ = 0;
 };

@@ -2,6 +2,7 @@
 #include "windows/editor/tform13.h"
 
 #include "analysis/load_entry.h"
+#include "check/steel_grades.h"
 #include "common/errors.h"
 #include "profile/verification.h"
 #include "report/results_in_range.h"
@@ -201,6 +202,7 @@ void TForm13::ShowFatigue(const TAnalysisState& analysis, const TData& data, con
     FatigueTab->ShowBearingCount(ShaftBearingCount(analysis));
     TFatigueRequest request = MakeFatigueRequest(analysis, data, applied, memo, arcSteps, inputs_);
     if (fatigueChecked_ == request) return;
+    FatigueTab->SetDrawnDiameter(LargestDrawnDiameter(DrawnContour(memo, arcSteps)));
     TFatigueReport report = MakeFatigueReport(analysis, data, applied, memo, arcSteps, inputs_);
     RefuseResultsBeyondRange(report);
     FatigueTab->ShowReport(report, inputs_);

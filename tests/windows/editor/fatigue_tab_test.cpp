@@ -11,6 +11,7 @@
 #include "windows/editor/speed_tab.h"
 #include "windows/editor/tform13.h"
 #include "windows/editor/tform7.h"
+#include "windows/editor/waiting_note.h"
 #include "windows/main/design_windows.h"
 
 #include <QComboBox>
@@ -150,6 +151,45 @@ TEST_F(FatigueTabTest, EveryEnteredBearingHasItsInputsAndNoPageClearsAnother)
     EXPECT_TRUE(Tab()->LifeLabels[2]->text().startsWith("P = ")) << Tab()->LifeLabels[2]->text().toStdString();
     EXPECT_TRUE(Tab()->LifeLabels[3]->text().isEmpty());
     EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('\n').toStdString();
+}
+
+// A standard grade fills Sut and Sy from its band at the ruling diameter: the largest drawn one
+// (60 mm) when none is typed, else the typed one; a bar beyond the grade's table is refused and
+// the strengths stay as they were.
+TEST_F(FatigueTabTest, AGradeFillsTheStrengthsOfItsBand)
+{
+    const auto choose = [](const QString& grade) {
+        QComboBox* box = Tab()->GradeBox;
+        box->setCurrentIndex(box->findText(grade));
+        emit box->activated(box->currentIndex());
+    };
+    const auto typeRulingDiameter = [](const QString& text) {
+        Tab()->RulingDiameterEdit->clear();
+        QTest::keyClicks(Tab()->RulingDiameterEdit, text);
+        QTest::keyClick(Tab()->RulingDiameterEdit, Qt::Key_Return);
+    };
+    EXPECT_EQ(Tab()->GradeBox->itemText(0), "as typed / the dimensioning's material");
+    choose("C45E +QT"); // EN 10083-2, 40 < d <= 100: Rm 630-780, Re 370
+    EXPECT_EQ(Tab()->UltimateEdit->text(), "630");
+    EXPECT_EQ(Tab()->YieldEdit->text(), "370");
+    EXPECT_TRUE(Window()->FatigueWaiting->Waiting());
+    Tab()->ApplyButton->click();
+    EXPECT_EQ(*Window()->CheckInputs().Fatigue.UltimateStrength, 630);
+    EXPECT_EQ(*Window()->CheckInputs().Fatigue.YieldStrength, 370);
+
+    typeRulingDiameter("20"); // 16 < d <= 40: Rm 650-800, Re 430
+    EXPECT_EQ(Tab()->UltimateEdit->text(), "650");
+    EXPECT_EQ(Tab()->YieldEdit->text(), "430");
+
+    typeRulingDiameter("120");
+    ASSERT_FALSE(messages.texts.isEmpty());
+    EXPECT_TRUE(messages.texts.last().endsWith("up to a diameter of 100 mm")) << messages.texts.last().toStdString();
+    EXPECT_EQ(Tab()->UltimateEdit->text(), "650");
+    choose("42CrMo4 +QT"); // 100 < d <= 160: Rm 800-950, Re 550
+    EXPECT_EQ(Tab()->UltimateEdit->text(), "800");
+    EXPECT_EQ(Tab()->YieldEdit->text(), "550");
+    choose("as typed / the dimensioning's material");
+    EXPECT_EQ(Tab()->UltimateEdit->text(), "800");
 }
 
 } // namespace
