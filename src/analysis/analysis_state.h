@@ -3,6 +3,7 @@
 #pragma once
 
 #include "analysis/load_model.h"
+#include "analysis/torque_line.h"
 #include "analysis/twist_span.h"
 
 #include <QObject>
@@ -134,6 +135,7 @@ struct TAnalysisState {
     long double TorsionCoeff = 0;
     long double AllowBendStress = 0;
     TTwistSpan TwistSpan; // the whole shaft until a span is applied
+    TElementDrive ElementDrive; // T(x) and the axial force of the shaft's elements, if it has any
     TModel ProfilePoints;
     long double ProfileSpan = 0;
 };

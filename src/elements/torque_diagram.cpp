@@ -39,12 +39,6 @@ void CheckBalance(const std::vector<TTorqueStep>& torques)
 
 } // namespace
 
-QString TorquesUnbalancedText(long double sum)
-{
-    return QStringLiteral("Momentele de torsiune ale elementelor nu se echilibreaza: suma lor este %1 N*m !")
-        .arg(FloatToStr(sum));
-}
-
 std::vector<TTorqueStep> TorqueSteps(const std::vector<TMachineElement>& elements, const TShaftDrive& drive)
 {
     const std::vector<TTorqueStep> torques = SignedTorquesByPosition(elements, drive);
@@ -61,21 +55,4 @@ std::vector<TTorqueStep> TorqueSteps(const std::vector<TMachineElement>& element
     // Beyond the last element the shaft carries nothing; the sum's round-off is not a torque.
     if (!steps.empty()) steps.back().Torque = 0;
     return steps;
-}
-
-long double TorqueAt(const std::vector<TTorqueStep>& steps, long double x)
-{
-    long double torque = 0;
-    for (const TTorqueStep& step : steps) {
-        if (step.Position > x) break;
-        torque = step.Torque;
-    }
-    return torque;
-}
-
-long double LargestTorque(const std::vector<TTorqueStep>& steps)
-{
-    long double largest = 0;
-    for (const TTorqueStep& step : steps) largest = std::max(largest, std::abs(step.Torque));
-    return largest;
 }
