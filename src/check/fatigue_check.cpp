@@ -14,78 +14,6 @@ namespace {
 
 constexpr long double kPi = std::numbers::pi_v<long double>;
 
-struct TFatigueJob {
-    const TAnalysisState& analysis;
-    const TData& data;
-    TTwistCycle cycle;
-    const TFatigueMaterial& material;
-    TSectionMoments moments; // round-off is no moment: an unloaded section has no n_f
-
-    void Concentrate(TFatigueRow& row) const
-    {
-        if (!row.Shoulder) return;
-        const long double sut = material.UltimateStrength;
-        row.Bending = StressConcentration(TLoading::Bending, row.Small, row.Large, row.Radius);
-        row.Torsion = StressConcentration(TLoading::Torsion, row.Small, row.Large, row.Radius);
-        const long double bendingRadius = EffectiveRadius(row.Bending, row.Small, row.Large, row.Radius);
-        const long double torsionRadius = EffectiveRadius(row.Torsion, row.Small, row.Large, row.Radius);
-        row.Q = NotchSensitivity(TLoading::Bending, sut, bendingRadius);
-        row.Qs = NotchSensitivity(TLoading::Torsion, sut, torsionRadius);
-        row.Kf = FatigueFactor(row.Bending.Kt, row.Q);
-        row.Kfs = FatigueFactor(row.Torsion.Kt, row.Qs);
-        // A sharp corner is reported at the radius the bending fit reached, which governs.
-        if (row.Sharp) row.Radius = bendingRadius;
-    }
-
-    // A rotating shaft bends fully reversed; the torque follows the dimensioning's cycle.
-    // sigma_a = Kf 32 M / (pi d^3), tau = Kfs 16 T / (pi d^3), and the von Mises amplitude and
-    // mean sqrt(sigma^2 + 3 tau^2) of a rotating round shaft: Shigley's Mechanical Engineering
-    // Design, 10th ed., eq. 7-5 and 7-6.
-    void Stress(TFatigueRow& row) const
-    {
-        row.Moment = moments.At(row.Position);
-        row.Torque = analysis.TwistSpan.Contains(row.Position) ? data.MT() : 0;
-        const long double cube = row.Small * row.Small * row.Small;
-        row.SigmaA = CheckedDivide(row.Kf * 32 * std::fabs(row.Moment), kPi * cube);
-        const long double tau = CheckedDivide(row.Kfs * 16 * std::fabs(row.Torque), kPi * cube);
-        if (cycle == TTwistCycle::Constant) row.TauM = tau;
-        if (cycle == TTwistCycle::Pulsatory) row.TauA = row.TauM = tau / 2;
-        if (cycle == TTwistCycle::SymmetricAlternating) row.TauA = tau;
-        row.VonMisesA = std::sqrt(row.SigmaA * row.SigmaA + 3 * row.TauA * row.TauA);
-        row.VonMisesM = std::sqrt(row.SigmaM * row.SigmaM + 3 * row.TauM * row.TauM);
-    }
-
-    // The modified Goodman line, 1 / n_f = sigma'a / Se + sigma'm / Sut (Shigley, 10th ed.,
-    // eq. 6-46), and the first-cycle yield check on the von Mises peak,
-    // sigma'max = sqrt((sigma_m + sigma_a)^2 + 3 (tau_m + tau_a)^2), n_y = Sy / sigma'max
-    // (eq. 7-15 and 7-16). A section without stress has neither.
-    void Judge(TFatigueRow& row) const
-    {
-        const long double load = row.VonMisesA / row.Endurance.Limit + row.VonMisesM / material.UltimateStrength;
-        if (load > 0) row.FatigueSafety = CheckedValue(1 / load);
-        const long double sigma = row.SigmaA + row.SigmaM, tau = row.TauA + row.TauM;
-        const long double peak = std::sqrt(sigma * sigma + 3 * tau * tau);
-        if (peak > 0) row.YieldSafety = CheckedValue(material.YieldStrength / peak);
-    }
-
-    void Compute(TFatigueRow& row, const QString& missing) const
-    {
-        if (!missing.isEmpty()) {
-            row.Reason = missing;
-            return;
-        }
-        try {
-            Concentrate(row);
-            row.Endurance = EnduranceLimit(material.UltimateStrength, material.Surface, material.Reliability, row.Small);
-            Stress(row);
-            Judge(row);
-            row.Computed = true;
-        } catch (const KorvelError& error) {
-            row.Reason = error.Text();
-        }
-    }
-};
-
 QString MissingInput(const TAnalysisState& analysis, const TFatigueMaterial& material)
 {
     const QString planes = UncalculatedPlanes(analysis);
@@ -176,6 +104,85 @@ QString Note(const TFatigueRow& row)
 
 } // namespace
 
+TFatigueSection::TFatigueSection(const TAnalysisState& analysis, const TData& data, TTwistCycle cycle,
+                                 const TFatigueMaterial& material)
+    : analysis_(analysis), data_(data), cycle_(cycle), material_(material),
+      moments_(analysis.HorzDiagram, analysis.VertDiagram, data.MM())
+{
+}
+
+void TFatigueSection::Concentrate(TFatigueRow& row) const
+{
+    if (!row.Shoulder) return;
+    const long double sut = material_.UltimateStrength;
+    row.Bending = StressConcentration(TLoading::Bending, row.Small, row.Large, row.Radius);
+    row.Torsion = StressConcentration(TLoading::Torsion, row.Small, row.Large, row.Radius);
+    const long double bendingRadius = EffectiveRadius(row.Bending, row.Small, row.Large, row.Radius);
+    const long double torsionRadius = EffectiveRadius(row.Torsion, row.Small, row.Large, row.Radius);
+    row.Q = NotchSensitivity(TLoading::Bending, sut, bendingRadius);
+    row.Qs = NotchSensitivity(TLoading::Torsion, sut, torsionRadius);
+    row.Kf = FatigueFactor(row.Bending.Kt, row.Q);
+    row.Kfs = FatigueFactor(row.Torsion.Kt, row.Qs);
+    // A sharp corner is reported at the radius the bending fit reached, which governs.
+    if (row.Sharp) row.Radius = bendingRadius;
+}
+
+// A rotating shaft bends fully reversed; the torque follows the dimensioning's cycle.
+// sigma_a = Kf 32 M / (pi d^3), tau = Kfs 16 T / (pi d^3), and the von Mises amplitude and
+// mean sqrt(sigma^2 + 3 tau^2) of a rotating round shaft: Shigley's Mechanical Engineering
+// Design, 10th ed., eq. 7-5 and 7-6.
+void TFatigueSection::Stress(TFatigueRow& row) const
+{
+    const long double cube = row.Small * row.Small * row.Small;
+    row.SigmaA = CheckedDivide(row.Kf * 32 * std::fabs(row.Moment), kPi * cube);
+    const long double tau = CheckedDivide(row.Kfs * 16 * std::fabs(row.Torque), kPi * cube);
+    row.SigmaM = row.TauA = row.TauM = 0;
+    if (cycle_ == TTwistCycle::Constant) row.TauM = tau;
+    if (cycle_ == TTwistCycle::Pulsatory) row.TauA = row.TauM = tau / 2;
+    if (cycle_ == TTwistCycle::SymmetricAlternating) row.TauA = tau;
+    row.VonMisesA = std::sqrt(row.SigmaA * row.SigmaA + 3 * row.TauA * row.TauA);
+    row.VonMisesM = std::sqrt(row.SigmaM * row.SigmaM + 3 * row.TauM * row.TauM);
+}
+
+// The modified Goodman line, 1 / n_f = sigma'a / Se + sigma'm / Sut (Shigley, 10th ed.,
+// eq. 6-46), and the first-cycle yield check on the von Mises peak,
+// sigma'max = sqrt((sigma_m + sigma_a)^2 + 3 (tau_m + tau_a)^2), n_y = Sy / sigma'max
+// (eq. 7-15 and 7-16). A section without stress has neither.
+void TFatigueSection::Judge(TFatigueRow& row) const
+{
+    row.FatigueSafety.reset();
+    row.YieldSafety.reset();
+    const long double load = row.VonMisesA / row.Endurance.Limit + row.VonMisesM / material_.UltimateStrength;
+    if (load > 0) row.FatigueSafety = CheckedValue(1 / load);
+    const long double sigma = row.SigmaA + row.SigmaM, tau = row.TauA + row.TauM;
+    const long double peak = std::sqrt(sigma * sigma + 3 * tau * tau);
+    if (peak > 0) row.YieldSafety = CheckedValue(material_.YieldStrength / peak);
+}
+
+void TFatigueSection::Compute(TFatigueRow& row) const
+{
+    row.Moment = moments_.At(row.Position);
+    row.Torque = analysis_.TwistSpan.Contains(row.Position) ? data_.MT() : 0;
+    Evaluate(row);
+}
+
+void TFatigueSection::Evaluate(TFatigueRow& row) const
+{
+    row.Computed = false;
+    row.Reason.clear();
+    try {
+        Concentrate(row);
+        row.Endurance = EnduranceLimit(material_.UltimateStrength, material_.Surface, material_.Reliability, row.Small);
+        Stress(row);
+        Judge(row);
+        row.Computed = true;
+    } catch (const KorvelError& error) {
+        row.Reason = error.Text();
+        row.FatigueSafety.reset();
+        row.YieldSafety.reset();
+    }
+}
+
 bool TFatigueRow::Fails(const TFatigueLimits& limits) const
 {
     return (FatigueSafety && *FatigueSafety < limits.FatigueSafety) || (YieldSafety && *YieldSafety < limits.YieldSafety);
@@ -184,15 +191,18 @@ bool TFatigueRow::Fails(const TFatigueLimits& limits) const
 TFatigueCheck CheckFatigue(const TAnalysisState& analysis, const TData& data, TTwistCycle cycle,
                            const TFatigueShaft& shaft, const TFatigueMaterial& material)
 {
-    const TFatigueJob job{analysis, data, cycle, material, {analysis.HorzDiagram, analysis.VertDiagram, data.MM()}};
+    const TFatigueSection section(analysis, data, cycle, material);
     const QString missing = MissingInput(analysis, material);
     const TContourIndex contour(shaft.Contour);
     const QString outlineFault = contour.DiameterFault();
     if (!outlineFault.isEmpty()) RaiseError(outlineFault);
     TFatigueCheck check;
     check.Rows = RowsToCheck(analysis, shaft, contour);
-    for (TFatigueRow& row : check.Rows)
-        if (row.Reason.isEmpty()) job.Compute(row, missing);
+    for (TFatigueRow& row : check.Rows) {
+        if (!row.Reason.isEmpty()) continue;
+        if (missing.isEmpty()) section.Compute(row);
+        else row.Reason = missing;
+    }
     check.Weakest = WeakestRow(check.Rows);
     return check;
 }

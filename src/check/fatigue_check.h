@@ -8,6 +8,7 @@
 #include "check/endurance.h"
 #include "check/notch_finder.h"
 #include "check/stress_concentration.h"
+#include "diagrams/section_moment.h"
 #include "profile/verification.h"
 
 #include <QString>
@@ -60,6 +61,30 @@ struct TFatigueRow {
 struct TFatigueCheck {
     std::vector<TFatigueRow> Rows;      // in order of position
     std::optional<size_t> Weakest;      // the row of the smallest n_f
+};
+
+// Works out one row at a time from its sizes (d, D, r) and loads: the check does it at every row,
+// and a row can be tried again with other sizes, another material or other loads.
+class TFatigueSection {
+public:
+    TFatigueSection(const TAnalysisState& analysis, const TData& data, TTwistCycle cycle, const TFatigueMaterial& material);
+
+    // The moment and torque at the row's position, then the row worked out.
+    void Compute(TFatigueRow& row) const;
+    // The row worked out from the moment and torque it holds. A figure that cannot be computed
+    // leaves the row uncomputed with the reason.
+    void Evaluate(TFatigueRow& row) const;
+
+private:
+    void Concentrate(TFatigueRow& row) const;
+    void Stress(TFatigueRow& row) const;
+    void Judge(TFatigueRow& row) const;
+
+    const TAnalysisState& analysis_;
+    const TData& data_;
+    TTwistCycle cycle_;
+    TFatigueMaterial material_;
+    TSectionMoments moments_; // round-off is no moment: an unloaded section has no n_f
 };
 
 // A row for every notch and for every entry of `Points` where no notch lies. A row that cannot be

@@ -103,10 +103,9 @@ void Attempt(Check& check, const Run& run)
     }
 }
 
-} // namespace
-
-TStiffnessAndSpeed CheckStiffnessAndSpeed(const TAnalysisState& analysis, const std::vector<long double>& loads,
-                       const TContour& contour, const TCheckInputs& inputs)
+// Everything but the critical speed, whose geometry and bearings it leaves ready.
+TStiffnessAndSpeed Stiffness(const TAnalysisState& analysis, const std::vector<long double>& loads,
+                             const TContour& contour, const TCheckInputs& inputs)
 {
     TStiffnessAndSpeed result;
     const QString bad = CheckInputsProblem(inputs);
@@ -125,7 +124,22 @@ TStiffnessAndSpeed CheckStiffnessAndSpeed(const TAnalysisState& analysis, const 
     result.Deflection.Bearings = bearings;
     result.Speed.BearingCount = int(bearings.size());
     Attempt(result.Deflection, [&] { CheckDeflection(result.Deflection, analysis, offBearings, inputs); });
-    Attempt(result.Speed, [&] { CheckSpeed(result.Speed, *shaft, bearings, inputs); });
+    return result;
+}
+
+} // namespace
+
+TDeflectionCheck CheckStiffness(const TAnalysisState& analysis, const std::vector<long double>& loads,
+                                const TContour& contour, const TCheckInputs& inputs)
+{
+    return Stiffness(analysis, loads, contour, inputs).Deflection;
+}
+
+TStiffnessAndSpeed CheckStiffnessAndSpeed(const TAnalysisState& analysis, const std::vector<long double>& loads,
+                       const TContour& contour, const TCheckInputs& inputs)
+{
+    TStiffnessAndSpeed result = Stiffness(analysis, loads, contour, inputs);
+    Attempt(result.Speed, [&] { CheckSpeed(result.Speed, *result.Deflection.Shaft, result.Deflection.Bearings, inputs); });
     return result;
 }
 

@@ -33,6 +33,10 @@ struct TStiffnessAndSpeed {
 TStiffnessAndSpeed CheckStiffnessAndSpeed(const TAnalysisState& analysis, const std::vector<long double>& loads,
                        const TContour& contour, const TCheckInputs& inputs);
 
+// The slope and deflection alone, for trying another drawing without the critical speed.
+TDeflectionCheck CheckStiffness(const TAnalysisState& analysis, const std::vector<long double>& loads,
+                                const TContour& contour, const TCheckInputs& inputs);
+
 // "Bearings on springs: A 200000 N/mm, B rigid, C rigid" for the first `bearingCount` bearings,
 // or an empty text while all of them are rigid.
 QString BearingStiffnessText(const TCheckInputs& inputs, int bearingCount);
