@@ -87,9 +87,11 @@ struct TSuggestionJob {
     }
 };
 
+// A sharp corner's row holds the radius estimated for its step height; another height needs
+// another estimate.
 TTrial AsDrawn(const TFatigueRow& row, const TFatigueMaterial& material)
 {
-    return {row.Small, row.Large, row.Radius, row.Sharp, material};
+    return {row.Small, row.Large, row.Sharp ? 0 : row.Radius, row.Sharp, material};
 }
 
 struct TMargin {
@@ -173,7 +175,7 @@ TSizeSuggestion SuggestFillet(const TSuggestionJob& job, const TFatigueRow& row,
         fillet.Size = r, fillet.Figure = FigureOf(figures, target.Governing).value_or(0), fillet.Drawing = *drawing;
         return fillet;
     }
-    fillet.Note = "no DIN 250 radius up to the step's height of " + FormatFloat("0.##", height) + " mm passes";
+    fillet.Note = "no DIN 250 radius up to the step's height of " + FloatToStr(height) + " mm passes";
     return fillet;
 }
 
@@ -202,7 +204,7 @@ TSizeSuggestion SuggestDiameter(const TSuggestionJob& job, const TFatigueRow& ro
         return diameter;
     }
     const QString series = target.Seat ? "bearing bore" : "Ra40 diameter";
-    diameter.Note = row.Shoulder ? "no " + series + " below the shoulder's D = " + FormatFloat("0.##", row.Large) + " mm passes"
+    diameter.Note = row.Shoulder ? "no " + series + " below the shoulder's D = " + FloatToStr(row.Large) + " mm passes"
                                  : "no " + series + " passes";
     return diameter;
 }
@@ -238,7 +240,7 @@ TGradeSuggestion SuggestGrade(const TSuggestionJob& job, const TFatigueRow& row,
         grade.Figure = FigureOf(figures, target.Governing).value_or(0);
         return grade;
     }
-    grade.Note = "no grade of the table passes at a ruling diameter of " + FormatFloat("0.##", job.in.RulingDiameter) + " mm";
+    grade.Note = "no grade of the table passes at a ruling diameter of " + FloatToStr(job.in.RulingDiameter) + " mm";
     return grade;
 }
 
@@ -333,9 +335,9 @@ QString InfluencesText(const std::vector<TInfluence>& influences)
 
 QString RowHeading(const TRowSuggestions& row)
 {
-    const QString sizes = row.Shoulder ? "d " + FormatFloat("0.##", row.Small) + ", D " + FormatFloat("0.##", row.Large) +
-                                             ", r " + FormatFloat("0.##", row.Radius)
-                                       : "d " + FormatFloat("0.##", row.Small);
+    const QString sizes = row.Shoulder ? "d " + FloatToStr(row.Small) + ", D " + FloatToStr(row.Large) +
+                                             ", r " + FormatFloat("0.00", row.Radius)
+                                       : "d " + FloatToStr(row.Small);
     return QString(row.Shoulder ? "Shoulder" : "Section") + " at x = " + FloatToStr(row.Position) + " mm (" + sizes +
            (row.Seat ? ", bearing seat" : "") + "): " + FigureName(row.Governing) + " = " + Figure(row.Figure) + ", required " +
            FloatToStr(row.Required);
