@@ -8,8 +8,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
 std::optional<TTwistCycle> CycleNamed(const QString& name)
 {
     const auto& names = TwistCycleNames();
@@ -17,6 +15,8 @@ std::optional<TTwistCycle> CycleNamed(const QString& name)
     if (found == names.end()) return std::nullopt;
     return TTwistCycle(found - names.begin());
 }
+
+namespace {
 
 void CheckNotches(TFatigueReport& report, const TAnalysisState& analysis, const TData& data,
                   const TAppliedDimensioning& applied, const QStringList& memo, const TContour& contour,

@@ -18,6 +18,9 @@ struct TAppliedDimensioning {
     bool operator==(const TAppliedDimensioning&) const = default;
 };
 
+// The cycle by its name in the dimensioning's list; none for a name it does not hold.
+std::optional<TTwistCycle> CycleNamed(const QString& name);
+
 struct TFatigueReport {
     TFatigueCheck Fatigue;
     TFatigueLimits Limits;

@@ -1,5 +1,6 @@
 #include "check/suggestions.h"
 
+#include "check/fatigue_inputs.h"
 #include "check/standard_sizes.h"
 #include "check/steel_grades.h"
 #include "check/stiffness_and_speed.h"
@@ -295,6 +296,19 @@ TSuggestions SuggestChanges(const TSuggestionInputs& inputs)
     const TFatigueRow& governing = inputs.Fatigue.Rows[targets.front().row];
     suggestions.Rows.front().Influences = Influences(job, governing, suggestions.Rows.front());
     return suggestions;
+}
+
+TSuggestions SuggestForFatiguePage(const TFatigueReport& report, const TPageSuggestionInputs& page)
+{
+    const std::optional<TTwistCycle> cycle = CycleNamed(page.Applied.TwistCycle);
+    if (!report.FatigueProblem.isEmpty() || !cycle) return {};
+    try {
+        const TFatigueMaterial material = FatigueMaterialOf(page.Inputs.Fatigue, page.Applied.Material);
+        return SuggestChanges({page.Analysis, page.Data, *cycle, page.Memo, page.ArcSteps, page.Inputs, page.Loads, material,
+                               report.Fatigue, page.RulingDiameter});
+    } catch (const KorvelError&) {
+        return {}; // the fatigue page says why it has no table
+    }
 }
 
 QString FigureName(TGoverning governing)

@@ -7,6 +7,7 @@
 
 #include "check/check_inputs.h"
 #include "check/fatigue_check.h"
+#include "check/fatigue_report.h"
 
 #include <QString>
 #include <QStringList>
@@ -69,6 +70,20 @@ struct TSuggestions {
 
 // Rows the fatigue check could not compute get no suggestion. Nothing fails.
 TSuggestions SuggestChanges(const TSuggestionInputs& inputs);
+
+// The suggestions for a fatigue page as it was made, with the cycle and material the
+// dimensioning applied; none while the page has no table.
+struct TPageSuggestionInputs {
+    const TAnalysisState& Analysis;
+    const TData& Data;
+    const TAppliedDimensioning& Applied;
+    const QStringList& Memo;
+    uint8_t ArcSteps = 20;
+    const TCheckInputs& Inputs;
+    const std::vector<long double>& Loads;
+    long double RulingDiameter = 0;
+};
+TSuggestions SuggestForFatiguePage(const TFatigueReport& report, const TPageSuggestionInputs& page);
 
 // "n_f", "n_y", "d / d req"
 QString FigureName(TGoverning governing);

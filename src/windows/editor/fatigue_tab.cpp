@@ -148,6 +148,15 @@ void TFatigueTab::GradeChosen()
     YieldEdit->setText(FloatToStr(band.YieldStrength));
 }
 
+long double TFatigueTab::RulingDiameter() const
+{
+    try {
+        return RulingDiameterOf(ReadOptional(RulingDiameterEdit), drawnDiameter_);
+    } catch (const KorvelError&) {
+        return 0;
+    }
+}
+
 QWidget* TFatigueTab::MaterialRow()
 {
     auto* row = new QWidget(this);

@@ -77,6 +77,8 @@ public:
     // The largest diameter of the drawing the page was last shown for, mm.
     void SetDrawnDiameter(long double diameter) { drawnDiameter_ = diameter; }
     void GradeChosen();
+    // The ruling diameter as typed, else the largest drawn one; 0 when neither reads.
+    long double RulingDiameter() const;
 
 private:
     QWidget* GradeRow();

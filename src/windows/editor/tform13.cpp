@@ -10,10 +10,12 @@
 #include "windows/editor/deflection_tab.h"
 #include "windows/editor/fatigue_tab.h"
 #include "windows/editor/speed_tab.h"
+#include "windows/editor/suggestions_tab.h"
 #include "windows/editor/waiting_note.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -41,6 +43,8 @@ TForm13::TForm13(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOn
     AddCheckTab(SpeedTab, "Critical speed");
     FatigueTab = new TFatigueTab(this);
     AddCheckTab(FatigueTab, "Fatigue");
+    SuggestionsTab = new TSuggestionsTab(this);
+    AddCheckTab(SuggestionsTab, "What to change");
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(CreateReactionsNote());
     layout->addWidget(Tabs);
@@ -48,6 +52,8 @@ TForm13::TForm13(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOn
     connect(DeflectionTab->ApplyButton, &QPushButton::clicked, this, Guarded(this, &TForm13::DeflectionApplyClick));
     connect(SpeedTab->ApplyButton, &QPushButton::clicked, this, Guarded(this, &TForm13::SpeedApplyClick));
     connect(FatigueTab->ApplyButton, &QPushButton::clicked, this, Guarded(this, &TForm13::FatigueApplyClick));
+    connect(SuggestionsTab, &TSuggestionsTab::DrawingChosen, this, &TForm13::DrawingSuggested);
+    connect(SuggestionsTab, &TSuggestionsTab::GradeChosen, this, [this](int grade) { RunGuarded([&] { UseGrade(grade); }); });
 }
 
 QLayout* TForm13::CreateReactionsNote()
@@ -197,7 +203,7 @@ void TForm13::FatigueApplyClick()
 }
 
 void TForm13::ShowFatigue(const TAnalysisState& analysis, const TData& data, const TAppliedDimensioning& applied,
-                          const QStringList& memo, uint8_t arcSteps)
+                          const QStringList& memo, uint8_t arcSteps, const std::vector<long double>& loads)
 {
     FatigueTab->ShowBearingCount(ShaftBearingCount(analysis));
     TFatigueRequest request = MakeFatigueRequest(analysis, data, applied, memo, arcSteps, inputs_);
@@ -206,7 +212,16 @@ void TForm13::ShowFatigue(const TAnalysisState& analysis, const TData& data, con
     TFatigueReport report = MakeFatigueReport(analysis, data, applied, memo, arcSteps, inputs_);
     RefuseResultsBeyondRange(report);
     FatigueTab->ShowReport(report, inputs_);
+    SuggestionsTab->ShowSuggestions(SuggestForFatiguePage(
+        report, {analysis, data, applied, memo, arcSteps, inputs_, loads, FatigueTab->RulingDiameter()}));
     fatigueChecked_ = std::move(request);
+}
+
+void TForm13::UseGrade(int grade)
+{
+    FatigueTab->GradeBox->setCurrentIndex(grade + 1);
+    FatigueTab->GradeChosen();
+    FatigueApplyClick();
 }
 
 void TForm13::ShowShaftCheck(const TAnalysisState& analysis, const std::vector<long double>& loads,

@@ -21,6 +21,7 @@ class QTableWidget;
 class TDeflectionTab;
 class TFatigueTab;
 class TSpeedTab;
+class TSuggestionsTab;
 class TWaitingNote;
 
 class TForm13 : public QWidget {
@@ -38,6 +39,7 @@ public:
     TDeflectionTab* DeflectionTab;
     TSpeedTab* SpeedTab;
     TFatigueTab* FatigueTab;
+    TSuggestionsTab* SuggestionsTab; // "What to change"
     // Up from an edit of a page's inputs until they are applied.
     TWaitingNote* DeflectionWaiting;
     TWaitingNote* SpeedWaiting;
@@ -67,13 +69,18 @@ public:
     void SpeedApplyClick();
     // The fatigue page likewise, with what it needs beyond the drawing: MT and its span, the
     // reactions, and the material and torque cycle the dimensioning applied.
+    // The suggestions are worked out with it, from the loads' positions for the deflection.
     void ShowFatigue(const TAnalysisState& analysis, const TData& data, const TAppliedDimensioning& applied,
-                     const QStringList& memo, uint8_t arcSteps);
+                     const QStringList& memo, uint8_t arcSteps, const std::vector<long double>& loads);
+    // A suggested grade on the fatigue page, applied.
+    void UseGrade(int grade);
     void FatigueApplyClick();
 
 signals:
     // The user applied new inputs: the checks want the drawing again.
     void CheckInputsApplied();
+    // "Apply" of a suggested fillet or diameter: the editor takes this drawing as one step.
+    void DrawingSuggested(const QStringList& drawing);
     // "Recalculate": both planes want solving again with the section as it now is.
     void RecalculateRequested();
 

@@ -65,6 +65,9 @@ TForm13& TForm7::VerificationWindow()
     RememberPlace(*verificationWindow_, kCheckWindowPlace);
     verificationWindow_->SetCheckInputs(checkInputs_);
     connect(verificationWindow_, &TForm13::CheckInputsApplied, this, Guarded(this, &TForm7::RefreshVerification));
+    connect(verificationWindow_, &TForm13::DrawingSuggested, this, [this](const QStringList& drawing) {
+        RunGuarded([&] { EditMemo([&](QStringList& memo) { return memo = drawing, true; }); });
+    });
     connect(verificationWindow_, &TForm13::RecalculateRequested, this, Guarded(this, &TForm7::RecalculatePlanes));
     return *verificationWindow_;
 }
@@ -102,7 +105,7 @@ void TForm7::RefreshVerification()
     window.ShowShaftCheck(Analysis, loads, MemoLines(), Editor.ArcSteps);
     const TDimensioningInputs applied = DesignJournal.AppliedDimensioning.value_or(TDimensioningInputs{});
     window.ShowFatigue(Analysis, NavigationData(), {applied.Material, applied.TwistCycle}, MemoLines(),
-                       Editor.ArcSteps);
+                       Editor.ArcSteps, loads);
     const TVerification* verification = Verification.Check(Analysis, NavigationData(), MemoLines(), Editor.ArcSteps);
     if (verification) window.ShowVerification(*verification);
 }

@@ -1,0 +1,36 @@
+// The "What to change" page of the shaft check: for each failing row (or the weakest one) the
+// fillet, the diameter and the grade that would make it pass, each with the figure it gives, and
+// the three inputs the governing row depends on most. "Apply" hands the drawing with a fillet or
+// diameter to the editor; "Use" puts a grade on the fatigue page. Nothing changes until pressed.
+#pragma once
+
+#include "check/suggestions.h"
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+class TSuggestionsTab : public QWidget {
+    Q_OBJECT
+public:
+    explicit TSuggestionsTab(QWidget* parent = nullptr);
+
+    QLabel* SummaryLabel;
+    QTableWidget* Table; // row, what to change, and a button where one can be applied
+
+    void ShowSuggestions(const TSuggestions& suggestions);
+    // The button of a table row, none where nothing can be applied.
+    QPushButton* ApplyButtonAt(int row) const;
+
+signals:
+    void DrawingChosen(const QStringList& drawing);
+    void GradeChosen(int grade); // index in the grade table
+
+private:
+    void AddLine(const QString& where, const QString& what, QPushButton* button);
+    QPushButton* DrawingButton(const TSizeSuggestion& size);
+    QPushButton* GradeButton(const TGradeSuggestion& grade);
+    void ShowRow(const TRowSuggestions& row);
+};
