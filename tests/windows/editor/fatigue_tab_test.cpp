@@ -9,6 +9,8 @@
 #include "windows/editor/deflection_tab.h"
 #include "windows/editor/fatigue_tab.h"
 #include "windows/editor/speed_tab.h"
+#include "windows/editor/suggestions_tab.h"
+#include "windows/editor/tform7_undo.h"
 #include "windows/editor/tform13.h"
 #include "windows/editor/tform7.h"
 #include "windows/editor/waiting_note.h"
@@ -20,7 +22,9 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTest>
+#include <QUndoStack>
 
 namespace {
 
@@ -78,6 +82,45 @@ TEST_F(FatigueTabTest, SharpShoulderFailsAndItsFilletPasses)
     Draw(kFilleted);
     EXPECT_EQ(Cell(1, 3), "2.00");
     EXPECT_EQ(Cell(1, 8), "1.61");
+    EXPECT_FALSE(Red(1));
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('\n').toStdString();
+}
+
+// The failing sharp shoulder gets a fillet from the "What to change" page: Apply draws it, the
+// row passes, one undo puts the sharp corner back. "Use" of a grade makes a weaker steel pass.
+TEST_F(FatigueTabTest, WhatToChangeAppliesAFilletAsOneUndoStep)
+{
+    TSuggestionsTab* page = Window()->SuggestionsTab;
+    Window()->ShowPage(page);
+    EXPECT_EQ(Window()->Tabs->tabText(4), "What to change");
+    ASSERT_GE(page->Table->rowCount(), 3);
+    EXPECT_TRUE(page->Table->item(0, 0)->text().startsWith("Shoulder at x = 60 mm (d 40, D 60"));
+    const QString fillet = page->Table->item(0, 1)->text();
+    EXPECT_TRUE(fillet.startsWith("Fillet r = ")) << fillet.toStdString();
+    ASSERT_TRUE(page->ApplyButtonAt(0));
+    const int steps = Form7->History->Stack->index();
+    page->ApplyButtonAt(0)->click();
+    EXPECT_EQ(Form7->History->Stack->index(), steps + 1);
+    EXPECT_NE(Form7->MemoLines(), kSharp);
+    EXPECT_EQ(Cell(1, 0), "60");
+    EXPECT_GE(Cell(1, 8).toDouble(), 1.5);
+    EXPECT_FALSE(Red(1));
+
+    Form7->History->Stack->undo();
+    EXPECT_EQ(Form7->MemoLines(), kSharp);
+    EXPECT_EQ(Cell(1, 8), "1.12");
+    EXPECT_TRUE(Red(1));
+
+    // With the fillet back, a weaker typed steel fails again, and the page's grade mends it.
+    Form7->History->Stack->redo();
+    Tab()->UltimateEdit->setText("500");
+    Tab()->YieldEdit->setText("300");
+    Tab()->FatigueSafetyEdit->setText("1.2");
+    Tab()->ApplyButton->click();
+    EXPECT_TRUE(Red(1));
+    ASSERT_TRUE(page->Table->item(2, 1)->text().startsWith("Grade "));
+    page->ApplyButtonAt(2)->click();
+    EXPECT_EQ(Tab()->GradeBox->currentText(), "C60E +QT");
     EXPECT_FALSE(Red(1));
     EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('\n').toStdString();
 }
