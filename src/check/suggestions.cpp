@@ -339,12 +339,12 @@ QString GradeText(const TGradeSuggestion& grade, TGoverning governing)
            FloatToStr(grade.YieldStrength) + " MPa): " + FigureName(governing) + " = " + Figure(grade.Figure);
 }
 
-QString InfluencesText(const std::vector<TInfluence>& influences)
+QString InfluencesLine(const TRowSuggestions& row)
 {
     QStringList parts;
-    for (const TInfluence& influence : influences)
+    for (const TInfluence& influence : row.Influences)
         parts << influence.Input + " " + (influence.Change >= 0 ? "+" : "") + FormatFloat("0", 100 * influence.Change) + " %";
-    return parts.join(", ");
+    return FigureName(row.Governing) + " per 10 % more of: " + parts.join(", ");
 }
 
 QString RowHeading(const TRowSuggestions& row)
@@ -355,4 +355,14 @@ QString RowHeading(const TRowSuggestions& row)
     return QString(row.Shoulder ? "Shoulder" : "Section") + " at x = " + FloatToStr(row.Position) + " mm (" + sizes +
            (row.Seat ? ", bearing seat" : "") + "): " + FigureName(row.Governing) + " = " + Figure(row.Figure) + ", required " +
            FloatToStr(row.Required);
+}
+
+QStringList SuggestionLines(const TRowSuggestions& row)
+{
+    QStringList lines{RowHeading(row)};
+    if (row.Fillet) lines << "  " + FilletText(*row.Fillet, row.Governing);
+    lines << "  " + DiameterText(row.Diameter, row.Governing);
+    if (row.Grade) lines << "  " + GradeText(*row.Grade, row.Governing);
+    if (!row.Influences.empty()) lines << "  " + InfluencesLine(row);
+    return lines;
 }

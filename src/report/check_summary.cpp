@@ -1,6 +1,7 @@
 #include "report/check_summary.h"
 
 #include "check/endurance.h"
+#include "check/steel_grades.h"
 
 #include <QJsonArray>
 
@@ -73,6 +74,15 @@ QString FatigueText(const TFatigueReport& report, long double twistLimit)
         lines << NamedBearingLifeText(i, report.Bearings[i]) +
                      (report.Bearings[i].Short ? "\tshort of the required life" : "");
     return "Fatigue\n" + Indented(lines);
+}
+
+QString SuggestionsText(const TSuggestions& suggestions)
+{
+    if (suggestions.Rows.empty()) return QString();
+    QStringList lines;
+    for (const TRowSuggestions& row : suggestions.Rows) lines << SuggestionLines(row);
+    if (suggestions.MoreFailing > 0) lines << QString("%1 more failing rows not listed").arg(suggestions.MoreFailing);
+    return "What to change\n" + Indented(lines);
 }
 
 QString BearingLetter(size_t index) { return QString(QChar('A' + int(index))); }
@@ -226,6 +236,39 @@ QJsonArray NotMadeJson(const std::vector<TCheckNotMade>& notMade)
     return checks;
 }
 
+QJsonObject SizeJson(const TSizeSuggestion& size)
+{
+    return {{"size", Number(size.Size)}, {"figure", size.Size ? QJsonValue(double(size.Figure)) : QJsonValue()}, {"note", size.Note}};
+}
+
+QJsonObject GradeJson(const TGradeSuggestion& grade)
+{
+    if (!grade.Grade) return {{"grade", QJsonValue()}, {"note", grade.Note}};
+    return {{"grade", SteelGrades()[*grade.Grade].Name}, {"ultimateStrength", double(grade.UltimateStrength)},
+            {"yieldStrength", double(grade.YieldStrength)}, {"figure", double(grade.Figure)}, {"note", grade.Note}};
+}
+
+QJsonObject SuggestedRowJson(const TRowSuggestions& row)
+{
+    QJsonArray influences;
+    for (const TInfluence& influence : row.Influences) influences.append(QJsonObject{{"input", influence.Input}, {"change", double(influence.Change)}});
+    const char* governing[] = {"fatigue", "yield", "strength"};
+    QJsonObject json{{"position", double(row.Position)}, {"shoulder", row.Shoulder}, {"bearingSeat", row.Seat},
+                     {"fails", row.Fails}, {"governing", governing[int(row.Governing)]}, {"figure", double(row.Figure)},
+                     {"required", double(row.Required)}, {"d", double(row.Small)}, {"D", double(row.Large)},
+                     {"r", double(row.Radius)}, {"diameter", SizeJson(row.Diameter)}, {"influences", influences}};
+    json["fillet"] = row.Fillet ? QJsonValue(SizeJson(*row.Fillet)) : QJsonValue();
+    json["grade"] = row.Grade ? QJsonValue(GradeJson(*row.Grade)) : QJsonValue();
+    return json;
+}
+
+QJsonObject SuggestionsJson(const TSuggestions& suggestions)
+{
+    QJsonArray rows;
+    for (const TRowSuggestions& row : suggestions.Rows) rows.append(SuggestedRowJson(row));
+    return {{"rows", rows}, {"moreFailing", double(suggestions.MoreFailing)}};
+}
+
 QJsonObject UnitsJson()
 {
     return {{"length", "mm"}, {"force", "N"}, {"moment", "N*mm"}, {"stress", "MPa"}, {"slope", "rad"},
@@ -240,7 +283,7 @@ QString CheckSummaryText(const QString& fileName, const TDesignChecks& checks)
     const QString verdict = DesignChecksPass(checks) ? "passed" : "FAILED";
     return "== " + fileName + ": " + verdict + '\n' + NotMadeText(checks.NotMade) + StrengthText(checks.Strength) +
            DeflectionText(checks.Shaft.Deflection, checks.Inputs.Check) + SpeedText(checks.Shaft.Speed, checks.Inputs.Check) +
-           FatigueText(checks.Fatigue, checks.Inputs.Check.Fatigue.TwistLimit);
+           FatigueText(checks.Fatigue, checks.Inputs.Check.Fatigue.TwistLimit) + SuggestionsText(checks.Suggestions);
 }
 
 QJsonObject CheckSummaryJson(const QString& fileName, const TDesignChecks& checks)
@@ -249,5 +292,6 @@ QJsonObject CheckSummaryJson(const QString& fileName, const TDesignChecks& check
             {"file", fileName}, {"passed", DesignChecksPass(checks)}, {"notChecked", NotMadeJson(checks.NotMade)},
             {"inputs", InputsJson(checks.Inputs)}, {"strength", StrengthJson(checks.Strength)},
             {"deflection", DeflectionJson(checks.Shaft.Deflection, checks.Inputs.Loads)},
-            {"criticalSpeed", SpeedJson(checks.Shaft.Speed)}, {"fatigue", FatigueJson(checks.Fatigue)}};
+            {"criticalSpeed", SpeedJson(checks.Shaft.Speed)}, {"fatigue", FatigueJson(checks.Fatigue)},
+            {"suggestions", SuggestionsJson(checks.Suggestions)}};
 }

@@ -2,6 +2,7 @@
 
 #include "analysis/analysis_state.h"
 #include "analysis/load_entry.h"
+#include "check/steel_grades.h"
 #include "common/errors.h"
 #include "common/number_text.h"
 #include "document/decimal_texts.h"
@@ -138,6 +139,9 @@ TDesignChecks CheckDesignWithoutWindows(const TDesign& design)
     const TPreconditions preconditions{contour.empty() ? "nothing is drawn" : QString(), UncalculatedPlanes(state),
                                        applied.Applied ? QString() : "the dimensioning inputs are not applied"};
     checks.NotMade = ChecksNotMade(checks, preconditions);
+    const std::vector<long double> loads = LoadPositions(design.Horizontal, design.Vertical);
+    checks.Suggestions = SuggestForFatiguePage(
+        checks.Fatigue, {state, data, fatigueFrom, memo, arcSteps, design.Check, loads, LargestDrawnDiameter(contour)});
     return checks;
 }
 

@@ -6,6 +6,7 @@
 
 #include "check/fatigue_report.h"
 #include "check/stiffness_and_speed.h"
+#include "check/suggestions.h"
 #include "document/design.h"
 #include "profile/verification.h"
 
@@ -40,6 +41,7 @@ struct TDesignChecks {
     TFatigueReport Fatigue;
     TInputsUsed Inputs;
     std::vector<TCheckNotMade> NotMade;
+    TSuggestions Suggestions; // what to change at the failing or the weakest rows
 };
 
 // Where the user put forces and moments, in either plane.

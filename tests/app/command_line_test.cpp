@@ -168,7 +168,7 @@ TEST_F(CommandLineTest, JsonCarriesItsVersionTheInputsAndTheFiguresBehindEachVer
     const QString file = Save("stepped.korvel", design);
     const QJsonObject json = QJsonDocument::fromJson(Korvel({"--check", "--json", file}).Out.toUtf8()).object();
     EXPECT_EQ(json["format"].toString(), "korvel-check");
-    EXPECT_EQ(json["version"].toInt(), 3);
+    EXPECT_EQ(json["version"].toInt(), 4);
     EXPECT_EQ(json["inputs"]["bearings"].toArray().size(), 2) << "the entered bearings only";
     EXPECT_EQ(json["fatigue"]["bearings"].toArray().size(), 2);
     EXPECT_EQ(json["inputs"]["locatingBearing"].toString(), "B");
@@ -217,6 +217,15 @@ TEST_F(CommandLineTest, JsonCarriesItsVersionTheInputsAndTheFiguresBehindEachVer
             loadsAt50 << load.toObject()["name"].toString() + " " + load.toObject()["plane"].toString();
     EXPECT_EQ(loadsAt50, QStringList({"FH1 horizontal", "FV1 vertical"}));
     EXPECT_TRUE(json["notChecked"].toArray().isEmpty());
+
+    // The suggestions start at the weakest row, with the figure the fatigue table gives it.
+    const QJsonArray suggested = json["suggestions"]["rows"].toArray();
+    ASSERT_FALSE(suggested.isEmpty());
+    const QJsonObject first = suggested[0].toObject();
+    EXPECT_EQ(first["position"].toDouble(), weakest["position"].toDouble());
+    if (first["governing"].toString() == "fatigue") EXPECT_DOUBLE_EQ(first["figure"].toDouble(), weakest["fatigueSafety"].toDouble());
+    EXPECT_EQ(first["influences"].toArray().size(), 3);
+    EXPECT_TRUE(text.contains("What to change\n  Shoulder at x = 50 mm")) << text.toStdString();
 }
 
 // A design saved when only A and B carried load says on stderr that C now carries it too. C, under

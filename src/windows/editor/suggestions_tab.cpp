@@ -46,7 +46,7 @@ void TSuggestionsTab::ShowRow(const TRowSuggestions& row)
     AddLine(where, DiameterText(row.Diameter, row.Governing), DrawingButton(row.Diameter));
     if (row.Grade) AddLine(where, GradeText(*row.Grade, row.Governing), GradeButton(*row.Grade));
     if (!row.Influences.empty())
-        AddLine(where, FigureName(row.Governing) + " per 10 % more of: " + InfluencesText(row.Influences), nullptr);
+        AddLine(where, InfluencesLine(row), nullptr);
 }
 
 void TSuggestionsTab::AddLine(const QString& where, const QString& what, QPushButton* button)
