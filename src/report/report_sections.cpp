@@ -232,6 +232,27 @@ TBlocks FatigueBlocks(const TFatigueReport& report, long double twistLimit, cons
     return blocks;
 }
 
+// One change at a time, each with the figure it would give its row; nothing of it is in the
+// drawing above.
+TBlocks SuggestionBlocks(const TSuggestions& suggestions, const TTypeface& type)
+{
+    if (suggestions.Rows.empty()) return {};
+    TBlocks blocks{HeadingBlock(type, "What to change"),
+                   Body(type, "Each change alone, at the failing rows (the worst first) or at the weakest row when all pass; "
+                              "none is applied to the drawing.")};
+    std::vector<QStringList> rows;
+    std::vector<bool> failing;
+    for (const TRowSuggestions& row : suggestions.Rows)
+        for (const QString& line : SuggestionLines(row)) {
+            rows.push_back({line.trimmed()});
+            failing.push_back(row.Fails && !line.startsWith(' '));
+        }
+    Append(blocks, TableBlocks(type, {"Row and change"}, rows, failing));
+    if (suggestions.MoreFailing > 0)
+        blocks.push_back(Body(type, QString("%1 more failing rows not listed").arg(suggestions.MoreFailing), true));
+    return blocks;
+}
+
 TBlocks CheckBlocks(const TReportDocument& report, const TTypeface& type)
 {
     TBlocks blocks{HeadingBlock(type, "Shaft check", true)};
@@ -249,6 +270,7 @@ TBlocks CheckBlocks(const TReportDocument& report, const TTypeface& type)
     Append(blocks, DeflectionBlocks(checks.Shaft.Deflection, type));
     Append(blocks, SpeedBlocks(checks.Shaft.Speed, type));
     Append(blocks, FatigueBlocks(checks.Fatigue, checks.Inputs.Check.Fatigue.TwistLimit, type));
+    Append(blocks, SuggestionBlocks(checks.Suggestions, type));
     return blocks;
 }
 

@@ -59,7 +59,9 @@ TEST_F(PdfReportTest, ReadsAsTheWindowsShowTheCalculation)
           QString("RHA = 500.00 N RHB = 500.00 N"), QString("RVA = 500.00 N RVB = 500.00 N"),
           QString("Fmax= 500.00 N Mmax= 25000.00 N*mm"), QString("RA = 707.11 N RB = 707.11 N"),
           QString::fromUtf8("\u00D840.00"), QString("Scale 1:1"),
-          WeakestSectionText(report.Checks->Strength).simplified(), CriticalSpeedText(report.Checks->Shaft.Speed)})
+          WeakestSectionText(report.Checks->Strength).simplified(), CriticalSpeedText(report.Checks->Shaft.Speed),
+          // After the checks, what would make the weakest row pass.
+          QString("What to change"), RowHeading(report.Checks->Suggestions.Rows.at(0)).simplified()})
         EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << "\nin: " << text.toStdString();
     EXPECT_TRUE(WeakestSectionText(report.Checks->Strength).startsWith("Weakest section: x = 50 mm, ratio "));
     // Real text in fonts the file carries: every font embedded.
