@@ -35,6 +35,7 @@ struct TTrial {
 
 struct TSuggestionJob {
     const TSuggestionInputs& in;
+    TFatigueSection drawnSteel{in.Analysis, in.Data, in.Cycle, in.Material}; // the moments read once
     bool deflectionHolds = false; // as drawn
     bool deflectionJudged = false;
 
@@ -57,12 +58,27 @@ struct TSuggestionJob {
         TFatigueRow row = base;
         row.Small = trial.Small, row.Large = trial.Large, row.Radius = trial.Radius, row.Sharp = trial.Sharp;
         row.Moment *= trial.MomentScale, row.Torque *= trial.TorqueScale;
-        TFatigueSection(in.Analysis, in.Data, in.Cycle, trial.Material).Evaluate(row);
+        const bool sameSteel = trial.Material.UltimateStrength == in.Material.UltimateStrength &&
+                               trial.Material.YieldStrength == in.Material.YieldStrength;
+        if (sameSteel) drawnSteel.Evaluate(row);
+        else TFatigueSection(in.Analysis, in.Data, in.Cycle, trial.Material).Evaluate(row);
         TFigures figures;
         if (!row.Computed) return figures;
         figures.Fatigue = row.FatigueSafety, figures.Yield = row.YieldSafety;
         try {
             figures.Strength = StrengthRatio(base, trial);
+        } catch (const KorvelError&) {
+            // The strength table says why it has no figure here.
+        }
+        return figures;
+    }
+
+    // The row's figures as the check left them, with its strength row's beside them.
+    TFigures AsChecked(const TFatigueRow& row) const
+    {
+        TFigures figures{row.FatigueSafety, row.YieldSafety, std::nullopt};
+        try {
+            figures.Strength = StrengthRatio(row, {row.Small, row.Large, row.Radius, row.Sharp, in.Material});
         } catch (const KorvelError&) {
             // The strength table says why it has no figure here.
         }
@@ -134,7 +150,7 @@ std::vector<TTarget> Targets(const TSuggestionJob& job, size_t& moreFailing)
     const std::vector<TFatigueRow>& rows = job.in.Fatigue.Rows;
     for (size_t i = 0; i < rows.size(); ++i) {
         if (!rows[i].Computed || !rows[i].FatigueSafety) continue;
-        const TFigures figures = job.Evaluate(rows[i], AsDrawn(rows[i], job.in.Material));
+        const TFigures figures = job.AsChecked(rows[i]);
         if (const std::optional<TMargin> margin = GoverningMargin(figures, job.in.Inputs.Fatigue)) targets.push_back({i, *margin});
     }
     std::stable_sort(targets.begin(), targets.end(), [](const TTarget& a, const TTarget& b) { return a.margin.Ratio() < b.margin.Ratio(); });
