@@ -69,7 +69,7 @@ protected:
 
 TEST_F(ShaftCheckWindowTest, DeflectionFollowsTheInputsAndTheDrawing)
 {
-    ASSERT_EQ(Window()->Tabs->count(), 4);
+    ASSERT_EQ(Window()->Tabs->count(), 5); // strength, deflection, speed, fatigue, what to change
     EXPECT_EQ(Window()->Tabs->tabText(1), "Deflection");
     Window()->Tabs->setCurrentIndex(1);
     ASSERT_EQ(Table()->rowCount(), 4);
