@@ -269,7 +269,8 @@ std::vector<TInfluence> Influences(const TSuggestionJob& job, const TFatigueRow&
     trial.Small *= kTenPercent;
     if (!row.Shoulder) trial.Large = trial.Small;
     trials.push_back({"diameter", trial});
-    if (row.Shoulder) trial = drawn, trial.Radius *= kTenPercent, trial.Sharp = false, trials.push_back({"fillet radius", trial});
+    // A sharp corner has no radius to take 10 % of.
+    if (row.Shoulder && !row.Sharp) trial = drawn, trial.Radius *= kTenPercent, trials.push_back({"fillet radius", trial});
     trial = drawn, trial.Material.UltimateStrength *= kTenPercent, trials.push_back({"Sut", trial});
     trial = drawn, trial.MomentScale = kTenPercent, trials.push_back({"bending moment", trial});
     trial = drawn, trial.TorqueScale = kTenPercent, trials.push_back({"torque", trial});

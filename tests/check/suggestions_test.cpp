@@ -129,6 +129,42 @@ TEST(Suggestions, AppliedSizesMakeTheRowPassAndTheNextSmallerDoesNot)
     EXPECT_LT(seats, diameters);
 }
 
+// A plain 40 mm shaft under the notched shaft's loads: at x = 100 the combined-stress rule of the
+// third theory needs d = cbrt(32 sqrt(M^2 + (alpha Mt)^2) / (pi sigma))
+// = cbrt(32 sqrt(900000^2 + (0.273 * 200000)^2) / (pi 90)) = 46.73 mm, so the strength row
+// governs (ratio 0.86) over n_f, and the smallest Ra40 size that meets it is 48 mm. Drawn at
+// 60 mm every row passes; the weakest row's smallest diameter is the same 48 mm.
+TEST(Suggestions, AThinPlainSectionGetsTheDiameterTheStrengthRuleRequires)
+{
+    const TNotchedShaft shaft;
+    const TCheckInputs inputs;
+    const std::vector<long double> loads{100};
+    for (const QString radius : {"20", "30"}) {
+        const QStringList memo{"line 0/0/0/" + radius + "/0/", "line 0/" + radius + "/200/" + radius + "/0/",
+                               "line 200/" + radius + "/200/0/0/"};
+        const TFatigueCheck check = shaft.Check(memo);
+        const TSuggestions suggestions =
+            SuggestChanges({shaft.analysis, shaft.data, TTwistCycle::Constant, memo, 20, inputs, loads, shaft.material, check, 60});
+        ASSERT_EQ(suggestions.Rows.size(), 1u);
+        const TRowSuggestions& row = suggestions.Rows.front();
+        EXPECT_EQ(row.Position, 100);
+        EXPECT_EQ(row.Fails, radius == "20");
+        EXPECT_EQ(row.Governing, TGoverning::Strength);
+        EXPECT_NEAR(double(row.Figure), double(row.Small / 46.73L), 2e-4);
+        EXPECT_FALSE(row.Fillet);
+        EXPECT_FALSE(row.Grade) << "no grade moves the dimensioning's allowable stress";
+        ASSERT_TRUE(row.Diameter.Size);
+        EXPECT_EQ(*row.Diameter.Size, 48);
+        const auto ratioAt100 = [&](const QStringList& drawing) {
+            for (const TVerificationRow& strength : VerifyShaft(shaft.analysis, shaft.data, DrawnContour(drawing, 20)).Rows)
+                if (strength.Position == 100) return *strength.Ratio;
+            return 0.0L;
+        };
+        EXPECT_GE(ratioAt100(row.Diameter.Drawing), 1);
+        EXPECT_LT(ratioAt100(*WithStepRadius(memo, 100, 0, radius.toDouble(), 22.5L)), 1) << "45 mm";
+    }
+}
+
 // Grades in rising order of Sut at the ruling diameter, as a designer would read the table.
 std::vector<TStrengthBand> BandsByStrength(long double ruling)
 {
