@@ -35,6 +35,7 @@ const std::map<TCheckInput, TInputRange>& RangeTable()
         {TwistLimit, {"the twist limit", "deg/m", 0, 36, false}},
         {UltimateStrength, {"Sut", "MPa", 10, 5000}},
         {YieldStrength, {"Sy", "MPa", 10, 5000}},
+        {RulingDiameter, {"the ruling diameter", "mm", 0.01L, 10000}},
     };
     return table;
 }

@@ -219,7 +219,7 @@ void TForm13::ShowFatigue(const TAnalysisState& analysis, const TData& data, con
 
 void TForm13::UseGrade(int grade)
 {
-    FatigueTab->GradeBox->setCurrentIndex(grade + 1);
+    FatigueTab->GradeBox->setCurrentIndex(FatigueTab->GradeBox->findText(SteelGrades()[size_t(grade)].Name));
     FatigueTab->GradeChosen();
     FatigueApplyClick();
 }
