@@ -36,8 +36,7 @@ struct TTrial {
 struct TSuggestionJob {
     const TSuggestionInputs& in;
     TFatigueSection drawnSteel{in.Analysis, in.Data, in.Cycle, in.Material}; // the moments read once
-    bool deflectionHolds = false; // as drawn
-    bool deflectionJudged = false;
+    std::optional<bool> deflectionHolds; // as drawn; none when it cannot be judged
 
     // The strength table's rule (combined stress, dimensioning/combined_stress.h) at a row that
     // the table holds: drawn / required diameter.
@@ -92,14 +91,16 @@ struct TSuggestionJob {
                (!f.Strength || *f.Strength >= 1);
     }
 
-    bool DeflectionHolds(const QStringList& memo) const
+    // Whether the slopes and deflections of a drawing stay within their limits; none when they
+    // cannot be worked out (too few bearings, a plane not calculated).
+    std::optional<bool> DeflectionVerdict(const QStringList& memo) const
     {
         try {
             const TDeflectionCheck check = CheckStiffness(in.Analysis, in.Loads, DrawnContour(memo, in.ArcSteps), in.Inputs);
-            return check.Problem.isEmpty() &&
-                   std::none_of(check.Rows.begin(), check.Rows.end(), [](const TDeflectionRow& r) { return r.Exceeds; });
+            if (!check.Problem.isEmpty()) return std::nullopt;
+            return std::none_of(check.Rows.begin(), check.Rows.end(), [](const TDeflectionRow& r) { return r.Exceeds; });
         } catch (const KorvelError&) {
-            return false;
+            return std::nullopt;
         }
     }
 };
@@ -215,8 +216,9 @@ TSizeSuggestion SuggestDiameter(const TSuggestionJob& job, const TFatigueRow& ro
         if (!job.Holds(figures)) continue;
         const std::optional<QStringList> drawing = WithStepRadius(job.in.Memo, row.Position, CylinderReach(row), row.Small / 2, d / 2);
         if (!drawing) continue;
-        const bool stiffer = d >= row.Small && job.deflectionHolds;
-        if (job.deflectionJudged && !stiffer && !job.DeflectionHolds(*drawing)) continue;
+        // A thicker step keeps a stiff enough shaft stiff enough.
+        const bool stiffer = d >= row.Small && job.deflectionHolds == true;
+        if (job.deflectionHolds && !stiffer && job.DeflectionVerdict(*drawing) != true) continue;
         diameter.Size = d, diameter.Figure = FigureOf(figures, target.Governing).value_or(0), diameter.Drawing = *drawing;
         return diameter;
     }
@@ -307,8 +309,7 @@ TSuggestions SuggestChanges(const TSuggestionInputs& inputs)
     TSuggestions suggestions;
     const std::vector<TTarget> targets = Targets(job, suggestions.MoreFailing);
     if (targets.empty()) return suggestions;
-    job.deflectionHolds = job.DeflectionHolds(inputs.Memo);
-    job.deflectionJudged = job.deflectionHolds || CheckStiffness(inputs.Analysis, inputs.Loads, DrawnContour(inputs.Memo, inputs.ArcSteps), inputs.Inputs).Problem.isEmpty();
+    job.deflectionHolds = job.DeflectionVerdict(inputs.Memo);
     for (const TTarget& target : targets) suggestions.Rows.push_back(Suggest(job, target));
     const TFatigueRow& governing = inputs.Fatigue.Rows[targets.front().row];
     suggestions.Rows.front().Influences = Influences(job, governing, suggestions.Rows.front());
