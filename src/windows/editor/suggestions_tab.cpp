@@ -22,8 +22,9 @@ TSuggestionsTab::TSuggestionsTab(QWidget* parent) : QWidget(parent)
     layout->addWidget(Table);
 }
 
-void TSuggestionsTab::ShowSuggestions(const TSuggestions& suggestions)
+void TSuggestionsTab::ShowSuggestions(const TSuggestions& suggestions, const QStringList& memo)
 {
+    madeFor_ = memo;
     Table->setRowCount(0);
     if (suggestions.Rows.empty()) {
         SummaryLabel->setText("No suggestions: the fatigue table has no computed row");
@@ -66,7 +67,7 @@ QPushButton* TSuggestionsTab::DrawingButton(const TSizeSuggestion& size)
     auto* button = new QPushButton("Apply", Table);
     button->setToolTip("Change the drawing: one step of the editor's undo");
     const QStringList drawing = size.Drawing;
-    connect(button, &QPushButton::clicked, this, [this, drawing] { emit DrawingChosen(drawing); });
+    connect(button, &QPushButton::clicked, this, [this, drawing] { emit DrawingChosen(madeFor_, drawing); });
     return button;
 }
 

@@ -20,12 +20,14 @@ public:
     QLabel* SummaryLabel;
     QTableWidget* Table; // row, what to change, and a button where one can be applied
 
-    void ShowSuggestions(const TSuggestions& suggestions);
+    // The suggestions made for the drawing `memo`.
+    void ShowSuggestions(const TSuggestions& suggestions, const QStringList& memo);
     // The button of a table row, none where nothing can be applied.
     QPushButton* ApplyButtonAt(int row) const;
 
 signals:
-    void DrawingChosen(const QStringList& drawing);
+    // `drawing` in place of `madeFor`, the text the suggestion was worked out from.
+    void DrawingChosen(const QStringList& madeFor, const QStringList& drawing);
     void GradeChosen(int grade); // index in the grade table
 
 private:
@@ -33,4 +35,6 @@ private:
     QPushButton* DrawingButton(const TSizeSuggestion& size);
     QPushButton* GradeButton(const TGradeSuggestion& grade);
     void ShowRow(const TRowSuggestions& row);
+
+    QStringList madeFor_;
 };

@@ -212,8 +212,8 @@ void TForm13::ShowFatigue(const TAnalysisState& analysis, const TData& data, con
     TFatigueReport report = MakeFatigueReport(analysis, data, applied, memo, arcSteps, inputs_);
     RefuseResultsBeyondRange(report);
     FatigueTab->ShowReport(report, inputs_);
-    SuggestionsTab->ShowSuggestions(SuggestForFatiguePage(
-        report, {analysis, data, applied, memo, arcSteps, inputs_, loads, FatigueTab->RulingDiameter()}));
+    SuggestionsTab->ShowSuggestions(
+        SuggestForFatiguePage(report, {analysis, data, applied, memo, arcSteps, inputs_, loads, FatigueTab->RulingDiameter()}), memo);
     fatigueChecked_ = std::move(request);
 }
 

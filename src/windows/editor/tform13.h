@@ -79,8 +79,9 @@ public:
 signals:
     // The user applied new inputs: the checks want the drawing again.
     void CheckInputsApplied();
-    // "Apply" of a suggested fillet or diameter: the editor takes this drawing as one step.
-    void DrawingSuggested(const QStringList& drawing);
+    // "Apply" of a suggested fillet or diameter: the editor takes this drawing as one step, if
+    // its text is still the one the suggestion was made for.
+    void DrawingSuggested(const QStringList& madeFor, const QStringList& drawing);
     // "Recalculate": both planes want solving again with the section as it now is.
     void RecalculateRequested();
 

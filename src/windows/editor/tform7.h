@@ -224,6 +224,9 @@ public:
     // pre-sized diameter and the check inputs as they stand.
     TPlaneSupports PlaneSupportsNow() const;
     void RecalculatePlanes();
+    // A suggested fillet or diameter from the check, as one undo step; refused when the text is
+    // no longer the one the suggestion was made for.
+    void ApplySuggestedDrawing(const QStringList& madeFor, const QStringList& drawing);
     // The moments, the allowable stress or the torque changed: the required diameters and the
     // equal-strength outline on the drawing follow at once, and so does the open check.
     void StrengthInputsChanged();

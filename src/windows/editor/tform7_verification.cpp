@@ -65,11 +65,19 @@ TForm13& TForm7::VerificationWindow()
     RememberPlace(*verificationWindow_, kCheckWindowPlace);
     verificationWindow_->SetCheckInputs(checkInputs_);
     connect(verificationWindow_, &TForm13::CheckInputsApplied, this, Guarded(this, &TForm7::RefreshVerification));
-    connect(verificationWindow_, &TForm13::DrawingSuggested, this, [this](const QStringList& drawing) {
-        RunGuarded([&] { EditMemo([&](QStringList& memo) { return memo = drawing, true; }); });
+    connect(verificationWindow_, &TForm13::DrawingSuggested, this, [this](const QStringList& madeFor, const QStringList& drawing) {
+        RunGuarded([&] { ApplySuggestedDrawing(madeFor, drawing); });
     });
     connect(verificationWindow_, &TForm13::RecalculateRequested, this, Guarded(this, &TForm7::RecalculatePlanes));
     return *verificationWindow_;
+}
+
+// Text typed since the suggestion was made would be lost under it.
+void TForm7::ApplySuggestedDrawing(const QStringList& madeFor, const QStringList& drawing)
+{
+    if (MemoLines() != madeFor)
+        RaiseError("The drawing has changed since this suggestion was made: press Generate to have it worked out again");
+    EditMemo([&](QStringList& memo) { return memo = drawing, true; });
 }
 
 TCheckInputs TForm7::CheckInputs() const

@@ -116,6 +116,14 @@ TEST_F(FatigueTabTest, WhatToChangeAppliesAFilletAsOneUndoStep)
     EXPECT_EQ(Cell(1, 8), "1.12");
     EXPECT_TRUE(Red(1));
 
+    // Typed but not generated: the suggestion was made for the text before, which it would undo.
+    Form7->SetMemoLines(kSharp + QStringList{"line 200/0/210/0/0/"});
+    page->ApplyButtonAt(0)->click();
+    EXPECT_EQ(messages.texts.value(0), "The drawing has changed since this suggestion was made: press Generate to have it worked out again");
+    EXPECT_EQ(Form7->MemoLines().size(), kSharp.size() + 1);
+    messages.texts.clear();
+    Form7->SetMemoLines(kSharp);
+
     // With the fillet back, a weaker typed steel fails again, and the page's grade mends it.
     Form7->History->Stack->redo();
     Tab()->UltimateEdit->setText("500");
