@@ -291,7 +291,7 @@ TRowSuggestions Suggest(const TSuggestionJob& job, const TTarget& target)
     TRowSuggestions s;
     s.Position = row.Position, s.Shoulder = row.Shoulder, s.Fails = target.margin.Ratio() < 1;
     s.Governing = target.margin.governing, s.Figure = target.margin.figure, s.Required = target.margin.required;
-    s.Small = row.Small, s.Large = row.Large, s.Radius = row.Radius;
+    s.Small = row.Small, s.Large = row.Large, s.Radius = row.Radius, s.Sharp = row.Sharp;
     s.Seat = OnASeat(job.in, row);
     if (row.Shoulder && s.Governing != TGoverning::Strength) s.Fillet = SuggestFillet(job, row, s);
     s.Diameter = SuggestDiameter(job, row, s);
@@ -368,7 +368,7 @@ QString InfluencesLine(const TRowSuggestions& row)
 QString RowHeading(const TRowSuggestions& row)
 {
     const QString sizes = row.Shoulder ? "d " + FloatToStr(row.Small) + ", D " + FloatToStr(row.Large) +
-                                             ", r " + FormatFloat("0.00", row.Radius)
+                                             (row.Sharp ? QString(", sharp corner") : ", r " + FloatToStr(row.Radius))
                                        : "d " + FloatToStr(row.Small);
     return QString(row.Shoulder ? "Shoulder" : "Section") + " at x = " + FloatToStr(row.Position) + " mm (" + sizes +
            (row.Seat ? ", bearing seat" : "") + "): " + FigureName(row.Governing) + " = " + Figure(row.Figure) + ", required " +

@@ -56,7 +56,8 @@ struct TRowSuggestions {
     bool Fails = false;
     TGoverning Governing = TGoverning::Fatigue;
     long double Figure = 0, Required = 0; // n_f, n_y or drawn / required diameter, and its limit
-    long double Small = 0, Large = 0, Radius = 0; // as drawn
+    long double Small = 0, Large = 0, Radius = 0; // as drawn; r as the fits used it
+    bool Sharp = false;                           // a shoulder without a fillet
     std::optional<TSizeSuggestion> Fillet;        // at a shoulder
     TSizeSuggestion Diameter;
     std::optional<TGradeSuggestion> Grade;        // where the material counts

@@ -13,9 +13,11 @@ TSuggestionsTab::TSuggestionsTab(QWidget* parent) : QWidget(parent)
 {
     SummaryLabel = new QLabel(this);
     SummaryLabel->setWordWrap(true);
-    Table = new QTableWidget(0, 3, this);
-    Table->setHorizontalHeaderLabels({"row", "what to change", ""});
-    Table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    Table = new QTableWidget(0, 2, this);
+    Table->setHorizontalHeaderLabels({"row and what to change there", ""});
+    Table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    Table->verticalHeader()->hide();
+    Table->setWordWrap(false);
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(SummaryLabel);
@@ -37,28 +39,27 @@ void TSuggestionsTab::ShowSuggestions(const TSuggestions& suggestions, const QSt
     SummaryLabel->setText(summary);
     SummaryLabel->setStyleSheet(FailingStyle(failing));
     for (const TRowSuggestions& row : suggestions.Rows) ShowRow(row);
-    Table->resizeColumnToContents(0);
 }
 
 void TSuggestionsTab::ShowRow(const TRowSuggestions& row)
 {
-    const QString where = RowHeading(row);
-    if (row.Fillet) AddLine(where, FilletText(*row.Fillet, row.Governing), DrawingButton(*row.Fillet));
-    AddLine(where, DiameterText(row.Diameter, row.Governing), DrawingButton(row.Diameter));
-    if (row.Grade) AddLine(where, GradeText(*row.Grade, row.Governing), GradeButton(*row.Grade));
-    if (!row.Influences.empty())
-        AddLine(where, InfluencesLine(row), nullptr);
+    AddLine(RowHeading(row), nullptr);
+    if (row.Fails) Table->item(Table->rowCount() - 1, 0)->setBackground(kFailingColor);
+    const QString indent = "      ";
+    if (row.Fillet) AddLine(indent + FilletText(*row.Fillet, row.Governing), DrawingButton(*row.Fillet));
+    AddLine(indent + DiameterText(row.Diameter, row.Governing), DrawingButton(row.Diameter));
+    if (row.Grade) AddLine(indent + GradeText(*row.Grade, row.Governing), GradeButton(*row.Grade));
+    if (!row.Influences.empty()) AddLine(indent + InfluencesLine(row), nullptr);
 }
 
-void TSuggestionsTab::AddLine(const QString& where, const QString& what, QPushButton* button)
+void TSuggestionsTab::AddLine(const QString& text, QPushButton* button)
 {
     const int line = Table->rowCount();
     Table->insertRow(line);
-    Table->setItem(line, 0, new QTableWidgetItem(where));
-    auto* item = new QTableWidgetItem(what);
-    item->setToolTip(what);
-    Table->setItem(line, 1, item);
-    if (button) Table->setCellWidget(line, 2, button);
+    auto* item = new QTableWidgetItem(text);
+    item->setToolTip(text.trimmed());
+    Table->setItem(line, 0, item);
+    if (button) Table->setCellWidget(line, 1, button);
 }
 
 QPushButton* TSuggestionsTab::DrawingButton(const TSizeSuggestion& size)
@@ -81,4 +82,4 @@ QPushButton* TSuggestionsTab::GradeButton(const TGradeSuggestion& grade)
     return button;
 }
 
-QPushButton* TSuggestionsTab::ApplyButtonAt(int row) const { return qobject_cast<QPushButton*>(Table->cellWidget(row, 2)); }
+QPushButton* TSuggestionsTab::ApplyButtonAt(int row) const { return qobject_cast<QPushButton*>(Table->cellWidget(row, 1)); }

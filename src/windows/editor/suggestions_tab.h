@@ -18,7 +18,8 @@ public:
     explicit TSuggestionsTab(QWidget* parent = nullptr);
 
     QLabel* SummaryLabel;
-    QTableWidget* Table; // row, what to change, and a button where one can be applied
+    // Each row's heading, then a line per suggestion with its button where one can be applied.
+    QTableWidget* Table;
 
     // The suggestions made for the drawing `memo`.
     void ShowSuggestions(const TSuggestions& suggestions, const QStringList& memo);
@@ -31,7 +32,7 @@ signals:
     void GradeChosen(int grade); // index in the grade table
 
 private:
-    void AddLine(const QString& where, const QString& what, QPushButton* button);
+    void AddLine(const QString& text, QPushButton* button);
     QPushButton* DrawingButton(const TSizeSuggestion& size);
     QPushButton* GradeButton(const TGradeSuggestion& grade);
     void ShowRow(const TRowSuggestions& row);
