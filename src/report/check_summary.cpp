@@ -1,6 +1,7 @@
 #include "report/check_summary.h"
 
 #include "check/endurance.h"
+#include "check/suggestion_texts.h"
 #include "check/steel_grades.h"
 
 #include <QJsonArray>

@@ -1,5 +1,6 @@
 #include "report/report_sections.h"
 
+#include "check/suggestion_texts.h"
 #include "common/errors.h"
 #include "diagrams/calculation_report.h"
 #include "document/decimal_texts.h"

@@ -4,6 +4,7 @@
 #include "../document/design_samples.h"
 #include "poppler.h"
 
+#include "check/suggestion_texts.h"
 #include "common/number_text.h"
 #include "diagrams/calculation_report.h"
 #include "report/report_blocks.h"

@@ -4,7 +4,7 @@
 // diameter to the editor; "Use" puts a grade on the fatigue page. Nothing changes until pressed.
 #pragma once
 
-#include "check/suggestions.h"
+#include "check/suggestion_texts.h"
 
 #include <QWidget>
 
