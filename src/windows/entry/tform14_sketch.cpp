@@ -50,11 +50,12 @@ void PaintEndView(QPainter& painter, QPointF centre, qreal radius, TShaftRotatio
     Arrow(painter, centre, centre + QPointF(0, -radius - 14));
     Arrow(painter, centre, centre + QPointF(-radius - 14, 0));
     painter.drawText(centre + QPointF(4, -radius - 6), "+y, 0 deg");
-    painter.drawText(centre + QPointF(-radius - 14, -4), "+z, 90 deg");
+    const QString zText = "+z, 90 deg";
+    painter.drawText(centre + QPointF(-radius - 18 - painter.fontMetrics().horizontalAdvance(zText), 4), zText);
     painter.drawText(centre + QPointF(-radius, radius + 26), "seen from the +x end");
     painter.setPen(QPen(kAngleInk, 1));
     ArcArrow(painter, centre, radius * 0.6, 90, 60);
-    painter.drawText(OnCircle(centre, radius * 0.6, 120) + QPointF(4, 14), "angle");
+    painter.drawText(centre + QPointF(4, -radius * 0.6 + 12), "angle");
     painter.setPen(QPen(kTurnInk, 1.5));
     const bool counter = rotation == TShaftRotation::CounterClockwise;
     ArcArrow(painter, centre, radius + 6, counter ? 200 : 340, counter ? 100 : -100);
@@ -80,8 +81,8 @@ void PaintElementFrame(QPainter& painter, const QRect& area, TShaftRotation rota
 {
     painter.fillRect(area, Qt::white);
     const qreal radius = std::min(area.height() / 2.0 - 26, 44.0);
-    PaintEndView(painter, QPointF(area.left() + radius + 72, area.top() + radius + 22), radius, rotation);
-    const qreal left = area.left() + 2 * radius + 110;
+    PaintEndView(painter, QPointF(area.left() + radius + 90, area.top() + radius + 22), radius, rotation);
+    const qreal left = area.left() + 2 * radius + 140;
     const qreal width = std::max(40.0, area.right() - left - 120);
     PaintPlane(painter, QPointF(left, area.top() + 50), width, "Vertical plane", "+y");
     PaintPlane(painter, QPointF(left, area.top() + 118), width, "Horizontal plane", "+z");

@@ -32,9 +32,10 @@
 TForm6* Form6 = nullptr;
 
 namespace {
-// The "Initial data" group holds two buttons; the groups below it start one button lower.
+const QSize kPanelSize(176, 505);
+// The "Initial data" group holds two buttons; the two groups below it start one button lower,
+// over the place of the results block, which is never shown.
 constexpr int kSecondRow = 46;
-const QSize kPanelSize(176, 505 + kSecondRow);
 constexpr unsigned kHeadingBar = 15263976;
 constexpr int kBarLeft = 8;
 constexpr int kBarWidth = 160;
@@ -186,14 +187,14 @@ void TForm6::BuildGroups()
     Label10 = AddCaption("3D model ", IBtn6);
 
     // Every calculation writes its results here, but the block is never shown.
-    Label9 = AddResultLabel("Rezultate", 362 + down);
-    l2 = AddResultLabel("Sectiunea perculoasa = ", 378 + down);
-    l1 = AddResultLabel("Mmax = ", 394 + down);
+    Label9 = AddResultLabel("Rezultate", 362);
+    l2 = AddResultLabel("Sectiunea perculoasa = ", 378);
+    l1 = AddResultLabel("Mmax = ", 394);
 
-    Label4 = AddHeading("Vizionare", 420 + down);
+    Label4 = AddHeading("Vizionare", 420);
     ImageButton** viewButtons[] = {&IBtn1, &IBtn2, &IBtn3, &IBtn4};
     for (int i = 0; i < 4; ++i) {
-        *viewButtons[i] = AddButton(kButtonLeft + 2 + 40 * i, 446 + down, kSmallButton);
+        *viewButtons[i] = AddButton(kButtonLeft + 2 + 40 * i, 446, kSmallButton);
         (*viewButtons[i])->SetPictureDrawer([i](QPainter& painter, const QRect& area) { DrawViewGlyph(painter, area, i); });
     }
 }
