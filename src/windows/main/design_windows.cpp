@@ -6,6 +6,7 @@
 
 #include "analysis/analysis_state.h"
 #include "windows/entry/tform2.h"
+#include "windows/entry/tform14.h"
 #include "windows/main/tform6.h"
 #include "windows/main/window_set.h"
 #include "diagrams/dimension_chain.h"
@@ -226,6 +227,8 @@ void PutBackReplacedDesign()
     const QPoint place = Form2->pos();
     ReplayPlanes(design);
     Form2->move(place);
+    // The elements came back with it; an open elements window lists them again.
+    Form14->ShowElements();
 }
 
 void ReplaceDesign(const TDesign& design)

@@ -1,6 +1,7 @@
 // The shaft elements window through its real buttons: two gears added and applied move both
 // planes' reactions, their entries stay out of the hand entries, the file keeps them, a new shaft
-// lets them go only behind the question about unsaved work, and bad data is refused.
+// lets them go only behind the question about unsaved work (and gives them back when left empty),
+// and bad data is refused.
 #include "tform2_workflow.h"
 
 #include "analysis/load_entry.h"
@@ -101,4 +102,8 @@ TEST_F(EntryTest, ShaftElementsRefuseBadDataAndGoWithANewShaftOnlyWhenAllowed)
     EXPECT_TRUE(DesignJournal.Elements.empty());
     EXPECT_EQ(Form14->ElementList->topLevelItemCount(), 0);
     EXPECT_EQ(Analysis.ElementDrive, TElementDrive{});
+    // Left with nothing entered, the new shaft gives the old one back, its elements with it.
+    Form2->close();
+    EXPECT_EQ(DesignJournal.Elements.size(), 1u);
+    EXPECT_EQ(Form14->ElementList->topLevelItemCount(), 1);
 }
