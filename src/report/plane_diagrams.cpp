@@ -1,0 +1,208 @@
+#include "report/plane_diagrams.h"
+
+#include "report/plot_frame.h"
+#include "report/report_blocks.h"
+#include "report/resultant_moment.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+
+namespace {
+
+constexpr double kSchemeHeight = 74, kDiagramHeight = 84; // points
+constexpr double kLabelSize = 6.5;
+constexpr double kArrowLength = 20;
+const QColor kDiagramFill(228, 228, 228);
+const QColor kForceColour(0, 0, 160);
+
+QRectF PlotArea(double height) { return {kPlotSideRoom, 8, kWrittenWidth - kPlotSideRoom - 10, height - 16}; }
+
+TBlock Caption(const TTypeface& type, const QString& text) { return TextBlock(type, text, type.Font(kBodySize, true)); }
+
+std::vector<long double> Positions(const Tincarcare& terms)
+{
+    std::vector<long double> positions;
+    for (const Tvector& term : terms) positions.push_back(term.Position);
+    return positions;
+}
+
+void PaintArrowHead(QPainter& painter, QPointF tip, QPointF from)
+{
+    const QPointF along = (tip - from) / std::max(1e-9, std::hypot(tip.x() - from.x(), tip.y() - from.y()));
+    const QPointF across(-along.y(), along.x());
+    painter.drawPolygon(QPolygonF({tip, tip - 4 * along + 1.6 * across, tip - 4 * along - 1.6 * across}));
+}
+
+void PaintBearing(QPainter& painter, QPointF on)
+{
+    painter.drawPolygon(QPolygonF({on, on + QPointF(-4, 7), on + QPointF(4, 7)}));
+    painter.drawLine(on + QPointF(-6, 8.5), on + QPointF(6, 8.5));
+}
+
+// Direction 1 acts with the reactions, upwards from below the shaft; 0 downwards from above.
+void PaintForce(QPainter& painter, QPointF on, bool upwards)
+{
+    const QPointF tail = on + QPointF(0, upwards ? kArrowLength : -kArrowLength);
+    painter.drawLine(tail, on);
+    PaintArrowHead(painter, on, tail);
+}
+
+// Direction 1 turns clockwise on paper.
+void PaintMomentSymbol(QPainter& painter, QPointF on, bool clockwise)
+{
+    const QRectF circle(on - QPointF(7, 7), QSizeF(14, 14));
+    QPainterPath arc;
+    arc.arcMoveTo(circle, clockwise ? 150 : 30);
+    arc.arcTo(circle, clockwise ? 150 : 30, clockwise ? -300 : 300);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(arc);
+    const QPointF end = arc.currentPosition();
+    const QPointF before = arc.pointAtPercent(0.93);
+    painter.setBrush(painter.pen().color());
+    PaintArrowHead(painter, end, before);
+}
+
+struct TScheme {
+    TPlotFrame Frame;
+    QFont Font;
+};
+
+void PaintSchemeLoad(QPainter& painter, TTextPlacement& labels, const TScheme& scheme, const TEnteredLoad& load)
+{
+    const QPointF on = scheme.Frame.At(load.Load.Position, 0);
+    const bool upwards = load.Load.Direction == 1;
+    if (load.Kind == TEntryKind::Moment) {
+        PaintMomentSymbol(painter, on, upwards);
+        PaintValueLabel(painter, labels, on - QPointF(0, 8), load.Load.Name + " = " + PlotValue(load.Load.Value) + " N*mm", true);
+        return;
+    }
+    PaintForce(painter, on, upwards);
+    const QPointF tail = on + QPointF(0, upwards ? kArrowLength : -kArrowLength);
+    PaintValueLabel(painter, labels, tail, load.Load.Name + " = " + PlotValue(load.Load.Value) + " N", !upwards);
+}
+
+void PaintScheme(QPainter& painter, const TScheme& scheme, const TPlanePage& plane, const std::vector<TEnteredLoad>& loads)
+{
+    const TPlotFrame& frame = scheme.Frame;
+    painter.setFont(scheme.Font);
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(0, frame.Area.top(), kPlotSideRoom - 3, frame.Area.height()), Qt::AlignRight | Qt::AlignVCenter,
+                     "loads");
+    painter.setPen(QPen(Qt::black, 1.2));
+    painter.drawLine(frame.At(0, 0), frame.At(plane.ShaftLength, 0));
+    TTextPlacement labels;
+    painter.setPen(QPen(Qt::black, 0.5));
+    painter.setBrush(Qt::white);
+    for (size_t i = 0; i < plane.Bearings.size(); ++i) {
+        const QPointF on = frame.At(plane.Bearings[i].Position, 0);
+        PaintBearing(painter, on);
+        QString text = plane.Bearings[i].Name;
+        if (plane.Calculated && i < plane.BearingReactions.size())
+            text += " = " + PlotValue(plane.BearingReactions[i]) + " N";
+        PaintValueLabel(painter, labels, on + QPointF(0, 9), text, false);
+    }
+    painter.setPen(QPen(kForceColour, 0.8));
+    painter.setBrush(kForceColour);
+    for (const TEnteredLoad& load : loads) PaintSchemeLoad(painter, labels, scheme, load);
+}
+
+TBlock SchemeBlock(const TTypeface& type, const TPlanePage& plane, const std::vector<TEnteredLoad>& loads)
+{
+    const TScheme scheme{FrameFor(PlotArea(kSchemeHeight), 0, plane.ShaftLength, -1, 1), type.Font(kLabelSize)};
+    return {kSchemeHeight, [=](QPainter& painter) {
+                painter.save();
+                painter.setRenderHint(QPainter::Antialiasing);
+                PaintScheme(painter, scheme, plane, loads);
+                painter.restore();
+            }};
+}
+
+// A diagram's outline closed along its zero line, filled light, with the values at its corners.
+void PaintDiagram(QPainter& painter, const TPlotFrame& frame, const std::vector<TDiagramPoint>& line, const QFont& font)
+{
+    if (line.empty()) return;
+    QPainterPath path(frame.At(line.front().X, 0));
+    for (const TDiagramPoint& point : line) path.lineTo(frame.At(point.X, point.Value));
+    path.lineTo(frame.At(line.back().X, 0));
+    painter.setPen(QPen(Qt::black, 0.8));
+    painter.setBrush(kDiagramFill);
+    painter.drawPath(path);
+    painter.setFont(font);
+    TTextPlacement labels;
+    for (size_t i = 0; i < line.size(); ++i) {
+        const bool repeated = i > 0 && line[i - 1].X == line[i].X && line[i - 1].Value == line[i].Value;
+        if (repeated || !line[i].Labelled || PlotValue(line[i].Value) == "0") continue;
+        const bool above = frame.Row(line[i].Value) < frame.Row(0);
+        PaintValueLabel(painter, labels, frame.At(line[i].X, line[i].Value), PlotValue(line[i].Value), above);
+    }
+}
+
+TBlock DiagramBlock(const TTypeface& type, const std::vector<TDiagramPoint>& line, const QString& name,
+                    long double length, const std::vector<long double>& stations, bool downwards)
+{
+    long double low = 0, high = 0;
+    for (const TDiagramPoint& point : line) low = std::min(low, point.Value), high = std::max(high, point.Value);
+    const TPlotFrame frame = FrameFor(PlotArea(kDiagramHeight), 0, length, low, high, downwards);
+    const QFont font = type.Font(kLabelSize);
+    return {kDiagramHeight, [=](QPainter& painter) {
+                painter.save();
+                painter.setRenderHint(QPainter::Antialiasing);
+                PaintPlotFrame(painter, frame, name, stations, font);
+                PaintDiagram(painter, frame, line, font);
+                painter.restore();
+            }};
+}
+
+// The shear of each segment between neighbouring force terms, as steps.
+std::vector<TDiagramPoint> ShearLine(const TPlanePage& plane)
+{
+    std::vector<TDiagramPoint> line;
+    for (size_t j = 0; j < plane.ShearPoints.size() && j + 1 < plane.ForceTerms.size(); ++j) {
+        line.push_back({plane.ForceTerms[j].Position, plane.ShearPoints[j].Shear});
+        line.push_back({plane.ForceTerms[j + 1].Position, plane.ShearPoints[j].Shear, false});
+    }
+    return line;
+}
+
+QString PlaneName(bool horizontal) { return horizontal ? "Horizontal plane" : "Vertical plane"; }
+
+const TPlanePage* CalculatedPlane(const TPlanePages& pages, bool horizontal)
+{
+    for (const TPlanePage& plane : pages.Planes)
+        if (plane.Horizontal == horizontal && plane.Calculated) return &plane;
+    return nullptr;
+}
+
+} // namespace
+
+std::vector<TBlock> PlaneDiagramBlocks(const TTypeface& type, const TPlanePage& plane, const std::vector<TEnteredLoad>& loads)
+{
+    std::vector<TBlock> blocks;
+    if (!(plane.ShaftLength > 0)) return blocks;
+    std::vector<TEnteredLoad> own;
+    std::copy_if(loads.begin(), loads.end(), std::back_inserter(own), [&](const TEnteredLoad& load) {
+        return load.Horizontal == plane.Horizontal && load.Kind != TEntryKind::Bearing;
+    });
+    const QString name = PlaneName(plane.Horizontal);
+    blocks.push_back(Caption(type, name + ": load scheme" + (plane.Calculated ? ", shear force and bending moment" : "")));
+    blocks.push_back(SchemeBlock(type, plane, own));
+    if (!plane.Calculated) return blocks;
+    blocks.push_back(DiagramBlock(type, ShearLine(plane), "F [N]", plane.ShaftLength, Positions(plane.ForceTerms), false));
+    blocks.push_back(DiagramBlock(type, MomentLine(plane.MomentPoints, plane.MomentTerms), "M [N*mm]", plane.ShaftLength,
+                                  Positions(plane.MomentTerms), true));
+    return blocks;
+}
+
+std::vector<TBlock> ResultantMomentBlocks(const TTypeface& type, const TPlanePages& pages)
+{
+    const TPlanePage* horizontal = CalculatedPlane(pages, true);
+    const TPlanePage* vertical = CalculatedPlane(pages, false);
+    if (!horizontal || !vertical) return {};
+    const std::vector<TDiagramPoint> curve = ResultantMoment(MomentLine(horizontal->MomentPoints, horizontal->MomentTerms),
+                                                             MomentLine(vertical->MomentPoints, vertical->MomentTerms));
+    std::vector<long double> stations = Positions(horizontal->MomentTerms);
+    for (long double x : Positions(vertical->MomentTerms)) stations.push_back(x);
+    return {Caption(type, "Resultant bending moment sqrt(MH^2 + MV^2)"),
+            DiagramBlock(type, curve, "M [N*mm]", horizontal->ShaftLength, stations, true)};
+}
