@@ -45,13 +45,14 @@ void PaintRequired(QPainter& painter, const TDiameterPlot& plot, TTextPlacement&
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(path);
     painter.setFont(plot.Font);
+    const QFontMetricsF metrics(plot.Font, painter.device());
     for (const TVerificationRow& row : plot.Rows) {
         const bool thin = row.Verdict == TVerdict::TooSmall;
         const QPointF at = plot.Frame.At(row.Position, *row.Required);
         painter.setPen(QPen(thin ? kTooThinColour : kRequiredColour, 0.5));
         painter.setBrush(thin ? kTooThinColour : kRequiredColour);
         painter.drawEllipse(at, 1.6, 1.6);
-        PaintValueLabel(painter, labels, at - QPointF(0, 2), PlotValue(*row.Required), true);
+        PaintValueLabel(painter, metrics, labels, at - QPointF(0, 2), PlotValue(*row.Required), true);
     }
 }
 

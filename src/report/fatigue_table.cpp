@@ -16,12 +16,6 @@ QStringList Section(const TFatigueRow& row, bool weakest)
     return {FloatToStr(row.Position) + (weakest ? " *" : ""), row.Shoulder ? "shoulder" : "plain", diameters};
 }
 
-QStringList Blank(QStringList cells, qsizetype count)
-{
-    while (cells.size() < count) cells << QString();
-    return cells;
-}
-
 } // namespace
 
 QStringList FatigueFactorHeadings()
@@ -33,7 +27,6 @@ QStringList FatigueFactorHeadings()
 QStringList FatigueFactorCells(const TFatigueRow& row, bool weakest)
 {
     QStringList cells = Section(row, weakest);
-    if (!row.Computed) return Blank(cells, FatigueFactorHeadings().size());
     const bool bending = row.Bending.Estimate || row.Sharp, torsion = row.Torsion.Estimate || row.Sharp;
     const TEndurance& se = row.Endurance;
     cells << (row.Shoulder ? Estimated(row.Radius, row.Sharp) : QString()) << Estimated(row.Bending.Kt, bending)
@@ -51,7 +44,7 @@ QStringList FatigueStressHeadings()
 QStringList FatigueStressCells(const TFatigueRow& row, bool weakest)
 {
     QStringList cells = Section(row, weakest).mid(0, 1);
-    if (!row.Computed) return Blank(cells, FatigueStressHeadings().size() - 1) << row.Reason;
+    if (!row.Computed) return cells << "" << "" << "" << "" << "" << "" << "" << "" << "" << "" << row.Reason;
     cells << Number(row.Moment) << Number(row.Torque) << Number(row.SigmaA) << Number(row.SigmaM) << Number(row.TauA)
           << Number(row.TauM) << Number(row.VonMisesA) << Number(row.VonMisesM) << Safety(row.FatigueSafety)
           << Safety(row.YieldSafety) << (weakest ? "the weakest notch" : "");

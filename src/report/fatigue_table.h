@@ -8,6 +8,7 @@
 #include <QStringList>
 
 QStringList FatigueFactorHeadings();
+// Of a computed row only.
 QStringList FatigueFactorCells(const TFatigueRow& row, bool weakest);
 
 QStringList FatigueStressHeadings();

@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -48,19 +50,19 @@ void PaintForce(QPainter& painter, QPointF on, bool upwards)
     PaintArrowHead(painter, on, tail);
 }
 
-// Direction 1 turns clockwise on paper.
+// Direction 1 turns clockwise on paper. The arc takes the pen only, so that the brush stays the
+// arrowheads' for every load (each change of brush is a new pattern in the file).
 void PaintMomentSymbol(QPainter& painter, QPointF on, bool clockwise)
 {
-    const QRectF circle(on - QPointF(7, 7), QSizeF(14, 14));
-    QPainterPath arc;
-    arc.arcMoveTo(circle, clockwise ? 150 : 30);
-    arc.arcTo(circle, clockwise ? 150 : 30, clockwise ? -300 : 300);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPath(arc);
-    const QPointF end = arc.currentPosition();
-    const QPointF before = arc.pointAtPercent(0.93);
-    painter.setBrush(painter.pen().color());
-    PaintArrowHead(painter, end, before);
+    constexpr double radius = 7, start = 150, sweep = 300;
+    const double turn = clockwise ? -1 : 1, first = clockwise ? start : 180 - start;
+    painter.drawArc(QRectF(on - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius)), int(first * 16),
+                    int(turn * sweep * 16));
+    const auto onCircle = [&](double degrees) {
+        const double angle = degrees * std::numbers::pi / 180;
+        return on + radius * QPointF(std::cos(angle), -std::sin(angle));
+    };
+    PaintArrowHead(painter, onCircle(first + turn * sweep), onCircle(first + turn * (sweep - 25)));
 }
 
 struct TScheme {
@@ -68,18 +70,19 @@ struct TScheme {
     QFont Font;
 };
 
-void PaintSchemeLoad(QPainter& painter, TTextPlacement& labels, const TScheme& scheme, const TEnteredLoad& load)
+void PaintSchemeLoad(QPainter& painter, const QFontMetricsF& metrics, TTextPlacement& labels, const TScheme& scheme,
+                     const TEnteredLoad& load)
 {
     const QPointF on = scheme.Frame.At(load.Load.Position, 0);
     const bool upwards = load.Load.Direction == 1;
     if (load.Kind == TEntryKind::Moment) {
         PaintMomentSymbol(painter, on, upwards);
-        PaintValueLabel(painter, labels, on - QPointF(0, 8), load.Load.Name + " = " + PlotValue(load.Load.Value) + " N*mm", true);
+        PaintValueLabel(painter, metrics, labels, on - QPointF(0, 8), load.Load.Name + " = " + PlotValue(load.Load.Value) + " N*mm", true);
         return;
     }
     PaintForce(painter, on, upwards);
     const QPointF tail = on + QPointF(0, upwards ? kArrowLength : -kArrowLength);
-    PaintValueLabel(painter, labels, tail, load.Load.Name + " = " + PlotValue(load.Load.Value) + " N", !upwards);
+    PaintValueLabel(painter, metrics, labels, tail, load.Load.Name + " = " + PlotValue(load.Load.Value) + " N", !upwards);
 }
 
 void PaintScheme(QPainter& painter, const TScheme& scheme, const TPlanePage& plane, const std::vector<TEnteredLoad>& loads)
@@ -92,6 +95,7 @@ void PaintScheme(QPainter& painter, const TScheme& scheme, const TPlanePage& pla
     painter.setPen(QPen(Qt::black, 1.2));
     painter.drawLine(frame.At(0, 0), frame.At(plane.ShaftLength, 0));
     TTextPlacement labels;
+    const QFontMetricsF metrics(scheme.Font, painter.device());
     painter.setPen(QPen(Qt::black, 0.5));
     painter.setBrush(Qt::white);
     for (size_t i = 0; i < plane.Bearings.size(); ++i) {
@@ -100,11 +104,11 @@ void PaintScheme(QPainter& painter, const TScheme& scheme, const TPlanePage& pla
         QString text = plane.Bearings[i].Name;
         if (plane.Calculated && i < plane.BearingReactions.size())
             text += " = " + PlotValue(plane.BearingReactions[i]) + " N";
-        PaintValueLabel(painter, labels, on + QPointF(0, 9), text, false);
+        PaintValueLabel(painter, metrics, labels, on + QPointF(0, 9), text, false);
     }
     painter.setPen(QPen(kForceColour, 0.8));
     painter.setBrush(kForceColour);
-    for (const TEnteredLoad& load : loads) PaintSchemeLoad(painter, labels, scheme, load);
+    for (const TEnteredLoad& load : loads) PaintSchemeLoad(painter, metrics, labels, scheme, load);
 }
 
 TBlock SchemeBlock(const TTypeface& type, const TPlanePage& plane, const std::vector<TEnteredLoad>& loads)
@@ -129,12 +133,13 @@ void PaintDiagram(QPainter& painter, const TPlotFrame& frame, const std::vector<
     painter.setBrush(kDiagramFill);
     painter.drawPath(path);
     painter.setFont(font);
+    const QFontMetricsF metrics(font, painter.device());
     TTextPlacement labels;
     for (size_t i = 0; i < line.size(); ++i) {
         const bool repeated = i > 0 && line[i - 1].X == line[i].X && line[i - 1].Value == line[i].Value;
         if (repeated || !line[i].Labelled || PlotValue(line[i].Value) == "0") continue;
         const bool above = frame.Row(line[i].Value) < frame.Row(0);
-        PaintValueLabel(painter, labels, frame.At(line[i].X, line[i].Value), PlotValue(line[i].Value), above);
+        PaintValueLabel(painter, metrics, labels, frame.At(line[i].X, line[i].Value), PlotValue(line[i].Value), above);
     }
 }
 

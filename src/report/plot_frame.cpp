@@ -73,9 +73,9 @@ QString PlotValue(long double value)
     return FloatToStr(rounded == 0 ? 0 : rounded);
 }
 
-void PaintValueLabel(QPainter& painter, TTextPlacement& labels, QPointF at, const QString& text, bool above)
+void PaintValueLabel(QPainter& painter, const QFontMetricsF& metrics, TTextPlacement& labels, QPointF at, const QString& text,
+                     bool above)
 {
-    const QFontMetricsF metrics(painter.font(), painter.device());
     const QSizeF size(metrics.horizontalAdvance(text) + 1, metrics.height());
     const QPointF lift(0, above ? -2.5 : 2.5);
     const double down = above ? 1 : 0;

@@ -6,6 +6,7 @@
 #include "report/text_placement.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPointF>
 #include <QRectF>
 #include <QString>
@@ -40,4 +41,5 @@ void PaintPlotFrame(QPainter& painter, const TPlotFrame& frame, const QString& n
 QString PlotValue(long double value);
 
 // `text` just above (or below) `at`, or not at all where earlier labels fill that place.
-void PaintValueLabel(QPainter& painter, TTextPlacement& labels, QPointF at, const QString& text, bool above);
+void PaintValueLabel(QPainter& painter, const QFontMetricsF& metrics, TTextPlacement& labels, QPointF at, const QString& text,
+                     bool above);

@@ -260,13 +260,18 @@ TBlocks FatigueBlocks(const TFatigueReport& report, long double twistLimit, cons
         const std::optional<size_t> weakest = report.Fatigue.Weakest;
         std::vector<QStringList> factors, stresses;
         std::vector<bool> failing;
+        std::vector<bool> factorsFailing;
         for (size_t i = 0; i < report.Fatigue.Rows.size(); ++i) {
             const TFatigueRow& row = report.Fatigue.Rows[i];
-            factors.push_back(FatigueFactorCells(row, weakest == i));
+            // A section not computed has no factors: the second table says why.
+            if (row.Computed) {
+                factors.push_back(FatigueFactorCells(row, weakest == i));
+                factorsFailing.push_back(row.Fails(report.Limits));
+            }
             stresses.push_back(FatigueStressCells(row, weakest == i));
             failing.push_back(row.Fails(report.Limits));
         }
-        Append(blocks, TableBlocks(type, FatigueFactorHeadings(), factors, failing));
+        if (!factors.empty()) Append(blocks, TableBlocks(type, FatigueFactorHeadings(), factors, factorsFailing));
         blocks.push_back(Body(type, ""));
         Append(blocks, TableBlocks(type, FatigueStressHeadings(), stresses, failing));
         blocks.push_back(Body(type, FatigueTableKey()));

@@ -17,13 +17,14 @@ std::vector<TDiagramPoint> MomentLine(const Tav& points, const Tincarcare& terms
 
 long double MomentAt(const std::vector<TDiagramPoint>& line, long double x, bool right)
 {
-    for (size_t i = 0; i + 1 < line.size(); ++i) {
-        const TDiagramPoint &a = line[i], &b = line[i + 1];
-        if (!(b.X > a.X)) continue;
-        const bool inside = right ? (a.X <= x && x < b.X) : (a.X < x && x <= b.X);
-        if (inside) return a.Value + (b.Value - a.Value) * (x - a.X) / (b.X - a.X);
-    }
-    return 0;
+    // The line runs along x; the stretch that holds x is found by halving.
+    const auto byX = [](const TDiagramPoint& point, long double at) { return point.X < at; };
+    const auto atOrBeyond = [](long double at, const TDiagramPoint& point) { return at < point.X; };
+    const auto next = right ? std::upper_bound(line.begin(), line.end(), x, atOrBeyond)
+                            : std::lower_bound(line.begin(), line.end(), x, byX);
+    if (next == line.begin() || next == line.end()) return 0;
+    const TDiagramPoint &a = *(next - 1), &b = *next;
+    return a.Value + (b.Value - a.Value) * (x - a.X) / (b.X - a.X);
 }
 
 namespace {

@@ -1,7 +1,7 @@
 // The calculation report read back by poppler as a reviewer's reader would: A4 pages numbered
 // "Page n of N", the figures the windows show as searchable text, each plane's page pixel for
 // pixel, failing rows red, and a document for a design with nothing calculated yet.
-#include "../document/design_samples.h"
+#include "report_designs.h"
 #include "poppler.h"
 
 #include "common/number_text.h"
@@ -176,6 +176,36 @@ TEST_F(PdfReportTest, GrownPageGoesOverWholePages)
     const QImage second = page.copy(0, kPageHeight, kPageWidth, kPageHeight);
     const int secondPart = PdfInfo(fileName).Pages - 1; // the vertical plane's page comes last
     EXPECT_EQ(MatchingPixels(PdfPage(fileName, secondPart, dpi), second, kImageCaptionHeight, dpi), kPageWidth * kPageHeight);
+}
+
+// The diagrams and the drawing in the body are lines and text: pdfimages finds the planes' pages
+// on the appendix's last two pages and nothing before them, and the drawing's dimensions, the
+// scheme's loads and the fatigue table's marks are text a reader can search.
+TEST_F(PdfReportTest, BodyIsLinesAndTextOnlyTheAppendixHoldsPixels)
+{
+    const QString fileName = Write(Report(SteppedDesign()));
+    const int pages = PdfInfo(fileName).Pages;
+    QList<int> imagePages;
+    for (const QString& line : PopplerOutput("pdfimages", {"-list", fileName}).split('\n', Qt::SkipEmptyParts).mid(2))
+        imagePages << line.split(' ', Qt::SkipEmptyParts).value(0).toInt();
+    EXPECT_EQ(imagePages, QList<int>({pages - 1, pages}));
+    const QString appendix = PopplerOutput("pdftotext", {"-f", QString::number(pages - 1), fileName, "-"});
+    EXPECT_TRUE(appendix.contains("Appendix: Horizontal plane: the diagram page"));
+
+    const QString text = PdfText(fileName);
+    for (const QString& expected :
+         {QString::fromUtf8("\u00D840"), QString::fromUtf8("\u00D860"), QString("R2"), QString("Scale 1:2"),
+          QString("FH1 = 1000 N"), QString("MV1 = 20000 N*mm"), QString("RHA = 1138.89 N"), QString("M [N*mm]"),
+          QString("Resultant bending moment"), QString("Required diameter against the drawn one"), QString("60 *"),
+          QString("* the weakest notch")})
+        EXPECT_TRUE(text.contains(expected)) << expected.toStdString();
+    // The overall length and the chain, as the drawing writes them under the outline.
+    EXPECT_TRUE(QRegularExpression(R"(\b60\s+140\s+200\b)").match(text).hasMatch());
+    for (const QString& font : PopplerOutput("pdffonts", {fileName}).split('\n', Qt::SkipEmptyParts).mid(2))
+        EXPECT_TRUE(font.contains(" yes ")) << font.toStdString();
+    QFile file(fileName);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(QRegularExpression(R"(/(CA|ca) (0|\.)[0-9.]*)").match(QString::fromLatin1(file.readAll())).hasMatch());
 }
 
 } // namespace

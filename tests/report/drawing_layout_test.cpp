@@ -1,0 +1,90 @@
+// The dimensioned drawing's layout read as a checker reads a drawing: every text readable (none
+// written over another), the dimensions a workshop needs, and the radii too small to point at
+// numbered and listed instead.
+#include "report_designs.h"
+
+#include "report/drawing_layout.h"
+#include "report/report_layout.h"
+
+#include <QPdfWriter>
+#include <QBuffer>
+#include <gtest/gtest.h>
+
+namespace {
+
+class DrawingLayoutTest : public ::testing::Test {
+protected:
+    // Laid out in the report's label font on the PDF device, at `scale` (0.5 is 1:2).
+    TDrawingLayout LayOut(const TDesign& design, double scale, const std::vector<TDrawingMark>& marks = {})
+    {
+        const TTypeface type(writer);
+        return LayOutDrawing(DrawnSteps(design.Profile, 20), marks, scale * kPointsPerMm, type.Metrics(type.Font(6.5)));
+    }
+
+    static QStringList Texts(const TDrawingLayout& layout)
+    {
+        QStringList texts;
+        for (const TPlacedText& text : layout.Texts) texts << text.Text;
+        return texts;
+    }
+
+    // Pairs of texts whose boxes share more than an edge.
+    static std::vector<std::pair<QString, QString>> Overlapping(const TDrawingLayout& layout)
+    {
+        std::vector<std::pair<QString, QString>> pairs;
+        for (size_t i = 0; i < layout.Texts.size(); ++i)
+            for (size_t j = i + 1; j < layout.Texts.size(); ++j) {
+                const QRectF common = layout.Texts[i].Box.intersected(layout.Texts[j].Box);
+                if (common.width() > 1e-9 && common.height() > 1e-9) pairs.emplace_back(layout.Texts[i].Text, layout.Texts[j].Text);
+            }
+        return pairs;
+    }
+
+    QBuffer buffer;
+    QPdfWriter writer{&buffer};
+};
+
+// The journal 0..58 of 40, the fillet R 2 to the face at 60, the body of 60 to 198, the chamfer
+// 2 x 45 deg: chained from the shaft's end to the face and on to the other end, 60 + 140 = 200.
+TEST_F(DrawingLayoutTest, SteppedShaftIsDimensionedAsTheWorkshopReadsIt)
+{
+    const TDrawingLayout full = LayOut(SteppedDesign(), 1, {{"A", 10, true}, {"FH1, FV1", 60, false}});
+    const QStringList texts = Texts(full);
+    for (const QString& expected : {QString::fromUtf8("\u00D840"), QString::fromUtf8("\u00D860"), QString("R2"),
+                                    QString::fromUtf8("2 x 45\u00B0"), QString("60"), QString("140"), QString("200"),
+                                    QString("A x=10"), QString("FH1, FV1 x=60")})
+        EXPECT_EQ(texts.count(expected), 1) << expected.toStdString() << " in " << texts.join(" | ").toStdString();
+    EXPECT_TRUE(full.Listed.empty());
+    EXPECT_EQ(full.Omitted, 0);
+    EXPECT_TRUE(Overlapping(full).empty());
+    for (const TPlacedText& text : full.Texts) EXPECT_TRUE(full.Bounds.contains(text.Box)) << text.Text.toStdString();
+
+    // At 1:5 the fillet and the chamfer are a millimetre of paper or less: numbered and listed.
+    const TDrawingLayout small = LayOut(SteppedDesign(), 0.2);
+    ASSERT_EQ(small.Listed.size(), 2u);
+    EXPECT_EQ(small.Listed[0], QStringList({"1", "fillet R 2", "x = 58 ... 60 mm"}));
+    EXPECT_EQ(small.Listed[1], QStringList({"2", "cone 2 x 45 deg", "x = 198 ... 200 mm"}));
+    EXPECT_FALSE(Texts(small).contains("R2"));
+    EXPECT_TRUE(Texts(small).contains("1") && Texts(small).contains("2"));
+}
+
+// Twelve steps of 4 mm, each with a fillet R 0.4, crowd the paper at 1:2: texts still never meet,
+// every small fillet is listed once, and what has no room is counted, not drawn over.
+TEST_F(DrawingLayoutTest, CrowdedShaftKeepsEveryTextClear)
+{
+    for (double scale : {1.0, 0.5, 0.2}) {
+        const TDrawingLayout layout = LayOut(CrowdedDesign(), scale, {{"A", 10, true}, {"B", 190, true}, {"F1", 6, false},
+                                                                        {"F2", 8, false}, {"F3", 10, false}});
+        EXPECT_TRUE(Overlapping(layout).empty()) << "scale " << scale << ": " << Overlapping(layout).front().first.toStdString()
+                                                 << " over " << Overlapping(layout).front().second.toStdString();
+        ASSERT_EQ(layout.Listed.size(), 12u) << "scale " << scale;
+        for (size_t i = 0; i < layout.Listed.size(); ++i) {
+            EXPECT_EQ(layout.Listed[i][0], QString::number(i + 1));
+            EXPECT_EQ(layout.Listed[i][1], "fillet R 0.4");
+        }
+        EXPECT_TRUE(Texts(layout).contains("200")) << "the overall length always has room";
+        EXPECT_TRUE(Texts(layout).contains(QString::fromUtf8("\u00D844"))) << "the body's diameter";
+    }
+}
+
+} // namespace
