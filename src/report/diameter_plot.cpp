@@ -99,7 +99,7 @@ std::vector<TBlock> DiameterPlotBlocks(const TTypeface& type, const TVerificatio
                              PaintPlotFrame(painter, plot.Frame, "d [mm]", stations, plot.Font);
                              PaintLegend(painter, plot.Frame);
                              PaintDrawn(painter, plot);
-                             TTextPlacement labels;
+                             TTextPlacement labels = PlotLabels(plot.Frame, QRectF(0, 0, kWrittenWidth, kPlotHeight));
                              PaintRequired(painter, plot, labels);
                              painter.restore();
                          }};

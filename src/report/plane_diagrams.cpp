@@ -94,7 +94,7 @@ void PaintScheme(QPainter& painter, const TScheme& scheme, const TPlanePage& pla
                      "loads");
     painter.setPen(QPen(Qt::black, 1.2));
     painter.drawLine(frame.At(0, 0), frame.At(plane.ShaftLength, 0));
-    TTextPlacement labels;
+    TTextPlacement labels = PlotLabels(frame, QRectF(0, 0, kWrittenWidth, kSchemeHeight));
     const QFontMetricsF metrics(scheme.Font, painter.device());
     painter.setPen(QPen(Qt::black, 0.5));
     painter.setBrush(Qt::white);
@@ -122,8 +122,22 @@ TBlock SchemeBlock(const TTypeface& type, const TPlanePage& plane, const std::ve
             }};
 }
 
+// The corners of a diagram by their size, largest first: where labels crowd, the largest keep theirs.
+std::vector<size_t> LabelOrder(const std::vector<TDiagramPoint>& line)
+{
+    std::vector<size_t> order;
+    for (size_t i = 0; i < line.size(); ++i) {
+        const bool repeated = i > 0 && line[i - 1].X == line[i].X && line[i - 1].Value == line[i].Value;
+        if (line[i].Labelled && !repeated && PlotValue(line[i].Value) != "0") order.push_back(i);
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return std::fabs(line[a].Value) > std::fabs(line[b].Value); });
+    return order;
+}
+
 // A diagram's outline closed along its zero line, filled light, with the values at its corners.
-void PaintDiagram(QPainter& painter, const TPlotFrame& frame, const std::vector<TDiagramPoint>& line, const QFont& font)
+void PaintDiagram(QPainter& painter, const TPlotFrame& frame, double height, const std::vector<TDiagramPoint>& line,
+                  const QFont& font)
 {
     if (line.empty()) return;
     QPainterPath path(frame.At(line.front().X, 0));
@@ -134,10 +148,8 @@ void PaintDiagram(QPainter& painter, const TPlotFrame& frame, const std::vector<
     painter.drawPath(path);
     painter.setFont(font);
     const QFontMetricsF metrics(font, painter.device());
-    TTextPlacement labels;
-    for (size_t i = 0; i < line.size(); ++i) {
-        const bool repeated = i > 0 && line[i - 1].X == line[i].X && line[i - 1].Value == line[i].Value;
-        if (repeated || !line[i].Labelled || PlotValue(line[i].Value) == "0") continue;
+    TTextPlacement labels = PlotLabels(frame, QRectF(0, 0, kWrittenWidth, height));
+    for (size_t i : LabelOrder(line)) {
         const bool above = frame.Row(line[i].Value) < frame.Row(0);
         PaintValueLabel(painter, metrics, labels, frame.At(line[i].X, line[i].Value), PlotValue(line[i].Value), above);
     }
@@ -154,7 +166,7 @@ TBlock DiagramBlock(const TTypeface& type, const std::vector<TDiagramPoint>& lin
                 painter.save();
                 painter.setRenderHint(QPainter::Antialiasing);
                 PaintPlotFrame(painter, frame, name, stations, font);
-                PaintDiagram(painter, frame, line, font);
+                PaintDiagram(painter, frame, kDiagramHeight, line, font);
                 painter.restore();
             }};
 }
@@ -164,8 +176,11 @@ std::vector<TDiagramPoint> ShearLine(const TPlanePage& plane)
 {
     std::vector<TDiagramPoint> line;
     for (size_t j = 0; j < plane.ShearPoints.size() && j + 1 < plane.ForceTerms.size(); ++j) {
-        line.push_back({plane.ForceTerms[j].Position, plane.ShearPoints[j].Shear});
-        line.push_back({plane.ForceTerms[j + 1].Position, plane.ShearPoints[j].Shear, false});
+        const long double from = plane.ForceTerms[j].Position, to = plane.ForceTerms[j + 1].Position;
+        const long double shear = plane.ShearPoints[j].Shear;
+        line.push_back({from, shear, false});
+        line.push_back({(from + to) / 2, shear}); // written over the middle of its step
+        line.push_back({to, shear, false});
     }
     return line;
 }

@@ -73,6 +73,17 @@ QString PlotValue(long double value)
     return FloatToStr(rounded == 0 ? 0 : rounded);
 }
 
+TTextPlacement PlotLabels(const TPlotFrame& frame, const QRectF& block)
+{
+    constexpr double far = 1e5;
+    TTextPlacement labels;
+    labels.Reserve(QRectF(block.left() - far, block.top() - far, 3 * far, far));   // above
+    labels.Reserve(QRectF(block.left() - far, block.bottom(), 3 * far, far));      // below
+    labels.Reserve(QRectF(block.left() - far, block.top(), far + frame.Area.left(), block.height())); // the side
+    labels.Reserve(QRectF(block.right(), block.top(), far, block.height()));
+    return labels;
+}
+
 void PaintValueLabel(QPainter& painter, const QFontMetricsF& metrics, TTextPlacement& labels, QPointF at, const QString& text,
                      bool above)
 {

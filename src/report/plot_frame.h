@@ -40,6 +40,9 @@ void PaintPlotFrame(QPainter& painter, const TPlotFrame& frame, const QString& n
 // A value in the shortest form to a hundredth: 25000, 416.67, -0.5.
 QString PlotValue(long double value);
 
+// Labels of the plot kept off its side column and within `block`, the plot's own piece of paper.
+TTextPlacement PlotLabels(const TPlotFrame& frame, const QRectF& block);
+
 // `text` just above (or below) `at`, or not at all where earlier labels fill that place.
 void PaintValueLabel(QPainter& painter, const QFontMetricsF& metrics, TTextPlacement& labels, QPointF at, const QString& text,
                      bool above);
