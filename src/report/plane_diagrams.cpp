@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr double kSchemeHeight = 74, kDiagramHeight = 84; // points
+constexpr double kSchemeHeight = 90, kDiagramHeight = 84; // points
 constexpr double kLabelSize = 6.5;
 constexpr double kArrowLength = 20;
 const QColor kDiagramFill(228, 228, 228);
@@ -85,6 +85,21 @@ void PaintSchemeLoad(QPainter& painter, const QFontMetricsF& metrics, TTextPlace
     PaintValueLabel(painter, metrics, labels, tail, load.Load.Name + " = " + PlotValue(load.Load.Value) + " N", !upwards);
 }
 
+// The x axis under the scheme: the shaft's ends and every bearing and load, in mm, where there is room.
+void PaintPositions(QPainter& painter, const QFontMetricsF& metrics, TTextPlacement& labels, const TPlotFrame& frame,
+                    const TPlanePage& plane, const std::vector<TEnteredLoad>& loads)
+{
+    std::vector<long double> positions{0, plane.ShaftLength};
+    for (const Tvector& bearing : plane.Bearings) positions.push_back(bearing.Position);
+    for (const TEnteredLoad& load : loads) positions.push_back(load.Load.Position);
+    std::sort(positions.begin(), positions.end());
+    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+    const double row = kSchemeHeight - metrics.height() - 1;
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(0, row, kPlotSideRoom - 3, metrics.height()), Qt::AlignRight | Qt::AlignVCenter, "x [mm]");
+    for (long double x : positions) PaintValueLabel(painter, metrics, labels, {frame.Column(x), row - 2.5}, PlotValue(x), false);
+}
+
 void PaintScheme(QPainter& painter, const TScheme& scheme, const TPlanePage& plane, const std::vector<TEnteredLoad>& loads)
 {
     const TPlotFrame& frame = scheme.Frame;
@@ -109,6 +124,7 @@ void PaintScheme(QPainter& painter, const TScheme& scheme, const TPlanePage& pla
     painter.setPen(QPen(kForceColour, 0.8));
     painter.setBrush(kForceColour);
     for (const TEnteredLoad& load : loads) PaintSchemeLoad(painter, metrics, labels, scheme, load);
+    PaintPositions(painter, metrics, labels, frame, plane, loads);
 }
 
 TBlock SchemeBlock(const TTypeface& type, const TPlanePage& plane, const std::vector<TEnteredLoad>& loads)
@@ -151,7 +167,10 @@ void PaintDiagram(QPainter& painter, const TPlotFrame& frame, double height, con
     TTextPlacement labels = PlotLabels(frame, QRectF(0, 0, kWrittenWidth, height));
     for (size_t i : LabelOrder(line)) {
         const bool above = frame.Row(line[i].Value) < frame.Row(0);
-        PaintValueLabel(painter, metrics, labels, frame.At(line[i].X, line[i].Value), PlotValue(line[i].Value), above);
+        const auto jump = [&](size_t j) { return j < line.size() && line[j].X == line[i].X && line[j].Value != line[i].Value; };
+        const bool jumpsIn = i > 0 && jump(i - 1), jumpsOut = jump(i + 1);
+        PaintValueLabel(painter, metrics, labels, frame.At(line[i].X, line[i].Value), PlotValue(line[i].Value), above,
+                        jumpsIn ? 1 : jumpsOut ? -1 : 0);
     }
 }
 

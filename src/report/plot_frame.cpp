@@ -85,13 +85,16 @@ TTextPlacement PlotLabels(const TPlotFrame& frame, const QRectF& block)
 }
 
 void PaintValueLabel(QPainter& painter, const QFontMetricsF& metrics, TTextPlacement& labels, QPointF at, const QString& text,
-                     bool above)
+                     bool above, int lean)
 {
     const QSizeF size(metrics.horizontalAdvance(text) + 1, metrics.height());
-    const QPointF lift(0, above ? -2.5 : 2.5);
+    const QPointF lifted = at + QPointF(0, above ? -2.5 : 2.5);
     const double down = above ? 1 : 0;
-    const std::optional<QRectF> box = labels.Take({BoxAt(at + lift, size, 0.5, down), BoxAt(at + lift, size, 0, down),
-                                                   BoxAt(at + lift, size, 1, down)});
+    const QRectF centred = BoxAt(lifted, size, 0.5, down), right = BoxAt(lifted + QPointF(1.5, 0), size, 0, down),
+                 left = BoxAt(lifted - QPointF(1.5, 0), size, 1, down);
+    const std::optional<QRectF> box = lean < 0   ? labels.Take({left})
+                                      : lean > 0 ? labels.Take({right})
+                                                 : labels.Take({centred, right, left});
     if (!box) return;
     painter.drawText(*box, Qt::AlignCenter, text);
 }

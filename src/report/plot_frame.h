@@ -43,6 +43,7 @@ QString PlotValue(long double value);
 // Labels of the plot kept off its side column and within `block`, the plot's own piece of paper.
 TTextPlacement PlotLabels(const TPlotFrame& frame, const QRectF& block);
 
-// `text` just above (or below) `at`, or not at all where earlier labels fill that place.
+// `text` just above (or below) `at`, or not at all where earlier labels fill that place; `lean`
+// -1 or 1 keeps it to the left or right of `at` (the two sides of a jump).
 void PaintValueLabel(QPainter& painter, const QFontMetricsF& metrics, TTextPlacement& labels, QPointF at, const QString& text,
-                     bool above);
+                     bool above, int lean = 0);

@@ -251,33 +251,36 @@ TBlocks SpeedBlocks(const TSpeedCheck& check, const TTypeface& type)
     return blocks;
 }
 
+// The factors of each computed notch, then the stresses and safeties of every section; a failing
+// section red in both.
+TBlocks NotchTableBlocks(const TFatigueReport& report, const TTypeface& type)
+{
+    const std::optional<size_t> weakest = report.Fatigue.Weakest;
+    std::vector<QStringList> factors, stresses;
+    std::vector<bool> factorsFailing, failing;
+    for (size_t i = 0; i < report.Fatigue.Rows.size(); ++i) {
+        const TFatigueRow& row = report.Fatigue.Rows[i];
+        if (row.Computed) { // a section not computed has no factors: the second table says why
+            factors.push_back(FatigueFactorCells(row, weakest == i));
+            factorsFailing.push_back(row.Fails(report.Limits));
+        }
+        stresses.push_back(FatigueStressCells(row, weakest == i));
+        failing.push_back(row.Fails(report.Limits));
+    }
+    TBlocks blocks;
+    if (!factors.empty()) Append(blocks, TableBlocks(type, FatigueFactorHeadings(), factors, factorsFailing));
+    blocks.push_back(Body(type, ""));
+    Append(blocks, TableBlocks(type, FatigueStressHeadings(), stresses, failing));
+    blocks.push_back(Body(type, FatigueTableKey()));
+    blocks.push_back(Body(type, WeakestNotchText(report.Fatigue), weakest && report.Fatigue.Rows[*weakest].Fails(report.Limits)));
+    return blocks;
+}
+
 TBlocks FatigueBlocks(const TFatigueReport& report, long double twistLimit, const TTypeface& type)
 {
     TBlocks blocks{HeadingBlock(type, "Fatigue"), Body(type, kFatigueMethod)};
-    if (!report.FatigueProblem.isEmpty()) {
-        blocks.push_back(Body(type, report.FatigueProblem));
-    } else {
-        const std::optional<size_t> weakest = report.Fatigue.Weakest;
-        std::vector<QStringList> factors, stresses;
-        std::vector<bool> failing;
-        std::vector<bool> factorsFailing;
-        for (size_t i = 0; i < report.Fatigue.Rows.size(); ++i) {
-            const TFatigueRow& row = report.Fatigue.Rows[i];
-            // A section not computed has no factors: the second table says why.
-            if (row.Computed) {
-                factors.push_back(FatigueFactorCells(row, weakest == i));
-                factorsFailing.push_back(row.Fails(report.Limits));
-            }
-            stresses.push_back(FatigueStressCells(row, weakest == i));
-            failing.push_back(row.Fails(report.Limits));
-        }
-        if (!factors.empty()) Append(blocks, TableBlocks(type, FatigueFactorHeadings(), factors, factorsFailing));
-        blocks.push_back(Body(type, ""));
-        Append(blocks, TableBlocks(type, FatigueStressHeadings(), stresses, failing));
-        blocks.push_back(Body(type, FatigueTableKey()));
-        blocks.push_back(Body(type, WeakestNotchText(report.Fatigue),
-                              weakest && report.Fatigue.Rows[*weakest].Fails(report.Limits)));
-    }
+    if (!report.FatigueProblem.isEmpty()) blocks.push_back(Body(type, report.FatigueProblem));
+    else Append(blocks, NotchTableBlocks(report, type));
     if (!report.TwistProblem.isEmpty()) blocks.push_back(Body(type, report.TwistProblem));
     else blocks.push_back(Body(type, TwistAngleText(report.Twist, twistLimit), report.Twist.TooLarge));
     for (size_t i = 0; i < report.Bearings.size(); ++i)

@@ -87,4 +87,42 @@ TEST_F(DrawingLayoutTest, CrowdedShaftKeepsEveryTextClear)
     }
 }
 
+// A collar 1 mm long between faces at 50 and 51 of a shaft drawn at 1:1: its chain text "1" and
+// its diameter have no room between their lines, so both stand outside on a leader that starts
+// at the collar.
+TEST_F(DrawingLayoutTest, TextsWithoutRoomBetweenTheirLinesStandOutsideOnALeader)
+{
+    TDesign collar = SteppedDesign();
+    collar.Profile = {"line 0/0/0/20/0/",    "line 0/20/50/20/0/",  "line 50/20/50/25/0/", "line 50/25/51/25/0/",
+                      "line 51/25/51/15/0/", "line 51/15/100/15/0/", "line 100/15/100/0/0/"};
+    const TDrawingLayout layout = LayOut(collar, 1);
+    const double left = 50 * kPointsPerMm, right = 51 * kPointsPerMm;
+    const auto text = [&](const QString& wanted) {
+        const auto hit = std::find_if(layout.Texts.begin(), layout.Texts.end(), [&](const TPlacedText& t) { return t.Text == wanted; });
+        EXPECT_NE(hit, layout.Texts.end()) << wanted.toStdString();
+        return hit == layout.Texts.end() ? TPlacedText() : *hit;
+    };
+    // A leader runs from inside the collar's stretch to the edge of the text's box.
+    const auto ledFromCollar = [&](const QRectF& box) {
+        return std::any_of(layout.Lines.begin(), layout.Lines.end(), [&](const QLineF& line) {
+            const QRectF edge = box.adjusted(-1e-6, -1e-6, 1e-6, 1e-6);
+            const bool starts = line.x1() > left && line.x1() < right, ends = edge.contains(line.p2()) && !box.adjusted(1e-3, 1e-3, -1e-3, -1e-3).contains(line.p2());
+            return starts && ends;
+        });
+    };
+    const TPlacedText link = text("1");
+    EXPECT_TRUE(link.Box.left() >= right || link.Box.right() <= left) << "outside the extension lines";
+    EXPECT_TRUE(ledFromCollar(link.Box));
+    const TPlacedText diameter = text(QString::fromUtf8("\u00D850"));
+    EXPECT_FALSE(diameter.Upright);
+    EXPECT_LT(diameter.Box.bottom(), -25 * kPointsPerMm) << "above the outline";
+    EXPECT_TRUE(ledFromCollar(diameter.Box));
+    // The long steps keep theirs between the lines: upright inside, the chain text over its line.
+    EXPECT_TRUE(text(QString::fromUtf8("\u00D840")).Upright);
+    const TPlacedText first = text("50");
+    EXPECT_GT(first.Box.left(), 0);
+    EXPECT_LT(first.Box.right(), left);
+    EXPECT_TRUE(Overlapping(layout).empty());
+}
+
 } // namespace

@@ -36,6 +36,9 @@ TEST(ResultantMoment, AgreesWithTheStaticsOfBothPlanesByHand)
 {
     const TPlanePages pages = ReplayPlanePages(SteppedDesign());
     ASSERT_EQ(pages.Planes.size(), 2u);
+    // Each plane keeps its bearings under its own names, though the vertical plane renames them.
+    EXPECT_EQ(pages.Planes[0].Bearings.front().Name, "RHA");
+    EXPECT_EQ(pages.Planes[1].Bearings.back().Name, "RVB");
     const std::vector<TDiagramPoint> horizontal = MomentLine(pages.Planes[0].MomentPoints, pages.Planes[0].MomentTerms);
     const std::vector<TDiagramPoint> vertical = MomentLine(pages.Planes[1].MomentPoints, pages.Planes[1].MomentTerms);
     EXPECT_NEAR(double(kRB * 50), double(MomentAt(horizontal, 140, true)), 1e-6);
