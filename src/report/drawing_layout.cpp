@@ -12,6 +12,7 @@ constexpr double kGap = 1.2;          // between the outline and an extension li
 constexpr double kSmallFeature = 2.5;   // points on paper: a smaller radius or chamfer is numbered
 constexpr int kLevels = 5;            // rows of labels above the outline, at most
 constexpr double kBelowOutline = 16;  // room for the bearings between the outline and the chain
+constexpr double kLoadArrow = 9;      // a load's arrow reaches down to the outline from this far above the widest step
 
 struct TJob {
     const std::vector<TProfileStep>& Steps;
@@ -26,7 +27,7 @@ struct TJob {
     double Radius(long double diameter) const { return double(diameter / 2 * PointsPerMm); }
     double Height() const { return Metrics.height(); }
     QSizeF Size(const QString& text) const { return {Metrics.horizontalAdvance(text) + 1, Metrics.height()}; }
-    double AboveRow(int level) const { return -Widest - 4 - level * (Height() + 1); }
+    double AboveRow(int level) const { return -Widest - kLoadArrow - 1 - level * (Height() + 1); }
     double ChainRow() const { return Widest + kBelowOutline + Height(); }
     double OverallRow() const { return ChainRow() + 3.5 * Height(); }
 };
@@ -222,9 +223,10 @@ void AddMark(TJob& job, const TDrawingMark& mark)
             AddText(job, text, *box);
         return;
     }
-    job.Out.Lines.push_back({QPointF(x, -r - 9), QPointF(x, -r - 0.5)});
+    const QPointF tail(x, -job.Widest - kLoadArrow);
+    job.Out.Lines.push_back({tail, QPointF(x, -r - 0.5)});
     AddArrow(job.Out, {x, -r - 0.5}, {0, 1});
-    AddAboveLabel(job, text, {x, -r - 9});
+    AddAboveLabel(job, text, tail);
 }
 
 } // namespace
