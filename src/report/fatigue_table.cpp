@@ -18,10 +18,11 @@ QStringList Section(const TFatigueRow& row, bool weakest)
 
 } // namespace
 
+// Pairs (and the three Marin factors) share a cell: a long table paints half the texts.
 QStringList FatigueFactorHeadings()
 {
-    return {"x [mm]", "section", "d / D [mm]", "r [mm]", "Kt", "Kts", "q", "qs", "Kf", "Kfs",
-            "ka", "kb", "ke", "Se' [MPa]", "Se [MPa]"};
+    return {"x [mm]", "section", "d / D [mm]", "r [mm]", "Kt / Kts", "q / qs", "Kf / Kfs", "ka / kb / ke",
+            "Se' / Se [MPa]"};
 }
 
 QStringList FatigueFactorCells(const TFatigueRow& row, bool weakest)
@@ -29,25 +30,27 @@ QStringList FatigueFactorCells(const TFatigueRow& row, bool weakest)
     QStringList cells = Section(row, weakest);
     const bool bending = row.Bending.Estimate || row.Sharp, torsion = row.Torsion.Estimate || row.Sharp;
     const TEndurance& se = row.Endurance;
-    cells << (row.Shoulder ? Estimated(row.Radius, row.Sharp) : QString()) << Estimated(row.Bending.Kt, bending)
-          << Estimated(row.Torsion.Kt, torsion) << Estimated(row.Q, row.Sharp) << Estimated(row.Qs, row.Sharp) << Estimated(row.Kf, bending)
-          << Estimated(row.Kfs, torsion) << Number(se.Surface) << Estimated(se.Size, se.SizeEstimate)
-          << Number(se.Reliability) << Number(se.Specimen) << Estimated(se.Limit, se.SizeEstimate);
+    cells << (row.Shoulder ? Estimated(row.Radius, row.Sharp) : QString())
+          << Estimated(row.Bending.Kt, bending) + " / " + Estimated(row.Torsion.Kt, torsion)
+          << Estimated(row.Q, row.Sharp) + " / " + Estimated(row.Qs, row.Sharp)
+          << Estimated(row.Kf, bending) + " / " + Estimated(row.Kfs, torsion)
+          << Number(se.Surface) + " / " + Estimated(se.Size, se.SizeEstimate) + " / " + Number(se.Reliability)
+          << Number(se.Specimen) + " / " + Estimated(se.Limit, se.SizeEstimate);
     return cells;
 }
 
 QStringList FatigueStressHeadings()
 {
-    return {"x [mm]", "M [N*mm]", "T [N*mm]", "σa", "σm", "τa", "τm", "σ'a", "σ'm", "n_f", "n_y", "stresses in MPa"};
+    return {"x [mm]", "M / T [N*mm]", "σa / σm", "τa / τm", "σ'a / σ'm", "n_f", "n_y", "stresses in MPa"};
 }
 
 QStringList FatigueStressCells(const TFatigueRow& row, bool weakest)
 {
     QStringList cells = Section(row, weakest).mid(0, 1);
-    if (!row.Computed) return cells << "" << "" << "" << "" << "" << "" << "" << "" << "" << "" << row.Reason;
-    cells << Number(row.Moment) << Number(row.Torque) << Number(row.SigmaA) << Number(row.SigmaM) << Number(row.TauA)
-          << Number(row.TauM) << Number(row.VonMisesA) << Number(row.VonMisesM) << Safety(row.FatigueSafety)
-          << Safety(row.YieldSafety) << (weakest ? "the weakest notch" : "");
+    if (!row.Computed) return cells << "" << "" << "" << "" << "" << "" << row.Reason;
+    cells << Number(row.Moment) + " / " + Number(row.Torque) << Number(row.SigmaA) + " / " + Number(row.SigmaM)
+          << Number(row.TauA) + " / " + Number(row.TauM) << Number(row.VonMisesA) + " / " + Number(row.VonMisesM)
+          << Safety(row.FatigueSafety) << Safety(row.YieldSafety) << (weakest ? "the weakest notch" : "");
     return cells;
 }
 

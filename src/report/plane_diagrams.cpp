@@ -29,11 +29,17 @@ std::vector<long double> Positions(const Tincarcare& terms)
     return positions;
 }
 
-void PaintArrowHead(QPainter& painter, QPointF tip, QPointF from)
+// The loads' shafts and arcs, and their heads, gathered to be drawn in one stroke and one fill: a
+// shaft with hundreds of loads stays a small file, quickly written.
+struct TLoadSymbols {
+    QPainterPath Strokes, Heads;
+};
+
+void AddArrowHead(QPainterPath& heads, QPointF tip, QPointF from)
 {
     const QPointF along = (tip - from) / std::max(1e-9, std::hypot(tip.x() - from.x(), tip.y() - from.y()));
     const QPointF across(-along.y(), along.x());
-    painter.drawPolygon(QPolygonF({tip, tip - 4 * along + 1.6 * across, tip - 4 * along - 1.6 * across}));
+    heads.addPolygon(QPolygonF({tip, tip - 4 * along + 1.6 * across, tip - 4 * along - 1.6 * across, tip}));
 }
 
 void PaintBearing(QPainter& painter, QPointF on)
@@ -43,26 +49,27 @@ void PaintBearing(QPainter& painter, QPointF on)
 }
 
 // Direction 1 acts with the reactions, upwards from below the shaft; 0 downwards from above.
-void PaintForce(QPainter& painter, QPointF on, bool upwards)
+void AddForce(TLoadSymbols& symbols, QPointF on, bool upwards)
 {
     const QPointF tail = on + QPointF(0, upwards ? kArrowLength : -kArrowLength);
-    painter.drawLine(tail, on);
-    PaintArrowHead(painter, on, tail);
+    symbols.Strokes.moveTo(tail);
+    symbols.Strokes.lineTo(on);
+    AddArrowHead(symbols.Heads, on, tail);
 }
 
-// Direction 1 turns clockwise on paper. The arc takes the pen only, so that the brush stays the
-// arrowheads' for every load (each change of brush is a new pattern in the file).
-void PaintMomentSymbol(QPainter& painter, QPointF on, bool clockwise)
+// Direction 1 turns clockwise on paper.
+void AddMomentSymbol(TLoadSymbols& symbols, QPointF on, bool clockwise)
 {
     constexpr double radius = 7, start = 150, sweep = 300;
     const double turn = clockwise ? -1 : 1, first = clockwise ? start : 180 - start;
-    painter.drawArc(QRectF(on - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius)), int(first * 16),
-                    int(turn * sweep * 16));
+    const QRectF circle(on - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius));
+    symbols.Strokes.arcMoveTo(circle, first);
+    symbols.Strokes.arcTo(circle, first, turn * sweep);
     const auto onCircle = [&](double degrees) {
         const double angle = degrees * std::numbers::pi / 180;
         return on + radius * QPointF(std::cos(angle), -std::sin(angle));
     };
-    PaintArrowHead(painter, onCircle(first + turn * sweep), onCircle(first + turn * (sweep - 25)));
+    AddArrowHead(symbols.Heads, onCircle(first + turn * sweep), onCircle(first + turn * (sweep - 25)));
 }
 
 struct TScheme {
@@ -70,17 +77,17 @@ struct TScheme {
     QFont Font;
 };
 
-void PaintSchemeLoad(QPainter& painter, const QFontMetricsF& metrics, TTextPlacement& labels, const TScheme& scheme,
-                     const TEnteredLoad& load)
+void AddSchemeLoad(QPainter& painter, const QFontMetricsF& metrics, TTextPlacement& labels, const TScheme& scheme,
+                   const TEnteredLoad& load, TLoadSymbols& symbols)
 {
     const QPointF on = scheme.Frame.At(load.Load.Position, 0);
     const bool upwards = load.Load.Direction == 1;
     if (load.Kind == TEntryKind::Moment) {
-        PaintMomentSymbol(painter, on, upwards);
+        AddMomentSymbol(symbols, on, upwards);
         PaintValueLabel(painter, metrics, labels, on - QPointF(0, 8), load.Load.Name + " = " + PlotValue(load.Load.Value) + " N*mm", true);
         return;
     }
-    PaintForce(painter, on, upwards);
+    AddForce(symbols, on, upwards);
     const QPointF tail = on + QPointF(0, upwards ? kArrowLength : -kArrowLength);
     PaintValueLabel(painter, metrics, labels, tail, load.Load.Name + " = " + PlotValue(load.Load.Value) + " N", !upwards);
 }
@@ -121,9 +128,11 @@ void PaintScheme(QPainter& painter, const TScheme& scheme, const TPlanePage& pla
             text += " = " + PlotValue(plane.BearingReactions[i]) + " N";
         PaintValueLabel(painter, metrics, labels, on + QPointF(0, 9), text, false);
     }
-    painter.setPen(QPen(kForceColour, 0.8));
-    painter.setBrush(kForceColour);
-    for (const TEnteredLoad& load : loads) PaintSchemeLoad(painter, metrics, labels, scheme, load);
+    painter.setPen(kForceColour);
+    TLoadSymbols symbols;
+    for (const TEnteredLoad& load : loads) AddSchemeLoad(painter, metrics, labels, scheme, load, symbols);
+    painter.strokePath(symbols.Strokes, QPen(kForceColour, 0.8));
+    painter.fillPath(symbols.Heads, kForceColour);
     PaintPositions(painter, metrics, labels, frame, plane, loads);
 }
 

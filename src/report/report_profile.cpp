@@ -54,10 +54,10 @@ void PaintContour(QPainter& painter, const TPaperMap& map, const TDxfDrawing& dr
 void PaintLayout(QPainter& painter, const TDrawingLayout& layout, const QFont& font)
 {
     painter.setPen(QPen(Qt::black, 0.25));
-    for (const QLineF& line : layout.Lines) painter.drawLine(line);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::black);
-    for (const QPolygonF& symbol : layout.Symbols) painter.drawPolygon(symbol);
+    painter.drawLines(layout.Lines.data(), int(layout.Lines.size()));
+    QPainterPath symbols;
+    for (const QPolygonF& symbol : layout.Symbols) symbols.addPolygon(symbol), symbols.closeSubpath();
+    painter.fillPath(symbols, Qt::black);
     painter.setFont(font);
     painter.setPen(Qt::black);
     painter.setBrush(Qt::NoBrush);
