@@ -125,4 +125,18 @@ TEST_F(DrawingLayoutTest, TextsWithoutRoomBetweenTheirLinesStandOutsideOnALeader
     EXPECT_TRUE(Overlapping(layout).empty());
 }
 
+// A taper between two journals is a step of its own, chained at both ends; a chamfer at the end
+// is given by its own label, not in the chain: 50 + 20 + 80 = 150.
+TEST_F(DrawingLayoutTest, ATaperIsChainedAndAChamferIsNot)
+{
+    TDesign taper = SteppedDesign();
+    taper.Profile = {"line 0/0/0/20/0/",     "line 0/20/50/20/0/",    "line 50/20/70/25/0/",
+                     "line 70/25/148/25/0/", "line 148/25/150/23/0/", "line 150/23/150/0/0/"};
+    const QStringList texts = Texts(LayOut(taper, 1));
+    for (const QString& expected : {QString("50"), QString("20"), QString("80"), QString("150"), QString::fromUtf8("2 x 45\u00B0"),
+                                    QString::fromUtf8("\u00D840"), QString::fromUtf8("\u00D850")})
+        EXPECT_EQ(texts.count(expected), 1) << expected.toStdString() << " in " << texts.join(" | ").toStdString();
+    EXPECT_FALSE(texts.contains("78")) << "the chamfer's 2 mm is not cut off the chain";
+}
+
 } // namespace

@@ -178,6 +178,26 @@ TEST_F(PdfReportTest, GrownPageGoesOverWholePages)
     EXPECT_EQ(MatchingPixels(PdfPage(fileName, secondPart, dpi), second, kImageCaptionHeight, dpi), kPageWidth * kPageHeight);
 }
 
+// A drawing whose text does not read, and a crowded one whose small fillets are listed: the report
+// is still written, says what it cannot show, and lists what it cannot point at.
+TEST_F(PdfReportTest, AnUnreadableDrawingIsSaidAndACrowdedOneListsItsSmallRadii)
+{
+    TDesign broken = SteppedDesign();
+    broken.Profile = {"line 0/0/0/twenty/0/"};
+    // A force right over bearing A: the bearing takes it all, and the plane's diagrams are flat zero.
+    broken.Vertical.Entries = {{TEntryKind::Force, 10, 1000, 0}};
+    const QString text = PdfText(Write(Report(broken), "broken.pdf"));
+    EXPECT_TRUE(text.contains("The steps cannot be listed: ")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Load schemes and diagrams"));
+    EXPECT_TRUE(text.contains("FV1 = 1000 N")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Vertical plane: load scheme, shear force and bending moment"));
+
+    const QString crowded = PdfText(Write(Report(CrowdedDesign()), "crowded.pdf"));
+    for (const QString& expected : {QString("No. radius or chamfer where"), QString("1 fillet R 0.4 x = 3.6 ... 4 mm"),
+                                    QString("12 fillet R 0.4 x = 47.6 ... 48 mm")})
+        EXPECT_TRUE(crowded.contains(expected)) << expected.toStdString();
+}
+
 // The diagrams and the drawing in the body are lines and text: pdfimages finds the planes' pages
 // on the appendix's last two pages and nothing before them, and the drawing's dimensions, the
 // scheme's loads and the fatigue table's marks are text a reader can search.
