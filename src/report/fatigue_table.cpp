@@ -41,16 +41,16 @@ QStringList FatigueFactorCells(const TFatigueRow& row, bool weakest)
 
 QStringList FatigueStressHeadings()
 {
-    return {"x [mm]", "M / T [N*mm]", "σa / σm", "τa / τm", "σ'a / σ'm", "n_f", "n_y", "stresses in MPa"};
+    return {"x [mm]", "M / T [N*mm]", "σa / σm", "τa / τm", "σ'a / σ'm", "Se", "n_f", "n_y", "stresses in MPa"};
 }
 
 QStringList FatigueStressCells(const TFatigueRow& row, bool weakest)
 {
     QStringList cells = Section(row, weakest).mid(0, 1);
-    if (!row.Computed) return cells << "" << "" << "" << "" << "" << "" << row.Reason;
+    if (!row.Computed) return cells << "" << "" << "" << "" << "" << "" << "" << row.Reason;
     cells << Number(row.Moment) + " / " + Number(row.Torque) << Number(row.SigmaA) + " / " + Number(row.SigmaM)
           << Number(row.TauA) + " / " + Number(row.TauM) << Number(row.VonMisesA) + " / " + Number(row.VonMisesM)
-          << Safety(row.FatigueSafety) << Safety(row.YieldSafety) << (weakest ? "the weakest notch" : "");
+          << Estimated(row.Endurance.Limit, row.Endurance.SizeEstimate) << Safety(row.FatigueSafety) << Safety(row.YieldSafety) << (weakest ? "the weakest notch" : "");
     return cells;
 }
 

@@ -1,6 +1,6 @@
-// The fatigue check on paper, every factor of every notch in two tables (the factors that make Se,
-// then the stresses and the safeties), the weakest notch marked "*" and each value that rests on
-// an estimate marked "~".
+// The fatigue check on paper in two tables: every factor of every notch (the shoulders), then the
+// stresses, Se and the safeties of every section checked; the weakest notch marked "*" and each
+// value that rests on an estimate marked "~".
 #pragma once
 
 #include "check/fatigue_check.h"
@@ -8,7 +8,7 @@
 #include <QStringList>
 
 QStringList FatigueFactorHeadings();
-// Of a computed row only.
+// Of a computed shoulder only.
 QStringList FatigueFactorCells(const TFatigueRow& row, bool weakest);
 
 QStringList FatigueStressHeadings();

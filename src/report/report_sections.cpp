@@ -251,7 +251,7 @@ TBlocks SpeedBlocks(const TSpeedCheck& check, const TTypeface& type)
     return blocks;
 }
 
-// The factors of each computed notch, then the stresses and safeties of every section; a failing
+// The factors of each shoulder, then the stresses and safeties of every section; a failing
 // section red in both.
 TBlocks NotchTableBlocks(const TFatigueReport& report, const TTypeface& type)
 {
@@ -260,7 +260,7 @@ TBlocks NotchTableBlocks(const TFatigueReport& report, const TTypeface& type)
     std::vector<bool> factorsFailing, failing;
     for (size_t i = 0; i < report.Fatigue.Rows.size(); ++i) {
         const TFatigueRow& row = report.Fatigue.Rows[i];
-        if (row.Computed) { // a section not computed has no factors: the second table says why
+        if (row.Computed && row.Shoulder) { // a plain section has no notch; the second table has its Se
             factors.push_back(FatigueFactorCells(row, weakest == i));
             factorsFailing.push_back(row.Fails(report.Limits));
         }

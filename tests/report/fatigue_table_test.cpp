@@ -50,6 +50,8 @@ TEST(FatigueTable, EstimatesAndTheWeakestNotchAreMarked)
     const QStringList stresses = FatigueStressCells(sharp, true);
     ASSERT_EQ(stresses.size(), stressHeads.size());
     EXPECT_EQ(Cell(stressHeads, stresses, "n_f"), "1.20");
+    EXPECT_EQ(Cell(stressHeads, stresses, "Se"), "154.05");
+    EXPECT_EQ(Cell(stressHeads, FatigueStressCells(wide, false), "Se"), "~154.05");
     EXPECT_EQ(stresses.back(), "the weakest notch");
     TFatigueRow unloaded;
     unloaded.Position = 190, unloaded.Reason = "not drawn here";
