@@ -27,14 +27,6 @@ std::optional<QRectF> TTextPlacement::Take(const std::vector<QRectF>& candidates
     return std::nullopt;
 }
 
-QRectF TTextPlacement::TakeShifted(QRectF box, double step)
-{
-    if (step == 0) step = 1; // a box that never moves would never come free
-    while (!Free(box)) box.translate(0, step);
-    placed_.push_back(box);
-    return box;
-}
-
 QRectF BoxAt(QPointF at, QSizeF size, double across, double down)
 {
     return {at.x() - across * size.width(), at.y() - down * size.height(), size.width(), size.height()};

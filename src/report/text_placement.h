@@ -8,16 +8,13 @@
 
 class TTextPlacement {
 public:
-    // A box that must stay clear (the outline's band, say) without being a text.
+    // A box that must stay clear (the paper outside a plot, say) without being a text.
     void Reserve(const QRectF& box) { placed_.push_back(box); }
-    bool Free(const QRectF& box) const;
     // The first free candidate, now taken; none when every one is covered.
     std::optional<QRectF> Take(const std::vector<QRectF>& candidates);
-    // `box` moved down (a positive step) or up in whole steps until it is free.
-    QRectF TakeShifted(QRectF box, double step);
-    const std::vector<QRectF>& Placed() const { return placed_; }
 
 private:
+    bool Free(const QRectF& box) const;
     std::vector<QRectF> placed_;
 };
 
