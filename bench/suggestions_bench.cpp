@@ -48,7 +48,7 @@ void MakeBenchDesign(TBenchDesign& made, bool faces)
     ReplayDesign(design, made.Analysis, made.Data);
     made.Applied = {design.Dimensioning.Material, design.Dimensioning.TwistCycle};
     made.Memo = ShownDecimals(design).Profile;
-    made.Loads = LoadPositions(design.Horizontal, design.Vertical);
+    made.Loads = LoadPositions(design.Horizontal, design.Vertical, design.Elements);
     made.Inputs = design.Check;
     made.Report = MakeFatigueReport(made.Analysis, made.Data, made.Applied, made.Memo, 20, made.Inputs);
     made.Ruling = LargestDrawnDiameter(DrawnContour(made.Memo, 20));

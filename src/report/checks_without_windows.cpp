@@ -14,12 +14,14 @@
 #include <algorithm>
 #include <cmath>
 
-std::vector<long double> LoadPositions(const TPlaneEntries& horizontal, const TPlaneEntries& vertical)
+std::vector<long double> LoadPositions(const TPlaneEntries& horizontal, const TPlaneEntries& vertical,
+                                       const std::vector<TMachineElement>& elements)
 {
     std::vector<long double> positions;
     for (const TPlaneEntries* plane : {&horizontal, &vertical})
         for (const TLoadEntry& entry : plane->Entries)
             if (entry.Kind != TEntryKind::Bearing) positions.push_back(entry.Position);
+    for (const TMachineElement& element : elements) positions.push_back(element.Position);
     return positions;
 }
 
@@ -98,6 +100,9 @@ TInputsUsed InputsUsed(const TDesign& design, const TAnalysisState& state, const
     TInputsUsed used{design.Check, data.MT(), state.TwistSpan.From.value_or(0),
                      state.TwistSpan.To.value_or(state.ShaftLength), std::nullopt, std::nullopt, NamedLoads(design),
                      ShaftBearingCount(state)};
+    used.Elements = design.Elements;
+    used.Drive = ShaftDriveOf(design);
+    used.ElementDrive = state.ElementDrive;
     try {
         const TFatigueMaterial strengths = FatigueMaterialOf(design.Check.Fatigue, material);
         used.UltimateStrength = strengths.UltimateStrength;
@@ -129,8 +134,9 @@ TDesignChecks CheckDesignWithoutWindows(const TDesign& design)
     const TDimensioningInputs& applied = design.Dimensioning;
     const TAppliedDimensioning fatigueFrom =
         applied.Applied ? TAppliedDimensioning{applied.Material, applied.TwistCycle} : TAppliedDimensioning{};
+    const std::vector<long double> loads = LoadPositions(design.Horizontal, design.Vertical, design.Elements);
     TDesignChecks checks{VerifyShaft(state, data, contour),
-                         CheckStiffnessAndSpeed(state, LoadPositions(design.Horizontal, design.Vertical), contour, design.Check),
+                         CheckStiffnessAndSpeed(state, loads, contour, WithElementMasses(design.Check, design.Elements)),
                          MakeFatigueReport(state, data, fatigueFrom, memo, arcSteps, design.Check),
                          InputsUsed(design, state, data, fatigueFrom.Material), {}};
     RefuseResultsBeyondRange(checks.Strength);
@@ -139,7 +145,6 @@ TDesignChecks CheckDesignWithoutWindows(const TDesign& design)
     const TPreconditions preconditions{contour.empty() ? "nothing is drawn" : QString(), UncalculatedPlanes(state),
                                        applied.Applied ? QString() : "the dimensioning inputs are not applied"};
     checks.NotMade = ChecksNotMade(checks, preconditions);
-    const std::vector<long double> loads = LoadPositions(design.Horizontal, design.Vertical);
     checks.Suggestions = SuggestForFatiguePage(
         checks.Fatigue, {state, data, fatigueFrom, memo, arcSteps, design.Check, loads, LargestDrawnDiameter(contour)});
     return checks;
