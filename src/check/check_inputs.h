@@ -21,7 +21,7 @@ struct TCheckInputs {
 
 enum class TCheckInput {
     Modulus, ShearModulus, Density, Mass, Speed, SlopeLimit, DeflectionRatio, Rating, Stiffness, RequiredLife,
-    FatigueSafety, YieldSafety, TwistLimit, UltimateStrength, YieldStrength
+    FatigueSafety, YieldSafety, TwistLimit, UltimateStrength, YieldStrength, RadialFactor, AxialFactor, AxialRatioLimit
 };
 
 struct TInputRange {

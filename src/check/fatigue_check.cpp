@@ -1,5 +1,6 @@
 #include "check/fatigue_check.h"
 
+#include "analysis/shaft_torque.h"
 #include "common/errors.h"
 #include "common/number_text.h"
 #include "diagrams/section_moment.h"
@@ -15,10 +16,9 @@ namespace {
 constexpr long double kPi = std::numbers::pi_v<long double>;
 
 struct TFatigueJob {
-    const TAnalysisState& analysis;
-    const TData& data;
     TTwistCycle cycle;
     const TFatigueMaterial& material;
+    TShaftTorque torque;
     TSectionMoments moments; // round-off is no moment: an unloaded section has no n_f
 
     void Concentrate(TFatigueRow& row) const
@@ -44,7 +44,7 @@ struct TFatigueJob {
     void Stress(TFatigueRow& row) const
     {
         row.Moment = moments.At(row.Position);
-        row.Torque = analysis.TwistSpan.Contains(row.Position) ? data.MT() : 0;
+        row.Torque = torque.At(row.Position);
         const long double cube = row.Small * row.Small * row.Small;
         row.SigmaA = CheckedDivide(row.Kf * 32 * std::fabs(row.Moment), kPi * cube);
         const long double tau = CheckedDivide(row.Kfs * 16 * std::fabs(row.Torque), kPi * cube);
@@ -92,7 +92,7 @@ QString MissingInput(const TAnalysisState& analysis, const TFatigueMaterial& mat
     if (!planes.isEmpty()) return planes;
     if (!(material.UltimateStrength > 0)) return "Sut must be above zero";
     if (!(material.YieldStrength > 0)) return "Sy must be above zero";
-    return QString();
+    return UnbalancedTorqueProblem(analysis.ElementDrive);
 }
 
 // Whether a notch covers x; the notches are sorted by position and none reaches further than
@@ -184,7 +184,7 @@ bool TFatigueRow::Fails(const TFatigueLimits& limits) const
 TFatigueCheck CheckFatigue(const TAnalysisState& analysis, const TData& data, TTwistCycle cycle,
                            const TFatigueShaft& shaft, const TFatigueMaterial& material)
 {
-    const TFatigueJob job{analysis, data, cycle, material, {analysis.HorzDiagram, analysis.VertDiagram, data.MM()}};
+    const TFatigueJob job{cycle, material, ShaftTorqueOf(analysis, data), {analysis.HorzDiagram, analysis.VertDiagram, data.MM()}};
     const QString missing = MissingInput(analysis, material);
     const TContourIndex contour(shaft.Contour);
     const QString outlineFault = contour.DiameterFault();

@@ -44,14 +44,19 @@ TFatigueReport MakeFatigueReport(const TAnalysisState& analysis, const TData& da
         report.FatigueProblem = error.Text();
     }
     try {
-        report.Twist = TwistAngle(contour, data.MT(), analysis.TwistSpan, analysis.ShaftLength, fatigue.ShearModulus, fatigue.TwistLimit);
+        report.Twist = TwistAngle(contour, ShaftTorqueOf(analysis, data), analysis.ShaftLength, fatigue.ShearModulus,
+                                  fatigue.TwistLimit);
     } catch (const KorvelError& error) {
         report.TwistProblem = error.Text();
     }
     const std::vector<long double> loads =
         BearingLoads(analysis.HorzReactions, analysis.VertReactions, ShaftBearingCount(analysis));
-    for (size_t i = 0; i < loads.size(); ++i)
-        report.Bearings.push_back(BearingLife(loads[i], fatigue.Bearings[i], inputs.Speed, fatigue.RequiredLife));
+    // The locating bearing alone holds the shaft along its axis, so it takes the whole axial force.
+    const long double axial = std::fabs(analysis.ElementDrive.AxialForce);
+    for (size_t i = 0; i < loads.size(); ++i) {
+        const long double fa = int(i) == fatigue.LocatingBearing ? axial : 0;
+        report.Bearings.push_back(BearingLife(loads[i], fa, fatigue.Bearings[i], inputs.Speed, fatigue.RequiredLife));
+    }
     return report;
 }
 
@@ -65,6 +70,7 @@ QString TwistAngleText(const TTwistAngle& twist, long double limit)
 QString BearingLifeText(const TBearingLife& life)
 {
     QString text = "P = " + FormatFloat("0.00", life.Load) + " N";
+    if (life.Axial != 0) text += " (Fa = " + FormatFloat("0.00", life.Axial) + " N)";
     if (life.Revolutions) text += ", L10 = " + FormatFloat("0.00", *life.Revolutions) + " million revolutions";
     if (life.Hours) text += ", L10h = " + FormatFloat("0", *life.Hours) + " h";
     if (!life.Problem.isEmpty()) text += ": " + life.Problem;
@@ -88,5 +94,6 @@ TFatigueRequest MakeFatigueRequest(const TAnalysisState& analysis, const TData& 
     for (size_t i = 0; i < size_t(ShaftBearingCount(analysis)); ++i)
         request.Numbers.insert(request.Numbers.end(), {analysis.HorzReactions[i], analysis.VertReactions[i]});
     for (const TShaftPoint& point : analysis.Points) request.Numbers.push_back(point.Position);
+    request.Drive = analysis.ElementDrive;
     return request;
 }

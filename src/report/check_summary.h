@@ -7,7 +7,7 @@
 #include <QJsonObject>
 
 // The JSON's layout, as docs/check-json.md describes it; raised with every change of its fields.
-constexpr int kCheckSummaryVersion = 3;
+constexpr int kCheckSummaryVersion = 4;
 
 QString CheckSummaryText(const QString& fileName, const TDesignChecks& checks);
 QJsonObject CheckSummaryJson(const QString& fileName, const TDesignChecks& checks);

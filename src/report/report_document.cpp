@@ -78,7 +78,18 @@ QString BearingInputsText(const TBearingInputs& bearing)
 {
     const QString rating = bearing.Rating > 0 ? "C = " + WithUnit(bearing.Rating, "kN") : QString("no rating C");
     const QString stiffness = bearing.Stiffness > 0 ? "k = " + WithUnit(bearing.Stiffness, "N/mm") : QString("rigid");
-    return BearingKindNames()[size_t(bearing.Kind)] + ", " + rating + ", " + stiffness;
+    const QString factors = "X / Y = " + FloatToStr(bearing.XUpToE) + " / " + FloatToStr(bearing.YUpToE) +
+                            " for Fa/Fr <= e = " + FloatToStr(bearing.E) + ", " + FloatToStr(bearing.XBeyondE) + " / " +
+                            FloatToStr(bearing.YBeyondE) + " beyond";
+    return BearingKindNames()[size_t(bearing.Kind)] + ", " + rating + ", " + stiffness + ", " + factors;
+}
+
+QString TorqueText(const TInputsUsed& used)
+{
+    const QString span = " over x = " + FloatToStr(used.TorqueFrom) + " ... " + WithUnit(used.TorqueTo, "mm");
+    if (!used.Elements.Balanced) return TorquesUnbalancedText(used.Elements.TorqueSum);
+    if (used.Elements.Steps.empty()) return WithUnit(used.TwistingMoment, "N*mm") + span;
+    return "T(x) of the elements, largest |T| " + WithUnit(used.TwistingMoment, "N*mm") + span;
 }
 
 } // namespace
@@ -99,11 +110,11 @@ QList<QPair<QString, QString>> CheckInputRows(const TInputsUsed& used, size_t be
         {"Required n_f / n_y", FloatToStr(fatigue.FatigueSafety) + " / " + FloatToStr(fatigue.YieldSafety)},
         {"Slope limit at the bearings", WithUnit(check.SlopeLimit, "rad")},
         {"Deflection limit", FloatToStr(check.DeflectionRatio) + " x the span (twice an overhang)"},
-        {"Twisting moment Mt", WithUnit(used.TwistingMoment, "N*mm") + " over x = " + FloatToStr(used.TorqueFrom) +
-                                   " ... " + WithUnit(used.TorqueTo, "mm")},
+        {"Twisting moment Mt", TorqueText(used)},
         {"Twist limit", WithUnit(fatigue.TwistLimit, "deg/m")},
         {"Required bearing life L10h", WithUnit(fatigue.RequiredLife, "h")},
-        {"Axial load taken by", "bearing " + QString(QChar(u'A' + fatigue.LocatingBearing))}};
+        {"Axial load taken by", "bearing " + QString(QChar(u'A' + fatigue.LocatingBearing))},
+        {"Axial load Fa", WithUnit(std::fabs(used.Elements.AxialForce), "N")}};
     for (const TMountedMass& mass : check.Masses)
         rows.append({"Mass at x = " + WithUnit(mass.Position, "mm"), WithUnit(mass.Mass, "kg")});
     for (size_t i = 0; i < std::min(bearings, fatigue.Bearings.size()); ++i)

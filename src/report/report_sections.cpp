@@ -4,6 +4,7 @@
 #include "diagrams/calculation_report.h"
 #include "document/decimal_texts.h"
 #include "report/deflection_painting.h"
+#include "report/torque_painting.h"
 #include "report/report_blocks.h"
 #include "profile/editor_state.h"
 #include "report/profile_steps.h"
@@ -147,6 +148,9 @@ const QString kDeflectionMethod = QStringLiteral(
 const QString kSpeedMethod = QStringLiteral(
     "Method: the lowest eigenvalue of the drawn shaft as cubic Hermite beam elements with consistent mass, "
     "with the mounted masses, on its bearings as supports or radial springs.");
+const QString kTorqueMethod = QStringLiteral(
+    "T(x) as the shaft's elements pass it on, N*m: each element adds its torque where it sits. A section "
+    "exactly at an element is checked with the larger |T| of its two sides.");
 const QString kFatigueMethod = QStringLiteral(
     "Method: Kt from Peterson's Stress Concentration Factors, 3rd ed. (Pilkey, 2008); q by Neuber (Shigley, "
     "10th ed., eq. 6-35); Se by Marin's factors (eq. 6-18); n_f by the modified Goodman line (eq. 6-46); "
@@ -201,6 +205,24 @@ TBlocks DeflectionBlocks(const TDeflectionCheck& check, const TTypeface& type)
     return blocks;
 }
 
+// T(x) of the shaft's elements; a shaft without elements has Mt over its span, stated in the inputs.
+TBlocks TorqueBlocks(const TInputsUsed& used, const TTypeface& type)
+{
+    if (used.Elements.Steps.empty()) return {};
+    const TTorquePlotContent content{used.Elements.Steps, used.ShaftLength};
+    const QFont font = type.Font(7 / kScreenPixel);
+    const qreal height = kPlotHeight / 2;
+    TBlock plot{height, [=](QPainter& painter) {
+                    painter.save();
+                    painter.setRenderHint(QPainter::Antialiasing);
+                    painter.scale(kScreenPixel, kScreenPixel);
+                    painter.setFont(font);
+                    PaintTorquePlot(painter, QRectF(0, 0, kWrittenWidth / kScreenPixel, height / kScreenPixel), content);
+                    painter.restore();
+                }};
+    return {HeadingBlock(type, "Twisting moment"), Body(type, kTorqueMethod), plot};
+}
+
 TBlocks SpeedBlocks(const TSpeedCheck& check, const TTypeface& type)
 {
     TBlocks blocks{HeadingBlock(type, "Critical speed"), Body(type, kSpeedMethod), Body(type, CriticalSpeedText(check))};
@@ -248,6 +270,7 @@ TBlocks CheckBlocks(const TReportDocument& report, const TTypeface& type)
     Append(blocks, StrengthBlocks(checks.Strength, type));
     Append(blocks, DeflectionBlocks(checks.Shaft.Deflection, type));
     Append(blocks, SpeedBlocks(checks.Shaft.Speed, type));
+    Append(blocks, TorqueBlocks(checks.Inputs, type));
     Append(blocks, FatigueBlocks(checks.Fatigue, checks.Inputs.Check.Fatigue.TwistLimit, type));
     return blocks;
 }

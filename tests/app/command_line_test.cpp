@@ -168,7 +168,7 @@ TEST_F(CommandLineTest, JsonCarriesItsVersionTheInputsAndTheFiguresBehindEachVer
     const QString file = Save("stepped.korvel", design);
     const QJsonObject json = QJsonDocument::fromJson(Korvel({"--check", "--json", file}).Out.toUtf8()).object();
     EXPECT_EQ(json["format"].toString(), "korvel-check");
-    EXPECT_EQ(json["version"].toInt(), 3);
+    EXPECT_EQ(json["version"].toInt(), 4);
     EXPECT_EQ(json["inputs"]["bearings"].toArray().size(), 2) << "the entered bearings only";
     EXPECT_EQ(json["fatigue"]["bearings"].toArray().size(), 2);
     EXPECT_EQ(json["inputs"]["locatingBearing"].toString(), "B");

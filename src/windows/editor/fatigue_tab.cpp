@@ -109,6 +109,8 @@ TFatigueTab::TFatigueTab(QWidget* parent) : QWidget(parent)
     layout->addWidget(Table, 1);
     layout->addWidget(WeakestLabel);
     layout->addWidget(TwistRow());
+    TorquePlot = new TTorquePlot(this);
+    layout->addWidget(TorquePlot);
     layout->addWidget(BearingRows());
     ShowInputs(TCheckInputs{});
     ShowBearingCount(2);
@@ -220,10 +222,33 @@ QWidget* TFatigueTab::BearingRows()
         grid->addWidget(BearingKindBoxes[bearing], i + 1, 1);
         grid->addWidget(new QLabel("C [kN]:", rows), i + 1, 2);
         grid->addWidget(RatingEdits[bearing], i + 1, 3);
-        grid->addWidget(LifeLabels[bearing], i + 1, 4, 1, 2);
+        AddFactorEdits(grid, i);
+        grid->addWidget(LifeLabels[bearing], i + 1, 12, 1, 2);
     }
-    grid->setColumnStretch(5, 1);
+    grid->setColumnStretch(13, 1);
     return rows;
+}
+
+// The equivalent load's factors of one bearing row, beside its rating.
+void TFatigueTab::AddFactorEdits(QGridLayout* grid, int i)
+{
+    QWidget* rows = grid->parentWidget();
+    const size_t bearing = size_t(i);
+    const auto add = [&](std::array<QLineEdit*, kBearingLetters>& edits, const QString& caption, int column) {
+        grid->addWidget(new QLabel(caption, rows), i + 1, column);
+        edits[bearing] = NumberEdit(rows, 40);
+        grid->addWidget(edits[bearing], i + 1, column + 1);
+    };
+    add(XUpToEEdits, "Fa/Fr ≤ e: X", 4);
+    YUpToEEdits[bearing] = NumberEdit(rows, 40);
+    grid->addWidget(YUpToEEdits[bearing], i + 1, 6);
+    add(XBeyondEEdits, "> e: X", 7);
+    YBeyondEEdits[bearing] = NumberEdit(rows, 40);
+    grid->addWidget(YBeyondEEdits[bearing], i + 1, 9);
+    add(EEdits, "e", 10);
+    for (QLineEdit* edit : {XUpToEEdits[bearing], XBeyondEEdits[bearing]}) edit->setToolTip("Radial factor X");
+    for (QLineEdit* edit : {YUpToEEdits[bearing], YBeyondEEdits[bearing]}) edit->setToolTip("Axial factor Y");
+    EEdits[bearing]->setToolTip("Fa/Fr at which the maker's table changes from the first X, Y to the second");
 }
 
 // A bearing that is not (or no longer) entered keeps its inputs out of sight; the locating
@@ -233,7 +258,7 @@ void TFatigueTab::ShowBearingCount(int count)
     bearings_ = std::clamp(count, 2, kBearingLetters);
     auto* grid = static_cast<QGridLayout*>(BearingNameLabels[0]->parentWidget()->layout());
     for (int i = 0; i < kBearingLetters; ++i)
-        for (int column = 0; column < 5; ++column)
+        for (int column = 0; column < grid->columnCount(); ++column)
             if (QLayoutItem* item = grid->itemAtPosition(i + 1, column)) item->widget()->setVisible(i < bearings_);
     auto* choices = static_cast<QListView*>(LocatingBox->view());
     for (int i = 0; i < kBearingLetters; ++i) choices->setRowHidden(i, i >= bearings_);
@@ -253,6 +278,11 @@ void TFatigueTab::ShowInputs(const TCheckInputs& inputs)
     for (size_t i = 0; i < fatigue.Bearings.size(); ++i) {
         BearingKindBoxes[i]->setCurrentIndex(int(fatigue.Bearings[i].Kind));
         RatingEdits[i]->setText(FloatToStr(fatigue.Bearings[i].Rating));
+        XUpToEEdits[i]->setText(FloatToStr(fatigue.Bearings[i].XUpToE));
+        YUpToEEdits[i]->setText(FloatToStr(fatigue.Bearings[i].YUpToE));
+        XBeyondEEdits[i]->setText(FloatToStr(fatigue.Bearings[i].XBeyondE));
+        YBeyondEEdits[i]->setText(FloatToStr(fatigue.Bearings[i].YBeyondE));
+        EEdits[i]->setText(FloatToStr(fatigue.Bearings[i].E));
     }
     LocatingBox->setCurrentIndex(fatigue.LocatingBearing);
     RequiredLifeEdit->setText(FloatToStr(fatigue.RequiredLife));
@@ -269,14 +299,22 @@ void TFatigueTab::ReadInputs(TCheckInputs& inputs) const
     fatigue.YieldSafety = StrToFloat(YieldSafetyEdit->text());
     fatigue.ShearModulus = StrToFloat(ShearModulusEdit->text());
     fatigue.TwistLimit = StrToFloat(TwistLimitEdit->text());
-    // Kind and rating only: the stiffness is the deflection page's.
+    // Kind, rating and load factors only: the stiffness is the deflection page's.
     for (size_t i = 0; i < size_t(bearings_); ++i) {
-        fatigue.Bearings[i].Kind = TBearingKind(BearingKindBoxes[i]->currentIndex());
-        fatigue.Bearings[i].Rating = StrToFloat(RatingEdits[i]->text());
+        TBearingInputs& bearing = fatigue.Bearings[i];
+        bearing.Kind = TBearingKind(BearingKindBoxes[i]->currentIndex());
+        bearing.Rating = StrToFloat(RatingEdits[i]->text());
+        bearing.XUpToE = StrToFloat(XUpToEEdits[i]->text());
+        bearing.YUpToE = StrToFloat(YUpToEEdits[i]->text());
+        bearing.XBeyondE = StrToFloat(XBeyondEEdits[i]->text());
+        bearing.YBeyondE = StrToFloat(YBeyondEEdits[i]->text());
+        bearing.E = StrToFloat(EEdits[i]->text());
     }
     fatigue.LocatingBearing = LocatingBox->currentIndex();
     fatigue.RequiredLife = StrToFloat(RequiredLifeEdit->text());
 }
+
+void TFatigueTab::ShowTorque(const TTorquePlotContent& torque) { TorquePlot->Show(torque); }
 
 void TFatigueTab::ShowReport(const TFatigueReport& report, const TCheckInputs& inputs)
 {

@@ -206,6 +206,7 @@ void TForm13::ShowFatigue(const TAnalysisState& analysis, const TData& data, con
     TFatigueReport report = MakeFatigueReport(analysis, data, applied, memo, arcSteps, inputs_);
     RefuseResultsBeyondRange(report);
     FatigueTab->ShowReport(report, inputs_);
+    FatigueTab->ShowTorque({analysis.ElementDrive.Steps, analysis.ShaftLength});
     fatigueChecked_ = std::move(request);
 }
 
