@@ -114,8 +114,8 @@ struct TStrengthCheck {
     }
 
     // The smallest ratio a run of stations could hold: its thinnest drawn section over the
-    // diameter its largest moment requires with Mt acting. None where no station of the run can
-    // have a ratio.
+    // diameter its largest moment requires under the shaft's largest torque. None where no
+    // station of the run can have a ratio.
     std::optional<long double> LowerBound(const TStationRun& run) const
     {
         std::optional<long double> thinnest;

@@ -4,15 +4,16 @@
 #include "diagrams/calculation_report.h"
 #include "document/decimal_texts.h"
 #include "report/deflection_painting.h"
-#include "report/torque_painting.h"
 #include "report/report_blocks.h"
 #include "profile/editor_state.h"
 #include "report/profile_steps.h"
 #include "report/report_profile.h"
+#include "report/torque_painting.h"
 #include "report/verdict.h"
 
 #include <QPainter>
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -171,20 +172,26 @@ TBlocks StrengthBlocks(const TVerification& strength, const TTypeface& type)
     return blocks;
 }
 
-TBlock PlotBlock(const TDeflectionCheck& check, const TTypeface& type)
+// A plot drawn in screen pixels across the written width, scaled to the page.
+TBlock PlotBlockOf(qreal height, const TTypeface& type, std::function<void(QPainter&, const QRectF&)> paint)
 {
-    const TDeflectionPlotContent content{*check.Shaft, check.Bearings,
-                                         DeflectionCurves(check.Deflection, *check.Shaft, kPlotSamples)};
     const QFont font = type.Font(7 / kScreenPixel);
-    return {kPlotHeight, [=](QPainter& painter) {
+    return {height, [=](QPainter& painter) {
                 painter.save();
                 painter.setRenderHint(QPainter::Antialiasing);
                 painter.scale(kScreenPixel, kScreenPixel);
                 painter.setFont(font);
-                PaintDeflectionPlot(painter, QRectF(0, 0, kWrittenWidth / kScreenPixel, kPlotHeight / kScreenPixel),
-                                    content);
+                paint(painter, QRectF(0, 0, kWrittenWidth / kScreenPixel, height / kScreenPixel));
                 painter.restore();
             }};
+}
+
+TBlock PlotBlock(const TDeflectionCheck& check, const TTypeface& type)
+{
+    const TDeflectionPlotContent content{*check.Shaft, check.Bearings,
+                                         DeflectionCurves(check.Deflection, *check.Shaft, kPlotSamples)};
+    return PlotBlockOf(kPlotHeight, type,
+                       [content](QPainter& painter, const QRectF& area) { PaintDeflectionPlot(painter, area, content); });
 }
 
 TBlocks DeflectionBlocks(const TDeflectionCheck& check, const TTypeface& type)
@@ -210,16 +217,9 @@ TBlocks TorqueBlocks(const TInputsUsed& used, const TTypeface& type)
 {
     if (used.Elements.Steps.empty()) return {};
     const TTorquePlotContent content{used.Elements.Steps, used.ShaftLength};
-    const QFont font = type.Font(7 / kScreenPixel);
-    const qreal height = kPlotHeight / 2;
-    TBlock plot{height, [=](QPainter& painter) {
-                    painter.save();
-                    painter.setRenderHint(QPainter::Antialiasing);
-                    painter.scale(kScreenPixel, kScreenPixel);
-                    painter.setFont(font);
-                    PaintTorquePlot(painter, QRectF(0, 0, kWrittenWidth / kScreenPixel, height / kScreenPixel), content);
-                    painter.restore();
-                }};
+    const TBlock plot = PlotBlockOf(kPlotHeight / 2, type, [content](QPainter& painter, const QRectF& area) {
+        PaintTorquePlot(painter, area, content);
+    });
     return {HeadingBlock(type, "Twisting moment"), Body(type, kTorqueMethod), plot};
 }
 

@@ -238,8 +238,6 @@ TEST(FatigueCheck, TheLocatingBearingTakesTheAxialForce)
     EXPECT_EQ(report.Bearings[0].Load, 400);
     EXPECT_EQ(report.Bearings[1].Axial, 1000);
     EXPECT_NEAR(double(report.Bearings[1].Load), 0.56 * 500 + 1.6 * 1000, 1e-9);
-    EXPECT_TRUE(BearingLifeText(report.Bearings[1]).startsWith("P = 1880.00 N (Fa = 1000.00 N), L10 = "))
-        << BearingLifeText(report.Bearings[1]).toStdString();
 }
 
 } // namespace

@@ -233,22 +233,20 @@ QWidget* TFatigueTab::BearingRows()
 void TFatigueTab::AddFactorEdits(QGridLayout* grid, int i)
 {
     QWidget* rows = grid->parentWidget();
-    const size_t bearing = size_t(i);
-    const auto add = [&](std::array<QLineEdit*, kBearingLetters>& edits, const QString& caption, int column) {
-        grid->addWidget(new QLabel(caption, rows), i + 1, column);
-        edits[bearing] = NumberEdit(rows, 40);
-        grid->addWidget(edits[bearing], i + 1, column + 1);
+    const int row = i + 1;
+    const auto place = [&](std::array<QLineEdit*, kBearingLetters>& edits, int column, const QString& tip) {
+        QLineEdit* edit = edits[size_t(i)] = NumberEdit(rows, 40);
+        edit->setToolTip(tip);
+        grid->addWidget(edit, row, column);
     };
-    add(XUpToEEdits, "Fa/Fr ≤ e: X", 4);
-    YUpToEEdits[bearing] = NumberEdit(rows, 40);
-    grid->addWidget(YUpToEEdits[bearing], i + 1, 6);
-    add(XBeyondEEdits, "> e: X", 7);
-    YBeyondEEdits[bearing] = NumberEdit(rows, 40);
-    grid->addWidget(YBeyondEEdits[bearing], i + 1, 9);
-    add(EEdits, "e", 10);
-    for (QLineEdit* edit : {XUpToEEdits[bearing], XBeyondEEdits[bearing]}) edit->setToolTip("Radial factor X");
-    for (QLineEdit* edit : {YUpToEEdits[bearing], YBeyondEEdits[bearing]}) edit->setToolTip("Axial factor Y");
-    EEdits[bearing]->setToolTip("Fa/Fr at which the maker's table changes from the first X, Y to the second");
+    grid->addWidget(new QLabel("Fa/Fr ≤ e: X, Y", rows), row, 4);
+    place(XUpToEEdits, 5, "Radial factor X while Fa/Fr <= e");
+    place(YUpToEEdits, 6, "Axial factor Y while Fa/Fr <= e");
+    grid->addWidget(new QLabel("beyond: X, Y", rows), row, 7);
+    place(XBeyondEEdits, 8, "Radial factor X for Fa/Fr > e");
+    place(YBeyondEEdits, 9, "Axial factor Y for Fa/Fr > e");
+    grid->addWidget(new QLabel("e", rows), row, 10);
+    place(EEdits, 11, "Fa/Fr at which the maker's table changes from the first X, Y to the second");
 }
 
 // A bearing that is not (or no longer) entered keeps its inputs out of sight; the locating

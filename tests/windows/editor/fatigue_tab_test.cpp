@@ -227,3 +227,25 @@ TEST_F(FatigueTabTest, ElementsTorqueIsPlottedAndSizesTheShaft)
     EXPECT_EQ(messages.texts.last(), "Momentele de torsiune ale elementelor nu se echilibreaza: suma lor este 12.5 N*m !");
     EXPECT_EQ(Form10->LabelElementTorque->text(), "unbalanced");
 }
+
+// The elements push 6000 N along the shaft into the locating bearing A, which carries 9000 N
+// radially. With the maker's X = 0.56, Y = 1.6 beyond e = 0.3 typed beside its rating:
+// Fa/Fr = 0.67 > e, P = 0.56 * 9000 + 1.6 * 6000 = 14640 N, L10 = (30000 / 14640)^3 = 8.60
+// million revolutions, at 1000 rpm 143 h.
+TEST_F(FatigueTabTest, TheLocatingBearingsLifeCountsTheAxialLoad)
+{
+    Analysis.ElementDrive.AxialForce = 6000;
+    Window()->SpeedTab->SpeedEdit->setText("1000");
+    Window()->SpeedTab->ApplyButton->click();
+    Tab()->RatingEdits[0]->setText("30");
+    Tab()->XBeyondEEdits[0]->setText("0.56");
+    Tab()->YBeyondEEdits[0]->setText("1.6");
+    Tab()->EEdits[0]->setText("0.3");
+    Tab()->ApplyButton->click();
+    EXPECT_EQ(Tab()->LifeLabels[0]->text(),
+              "P = 14640.00 N (Fa = 6000.00 N), L10 = 8.60 million revolutions, L10h = 143 h");
+    EXPECT_EQ(Window()->CheckInputs().Fatigue.Bearings[0].YBeyondE, 1.6L);
+    Tab()->LocatingBox->setCurrentIndex(1);
+    Tab()->ApplyButton->click();
+    EXPECT_EQ(Tab()->LifeLabels[0]->text(), "P = 9000.00 N, L10 = 37.04 million revolutions, L10h = 617 h");
+}
