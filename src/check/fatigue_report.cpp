@@ -28,6 +28,33 @@ void CheckNotches(TFatigueReport& report, const TAnalysisState& analysis, const 
     report.Fatigue = CheckFatigue(analysis, data, *cycle, {FindNotches(memo), contour}, material);
 }
 
+TBearingLife AxialLoadWithoutBearing(long double radial, long double axial, int locating)
+{
+    TBearingLife life;
+    life.Load = radial;
+    life.Problem = "the axial load of " + FormatFloat("0.00", axial) + " N has no bearing: bearing " +
+                   QChar('A' + locating) + ", which takes it, is not on the shaft";
+    return life;
+}
+
+// The locating bearing alone holds the shaft along its axis, so it takes the whole axial force.
+// An axial force with no such bearing on the shaft is carried by none: no life can be stated.
+std::vector<TBearingLife> BearingLives(const TAnalysisState& analysis, const TCheckInputs& inputs)
+{
+    const TFatigueInputs& fatigue = inputs.Fatigue;
+    const std::vector<long double> loads =
+        BearingLoads(analysis.HorzReactions, analysis.VertReactions, ShaftBearingCount(analysis));
+    const long double axial = std::fabs(analysis.ElementDrive.AxialForce);
+    const bool carried = axial == 0 || size_t(fatigue.LocatingBearing) < loads.size();
+    std::vector<TBearingLife> lives;
+    for (size_t i = 0; i < loads.size(); ++i) {
+        const long double fa = int(i) == fatigue.LocatingBearing ? axial : 0;
+        lives.push_back(carried ? BearingLife(loads[i], fa, fatigue.Bearings[i], inputs.Speed, fatigue.RequiredLife)
+                                : AxialLoadWithoutBearing(loads[i], axial, fatigue.LocatingBearing));
+    }
+    return lives;
+}
+
 } // namespace
 
 TFatigueReport MakeFatigueReport(const TAnalysisState& analysis, const TData& data, const TAppliedDimensioning& applied,
@@ -49,14 +76,7 @@ TFatigueReport MakeFatigueReport(const TAnalysisState& analysis, const TData& da
     } catch (const KorvelError& error) {
         report.TwistProblem = error.Text();
     }
-    const std::vector<long double> loads =
-        BearingLoads(analysis.HorzReactions, analysis.VertReactions, ShaftBearingCount(analysis));
-    // The locating bearing alone holds the shaft along its axis, so it takes the whole axial force.
-    const long double axial = std::fabs(analysis.ElementDrive.AxialForce);
-    for (size_t i = 0; i < loads.size(); ++i) {
-        const long double fa = int(i) == fatigue.LocatingBearing ? axial : 0;
-        report.Bearings.push_back(BearingLife(loads[i], fa, fatigue.Bearings[i], inputs.Speed, fatigue.RequiredLife));
-    }
+    report.Bearings = BearingLives(analysis, inputs);
     return report;
 }
 

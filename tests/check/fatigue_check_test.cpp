@@ -241,3 +241,28 @@ TEST(FatigueCheck, TheLocatingBearingTakesTheAxialForce)
 }
 
 } // namespace
+
+namespace {
+
+// Bearing C is chosen to take the axial load, but the shaft stands on A and B only: the 800 N
+// would be carried by nothing, so no bearing's life is stated as if all were well.
+TEST(FatigueCheck, AnAxialLoadWithoutItsBearingLeavesTheLivesUnstated)
+{
+    TNotchedShaft shaft;
+    shaft.analysis.HorzReactions[0] = 400, shaft.analysis.HorzReactions[1] = 500;
+    shaft.analysis.ElementDrive.AxialForce = 800;
+    TCheckInputs inputs;
+    inputs.Speed = 1000;
+    inputs.Fatigue.LocatingBearing = 2;
+    for (TBearingInputs& bearing : inputs.Fatigue.Bearings) bearing.Rating = 20;
+    const TFatigueReport report = ReportOf(shaft, inputs);
+    ASSERT_EQ(report.Bearings.size(), 2u);
+    for (const TBearingLife& life : report.Bearings) {
+        EXPECT_FALSE(life.Hours);
+        EXPECT_EQ(life.Problem, "the axial load of 800.00 N has no bearing: bearing C, which takes it, is not on the shaft");
+    }
+    shaft.analysis.ElementDrive.AxialForce = 0;
+    EXPECT_TRUE(ReportOf(shaft, inputs).Bearings[1].Hours) << "without an axial load C need not be there";
+}
+
+} // namespace
