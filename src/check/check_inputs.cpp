@@ -37,6 +37,7 @@ const std::map<TCheckInput, TInputRange>& RangeTable()
         {TwistLimit, {"the twist limit", "deg/m", 0, 36, false}},
         {UltimateStrength, {"Sut", "MPa", 10, 5000}},
         {YieldStrength, {"Sy", "MPa", 10, 5000}},
+        {RulingDiameter, {"the ruling diameter", "mm", 0.01L, 10000}},
         {RadialFactor, {"a bearing's factor X", "", 0, 5}},
         {AxialFactor, {"a bearing's factor Y", "", 0, 10}},
         {AxialRatioLimit, {"a bearing's limit e", "", 0, 10}},

@@ -13,6 +13,8 @@
 struct TFatigueInputs {
     std::optional<long double> UltimateStrength; // Sut, MPa; none: the applied material's
     std::optional<long double> YieldStrength;    // Sy, MPa; none: the applied material's
+    QString Grade; // the steel grade or own material Sut and Sy were taken from; empty: typed
+    std::optional<long double> RulingDiameter; // mm, the blank's, for the grade's band; none: the largest drawn
     TSurface Surface = TSurface::Machined;
     TReliability Reliability = TReliability::Percent50;
     long double FatigueSafety = 1.5;   // required n_f

@@ -95,11 +95,26 @@ size_t WrittenBearings(const TFatigueInputs& inputs)
     return count;
 }
 
+// The grade and its ruling diameter, written only when a grade gave Sut and Sy.
+void WriteGrade(const TFatigueInputs& inputs, QJsonObject& object)
+{
+    if (inputs.Grade.isEmpty()) return;
+    object.insert("Grade", inputs.Grade);
+    if (inputs.RulingDiameter) object.insert("RulingDiameter", ExactNumberText(*inputs.RulingDiameter));
+}
+
+void ReadGrade(const TJsonFields& fields, TFatigueInputs& inputs)
+{
+    if (!fields.Has("Grade")) return;
+    inputs.Grade = fields.Text("Grade");
+    if (fields.Has("RulingDiameter")) inputs.RulingDiameter = RangedNumber(fields, "RulingDiameter", TCheckInput::RulingDiameter);
+}
+
 QJsonObject FatigueObject(const TFatigueInputs& inputs)
 {
     QJsonArray bearings;
     for (size_t i = 0; i < WrittenBearings(inputs); ++i) bearings.append(BearingObject(inputs.Bearings[i]));
-    return {{"UltimateStrength", OptionalNumberText(inputs.UltimateStrength)},
+    QJsonObject object{{"UltimateStrength", OptionalNumberText(inputs.UltimateStrength)},
             {"YieldStrength", OptionalNumberText(inputs.YieldStrength)},
             {"Surface", SurfaceNames()[size_t(inputs.Surface)]},
             {"Reliability", ReliabilityNames()[size_t(inputs.Reliability)]},
@@ -110,6 +125,8 @@ QJsonObject FatigueObject(const TFatigueInputs& inputs)
             {"Bearings", bearings},
             {"LocatingBearing", inputs.LocatingBearing},
             {"RequiredLife", ExactNumberText(inputs.RequiredLife)}};
+    WriteGrade(inputs, object);
+    return object;
 }
 
 TFatigueInputs ReadFatigue(const TJsonFields& fields)
@@ -130,6 +147,7 @@ TFatigueInputs ReadFatigue(const TJsonFields& fields)
     if (fields.Has("LocatingBearing"))
         inputs.LocatingBearing = fields.Integer("LocatingBearing", 0, kBearingLetters - 1);
     inputs.RequiredLife = RangedNumber(fields, "RequiredLife", TCheckInput::RequiredLife);
+    ReadGrade(fields, inputs);
     return inputs;
 }
 

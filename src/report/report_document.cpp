@@ -115,6 +115,9 @@ QList<QPair<QString, QString>> CheckInputRows(const TInputsUsed& used, size_t be
         {"Required bearing life L10h", WithUnit(fatigue.RequiredLife, "h")},
         {"Axial load taken by", "bearing " + QString(QChar(u'A' + fatigue.LocatingBearing))},
         {"Axial load Fa", WithUnit(std::fabs(used.Elements.AxialForce), "N")}};
+    if (!fatigue.Grade.isEmpty())
+        rows.insert(1, {"Steel grade", fatigue.Grade + (fatigue.RulingDiameter ? ", ruling diameter " + WithUnit(*fatigue.RulingDiameter, "mm")
+                                                                                 : QString(", ruling diameter the largest drawn"))});
     for (const TMountedMass& mass : check.Masses)
         rows.append({"Mass at x = " + WithUnit(mass.Position, "mm"), WithUnit(mass.Mass, "kg")});
     for (size_t i = 0; i < std::min(bearings, fatigue.Bearings.size()); ++i)

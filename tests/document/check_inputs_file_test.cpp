@@ -109,6 +109,8 @@ TEST(DesignCheckInputs, FatigueInputsTravelAndDefaultWhenAbsent)
     fatigue.Reliability = TReliability::Percent999;
     fatigue.TwistLimit = 0.5L;
     fatigue.Bearings = {{{TBearingKind::Roller, 45.5L}, {TBearingKind::Ball, 30}}};
+    fatigue.Grade = "C45E +QT";
+    fatigue.RulingDiameter = 63.5L;
     EXPECT_EQ(DesignFromJson(DesignToJson(design)), design);
 
     const TDesign older = DesignFromJson(Edited(design, [](QJsonObject& root) {

@@ -6,6 +6,7 @@
 
 #include "check/check_inputs.h"
 #include "check/fatigue_report.h"
+#include "check/steel_grades.h"
 #include "windows/editor/torque_plot.h"
 
 #include <QAbstractTableModel>
@@ -47,6 +48,7 @@ public:
     // A standard grade fills Sut and Sy with its least strengths at the ruling diameter; the
     // first item leaves them as typed (empty: the dimensioning's material).
     QComboBox* GradeBox;
+    QPushButton* NewMaterialButton;
     QLineEdit* RulingDiameterEdit; // mm; empty: the largest drawn diameter
     QLineEdit* UltimateEdit; // Sut, MPa; empty: the material's
     QLineEdit* YieldEdit;    // Sy, MPa; empty: the material's
@@ -74,7 +76,7 @@ public:
 
     void ShowInputs(const TCheckInputs& inputs);
     // The fields over `inputs`, those of the shown bearings only; a field that is not a number
-    // fails with its message.
+    // fails with its message. A listed grade also gives E and the density.
     void ReadInputs(TCheckInputs& inputs) const;
     // Shows the rows and the choices of the shaft's first `count` bearings.
     void ShowBearingCount(int count);
@@ -83,9 +85,13 @@ public:
     // The largest diameter of the drawing the page was last shown for, mm.
     void SetDrawnDiameter(long double diameter) { drawnDiameter_ = diameter; }
     void GradeChosen();
+    void AddOwnMaterial();
 
 private:
     QWidget* GradeRow();
+    void ListGrades();
+    const TSteelGrade* ChosenGrade() const;
+    void ShowGrade(const TFatigueInputs& fatigue);
     QWidget* MaterialRow();
     QWidget* TwistRow();
     QWidget* BearingRows();
@@ -94,4 +100,5 @@ private:
 
     int bearings_ = 2;
     long double drawnDiameter_ = 0;
+    std::vector<TSteelGrade> grades_; // the standard grades, then the engineer's own
 };

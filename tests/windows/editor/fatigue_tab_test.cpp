@@ -5,9 +5,11 @@
 #include "../entry/tform2_workflow.h"
 
 #include "document/design_file.h"
+#include "document/own_materials.h"
 #include "windows/dimensioning/tform10.h"
 #include "windows/editor/deflection_tab.h"
 #include "windows/editor/fatigue_tab.h"
+#include "windows/editor/own_material_dialog.h"
 #include "windows/editor/speed_tab.h"
 #include "windows/editor/tform13.h"
 #include "windows/editor/tform7.h"
@@ -15,7 +17,9 @@
 #include "windows/main/design_windows.h"
 #include "windows/main/tform6.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +27,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -249,3 +254,54 @@ TEST_F(FatigueTabTest, TheLocatingBearingsLifeCountsTheAxialLoad)
     Tab()->ApplyButton->click();
     EXPECT_EQ(Tab()->LifeLabels[0]->text(), "P = 9000.00 N, L10 = 37.04 million revolutions, L10h = 617 h");
 }
+namespace {
+
+// "New material..." keeps an own material beside the settings: a wrong one is held back with its
+// reason, a sound one is listed and chosen at once and gives Sut, Sy, G, and with Apply E and the
+// density. The design names it, and opens with its values where the material is not kept; typing
+// a strength by hand leaves the grade.
+TEST_F(FatigueTabTest, AnOwnMaterialIsKeptChosenAndCarriedByTheDesign)
+{
+    QFile::remove(OwnMaterialsPath());
+    QStringList problems;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<TOwnMaterialDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->NameEdit->setText("Bronze shaft stock");
+        dialog->UltimateEdit->setText("500");
+        dialog->YieldEdit->setText("600");
+        dialog->ModulusEdit->setText("110000");
+        dialog->ShearEdit->setText("41000");
+        dialog->DensityEdit->setText("8800");
+        dialog->accept();
+        problems << dialog->ProblemLabel->text();
+        dialog->YieldEdit->setText("300");
+        dialog->accept();
+    });
+    Tab()->NewMaterialButton->click();
+    ASSERT_EQ(problems.size(), 1);
+    EXPECT_EQ(problems[0], "Sy (600 MPa) cannot be above Sut (500 MPa)");
+    EXPECT_EQ(Tab()->GradeBox->currentText(), "Bronze shaft stock");
+    EXPECT_EQ(Tab()->UltimateEdit->text(), "500");
+    EXPECT_EQ(Tab()->ShearModulusEdit->text(), "41000");
+    Tab()->ApplyButton->click();
+    const TCheckInputs applied = Window()->CheckInputs();
+    EXPECT_EQ(applied.Fatigue.Grade, "Bronze shaft stock");
+    EXPECT_EQ(applied.Modulus, 110000);
+    EXPECT_EQ(applied.Density, 8800);
+    EXPECT_EQ(ReadOwnMaterials(OwnMaterialsPath()).size(), 1u);
+
+    QFile::remove(OwnMaterialsPath()); // another computer: the design alone names it
+    TFatigueTab elsewhere;
+    elsewhere.ShowInputs(applied);
+    EXPECT_EQ(elsewhere.GradeBox->currentText(), "Bronze shaft stock");
+    TCheckInputs read;
+    elsewhere.ReadInputs(read);
+    EXPECT_EQ(read.Fatigue.Grade, "Bronze shaft stock");
+    EXPECT_EQ(*read.Fatigue.YieldStrength, 300);
+    QTest::keyClicks(elsewhere.UltimateEdit, "0");
+    EXPECT_EQ(elsewhere.GradeBox->currentIndex(), 0);
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('\n').toStdString();
+}
+
+} // namespace
