@@ -21,6 +21,8 @@ void ResetPlaneResults(TAnalysisState& state)
     state.MomentTerms.clear();
     state.ForceCount = 0;
     state.MomentCount = 0;
+    state.ElementForceNames.clear();
+    state.ElementMomentNames.clear();
     for (QString* text : {&state.ForceListText, &state.MomentListText, &state.ForceEqText,
                           &state.ForceEqValues, &state.MomentEqText, &state.MomentEqValues})
         text->clear();

@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 
@@ -86,6 +87,10 @@ struct TAnalysisState {
     uint8_t MomentCount = 0;
     Tincarcare ForceTerms;
     Tincarcare MomentTerms; // Moments as sorted by "Calculate"
+    // The loads that the shaft's elements put in this plane come last in Forces and in Moments,
+    // entered just before "Calculate"; each keeps its element's name ("gear 1") for the lists.
+    QStringList ElementForceNames;
+    QStringList ElementMomentNames;
     TPuncte Points;         // distinct shaft positions, shared by both planes
     uint8_t PointCount = 0;
     long double ShaftLength = 0;

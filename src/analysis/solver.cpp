@@ -7,6 +7,7 @@
 #include "common/errors.h"
 #include "common/number_text.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -80,23 +81,25 @@ void CheckPlaneInputs(const TAnalysisState& state)
 
 bool Indeterminate(const TAnalysisState& state) { return state.Reactions.size() > 2; }
 
-// Step 1.
-QString LoadList(const Tincarcare& terms, TValueTexts& texts)
+// Step 1. The last loads, an element's, name it: "FH3 (gear 1) = 1200".
+QString LoadList(const Tincarcare& terms, const QStringList& elementNames, TValueTexts& texts)
 {
     QString text;
     text.reserve(qsizetype(terms.size()) * 32);
-    for (const Tvector& term : terms)
-        text.append(term.Name)
-            .append(QLatin1String(" = "))
-            .append(texts.Of(term.Value))
-            .append(QLatin1String("    "));
+    const size_t firstOfElement = terms.size() - std::min(terms.size(), size_t(elementNames.size()));
+    for (size_t i = 0; i < terms.size(); ++i) {
+        text.append(terms[i].Name);
+        if (i >= firstOfElement)
+            text.append(QLatin1String(" (")).append(elementNames[qsizetype(i - firstOfElement)]).append(QLatin1Char(')'));
+        text.append(QLatin1String(" = ")).append(texts.Of(terms[i].Value)).append(QLatin1String("    "));
+    }
     return text;
 }
 
 void ListLoads(TAnalysisState& state, TValueTexts& texts)
 {
-    state.ForceListText = LoadList(state.Forces, texts);
-    state.MomentListText = LoadList(state.Moments, texts);
+    state.ForceListText = LoadList(state.Forces, state.ElementForceNames, texts);
+    state.MomentListText = LoadList(state.Moments, state.ElementMomentNames, texts);
 }
 
 // Step 2.

@@ -119,3 +119,10 @@ QString CheckInputsProblem(const TCheckInputs& inputs)
             return OutOfRangeText(RangeOf(named.Input), named.Value, named.Subject);
     return QString();
 }
+
+TCheckInputs WithElementMasses(TCheckInputs inputs, const std::vector<TMachineElement>& elements)
+{
+    for (const TMachineElement& element : elements)
+        if (element.Mass > 0) inputs.Masses.push_back({element.Position, element.Mass});
+    return inputs;
+}

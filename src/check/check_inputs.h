@@ -4,6 +4,7 @@
 
 #include "check/critical_speed.h"
 #include "check/fatigue_inputs.h"
+#include "elements/machine_elements.h"
 
 #include <QString>
 #include <vector>
@@ -45,3 +46,7 @@ QString OutOfRangeText(const TInputRange& range, long double value, const QStrin
 
 // Why the inputs cannot be used, naming the first input out of its range, or an empty text.
 QString CheckInputsProblem(const TCheckInputs& inputs);
+
+// The inputs with the masses of the shaft's elements after the typed ones, for the critical speed;
+// an element without a mass adds none.
+TCheckInputs WithElementMasses(TCheckInputs inputs, const std::vector<TMachineElement>& elements);

@@ -5,6 +5,7 @@
 
 #include "check/check_inputs.h"
 #include "document/report_details.h"
+#include "elements/machine_elements.h"
 
 #include <QString>
 #include <QStringList>
@@ -89,9 +90,10 @@ struct TAddedPoint {
     bool operator==(const TAddedPoint&) const = default;
 };
 
-// The design file's version: 3 has every bearing carry load and keeps the locating bearing; 2
-// holds every number with "." and the moment each point was added; 1 is read as well.
-constexpr int kDesignVersion = 3;
+// The design file's version: 4 keeps the parts mounted on the shaft and its sense of rotation;
+// 3 has every bearing carry load and keeps the locating bearing; 2 holds every number with "."
+// and the moment each point was added; 1 is read as well.
+constexpr int kDesignVersion = 4;
 
 // The version of the file a design was read from. It tells where the design came from, not what
 // it is: two designs alike in everything else are equal whatever files they were read from.
@@ -114,5 +116,12 @@ struct TDesign {
     TViewSettings View;
     TCheckInputs Check;
     TReportDetails Report;
+    // The gears, pulleys, sprockets and couplings: their loads follow the hand entries of each
+    // calculated plane. They turn at Check.Speed.
+    std::vector<TMachineElement> Elements;
+    TShaftRotation Rotation = TShaftRotation::CounterClockwise;
     bool operator==(const TDesign&) const = default;
 };
+
+// How the design's shaft runs: the check's operating speed and the design's sense of rotation.
+inline TShaftDrive ShaftDriveOf(const TDesign& design) { return {design.Check.Speed, design.Rotation}; }

@@ -36,6 +36,12 @@ void TDesignJournal::StartVertical()
     HorizontalCurrent = false;
 }
 
+void TDesignJournal::ForgetElements()
+{
+    Elements.clear();
+    Rotation = TShaftRotation::CounterClockwise;
+}
+
 void TDesignJournal::ApplyLength(long double length)
 {
     ShaftLength = length;
@@ -70,6 +76,8 @@ void CopyPlanes(const Planes& from, TDesign& to)
     to.Horizontal = from.Horizontal;
     to.Vertical = from.Vertical;
     to.AddedPoints = from.AddedPoints;
+    to.Elements = from.Elements;
+    to.Rotation = from.Rotation;
 }
 
 // More than a fresh start of the vertical plane holds.
@@ -82,7 +90,7 @@ bool HoldsVerticalEntries(const TPlaneEntries& vertical)
 
 bool TDesignJournal::StartLosesEntries(bool horizontal) const
 {
-    if (horizontal && Horizontal.Step > TPlaneStep::Length) return true;
+    if (horizontal && (Horizontal.Step > TPlaneStep::Length || !Elements.empty())) return true;
     return HoldsVerticalEntries(Vertical);
 }
 

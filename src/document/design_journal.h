@@ -15,6 +15,10 @@ struct TDesignJournal {
     // results, and a text typed since may be one that "Apply" would refuse.
     std::optional<TDimensioningInputs> AppliedDimensioning;
     std::vector<TAddedPoint> AddedPoints;
+    // The parts mounted on the shaft as last applied, and its sense of rotation: their loads join
+    // each plane as it is calculated.
+    std::vector<TMachineElement> Elements;
+    TShaftRotation Rotation = TShaftRotation::CounterClockwise;
     // The length, planes and points that a plane started anew from the navigation panel replaces,
     // while nothing is entered in it: the design still holds them, and leaving the entry puts them
     // back. The first thing entered in the new plane lets them go.
@@ -22,6 +26,8 @@ struct TDesignJournal {
 
     // "Load in horizontal plane": a new shaft, and the vertical plane with it, is gone.
     void StartShaft();
+    // A new shaft from the navigation panel carries none of the old one's elements.
+    void ForgetElements();
     // "Load in vertical plane": the same shaft, loaded again from the forces.
     void StartVertical();
     void ApplyLength(long double length);
@@ -33,12 +39,12 @@ struct TDesignJournal {
     void Reach(TPlaneStep step);
 
     // Whether starting the plane anew would take entries with it: a horizontal start takes the
-    // whole shaft, a vertical start the vertical plane's loads.
+    // whole shaft with its elements, a vertical start the vertical plane's loads.
     bool StartLosesEntries(bool horizontal) const;
     // Keeps `design`'s length, planes and points until something is entered in the new plane;
     // a start over a start keeps the first design.
     void KeepUntilEntered(const TDesign& design);
-    // The length, planes and points of the design: those kept while the new plane is empty.
+    // The length, planes, points and elements of the design: those kept while the new plane is empty.
     void CopyPlanesTo(TDesign& design) const;
 
     TPlaneEntries& CurrentPlane() { return HorizontalCurrent ? Horizontal : Vertical; }

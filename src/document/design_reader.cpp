@@ -7,6 +7,7 @@
 #include "document/check_inputs_file.h"
 #include "document/design_keys.h"
 #include "document/design_replay.h"
+#include "document/elements_file.h"
 #include "document/json_fields.h"
 
 #include <QJsonDocument>
@@ -175,6 +176,8 @@ TDesign ReadDesign(const TJsonFields& fields, int version)
     if (version > 1) design.ResultingDiameter = fields.OptionalNumber("ResultingDiameter");
     design.Overlays = ReadOverlays(fields.Object("Overlays"));
     design.View = ReadView(fields.Object("View3D"));
+    design.Elements = ReadElements(fields, version);
+    design.Rotation = ReadRotation(fields, version);
     return version == 1 ? DecimalsOfFirstVersion(design) : design;
 }
 

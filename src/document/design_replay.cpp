@@ -7,6 +7,7 @@
 #include "common/number_text.h"
 #include "dimensioning/stress_checks.h"
 #include "dimensioning/twist_span_fields.h"
+#include "elements/element_entry.h"
 #include "document/decimal_texts.h"
 #include "profile/editor_commands.h"
 #include "profile/editor_state.h"
@@ -99,6 +100,8 @@ void Calculate(const TDesign& design, const TPlaneEntries& plane, const QString&
 {
     if (plane.Step != TPlaneStep::Calculated) return;
     RunRefusable("The " + name.toLower() + " plane of the design cannot be calculated", [&] {
+        if (!design.Elements.empty())
+            watch.ElementsEntered(EnterElementLoads(state, design.Elements, ShaftDriveOf(design), name == "Horizontal"));
         const TSectionSources sources{design.Profile, TEditorState().ArcSteps, design.ResultingDiameter.value_or(0)};
         SolvePlane(state, data, PlaneSupports(state, sources, design.Check));
     });
@@ -183,6 +186,10 @@ void TPointFeed::PlaceNext()
 
 void ReplayDesign(const TDesign& design, TAnalysisState& state, TData& data, const TReplayWatch& watch)
 {
+    RunRefusable("The elements of the design are refused", [&] {
+        CheckElements(design.Elements, ShaftDriveOf(design));
+        state.ElementDrive = ElementDriveOf(design.Elements, ShaftDriveOf(design));
+    });
     TPointFeed points(design.AddedPoints, [&](size_t index, const TAddedPoint& point) {
         RunRefusable("The point \"AddedPoints[" + QString::number(index) + "]\" of the design is refused",
                      [&] { PlacePoint(state, point); });

@@ -37,10 +37,13 @@ struct TReplayWatch {
     std::function<void(bool horizontal)> PlaneStarted = [](bool) {};
     std::function<void()> LengthApplied = [] {};
     std::function<void(TEntryKind kind, const Tvector& entry)> Entered = [](TEntryKind, const Tvector&) {};
+    // The loads of the shaft's elements, entered after the plane's own just before it is calculated.
+    std::function<void(const Tincarcare& terms)> ElementsEntered = [](const Tincarcare&) {};
     std::function<void(bool horizontal)> Calculated = [](bool) {};
 };
 
-// Enters the planes, calculates those that were calculated, applies the dimensioning inputs
+// Enters the planes, the loads of the shaft's elements before each plane is calculated, hands
+// on the elements' T(x) and axial force, calculates those that were calculated, applies the dimensioning inputs
 // that were applied and adds the editor's points among the entries where they were added, as
 // the windows do. A refusal fails with the
 // rule's message and the place in the design that it refuses.

@@ -3,6 +3,7 @@
 
 #include "document/check_inputs_file.h"
 #include "document/design_keys.h"
+#include "document/elements_file.h"
 #include "document/exact_number.h"
 
 #include <QJsonArray>
@@ -94,6 +95,8 @@ QByteArray DesignToJson(const TDesign& design)
                                {"Overlays", OverlaysObject(design.Overlays)},
                                {"View3D", ViewObject(design.View)},
                                {"Check", CheckInputsObject(design.Check)},
-                               {"Report", ReportDetailsObject(design.Report)}};
+                               {"Report", ReportDetailsObject(design.Report)},
+                               {"Elements", ElementsArray(design.Elements)},
+                               {"Rotation", RotationText(design.Rotation)}};
     return QJsonDocument(document).toJson(QJsonDocument::Indented);
 }

@@ -229,15 +229,17 @@ long double SumAxialForces(const std::vector<TElementLoads>& loads)
     return sum;
 }
 
-void AddPlaneLoads(TAnalysisState& state, const std::vector<TPlaneLoad>& loads, bool horizontal)
+Tincarcare AddPlaneLoads(TAnalysisState& state, const std::vector<TPlaneLoad>& loads, bool horizontal)
 {
     // Entered on a copy: a load that the entry refuses leaves none of the element's in the plane.
     TAnalysisState entered = state;
+    Tincarcare terms;
     for (const TPlaneLoad& load : loads) {
         if (load.Couple)
-            AddMoment(entered, load.Position, load.Value, load.Clockwise, horizontal);
+            terms.push_back(AddMoment(entered, load.Position, load.Value, load.Clockwise, horizontal));
         else
-            AddForce(entered, load.Position, load.Value, load.WithReactions, horizontal);
+            terms.push_back(AddForce(entered, load.Position, load.Value, load.WithReactions, horizontal));
     }
     state = std::move(entered);
+    return terms;
 }

@@ -60,6 +60,7 @@ struct TMachineElement {
     long double TensionRatio = 0;
     long double BeltFactor = 0;
     long double RadialFraction = 0; // coupling: side force as a share of its tangential force
+    bool operator==(const TMachineElement&) const = default;
 };
 
 // How the shaft runs: speed in rpm (needed where a torque is given as power) and its sense.
@@ -95,5 +96,5 @@ TElementLoads ResolveElement(const TMachineElement& element, const TShaftDrive& 
 long double SumAxialForces(const std::vector<TElementLoads>& loads);
 
 // Enters one plane's loads as the load entry's forces and moments: all of them, or none when the
-// entry refuses one (a position off the shaft, a 256th force).
-void AddPlaneLoads(TAnalysisState& state, const std::vector<TPlaneLoad>& loads, bool horizontal);
+// entry refuses one (a position off the shaft, a 256th force). Returns the terms entered, in order.
+Tincarcare AddPlaneLoads(TAnalysisState& state, const std::vector<TPlaneLoad>& loads, bool horizontal);

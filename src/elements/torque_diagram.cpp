@@ -26,7 +26,7 @@ std::vector<TTorqueStep> SignedTorquesByPosition(const std::vector<TMachineEleme
     return torques;
 }
 
-void CheckBalance(const std::vector<TTorqueStep>& torques)
+TTorqueBalance BalanceOf(const std::vector<TTorqueStep>& torques)
 {
     long double sum = 0;
     long double largest = 0;
@@ -34,10 +34,21 @@ void CheckBalance(const std::vector<TTorqueStep>& torques)
         sum += torque.Torque;
         largest = std::max(largest, std::abs(torque.Torque));
     }
-    if (std::abs(sum) > kBalanceTolerance * largest) RaiseError(TorquesUnbalancedText(sum));
+    return {sum, std::abs(sum) <= kBalanceTolerance * largest};
+}
+
+void CheckBalance(const std::vector<TTorqueStep>& torques)
+{
+    const TTorqueBalance balance = BalanceOf(torques);
+    if (!balance.Balanced) RaiseError(TorquesUnbalancedText(balance.Sum));
 }
 
 } // namespace
+
+TTorqueBalance TorqueBalance(const std::vector<TMachineElement>& elements, const TShaftDrive& drive)
+{
+    return BalanceOf(SignedTorquesByPosition(elements, drive));
+}
 
 std::vector<TTorqueStep> TorqueSteps(const std::vector<TMachineElement>& elements, const TShaftDrive& drive)
 {

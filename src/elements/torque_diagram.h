@@ -9,3 +9,10 @@
 // position; the last one is 0. A set whose torques do not add up to zero
 // (beyond round-off against the largest) fails with TorquesUnbalancedText.
 std::vector<TTorqueStep> TorqueSteps(const std::vector<TMachineElement>& elements, const TShaftDrive& drive);
+
+// The elements' torques with their signs added up, N*m, and whether the sum is round-off only.
+struct TTorqueBalance {
+    long double Sum = 0;
+    bool Balanced = true;
+};
+TTorqueBalance TorqueBalance(const std::vector<TMachineElement>& elements, const TShaftDrive& drive);

@@ -1,6 +1,7 @@
 #include "report/check_summary.h"
 
 #include "check/endurance.h"
+#include "elements/element_entry.h"
 
 #include <QJsonArray>
 #include <cmath>
@@ -231,10 +232,40 @@ QJsonObject InputsJson(const TInputsUsed& used)
             {"yieldStrength", Number(used.YieldStrength)}, {"surface", SurfaceNames()[size_t(fatigue.Surface)]},
             {"reliability", ReliabilityNames()[size_t(fatigue.Reliability)]},
             {"fatigueSafety", double(fatigue.FatigueSafety)}, {"yieldSafety", double(fatigue.YieldSafety)},
-            {"torqueSteps", TorqueStepsJson(used.Elements)}, {"torquesBalanced", used.Elements.Balanced},
-            {"axialLoad", double(std::fabs(used.Elements.AxialForce))},
+            {"torqueSteps", TorqueStepsJson(used.ElementDrive)},
             {"bearings", bearings}, {"locatingBearing", BearingLetter(size_t(fatigue.LocatingBearing))},
             {"requiredLife", double(fatigue.RequiredLife)}};
+}
+
+QJsonArray PlaneLoadsJson(const std::vector<TPlaneLoad>& loads)
+{
+    QJsonArray array;
+    for (const TPlaneLoad& load : loads) {
+        const QString sense = load.Couple ? (load.Clockwise ? "clockwise" : "counter-clockwise")
+                                          : (load.WithReactions ? "with the reactions" : "against the reactions");
+        array.append(QJsonObject{{"kind", load.Couple ? "moment" : "force"}, {"position", double(load.Position)},
+                                 {"value", double(load.Value)}, {"sense", sense}});
+    }
+    return array;
+}
+
+// Each element with the loads it puts on the shaft, as the planes take them.
+QJsonObject ElementsJson(const TInputsUsed& used)
+{
+    const QStringList names = ElementNames(used.Elements);
+    QJsonArray list;
+    for (size_t i = 0; i < used.Elements.size(); ++i) {
+        const TMachineElement& element = used.Elements[i];
+        const TElementLoads loads = ResolveElement(element, used.Drive);
+        list.append(QJsonObject{{"name", names[qsizetype(i)]}, {"position", double(element.Position)},
+                                {"mass", double(element.Mass)}, {"torque", double(loads.Torque)},
+                                {"axialForce", double(loads.AxialForce)},
+                                {"vertical", PlaneLoadsJson(loads.Vertical)}, {"horizontal", PlaneLoadsJson(loads.Horizontal)}});
+    }
+    const TElementDrive& drive = used.ElementDrive;
+    return {{"rotation", used.Drive.Rotation == TShaftRotation::CounterClockwise ? "counter-clockwise" : "clockwise"},
+            {"list", list}, {"axialForce", double(drive.AxialForce)}, {"torquesBalance", drive.Balanced},
+            {"torqueSum", double(drive.TorqueSum)}};
 }
 
 QJsonArray NotMadeJson(const std::vector<TCheckNotMade>& notMade)
@@ -267,5 +298,6 @@ QJsonObject CheckSummaryJson(const QString& fileName, const TDesignChecks& check
             {"file", fileName}, {"passed", DesignChecksPass(checks)}, {"notChecked", NotMadeJson(checks.NotMade)},
             {"inputs", InputsJson(checks.Inputs)}, {"strength", StrengthJson(checks.Strength)},
             {"deflection", DeflectionJson(checks.Shaft.Deflection, checks.Inputs.Loads)},
-            {"criticalSpeed", SpeedJson(checks.Shaft.Speed)}, {"fatigue", FatigueJson(checks.Fatigue)}};
+            {"criticalSpeed", SpeedJson(checks.Shaft.Speed)}, {"fatigue", FatigueJson(checks.Fatigue)},
+            {"elements", ElementsJson(checks.Inputs)}};
 }

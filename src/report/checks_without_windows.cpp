@@ -14,12 +14,14 @@
 #include <algorithm>
 #include <cmath>
 
-std::vector<long double> LoadPositions(const TPlaneEntries& horizontal, const TPlaneEntries& vertical)
+std::vector<long double> LoadPositions(const TPlaneEntries& horizontal, const TPlaneEntries& vertical,
+                                       const std::vector<TMachineElement>& elements)
 {
     std::vector<long double> positions;
     for (const TPlaneEntries* plane : {&horizontal, &vertical})
         for (const TLoadEntry& entry : plane->Entries)
             if (entry.Kind != TEntryKind::Bearing) positions.push_back(entry.Position);
+    for (const TMachineElement& element : elements) positions.push_back(element.Position);
     return positions;
 }
 
@@ -102,7 +104,11 @@ TInputsUsed InputsUsed(const TDesign& design, const TAnalysisState& state, const
     const long double moment = torque.FromElements() ? torque.Largest() : data.MT();
     TInputsUsed used{design.Check, moment, twisted ? stretches.front().From : 0,
                      twisted ? stretches.back().To : state.ShaftLength, std::nullopt, std::nullopt, NamedLoads(design),
-                     ShaftBearingCount(state), state.ElementDrive, state.ShaftLength};
+                     ShaftBearingCount(state)};
+    used.Elements = design.Elements;
+    used.Drive = ShaftDriveOf(design);
+    used.ElementDrive = state.ElementDrive;
+    used.ShaftLength = state.ShaftLength;
     try {
         const TFatigueMaterial strengths = FatigueMaterialOf(design.Check.Fatigue, material);
         used.UltimateStrength = strengths.UltimateStrength;
@@ -135,7 +141,8 @@ TDesignChecks CheckDesignWithoutWindows(const TDesign& design)
     const TAppliedDimensioning fatigueFrom =
         applied.Applied ? TAppliedDimensioning{applied.Material, applied.TwistCycle} : TAppliedDimensioning{};
     TDesignChecks checks{VerifyShaft(state, data, contour),
-                         CheckStiffnessAndSpeed(state, LoadPositions(design.Horizontal, design.Vertical), contour, design.Check),
+                         CheckStiffnessAndSpeed(state, LoadPositions(design.Horizontal, design.Vertical, design.Elements), contour,
+                                                WithElementMasses(design.Check, design.Elements)),
                          MakeFatigueReport(state, data, fatigueFrom, memo, arcSteps, design.Check),
                          InputsUsed(design, state, data, fatigueFrom.Material), {}};
     RefuseResultsBeyondRange(checks.Strength);

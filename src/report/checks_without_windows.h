@@ -26,11 +26,13 @@ struct TInputsUsed {
     std::optional<long double> UltimateStrength, YieldStrength; // MPa; none without a material
     std::vector<TNamedLoad> Loads;
     int BearingCount = 2; // the shaft's bearings, A and B at least
-    TElementDrive Elements; // T(x) and the axial force of the shaft's elements, if it has any
-    long double ShaftLength = 0; // mm
+    std::vector<TMachineElement> Elements; // the parts mounted on the shaft
+    TShaftDrive Drive;                     // their speed and sense of rotation
+    TElementDrive ElementDrive;            // T(x) and the axial force they hand on
+    long double ShaftLength = 0;           // mm
 
     // The twist is checked wherever a torque acts, or would act if the elements' torques balanced.
-    bool TwistAskedFor() const { return TwistingMoment != 0 || !Elements.Balanced; }
+    bool TwistAskedFor() const { return TwistingMoment != 0 || !ElementDrive.Balanced; }
 };
 
 // A check that was asked for and could not be made: "strength", "fatigue", "bearing A life".
@@ -47,8 +49,9 @@ struct TDesignChecks {
     std::vector<TCheckNotMade> NotMade;
 };
 
-// Where the user put forces and moments, in either plane.
-std::vector<long double> LoadPositions(const TPlaneEntries& horizontal, const TPlaneEntries& vertical);
+// Where the user put forces and moments, in either plane, and where the shaft's elements sit.
+std::vector<long double> LoadPositions(const TPlaneEntries& horizontal, const TPlaneEntries& vertical,
+                                       const std::vector<TMachineElement>& elements);
 
 // Fails with the replay's message when a window would refuse the design, or with the drawing's
 // message when its text does not read. A figure too large for a double refuses its check.

@@ -77,6 +77,19 @@ TPlanePages ReplayPlanePages(const TDesign& design)
         const size_t entries = (current().Horizontal ? design.Horizontal : design.Vertical).Entries.size();
         DrawEntry(page, state, kind, load, ++entered == entries);
     };
+    // The report's table names the element of each: "FH3 (gear 1)".
+    watch.ElementsEntered = [&](const Tincarcare& terms) {
+        qsizetype forces = 0, moments = 0;
+        for (size_t i = 0; i < terms.size(); ++i) {
+            const bool moment = terms[i].Kind == 'm';
+            const QString& owner = moment ? state.ElementMomentNames[moments++] : state.ElementForceNames[forces++];
+            Tvector named = terms[i];
+            named.Name += " (" + owner + ")";
+            const TEntryKind kind = moment ? TEntryKind::Moment : TEntryKind::Force;
+            pages.Loads.push_back({current().Horizontal, kind, named});
+            DrawEntry(page, state, kind, terms[i], i + 1 == terms.size());
+        }
+    };
     watch.Calculated = [&](bool horizontal) {
         WriteCalculationReport(page, state, horizontal);
         NoteResults(current(), state);

@@ -87,8 +87,8 @@ QString BearingInputsText(const TBearingInputs& bearing)
 QString TorqueText(const TInputsUsed& used)
 {
     const QString span = " over x = " + FloatToStr(used.TorqueFrom) + " ... " + WithUnit(used.TorqueTo, "mm");
-    if (!used.Elements.Balanced) return TorquesUnbalancedText(used.Elements.TorqueSum);
-    if (used.Elements.Steps.empty()) return WithUnit(used.TwistingMoment, "N*mm") + span;
+    if (!used.ElementDrive.Balanced) return TorquesUnbalancedText(used.ElementDrive.TorqueSum);
+    if (used.ElementDrive.Steps.empty()) return WithUnit(used.TwistingMoment, "N*mm") + span;
     return "T(x) of the elements, largest |T| " + WithUnit(used.TwistingMoment, "N*mm") + span;
 }
 
@@ -114,7 +114,7 @@ QList<QPair<QString, QString>> CheckInputRows(const TInputsUsed& used, size_t be
         {"Twist limit", WithUnit(fatigue.TwistLimit, "deg/m")},
         {"Required bearing life L10h", WithUnit(fatigue.RequiredLife, "h")},
         {"Axial load taken by", "bearing " + QString(QChar(u'A' + fatigue.LocatingBearing))},
-        {"Axial load Fa", WithUnit(std::fabs(used.Elements.AxialForce), "N")}};
+        {"Axial load Fa", WithUnit(std::fabs(used.ElementDrive.AxialForce), "N")}};
     if (!fatigue.Grade.isEmpty())
         rows.insert(1, {"Steel grade", fatigue.Grade + (fatigue.RulingDiameter ? ", ruling diameter " + WithUnit(*fatigue.RulingDiameter, "mm")
                                                                                  : QString(", ruling diameter the largest drawn"))});

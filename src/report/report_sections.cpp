@@ -215,8 +215,8 @@ TBlocks DeflectionBlocks(const TDeflectionCheck& check, const TTypeface& type)
 // T(x) of the shaft's elements; a shaft without elements has Mt over its span, stated in the inputs.
 TBlocks TorqueBlocks(const TInputsUsed& used, const TTypeface& type)
 {
-    if (used.Elements.Steps.empty()) return {};
-    const TTorquePlotContent content{used.Elements.Steps, used.ShaftLength};
+    if (used.ElementDrive.Steps.empty()) return {};
+    const TTorquePlotContent content{used.ElementDrive.Steps, used.ShaftLength};
     const TBlock plot = PlotBlockOf(kPlotHeight / 2, type, [content](QPainter& painter, const QRectF& area) {
         PaintTorquePlot(painter, area, content);
     });

@@ -219,6 +219,48 @@ TEST_F(CommandLineTest, JsonCarriesItsVersionTheInputsAndTheFiguresBehindEachVer
     EXPECT_TRUE(json["notChecked"].toArray().isEmpty());
 }
 
+// A chain sprocket of d = 100 mm passing 100 N*m pulls Ft = 2000 * 100 / 100 = 2000 N at 180 deg,
+// down the vertical page ("against the reactions"); the coupling at the other end takes the torque
+// off again. The sprocket's 5 kg weigh on the critical speed as a typed mass of 5 kg at 25 mm does.
+TEST_F(CommandLineTest, JsonListsTheElementsAndTheirMassesJoinTheCriticalSpeed)
+{
+    TDesign design = Cylinder("20");
+    TMachineElement sprocket;
+    sprocket.Kind = TElementKind::ChainSprocket;
+    sprocket.Position = 25;
+    sprocket.Mass = 5;
+    sprocket.Torque = 100;
+    sprocket.Diameter = 100;
+    sprocket.Angle = 180;
+    TMachineElement coupling;
+    coupling.Kind = TElementKind::Coupling;
+    coupling.Position = 100;
+    coupling.Torque = 100;
+    coupling.Flow = TPowerFlow::Driven;
+    design.Elements = {sprocket, coupling};
+    const QJsonObject json = QJsonDocument::fromJson(Korvel({"--check", "--json", Save("chain.korvel", design)}).Out.toUtf8()).object();
+    const QJsonObject elements = json["elements"].toObject();
+    EXPECT_TRUE(elements["torquesBalance"].toBool());
+    const QJsonArray list = elements["list"].toArray();
+    ASSERT_EQ(list.size(), 2);
+    EXPECT_EQ(list[0]["name"].toString(), "sprocket 1");
+    EXPECT_EQ(list[1]["name"].toString(), "coupling 1");
+    EXPECT_EQ(list[1]["torque"].toDouble(), -100);
+    const QJsonObject pull = list[0]["vertical"].toArray()[0].toObject();
+    EXPECT_EQ(pull["value"].toDouble(), 2000);
+    EXPECT_EQ(pull["sense"].toString(), "against the reactions");
+    EXPECT_TRUE(list[0]["horizontal"].toArray().isEmpty());
+
+    TDesign typed = Cylinder("20");
+    typed.Vertical.Entries.push_back({TEntryKind::Force, 25, 2000, 0});
+    typed.Check.Masses = {{25, 5}};
+    const QJsonObject typedJson = QJsonDocument::fromJson(Korvel({"--check", "--json", Save("typed.korvel", typed)}).Out.toUtf8()).object();
+    const double critical = json["criticalSpeed"]["criticalSpeed"].toDouble();
+    EXPECT_EQ(critical, typedJson["criticalSpeed"]["criticalSpeed"].toDouble());
+    const QJsonObject bare = QJsonDocument::fromJson(Korvel({"--check", "--json", Save("bare.korvel", Cylinder("20"))}).Out.toUtf8()).object();
+    EXPECT_LT(critical, bare["criticalSpeed"]["criticalSpeed"].toDouble());
+}
+
 // A design saved when only A and B carried load says on stderr that C now carries it too. C, under
 // both loads of 1000 N, takes them whole: P = 1000 * sqrt(2) = 1414.21 N; rated 30 kN, a ball
 // bearing lives (30000 / 1414.21)^3 = 9545.94 million revolutions, at 1000 rpm 159,099 h.
@@ -229,7 +271,7 @@ TEST_F(CommandLineTest, AnOlderDesignOnThreeBearingsSaysSoAndChecksEachBearing)
     design.Check.Speed = 1000;
     design.Check.Fatigue.Bearings[2].Rating = 30;
     QByteArray older = DesignToJson(design);
-    older.replace("\"version\": 3", "\"version\": 2");
+    older.replace("\"version\": 4", "\"version\": 2");
     const QString file = folder.filePath("older.korvel");
     QFile out(file);
     ASSERT_TRUE(out.open(QIODevice::WriteOnly));

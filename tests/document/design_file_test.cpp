@@ -29,7 +29,7 @@ TEST(DesignFile, IsIndentedVersionedAndWrittenTheSameUnderEitherSeparator)
     EXPECT_EQ(DesignToJson(design), withPoint);
     EXPECT_TRUE(withPoint.contains("\"Position\": \"50\""));
     EXPECT_TRUE(withPoint.contains("\n    \"format\": \"Korvel design\",\n"));
-    EXPECT_TRUE(withPoint.endsWith("\n    \"version\": 3\n}\n"));
+    EXPECT_TRUE(withPoint.endsWith("\n    \"version\": 4\n}\n"));
 }
 
 // Opening checks on a scratch state: the analysis of the open design is not touched.

@@ -155,7 +155,7 @@ TEST(DesignKeeping, EveryDesignTheEntryCanReachOpensToTheSamePoints)
 TEST(DesignKeeping, NumbersTravelBetweenMachinesOfEitherSeparator)
 {
     QByteArray comma = DesignToJson(SmallDesign());
-    comma.replace("\"version\": 3", "\"version\": 1");
+    comma.replace("\"version\": 4", "\"version\": 1");
     comma.replace("\"0.308\"", "\"0,308\"");
     comma.replace("\"line 0/10/100/10/0/\"", "\"line 0/12,5/100/12,5/0/\"");
     comma.replace(R"([

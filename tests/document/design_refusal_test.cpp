@@ -72,8 +72,8 @@ TEST(DesignFile, EveryKindOfBadFileGivesItsOneMessage)
         {"a list, not a design", "[1, 2]", "The file is not a Korvel design: it holds no group of fields."},
         {"another format", "{\"name\": \"korvel\", \"version\": \"1.0\"}",
          "The file is not a Korvel design: its \"format\" is not \"Korvel design\"."},
-        {"newer version", Edited([](QJsonObject& o) { o["version"] = 4; }),
-         "The design was written by a newer Korvel (file version 4); this Korvel reads versions up to 3."},
+        {"newer version", Edited([](QJsonObject& o) { o["version"] = 5; }),
+         "The design was written by a newer Korvel (file version 5); this Korvel reads versions up to 4."},
         {"missing field", Edited([](QJsonObject& o) {
              QJsonObject view = o["View3D"].toObject();
              view.remove("RevolutionAngle");

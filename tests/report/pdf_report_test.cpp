@@ -199,7 +199,7 @@ TEST_F(PdfReportTest, ElementsTorqueIsPlottedWithItsAxes)
     ASSERT_TRUE(report.Checks);
     const QString plain = Write(report, "plain.pdf");
     EXPECT_FALSE(PdfText(plain).contains("T [N*m]"));
-    report.Checks->Inputs.Elements = {{{20, 120}, {70, 0}}, true, 0, -800};
+    report.Checks->Inputs.ElementDrive = {{{20, 120}, {70, 0}}, true, 0, -800};
     report.Checks->Inputs.TwistingMoment = 120000;
     const QString fileName = Write(report, "elements.pdf");
     const QString text = PdfText(fileName);

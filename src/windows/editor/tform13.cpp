@@ -4,6 +4,8 @@
 #include "analysis/load_entry.h"
 #include "check/steel_grades.h"
 #include "common/errors.h"
+#include "document/design_journal.h"
+#include "elements/element_entry.h"
 #include "profile/verification.h"
 #include "report/results_in_range.h"
 #include "windows/editor/deflection_plot.h"
@@ -164,12 +166,18 @@ void TForm13::SetCheckInputs(const TCheckInputs& inputs)
 }
 
 // Nothing is stored from fields of which one does not read or is refused.
+// Elements given as a power turn at the operating speed: without one their loads are unknown, and
+// a new one changes them in both planes.
 void TForm13::ApplyInputs(const TCheckInputs& inputs)
 {
     const QString problem = CheckInputsProblem(inputs);
     if (!problem.isEmpty()) RaiseError(problem);
+    const bool followsSpeed = FollowsSpeed(DesignJournal.Elements);
+    if (followsSpeed && !(inputs.Speed > 0)) RaiseError(kShaftSpeedInvalid);
+    const bool speedChanged = inputs.Speed != inputs_.Speed;
     inputs_ = inputs;
     emit CheckInputsApplied();
+    if (followsSpeed && speedChanged) emit RecalculateRequested();
 }
 
 void TForm13::DeflectionApplyClick()
@@ -214,12 +222,13 @@ void TForm13::ShowShaftCheck(const TAnalysisState& analysis, const std::vector<l
                              const QStringList& memo, uint8_t arcSteps)
 {
     DeflectionTab->ShowBearingCount(ShaftBearingCount(analysis));
-    TCheckRequest request = MakeCheckRequest(analysis, loads, memo, arcSteps, inputs_);
+    const TCheckInputs inputs = WithElementMasses(inputs_, DesignJournal.Elements);
+    TCheckRequest request = MakeCheckRequest(analysis, loads, memo, arcSteps, inputs);
     if (checked_ == request) return;
     // A drawing that does not read is the strength table's to report; these pages say so too.
     TStiffnessAndSpeed check;
     try {
-        check = CheckStiffnessAndSpeed(analysis, loads, DrawnContour(memo, arcSteps), inputs_);
+        check = CheckStiffnessAndSpeed(analysis, loads, DrawnContour(memo, arcSteps), inputs);
     } catch (const KorvelError& error) {
         check.Deflection.Problem = check.Speed.Problem = error.Text();
     }

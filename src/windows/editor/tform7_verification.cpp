@@ -98,7 +98,7 @@ void TForm7::RefreshVerification()
     if (!verificationWindow_ || !verificationWindow_->isVisible()) return;
     TForm13& window = *verificationWindow_;
     window.ShowReactionsNote(AnotherSectionText(Analysis, PlaneSupportsNow()));
-    const std::vector<long double> loads = LoadPositions(DesignJournal.Horizontal, DesignJournal.Vertical);
+    const std::vector<long double> loads = LoadPositions(DesignJournal.Horizontal, DesignJournal.Vertical, DesignJournal.Elements);
     window.ShowShaftCheck(Analysis, loads, MemoLines(), Editor.ArcSteps);
     const TDimensioningInputs applied = DesignJournal.AppliedDimensioning.value_or(TDimensioningInputs{});
     window.ShowFatigue(Analysis, NavigationData(), {applied.Material, applied.TwistCycle}, MemoLines(),

@@ -19,6 +19,7 @@
 #include "windows/results/tform11.h"
 #include "windows/results/tform3.h"
 #include "document/design_journal.h"
+#include "elements/element_entry.h"
 #include "windows/main/design_windows.h"
 #include "windows/editor/tform7.h"
 #include "widgets/image_button.h"
@@ -387,13 +388,30 @@ void TForm2::BitBtn8Click() { Calculate(TReportTexts::Written); }
 void TForm2::Calculate(TReportTexts texts)
 {
     const bool horizontal = Horizontal();
-    SolvePlane(Analysis, *Form6->Data1, Form7->PlaneSupportsNow());
+    if (DesignJournal.Elements.empty()) SolvePlane(Analysis, *Form6->Data1, Form7->PlaneSupportsNow());
+    else SolveWithElements(horizontal);
     DesignJournal.Reach(TPlaneStep::Calculated);
     // A second "Calculate" would add the derived terms again; taking a load back opens it anew.
     BitBtn8->setEnabled(false);
     ReportResults(horizontal, texts);
     n->setFocus();
     close();
+}
+
+// The elements' loads follow the plane's own, entered on a copy: a refusal or a failed solve
+// leaves the plane as it was, to be calculated again.
+void TForm2::SolveWithElements(bool horizontal)
+{
+    TAnalysisState entered = Analysis;
+    const Tincarcare terms = EnterElementLoads(entered, DesignJournal.Elements, ShaftDriveNow(), horizontal);
+    SolvePlane(entered, *Form6->Data1, Form7->PlaneSupportsNow());
+    Analysis = std::move(entered);
+    Canvas& page = Form3->PageCanvas();
+    for (const Tvector& term : terms) {
+        if (term.Kind == 'm') DrawMomentSymbol(page, term, Analysis.ShaftLength);
+        else DrawForce(page, term, Analysis.ShaftLength);
+    }
+    if (!terms.empty()) DrawPageDimensions(page, Analysis);
 }
 
 void TForm2::ReportResults(bool horizontal, TReportTexts texts)

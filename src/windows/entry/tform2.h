@@ -121,6 +121,7 @@ private:
     QPushButton* AddButton(const QString& caption, int left, int top, int width);
     QRadioButton* AddDirection(QButtonGroup* group, int left, int top, const QPixmap& picture);
     void EnterStep(TEntryStep step);
+    void SolveWithElements(bool horizontal);
     void ReportResults(bool horizontal, TReportTexts texts);
     void CreateEntryList();
     void ConnectEntryKeys();

@@ -7,6 +7,8 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <cmath>
+#include <numbers>
 
 namespace {
 const QColor kNavy(28, 53, 80);
@@ -149,6 +151,26 @@ void DrawInitialDataGlyph(QPainter& painter, const QRect& area)
         const qreal y = sheet.top() + 5 + line * 6;
         painter.drawLine(QPointF(sheet.left() + 4, y), QPointF(sheet.right() - 4 - (line % 2) * 6, y));
     }
+}
+
+// A toothed wheel on a shaft, seen from the side.
+void DrawShaftElementsGlyph(QPainter& painter, const QRect& area)
+{
+    const QRect box = GlyphFace(painter, area);
+    const QPointF centre = QRectF(box).center();
+    const qreal radius = box.width() / 2.0 - 3;
+    painter.setPen(QPen(kGlyphInk, 1));
+    painter.setBrush(Qt::white);
+    QPolygonF teeth;
+    constexpr int kTeeth = 10;
+    for (int i = 0; i < 4 * kTeeth; ++i) {
+        const qreal angle = i * 2 * std::numbers::pi / (4 * kTeeth);
+        const qreal r = (i / 2) % 2 == 0 ? radius : radius - 3;
+        teeth << centre + QPointF(r * std::cos(angle), r * std::sin(angle));
+    }
+    painter.drawPolygon(teeth);
+    painter.setBrush(kHorizontalLoad);
+    painter.drawEllipse(centre, radius / 3, radius / 3);
 }
 
 void DrawHorizontalPlaneGlyph(QPainter& painter, const QRect& area)

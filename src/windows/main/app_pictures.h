@@ -15,6 +15,7 @@ QPixmap PanelSkin(const QSize& size);
 
 // Glyphs of the panel's picture buttons, each drawn into the whole button rectangle.
 void DrawInitialDataGlyph(QPainter& painter, const QRect& area);
+void DrawShaftElementsGlyph(QPainter& painter, const QRect& area);
 void DrawHorizontalPlaneGlyph(QPainter& painter, const QRect& area);
 void DrawVerticalPlaneGlyph(QPainter& painter, const QRect& area);
 void DrawProfileGlyph(QPainter& painter, const QRect& area);

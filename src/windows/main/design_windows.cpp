@@ -6,6 +6,7 @@
 
 #include "analysis/analysis_state.h"
 #include "windows/entry/tform2.h"
+#include "windows/entry/tform14.h"
 #include "windows/main/tform6.h"
 #include "windows/main/window_set.h"
 #include "diagrams/dimension_chain.h"
@@ -16,6 +17,7 @@
 #include "document/design_file.h"
 #include "document/design_journal.h"
 #include "document/design_replay.h"
+#include "elements/element_entry.h"
 #include "windows/dimensioning/tform10.h"
 #include "profile/editor_commands.h"
 #include "windows/editor/tform13.h"
@@ -86,8 +88,17 @@ void EnterPlane(const TPlaneEntries& plane, bool horizontal, int before, TPointF
     if (plane.Step >= TPlaneStep::Calculated) Form2->Calculate(texts);
 }
 
+// The elements before the planes: each plane takes their loads as it is calculated.
+void TakeElements(const TDesign& design)
+{
+    Analysis.ElementDrive = ElementDriveOf(design.Elements, ShaftDriveOf(design));
+    DesignJournal.Elements = design.Elements;
+    DesignJournal.Rotation = design.Rotation;
+}
+
 void ApplyPlanes(const TDesign& design)
 {
+    TakeElements(design);
     Form2->OpenEntryBatch();
     const auto listed = qScopeGuard([] { Form2->CloseEntryBatch(); });
     TPointFeed points(design.AddedPoints, [](size_t, const TAddedPoint& point) {
@@ -170,6 +181,8 @@ void ApplyView(const TViewSettings& view)
 
 } // namespace
 
+TShaftDrive ShaftDriveNow() { return {Form7->CheckInputs().Speed, DesignJournal.Rotation}; }
+
 TDesign CaptureDesign()
 {
     TDesign design;
@@ -189,15 +202,15 @@ TDesign CaptureDesign()
 void ApplyDesign(const TDesign& stored)
 {
     const TDesign design = ShownDecimals(stored);
+    // The elements given as a power turn at the check's speed as the planes are calculated.
+    Form7->SetCheckInputs(design.Check);
     ApplyPlanes(design);
     ApplyDimensioning(design.Dimensioning);
     if (design.ResultingDiameter) ShowResultingDiameter(*design.ResultingDiameter);
     ApplyEditor(design);
     ApplyView(design.View);
-    Form7->SetCheckInputs(design.Check);
     if (Form1) Form1->ReportDetails = design.Report;
-    // The planes came before the drawing and the check inputs: three or more bearings are solved
-    // again with them.
+    // The planes came before the drawing: three or more bearings are solved again with it.
     if (MadeForAnotherSection(Analysis, Form7->PlaneSupportsNow())) ReplayPlanes(design);
 }
 
@@ -214,6 +227,8 @@ void PutBackReplacedDesign()
     const QPoint place = Form2->pos();
     ReplayPlanes(design);
     Form2->move(place);
+    // The elements came back with it; an open elements window lists them again.
+    Form14->ShowElements();
 }
 
 void ReplaceDesign(const TDesign& design)

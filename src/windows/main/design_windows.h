@@ -6,6 +6,9 @@
 
 #include <QByteArray>
 
+// How the shaft runs now: the Shaft check's speed and the applied sense of rotation.
+TShaftDrive ShaftDriveNow();
+
 // The texts of numbers with "." whatever separator the windows show.
 TDesign CaptureDesign();
 

@@ -4,6 +4,7 @@
 
 #include "analysis/load_entry.h"
 #include "windows/entry/tform2.h"
+#include "windows/entry/tform14.h"
 #include "windows/main/app_pictures.h"
 #include "windows/main/design_windows.h"
 #include "windows/main/tform1.h"
@@ -32,6 +33,9 @@ TForm6* Form6 = nullptr;
 
 namespace {
 const QSize kPanelSize(176, 505);
+// The "Initial data" group holds two buttons; the two groups below it start one button lower,
+// over the place of the results block, which is never shown.
+constexpr int kSecondRow = 46;
 constexpr unsigned kHeadingBar = 15263976;
 constexpr int kBarLeft = 8;
 constexpr int kBarWidth = 160;
@@ -52,6 +56,7 @@ TForm6::TForm6(QWidget* parent) : SkinnedWindow(parent, Qt::WindowStaysOnTopHint
     connect(BitBtn3, &ImageButton::clicked, this, Guarded(this, &TForm6::BitBtn3Click));
     connect(BitBtn4, &ImageButton::clicked, this, Guarded(this, &TForm6::BitBtn4Click));
     connect(IBtn6, &ImageButton::clicked, this, Guarded(this, &TForm6::IBtn6Click));
+    connect(IBtn7, &ImageButton::clicked, this, Guarded(this, &TForm6::IBtn7Click));
     FormCreate();
 }
 
@@ -68,6 +73,8 @@ void TForm6::IBtn5Click()
     Form10->Edit1->setFocus();
 }
 
+void TForm6::IBtn7Click() { Form14->show(); }
+
 // Asked before the start takes entries with it; a start that follows one with nothing entered
 // yet loses nothing more and asks nothing.
 bool TForm6::MayStartAnew(bool horizontal)
@@ -78,9 +85,14 @@ bool TForm6::MayStartAnew(bool horizontal)
     return true;
 }
 
+// A new shaft carries none of the old one's elements; a start left empty puts them back.
 void TForm6::Bitbtn2Click()
 {
-    if (MayStartAnew(true)) StartHorizontalPlane();
+    if (!MayStartAnew(true)) return;
+    DesignJournal.ForgetElements();
+    Analysis.ElementDrive = {};
+    Form14->ShowElements();
+    StartHorizontalPlane();
 }
 
 // A new shaft without its length has no bearings to load: the design it replaced comes back first.
@@ -153,20 +165,24 @@ void TForm6::BuildGroups()
     IBtn5 = AddButton(kButtonLeft, 54, kBigButton);
     IBtn5->SetPictureDrawer(DrawInitialDataGlyph);
     Label5 = AddCaption("Initial data", IBtn5);
+    IBtn7 = AddButton(kButtonLeft, 54 + kSecondRow, kBigButton);
+    IBtn7->SetPictureDrawer(DrawShaftElementsGlyph);
+    Label11 = AddCaption("Shaft elements", IBtn7);
 
-    Label2 = AddHeading("Strength calculus", 108);
-    Bitbtn2 = AddButton(kButtonLeft, 132, kBigButton);
+    constexpr int down = kSecondRow;
+    Label2 = AddHeading("Strength calculus", 108 + down);
+    Bitbtn2 = AddButton(kButtonLeft, 132 + down, kBigButton);
     Bitbtn2->SetPictureDrawer(DrawHorizontalPlaneGlyph);
     Label6 = AddCaption("      Load in horizontal plane", Bitbtn2);
-    BitBtn3 = AddButton(kButtonLeft, 182, kBigButton);
+    BitBtn3 = AddButton(kButtonLeft, 182 + down, kBigButton);
     BitBtn3->SetPictureDrawer(DrawVerticalPlaneGlyph);
     Label7 = AddCaption("     Load in vertical plane", BitBtn3);
 
-    Label3 = AddHeading("Design", 236);
-    BitBtn4 = AddButton(kButtonLeft, 260, kBigButton);
+    Label3 = AddHeading("Design", 236 + down);
+    BitBtn4 = AddButton(kButtonLeft, 260 + down, kBigButton);
     BitBtn4->SetPictureDrawer(DrawProfileGlyph);
     Label8 = AddCaption("2D Drawing", BitBtn4);
-    IBtn6 = AddButton(kButtonLeft, 310, kBigButton);
+    IBtn6 = AddButton(kButtonLeft, 310 + down, kBigButton);
     IBtn6->SetPictureDrawer(DrawSolidGlyph);
     Label10 = AddCaption("3D model ", IBtn6);
 

@@ -16,6 +16,7 @@ public:
     TData* Data1;
 
     ImageButton* IBtn5;   // "Initial data"
+    ImageButton* IBtn7;   // "Shaft elements"
     ImageButton* Bitbtn2; // "Load in horizontal plane"
     ImageButton* BitBtn3; // "Load in vertical plane"
     ImageButton* BitBtn4; // "2D Drawing"
@@ -34,12 +35,14 @@ public:
     QLabel* Label7;
     QLabel* Label8;
     QLabel* Label10;
+    QLabel* Label11;
     QLabel* Label9; // "Rezultate": the results block stays hidden
     QLabel* l2;     // critical section
     QLabel* l1;     // Mmax
 
     void FormCreate();
     void IBtn5Click();
+    void IBtn7Click();
     // The plane buttons. Over entries they ask about unsaved work first, as New and Open do, and
     // the work stays until something is entered in the new plane.
     void Bitbtn2Click();

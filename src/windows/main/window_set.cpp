@@ -1,6 +1,7 @@
 #include "windows/main/window_set.h"
 
 #include "windows/entry/tform2.h"
+#include "windows/entry/tform14.h"
 #include "windows/entry/tform4.h"
 #include "windows/entry/tform5.h"
 #include "windows/main/tform1.h"
@@ -33,10 +34,12 @@ void CreateWorkWindows()
     Form9 = new TForm9();
     Form10 = new TForm10();
     Form11 = new TForm11();
+    Form14 = new TForm14();
 }
 
 void DestroyWorkWindows()
 {
+    Destroy(Form14);
     Destroy(Form11);
     Destroy(Form10);
     Destroy(Form9);

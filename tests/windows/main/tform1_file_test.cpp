@@ -225,7 +225,7 @@ TEST_F(FileTest, ABadFileSaysWhatIsWrongAndLeavesTheOpenDesignAsItWas)
     const TShownDesign before = Shown();
     const QByteArray good = DesignToJson(SmallDesign());
     QByteArray newer = good;
-    newer.replace("\"version\": 3", "\"version\": 4");
+    newer.replace("\"version\": 4", "\"version\": 5");
     QByteArray missing = good;
     missing.replace("\"ShaftLength\"", "\"Length\"");
     QByteArray refused = good;
@@ -270,7 +270,7 @@ TEST_F(FileTest, AnOlderDesignOnFourBearingsOpensAndSaysItsReactionsChanged)
     design.Horizontal.Entries.insert(design.Horizontal.Entries.begin() + 2,
                                      {{TEntryKind::Bearing, 30, 0, 1}, {TEntryKind::Bearing, 70, 0, 1}});
     QByteArray older = DesignToJson(design);
-    older.replace("\"version\": 3", "\"version\": 2");
+    older.replace("\"version\": 4", "\"version\": 2");
     WriteFile(PathOf("older.korvel"), older);
     chosenFile = PathOf("older.korvel");
     Form1->OpenAction->trigger();
