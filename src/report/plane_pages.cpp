@@ -49,6 +49,19 @@ void NoteResults(TPlanePage& plane, const TAnalysisState& state)
     const auto& reactions = plane.Horizontal ? state.HorzReactions : state.VertReactions;
     plane.BearingReactions.assign(reactions.begin(), reactions.begin() + std::clamp<ptrdiff_t>(ptrdiff_t(state.Reactions.size()), 2, kBearingLetters));
     if (state.Reactions.size() > 2) plane.Method = IndeterminateMethodText(state, plane.Horizontal);
+    plane.Bearings = state.Reactions; // the vertical plane renames them later
+    plane.ForceTerms = state.ForceTerms;
+    plane.MomentTerms = state.MomentTerms;
+    plane.ShearPoints = state.ShearPoints;
+    plane.MomentPoints = state.MomentPoints;
+}
+
+// The page as the plane leaves it, and the shaft and bearings it was entered on.
+void ClosePlane(TPlanePage& plane, const QImage& image, const TAnalysisState& state)
+{
+    plane.Page = image;
+    plane.ShaftLength = state.ShaftLength;
+    if (!plane.Calculated) plane.Bearings = state.Reactions;
 }
 
 } // namespace
@@ -65,7 +78,7 @@ TPlanePages ReplayPlanePages(const TDesign& design)
     size_t entered = 0; // of the current plane
     TReplayWatch watch;
     watch.PlaneStarted = [&](bool horizontal) {
-        if (!pages.Planes.empty()) current().Page = image;
+        if (!pages.Planes.empty()) ClosePlane(current(), image, state);
         pages.Planes.push_back({horizontal});
         entered = 0;
         StartPage(image, page);
@@ -95,6 +108,6 @@ TPlanePages ReplayPlanePages(const TDesign& design)
         NoteResults(current(), state);
     };
     ReplayDesign(design, state, data, watch);
-    if (!pages.Planes.empty()) current().Page = image;
+    if (!pages.Planes.empty()) ClosePlane(current(), image, state);
     return pages;
 }

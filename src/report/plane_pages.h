@@ -20,6 +20,12 @@ struct TPlanePage {
     QString CriticalSection; // "Critical cross section = section 2"
     QString Method;          // three or more bearings: how the reactions were found; else empty
     std::vector<long double> BearingReactions; // N, A, B, C, ... as entered
+    // The scheme as entered and the solver's results, for the diagrams drawn again as lines.
+    long double ShaftLength = 0; // mm
+    Tincarcare Bearings;         // in the order of entry, named as this plane names them
+    Tincarcare ForceTerms, MomentTerms;
+    Tav2 ShearPoints;  // N, one per segment between neighbouring force terms
+    Tav MomentPoints;  // N*mm, one per moment term
 };
 
 // A load as the entry named it ("FH1", "MV2", "RHA").

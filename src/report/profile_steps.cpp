@@ -16,20 +16,24 @@ bool SameCircle(const TContourSegment& a, const TContourSegment& b)
     return a.Side != 0 && a.Side == b.Side && a.CX == b.CX && a.CY == b.CY && a.Radius == b.Radius;
 }
 
-// A cone as its axial length by its angle to the axis, as a chamfer is dimensioned.
-QString ConeForm(const TShaftPiece& piece)
+// A concave arc (its centre outside the shaft) is a fillet; a convex one rounds an edge.
+TStepKind Kind(const TShaftPiece& piece)
 {
-    const long double length = piece.X2 - piece.X1, rise = std::fabs(piece.R2 - piece.R1);
-    const long double degrees = std::atan2(rise, length) * 180 / std::numbers::pi_v<long double>;
-    return "cone " + FloatToStr(std::round(length * 100) / 100) + " x " + FloatToStr(std::round(degrees * 10) / 10) + " deg";
+    if (piece.Curved()) return piece.Drawn.Side < 0 ? TStepKind::Fillet : TStepKind::EdgeRound;
+    return piece.Uniform() ? TStepKind::Cylinder : TStepKind::Cone;
 }
 
-// A concave arc (its centre outside the shaft) is a fillet; a convex one rounds an edge.
-QString Form(const TShaftPiece& piece)
+// A cone as its axial length by its angle to the axis, as a chamfer is dimensioned.
+QString Form(const TProfileStep& step)
 {
-    if (piece.Curved())
-        return (piece.Drawn.Side < 0 ? "fillet R " : "edge round R ") + FloatToStr(std::round(piece.Drawn.Radius * 100) / 100);
-    return piece.Uniform() ? QString("cylinder") : ConeForm(piece);
+    const QString radius = FloatToStr(std::round(step.Radius * 100) / 100);
+    switch (step.Kind) {
+    case TStepKind::Fillet: return "fillet R " + radius;
+    case TStepKind::EdgeRound: return "edge round R " + radius;
+    case TStepKind::Cylinder: return "cylinder";
+    case TStepKind::Cone: break;
+    }
+    return "cone " + FloatToStr(std::round((step.To - step.From) * 100) / 100) + " x " + FloatToStr(ConeAngle(step)) + " deg";
 }
 
 } // namespace
@@ -44,11 +48,18 @@ std::vector<TProfileStep> ProfileSteps(const TShaftGeometry& shaft)
             steps.back().To = piece.X2;
             steps.back().DiameterTo = 2 * piece.R2;
         } else {
-            steps.push_back({piece.X1, piece.X2, 2 * piece.R1, 2 * piece.R2, Form(piece)});
+            steps.push_back({piece.X1, piece.X2, 2 * piece.R1, 2 * piece.R2, {}, Kind(piece), piece.Drawn.Radius});
         }
         previous = &piece;
     }
+    for (TProfileStep& step : steps) step.Form = Form(step);
     return steps;
+}
+
+long double ConeAngle(const TProfileStep& step)
+{
+    const long double rise = std::fabs(step.DiameterTo - step.DiameterFrom) / 2;
+    return std::round(std::atan2(rise, step.To - step.From) * 1800 / std::numbers::pi_v<long double>) / 10;
 }
 
 std::vector<TProfileStep> DrawnSteps(const QStringList& profile, uint8_t arcSteps)

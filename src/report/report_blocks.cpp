@@ -2,6 +2,7 @@
 
 #include "report/page_slice.h"
 
+#include <QHash>
 #include <QPainter>
 #include <algorithm>
 #include <memory>
@@ -21,11 +22,18 @@ struct TMeasuredRow {
     std::vector<double> Advances;
 };
 
-TMeasuredRow Measured(const QFontMetricsF& metrics, const QStringList& cells)
+// Advances already measured in a table's font: a long table repeats most of its cells.
+using TAdvances = QHash<QString, double>;
+
+TMeasuredRow Measured(const QFontMetricsF& metrics, const QStringList& cells, TAdvances& known)
 {
     TMeasuredRow row{cells, {}};
     row.Advances.reserve(size_t(cells.size()));
-    for (const QString& cell : cells) row.Advances.push_back(metrics.horizontalAdvance(cell));
+    for (const QString& cell : cells) {
+        auto advance = known.constFind(cell);
+        if (advance == known.constEnd()) advance = known.insert(cell, metrics.horizontalAdvance(cell));
+        row.Advances.push_back(*advance);
+    }
     return row;
 }
 
@@ -122,10 +130,11 @@ std::vector<TBlock> TableBlocks(const TTypeface& type, const QStringList& headin
     const QFont font = type.Font(kTableSize);
     const QFont bold = type.Font(kTableSize, true);
     const QFontMetricsF metrics = type.Metrics(font);
-    const TMeasuredRow heading = Measured(type.Metrics(bold), headings);
+    TAdvances boldAdvances, advances;
+    const TMeasuredRow heading = Measured(type.Metrics(bold), headings, boldAdvances);
     std::vector<TMeasuredRow> measured;
     measured.reserve(rows.size());
-    for (const QStringList& row : rows) measured.push_back(Measured(metrics, row));
+    for (const QStringList& row : rows) measured.push_back(Measured(metrics, row, advances));
     std::vector<double> widths = ColumnWidths(heading, measured);
     const bool narrowed = NarrowToWrittenWidth(widths);
     const auto body = std::make_shared<const TTableColumns>(TTableColumns{font, metrics, widths, narrowed});

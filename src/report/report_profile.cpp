@@ -12,7 +12,6 @@
 namespace {
 
 constexpr double kDrawingHeight = 110; // mm of paper at most
-constexpr double kLabelRoom = 12;      // mm of paper above and below the section
 
 double Radius(const TDxfDrawing& drawing)
 {
@@ -52,35 +51,35 @@ void PaintContour(QPainter& painter, const TPaperMap& map, const TDxfDrawing& dr
     }
 }
 
-void PaintArrowHead(QPainter& painter, QPointF tip, double towards)
+void PaintLayout(QPainter& painter, const TDrawingLayout& layout, const QFont& font)
 {
-    painter.drawPolygon(QPolygonF({tip, tip + QPointF(-1.2, towards * 4), tip + QPointF(1.2, towards * 4)}));
-}
-
-// Written upright along the dimension line, one label where there is room beside the last one.
-void PaintDiameters(QPainter& painter, const TPaperMap& map, const TDxfDrawing& drawing, const QFont& font)
-{
-    const QFontMetricsF metrics(font, painter.device());
+    painter.setPen(QPen(Qt::black, 0.25));
+    painter.drawLines(layout.Lines.data(), int(layout.Lines.size()));
+    QPainterPath symbols;
+    for (const QPolygonF& symbol : layout.Symbols) symbols.addPolygon(symbol), symbols.closeSubpath();
+    painter.fillPath(symbols, Qt::black);
     painter.setFont(font);
-    double lastColumn = -1e9;
-    for (const TDxfLine& line : drawing.Lines) {
-        if (line.Y1 != line.Y2 || !(line.Y1 > 0)) continue;
-        const QPointF top = map((line.X1 + line.X2) / 2, line.Y1);
-        const QPointF bottom = map((line.X1 + line.X2) / 2, -line.Y1);
-        if (top.x() - lastColumn < metrics.height()) continue;
-        lastColumn = top.x();
-        painter.setPen(QPen(Qt::black, 0.25));
-        painter.setBrush(Qt::black);
-        painter.drawLine(top, bottom);
-        PaintArrowHead(painter, top, 1);
-        PaintArrowHead(painter, bottom, -1);
+    painter.setPen(Qt::black);
+    painter.setBrush(Qt::NoBrush);
+    for (const TPlacedText& text : layout.Texts) {
+        if (!text.Upright) {
+            painter.drawText(text.Box, Qt::AlignCenter, text.Text);
+            if (text.Circled) painter.drawEllipse(text.Box.adjusted(0.2, 0.2, -0.2, -0.2));
+            continue;
+        }
         painter.save();
-        painter.translate(top.x() - 1, (top.y() + bottom.y()) / 2);
+        painter.translate(text.Box.center());
         painter.rotate(-90);
-        const QString text = QString::fromUtf8("\u00D8") + FormatFloat("0.00", 2 * line.Y1);
-        painter.drawText(QPointF(-metrics.horizontalAdvance(text) / 2, -metrics.descent()), text);
+        painter.drawText(QRectF(-text.Box.height() / 2, -text.Box.width() / 2, text.Box.height(), text.Box.width()),
+                         Qt::AlignCenter, text.Text);
         painter.restore();
     }
+}
+
+// The drawing's left edge on the written width: its labels kept on the paper where they fit.
+double LeftOffset(const TDrawingLayout& layout)
+{
+    return std::clamp(-layout.Bounds.left(), 0.0, std::max(0.0, kWrittenWidth - layout.Bounds.right()));
 }
 
 } // namespace
@@ -101,25 +100,33 @@ QString ScaleText(double scale)
     return "1:" + FloatToStr(std::nearbyint(1 / scale));
 }
 
-TBlock ProfileBlock(const TTypeface& type, const TDxfDrawing& drawing)
+std::vector<TBlock> ProfileBlocks(const TTypeface& type, const TDxfDrawing& drawing, const std::vector<TProfileStep>& steps,
+                                  const std::vector<TDrawingMark>& marks)
 {
     const double scale = DrawingScale(drawing, kWrittenWidth / kPointsPerMm, kDrawingHeight);
-    const double across = 2 * Radius(drawing) * scale * kPointsPerMm;
-    const double room = kLabelRoom * kPointsPerMm;
+    const double pointsPerMm = scale * kPointsPerMm;
     const QFont labels = type.Font(6.5);
-    const QFont caption = type.Font(kBodySize);
-    const double height = across + 2 * room;
-    const TPaperMap map{drawing.Axis.X1, room + across / 2, scale * kPointsPerMm};
-    return {height, [=](QPainter& painter) {
-                painter.save();
-                painter.setRenderHint(QPainter::Antialiasing);
-                PaintAxis(painter, map, drawing.Axis);
-                PaintContour(painter, map, drawing);
-                PaintDiameters(painter, map, drawing, labels);
-                painter.setFont(caption);
-                painter.setPen(Qt::black);
-                painter.drawText(QRectF(0, height - room / 2, kWrittenWidth, room / 2), Qt::AlignLeft | Qt::AlignVCenter,
-                                 "Scale " + ScaleText(scale) + ", dimensions in mm");
-                painter.restore();
-            }};
+    const TDrawingLayout layout = LayOutDrawing(steps, marks, pointsPerMm, type.Metrics(labels));
+    const QRectF bounds = layout.Bounds | QRectF(0, -Radius(drawing) * pointsPerMm, 1, 2 * Radius(drawing) * pointsPerMm);
+    const double left = LeftOffset(layout);
+    const long double start = steps.empty() ? drawing.Axis.X1 : steps.front().From;
+    const TPaperMap map{double(start), 0, pointsPerMm};
+    std::vector<TBlock> blocks{{bounds.height() + 4, [=](QPainter& painter) {
+                                    painter.save();
+                                    painter.setRenderHint(QPainter::Antialiasing);
+                                    painter.translate(left, 2 - bounds.top());
+                                    PaintAxis(painter, map, drawing.Axis);
+                                    PaintContour(painter, map, drawing);
+                                    PaintLayout(painter, layout, labels);
+                                    painter.restore();
+                                }}};
+    blocks.push_back(TextBlock(type, "Scale " + ScaleText(scale) + ", dimensions in mm", type.Font(kBodySize)));
+    if (layout.Omitted > 0)
+        blocks.push_back(TextBlock(type, QString::number(layout.Omitted) + " dimensions have no room at this scale: the steps table gives them.",
+                                   type.Font(kBodySize)));
+    if (!layout.Listed.empty()) {
+        const std::vector<TBlock> table = TableBlocks(type, {"No.", "radius or chamfer", "where"}, layout.Listed, {});
+        blocks.insert(blocks.end(), table.begin(), table.end());
+    }
+    return blocks;
 }

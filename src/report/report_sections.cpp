@@ -4,6 +4,9 @@
 #include "diagrams/calculation_report.h"
 #include "document/decimal_texts.h"
 #include "report/deflection_painting.h"
+#include "report/diameter_plot.h"
+#include "report/fatigue_table.h"
+#include "report/plane_diagrams.h"
 #include "report/report_blocks.h"
 #include "profile/editor_state.h"
 #include "report/profile_steps.h"
@@ -73,13 +76,24 @@ TBlocks TitleBlocks(const TReportDocument& report, const TTypeface& type)
 
 QString PlaneName(bool horizontal) { return horizontal ? "Horizontal plane" : "Vertical plane"; }
 
+// Each plane's scheme and diagrams drawn again on paper, and the resultant moment of both.
+TBlocks DiagramBlocks(const TReportDocument& report, const TTypeface& type)
+{
+    if (report.Pages.Planes.empty()) return {};
+    TBlocks blocks{HeadingBlock(type, "Load schemes and diagrams", true)};
+    for (const TPlanePage& plane : report.Pages.Planes) Append(blocks, PlaneDiagramBlocks(type, plane, report.Pages.Loads));
+    Append(blocks, ResultantMomentBlocks(type, report.Pages));
+    return blocks;
+}
+
+// The appendix: each plane's page as the page window draws it, pixel for pixel.
 TBlocks PageBlocks(const TReportDocument& report, const TTypeface& type)
 {
     TBlocks blocks;
     for (const TPlanePage& plane : report.Pages.Planes) {
         const int sheets = (plane.Page.height() + kPageHeight - 1) / kPageHeight;
         for (int sheet = 0; sheet < sheets; ++sheet) {
-            QString caption = PlaneName(plane.Horizontal) + ": the diagram page";
+            QString caption = "Appendix: " + PlaneName(plane.Horizontal) + ": the diagram page";
             if (!plane.Calculated) caption += " (not calculated: the load scheme only)";
             if (sheets > 1) caption += QString(", part %1 of %2").arg(sheet + 1).arg(sheets);
             const int first = sheet * kPageHeight;
@@ -115,26 +129,44 @@ TBlocks LoadBlocks(const TReportDocument& report, const TTypeface& type)
     return blocks;
 }
 
-TBlocks ProfileBlocks(const TReportDocument& report, const TTypeface& type)
+// The bearings by their letter, and the loads at each place by their names, as the drawing marks them.
+std::vector<TDrawingMark> DrawingMarks(const TPlanePages& pages)
+{
+    std::vector<TDrawingMark> marks;
+    if (!pages.Planes.empty())
+        for (const Tvector& bearing : pages.Planes.front().Bearings) marks.push_back({bearing.Name.right(1), bearing.Position, true});
+    for (const TEnteredLoad& load : pages.Loads) {
+        if (load.Kind == TEntryKind::Bearing) continue;
+        const auto same = std::find_if(marks.begin(), marks.end(),
+                                       [&](const TDrawingMark& mark) { return !mark.Bearing && mark.Position == load.Load.Position; });
+        if (same == marks.end()) marks.push_back({load.Load.Name, load.Load.Position, false});
+        else same->Name += ", " + load.Load.Name;
+    }
+    return marks;
+}
+
+TBlocks DrawingBlocks(const TReportDocument& report, const TTypeface& type)
 {
     TBlocks blocks{HeadingBlock(type, "The shaft as drawn")};
     if (report.Design.Profile.isEmpty()) {
         blocks.push_back(Body(type, "Nothing is drawn in the profile editor."));
         return blocks;
     }
+    std::vector<TProfileStep> steps;
     try {
-        blocks.push_back(ProfileBlock(type, ProfileDrawing(ShownDecimals(report.Design).Profile)));
-    } catch (const KorvelError& error) {
-        blocks.push_back(Body(type, "The drawing cannot be shown: " + error.Text(), true));
-    }
-    try {
-        std::vector<QStringList> rows;
-        for (const TProfileStep& step : DrawnSteps(report.Design.Profile, TEditorState().ArcSteps))
-            rows.push_back(ProfileStepCells(step));
-        Append(blocks, TableBlocks(type, ProfileStepHeadings(), rows, {}));
+        steps = DrawnSteps(report.Design.Profile, TEditorState().ArcSteps);
     } catch (const KorvelError& error) {
         blocks.push_back(Body(type, "The steps cannot be listed: " + error.Text(), true));
     }
+    try {
+        Append(blocks, ProfileBlocks(type, ProfileDrawing(ShownDecimals(report.Design).Profile), steps,
+                                     DrawingMarks(report.Pages)));
+    } catch (const KorvelError& error) {
+        blocks.push_back(Body(type, "The drawing cannot be shown: " + error.Text(), true));
+    }
+    std::vector<QStringList> rows;
+    for (const TProfileStep& step : steps) rows.push_back(ProfileStepCells(step));
+    if (!rows.empty()) Append(blocks, TableBlocks(type, ProfileStepHeadings(), rows, {}));
     return blocks;
 }
 
@@ -158,7 +190,17 @@ const QString kFatigueMethod = QStringLiteral(
     "n_y on the first cycle's von Mises peak (eq. 7-15, 7-16); the twist as the sum of T L / (G J) (eq. "
     "3-35); bearing lives L10 = (C / P)^p by ISO 281:2007.");
 
-TBlocks StrengthBlocks(const TVerification& strength, const TTypeface& type)
+// The drawn steps for the plots; none where the drawing does not read (its table says why).
+std::vector<TProfileStep> StepsOrNone(const TReportDocument& report)
+{
+    try {
+        return DrawnSteps(report.Design.Profile, TEditorState().ArcSteps);
+    } catch (const KorvelError&) {
+        return {};
+    }
+}
+
+TBlocks StrengthBlocks(const TVerification& strength, const std::vector<TProfileStep>& steps, const TTypeface& type)
 {
     TBlocks blocks{HeadingBlock(type, "Strength"), Body(type, kStrengthMethod)};
     std::vector<QStringList> rows;
@@ -169,6 +211,7 @@ TBlocks StrengthBlocks(const TVerification& strength, const TTypeface& type)
     }
     Append(blocks, TableBlocks(type, VerificationHeadings(), rows, failing));
     blocks.push_back(Body(type, WeakestSectionText(strength), WeakestSectionFails(strength)));
+    Append(blocks, DiameterPlotBlocks(type, strength, steps));
     return blocks;
 }
 
@@ -230,23 +273,36 @@ TBlocks SpeedBlocks(const TSpeedCheck& check, const TTypeface& type)
     return blocks;
 }
 
+// The factors of each shoulder, then the stresses and safeties of every section; a failing
+// section red in both.
+TBlocks NotchTableBlocks(const TFatigueReport& report, const TTypeface& type)
+{
+    const std::optional<size_t> weakest = report.Fatigue.Weakest;
+    std::vector<QStringList> factors, stresses;
+    std::vector<bool> factorsFailing, failing;
+    for (size_t i = 0; i < report.Fatigue.Rows.size(); ++i) {
+        const TFatigueRow& row = report.Fatigue.Rows[i];
+        if (row.Computed && row.Shoulder) { // a plain section has no notch; the second table has its Se
+            factors.push_back(FatigueFactorCells(row, weakest == i));
+            factorsFailing.push_back(row.Fails(report.Limits));
+        }
+        stresses.push_back(FatigueStressCells(row, weakest == i));
+        failing.push_back(row.Fails(report.Limits));
+    }
+    TBlocks blocks;
+    if (!factors.empty()) Append(blocks, TableBlocks(type, FatigueFactorHeadings(), factors, factorsFailing));
+    blocks.push_back(Body(type, ""));
+    Append(blocks, TableBlocks(type, FatigueStressHeadings(), stresses, failing));
+    blocks.push_back(Body(type, FatigueTableKey()));
+    blocks.push_back(Body(type, WeakestNotchText(report.Fatigue), weakest && report.Fatigue.Rows[*weakest].Fails(report.Limits)));
+    return blocks;
+}
+
 TBlocks FatigueBlocks(const TFatigueReport& report, long double twistLimit, const TTypeface& type)
 {
     TBlocks blocks{HeadingBlock(type, "Fatigue"), Body(type, kFatigueMethod)};
-    if (!report.FatigueProblem.isEmpty()) {
-        blocks.push_back(Body(type, report.FatigueProblem));
-    } else {
-        std::vector<QStringList> rows;
-        std::vector<bool> failing;
-        for (const TFatigueRow& row : report.Fatigue.Rows) {
-            rows.push_back(FatigueCells(row));
-            failing.push_back(row.Fails(report.Limits));
-        }
-        Append(blocks, TableBlocks(type, FatigueHeadings(), rows, failing));
-        const std::optional<size_t> weakest = report.Fatigue.Weakest;
-        blocks.push_back(Body(type, WeakestNotchText(report.Fatigue),
-                              weakest && report.Fatigue.Rows[*weakest].Fails(report.Limits)));
-    }
+    if (!report.FatigueProblem.isEmpty()) blocks.push_back(Body(type, report.FatigueProblem));
+    else Append(blocks, NotchTableBlocks(report, type));
     if (!report.TwistProblem.isEmpty()) blocks.push_back(Body(type, report.TwistProblem));
     else blocks.push_back(Body(type, TwistAngleText(report.Twist, twistLimit), report.Twist.TooLarge));
     for (size_t i = 0; i < report.Bearings.size(); ++i)
@@ -267,7 +323,7 @@ TBlocks CheckBlocks(const TReportDocument& report, const TTypeface& type)
         inputs.push_back({label, value});
     Append(blocks, TableBlocks(type, {"Input of the checks", "Value"}, inputs, {}));
     for (const TCheckNotMade& notMade : checks.NotMade) blocks.push_back(Body(type, NotMadeText(notMade), true));
-    Append(blocks, StrengthBlocks(checks.Strength, type));
+    Append(blocks, StrengthBlocks(checks.Strength, StepsOrNone(report), type));
     Append(blocks, DeflectionBlocks(checks.Shaft.Deflection, type));
     Append(blocks, SpeedBlocks(checks.Shaft.Speed, type));
     Append(blocks, TorqueBlocks(checks.Inputs, type));
@@ -280,9 +336,10 @@ TBlocks CheckBlocks(const TReportDocument& report, const TTypeface& type)
 std::vector<TBlock> ReportBlocks(const TReportDocument& report, const TTypeface& type)
 {
     TBlocks blocks = TitleBlocks(report, type);
-    Append(blocks, PageBlocks(report, type));
+    Append(blocks, DiagramBlocks(report, type));
     Append(blocks, LoadBlocks(report, type));
-    Append(blocks, ProfileBlocks(report, type));
+    Append(blocks, DrawingBlocks(report, type));
     Append(blocks, CheckBlocks(report, type));
+    Append(blocks, PageBlocks(report, type));
     return blocks;
 }

@@ -1,7 +1,7 @@
 // The calculation report read back by poppler as a reviewer's reader would: A4 pages numbered
 // "Page n of N", the figures the windows show as searchable text, each plane's page pixel for
 // pixel, failing rows red, and a document for a design with nothing calculated yet.
-#include "../document/design_samples.h"
+#include "report_designs.h"
 #include "poppler.h"
 
 #include "common/number_text.h"
@@ -49,16 +49,16 @@ TEST_F(PdfReportTest, ReadsAsTheWindowsShowTheCalculation)
     const QString fileName = Write(report);
     const TPdfInfo info = PdfInfo(fileName);
     EXPECT_EQ(info.PageSize, "595 x 842 pts (A4)");
-    ASSERT_EQ(info.Pages, 6); // title, both planes' pages, loads with the drawing, checks over two
+    ASSERT_EQ(info.Pages, 7); // title, the diagrams, loads with the drawing, checks over two, both planes' pages
 
     const QString text = PdfText(fileName);
     for (const QString& expected :
-         {QString("Page 1 of 6"), QString("Page 6 of 6"), QString("Design shaft.korvel"), QString("Date 2026-03-14"),
+         {QString("Page 1 of 7"), QString("Page 7 of 7"), QString("Design shaft.korvel"), QString("Date 2026-03-14"),
           QString("1000000 N*mm"), QString("FH1 force 50 1000.00"),
           // The page's own lines for each plane, and the reactions panel's resultants.
           QString("RHA = 500.00 N RHB = 500.00 N"), QString("RVA = 500.00 N RVB = 500.00 N"),
           QString("Fmax= 500.00 N Mmax= 25000.00 N*mm"), QString("RA = 707.11 N RB = 707.11 N"),
-          QString::fromUtf8("\u00D840.00"), QString("Scale 1:1"),
+          QString::fromUtf8("\u00D840"), QString("Scale 1:1"),
           WeakestSectionText(report.Checks->Strength).simplified(), CriticalSpeedText(report.Checks->Shaft.Speed)})
         EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << "\nin: " << text.toStdString();
     EXPECT_TRUE(WeakestSectionText(report.Checks->Strength).startsWith("Weakest section: x = 50 mm, ratio "));
@@ -70,7 +70,7 @@ TEST_F(PdfReportTest, ReadsAsTheWindowsShowTheCalculation)
     const double dpi = kBlockDpi;
     const QImage& page = report.Pages.Planes.front().Page;
     ASSERT_EQ(page.size(), QSize(kPageWidth, kPageHeight));
-    const int matching = MatchingPixels(PdfPage(fileName, 2, dpi), page, kImageCaptionHeight, dpi);
+    const int matching = MatchingPixels(PdfPage(fileName, 6, dpi), page, kImageCaptionHeight, dpi);
     EXPECT_EQ(matching, kPageWidth * kPageHeight);
 }
 
@@ -101,13 +101,14 @@ TEST_F(PdfReportTest, NothingCalculatedGivesWhatExistsAndSaysWhatIsMissing)
          {QString("The horizontal plane is not calculated."), QString("No loads are entered in the vertical plane."),
           QString("The dimensioning inputs (material, Mt, theory) are not applied."),
           QString("Nothing is drawn in the profile editor."), QString("Material not applied"),
-          QString("10 mm, 90 mm"), QString("Horizontal plane: the diagram page (not calculated"),
+          QString("10 mm, 90 mm"), QString("Appendix: Horizontal plane: the diagram page (not calculated"),
           QString("Reactions: not calculated.")})
         EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << "\nin: " << text.toStdString();
     // The load scheme as far as it was entered: the page is the window's, shaft and bearings drawn.
     const double dpi = kBlockDpi;
     const QImage& page = report.Pages.Planes[0].Page;
-    EXPECT_EQ(MatchingPixels(PdfPage(fileName, 2, dpi), page, kImageCaptionHeight, dpi), kPageWidth * kPageHeight);
+    const int appendix = PdfInfo(fileName).Pages;
+    EXPECT_EQ(MatchingPixels(PdfPage(fileName, appendix, dpi), page, kImageCaptionHeight, dpi), kPageWidth * kPageHeight);
     EXPECT_EQ(QColor(page.pixel(50, 65)), QColor(Qt::black)); // the shaft axis
 
     // A design without anything: still a document.
@@ -124,7 +125,7 @@ TEST_F(PdfReportTest, ArchivableWithItsTitleBlockAuthorAndSubject)
     const QString text = PdfText(fileName);
     for (const QString& expected : {QString("Project Gearbox G-12"), QString("Drawing number G12-003"),
                                     QString("Engineer Ana Pop"), QString("Checked by Ion Ionescu"),
-                                    QString("Date 7 Dec 2026"), QString("shaft.korvel, revision B Page 6 of 6")})
+                                    QString("Date 7 Dec 2026"), QString("shaft.korvel, revision B Page 7 of 7")})
         EXPECT_TRUE(text.contains(expected)) << expected.toStdString();
     const QString metadata = PopplerOutput("pdfinfo", {"-meta", fileName});
     for (const QString& expected : {QString("pdfaid:part=\"1\""), QString("pdfaid:conformance=\"B\""),
@@ -173,7 +174,58 @@ TEST_F(PdfReportTest, GrownPageGoesOverWholePages)
     EXPECT_TRUE(text.contains("Horizontal plane: the diagram page, part 2 of 2"));
     const double dpi = kBlockDpi;
     const QImage second = page.copy(0, kPageHeight, kPageWidth, kPageHeight);
-    EXPECT_EQ(MatchingPixels(PdfPage(fileName, 3, dpi), second, kImageCaptionHeight, dpi), kPageWidth * kPageHeight);
+    const int secondPart = PdfInfo(fileName).Pages - 1; // the vertical plane's page comes last
+    EXPECT_EQ(MatchingPixels(PdfPage(fileName, secondPart, dpi), second, kImageCaptionHeight, dpi), kPageWidth * kPageHeight);
+}
+
+// A drawing whose text does not read, and a crowded one whose small fillets are listed: the report
+// is still written, says what it cannot show, and lists what it cannot point at.
+TEST_F(PdfReportTest, AnUnreadableDrawingIsSaidAndACrowdedOneListsItsSmallRadii)
+{
+    TDesign broken = SteppedDesign();
+    broken.Profile = {"line 0/0/0/twenty/0/"};
+    // A force right over bearing A: the bearing takes it all, and the plane's diagrams are flat zero.
+    broken.Vertical.Entries = {{TEntryKind::Force, 10, 1000, 0}};
+    const QString text = PdfText(Write(Report(broken), "broken.pdf"));
+    EXPECT_TRUE(text.contains("The steps cannot be listed: ")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Load schemes and diagrams"));
+    EXPECT_TRUE(text.contains("FV1 = 1000 N")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Vertical plane: load scheme, shear force and bending moment"));
+
+    const QString crowded = PdfText(Write(Report(CrowdedDesign()), "crowded.pdf"));
+    for (const QString& expected : {QString("No. radius or chamfer where"), QString("1 fillet R 0.4 x = 3.6 ... 4 mm"),
+                                    QString("12 fillet R 0.4 x = 47.6 ... 48 mm")})
+        EXPECT_TRUE(crowded.contains(expected)) << expected.toStdString();
+}
+
+// The diagrams and the drawing in the body are lines and text: pdfimages finds the planes' pages
+// on the appendix's last two pages and nothing before them, and the drawing's dimensions, the
+// scheme's loads and the fatigue table's marks are text a reader can search.
+TEST_F(PdfReportTest, BodyIsLinesAndTextOnlyTheAppendixHoldsPixels)
+{
+    const QString fileName = Write(Report(SteppedDesign()));
+    const int pages = PdfInfo(fileName).Pages;
+    QList<int> imagePages;
+    for (const QString& line : PopplerOutput("pdfimages", {"-list", fileName}).split('\n', Qt::SkipEmptyParts).mid(2))
+        imagePages << line.split(' ', Qt::SkipEmptyParts).value(0).toInt();
+    EXPECT_EQ(imagePages, QList<int>({pages - 1, pages}));
+    const QString appendix = PopplerOutput("pdftotext", {"-f", QString::number(pages - 1), fileName, "-"});
+    EXPECT_TRUE(appendix.contains("Appendix: Horizontal plane: the diagram page"));
+
+    const QString text = PdfText(fileName);
+    for (const QString& expected :
+         {QString::fromUtf8("\u00D840"), QString::fromUtf8("\u00D860"), QString("R2"), QString("Scale 1:2"),
+          QString("FH1 = 1000 N"), QString("MV1 = 20000 N*mm"), QString("RHA = 1138.89 N"), QString("M [N*mm]"),
+          QString("Resultant bending moment"), QString("Required diameter against the drawn one"), QString("60 *"),
+          QString("* the weakest notch")})
+        EXPECT_TRUE(text.contains(expected)) << expected.toStdString();
+    // The overall length and the chain, as the drawing writes them under the outline.
+    EXPECT_TRUE(QRegularExpression(R"(\b60\s+140\s+200\b)").match(text).hasMatch());
+    for (const QString& font : PopplerOutput("pdffonts", {fileName}).split('\n', Qt::SkipEmptyParts).mid(2))
+        EXPECT_TRUE(font.contains(" yes ")) << font.toStdString();
+    QFile file(fileName);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(QRegularExpression(R"(/(CA|ca) (0|\.)[0-9.]*)").match(QString::fromLatin1(file.readAll())).hasMatch());
 }
 
 } // namespace

@@ -74,8 +74,8 @@ TEST_F(ReportActionsTest, ExportPdfWritesWhatTheWindowsShow)
     for (const QString& shown : {Form11->Label1->text(), Form11->Label6->text(),
                                  Form7->VerificationWindow().Label1->text().simplified(), QString("Design Untitled")})
         EXPECT_TRUE(text.contains(shown)) << shown.toStdString() << "\nin: " << text.toStdString();
-    // The vertical plane's page as the window shows it.
-    EXPECT_EQ(MatchingPixels(PdfPage(fileName, 3, kBlockDpi), Form3->Page(), kImageCaptionHeight, kBlockDpi),
+    // The vertical plane's page as the window shows it, last in the appendix.
+    EXPECT_EQ(MatchingPixels(PdfPage(fileName, PdfInfo(fileName).Pages, kBlockDpi), Form3->Page(), kImageCaptionHeight, kBlockDpi),
               Form3->Page().width() * Form3->Page().height());
 
     // The editor's button writes the same report; a cancelled dialog writes nothing.
@@ -178,7 +178,7 @@ TEST_F(ReportActionsTest, ReportDetailsAreKeptWithTheDesignAndHeadTheReport)
     const QString fileName = folder.filePath("report.pdf");
     Form1->AskPdfFileName = [&] { return fileName; };
     Form1->ExportPdfAction->trigger();
-    EXPECT_TRUE(PdfText(fileName).contains("Untitled, revision C Page 1 of 6"));
+    EXPECT_TRUE(PdfText(fileName).contains("Untitled, revision C Page 1 of 7"));
 }
 
 } // namespace
