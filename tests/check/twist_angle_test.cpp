@@ -93,8 +93,8 @@ TEST(TwistAngle, ElementsTwistTheStretchesBetweenThem)
 }
 
 // A driving element between two driven ones: -200 N*m from 20 to 100, +300 N*m from 100 to 180.
-// The ends turn -0.1348 + 0.0667 = -0.068 deg against each other, but the section at 100 turns
-// 0.1348 deg against the one at 20, and that is the twist the check holds against its limit.
+// The ends turn -0.0270 + 0.0133 = -0.0136 deg against each other, but the section at 100 turns
+// -0.0270 deg against the one at 20, and that is the twist the check holds against its limit.
 TEST(TwistAngle, ATorqueThatTurnsItsSignIsJudgedWhereItTwistsMost)
 {
     const TContour contour = DrawnContour(TNotchedShaft::Drawing(false), 20);
