@@ -22,10 +22,25 @@ std::vector<long double> BearingLoads(const TBearingReactions& horizontal, const
     return loads;
 }
 
+long double EquivalentLoad(long double radial, long double axial, const TBearingInputs& bearing)
+{
+    // Fa / Fr <= e without the division, so that Fr = 0 needs no case of its own.
+    if (axial <= bearing.E * radial) return CheckedValue(bearing.XUpToE * radial + bearing.YUpToE * axial);
+    return CheckedValue(bearing.XBeyondE * radial + bearing.YBeyondE * axial);
+}
+
 TBearingLife BearingLife(long double load, const TBearingInputs& bearing, long double speed, long double requiredHours)
 {
+    return BearingLife(load, 0, bearing, speed, requiredHours);
+}
+
+TBearingLife BearingLife(long double radial, long double axial, const TBearingInputs& bearing, long double speed,
+                         long double requiredHours)
+{
     TBearingLife life;
-    life.Load = load;
+    life.Axial = axial;
+    life.Load = EquivalentLoad(radial, axial, bearing);
+    const long double load = life.Load;
     if (!(bearing.Rating > 0)) {
         life.Problem = "no rating C given";
         return life;

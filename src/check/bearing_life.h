@@ -15,11 +15,15 @@ struct TBearingInputs {
     TBearingKind Kind = TBearingKind::Ball;
     long double Rating = 0; // dynamic load rating C, kN
     long double Stiffness = 0; // radial, N/mm; 0: rigid. Only the deflection and the critical speed read it
+    // The dynamic equivalent load's factors, P = X Fr + Y Fa, from the maker's table: one pair
+    // while Fa / Fr <= e, the other beyond. X = 1, Y = 0 count the radial load alone.
+    long double XUpToE = 1, YUpToE = 0;
+    long double XBeyondE = 1, YBeyondE = 0;
+    long double E = 0;
     bool operator==(const TBearingInputs&) const = default;
 };
 
-// The load a bearing carries: the resultant of its horizontal and vertical reactions, N. The
-// shaft takes no axial load, so this radial load is the dynamic equivalent load P.
+// The radial load a bearing carries: the resultant of its horizontal and vertical reactions, N.
 long double ResultantReaction(double horizontal, double vertical);
 
 using TBearingReactions = std::array<double, kBearingLetters>; // A, B, C, ... in the order of entry, N
@@ -31,6 +35,7 @@ std::vector<long double> BearingLoads(const TBearingReactions& horizontal, const
 
 struct TBearingLife {
     long double Load = 0;                   // P, N
+    long double Axial = 0;                  // Fa, N
     std::optional<long double> Revolutions; // L10, millions; none for an unloaded bearing
     std::optional<long double> Hours;       // L10h
     QString Problem;                        // why there is no life, or an empty text
@@ -41,3 +46,11 @@ struct TBearingLife {
 // L10 = (C / P)^p in millions of revolutions, p = 3 for ball and 10/3 for roller bearings
 // (ISO 281:2007, basic rating life); L10h = 10^6 L10 / (60 n) hours at the speed n (rpm).
 TBearingLife BearingLife(long double load, const TBearingInputs& bearing, long double speed, long double requiredHours);
+// The same under a radial load Fr and an axial load Fa (N, its magnitude), by way of the dynamic
+// equivalent load P = X Fr + Y Fa.
+TBearingLife BearingLife(long double radial, long double axial, const TBearingInputs& bearing, long double speed,
+                         long double requiredHours);
+
+// P = X Fr + Y Fa with the pair of factors for Fa / Fr <= e or beyond, N (ISO 281:2007, 6.2;
+// Shigley's Mechanical Engineering Design, 10th ed., eq. 11-9). A purely axial load is beyond e.
+long double EquivalentLoad(long double radial, long double axial, const TBearingInputs& bearing);

@@ -16,6 +16,8 @@ constexpr long double kSafetyLowest = 1, kSafetyHighest = 10;
 // bearing) to a few 1E6 N/mm (a large preloaded roller bearing); 1 N/mm is softer than any rubber
 // mount, and 1E9 N/mm is stiffer than any shaft of the drawing (a rigid bearing in all but name).
 // Inside that range the critical speed's stiffness matrix stays well conditioned in double.
+// The equivalent-load factors of the makers' tables stay below 1 for X and about 2.5 for Y and e
+// on radial bearings; thrust bearings reach a little above; our limits leave room for both.
 const std::map<TCheckInput, TInputRange>& RangeTable()
 {
     using enum TCheckInput;
@@ -36,6 +38,9 @@ const std::map<TCheckInput, TInputRange>& RangeTable()
         {UltimateStrength, {"Sut", "MPa", 10, 5000}},
         {YieldStrength, {"Sy", "MPa", 10, 5000}},
         {RulingDiameter, {"the ruling diameter", "mm", 0.01L, 10000}},
+        {RadialFactor, {"a bearing's factor X", "", 0, 5}},
+        {AxialFactor, {"a bearing's factor Y", "", 0, 10}},
+        {AxialRatioLimit, {"a bearing's limit e", "", 0, 10}},
     };
     return table;
 }
@@ -72,6 +77,12 @@ std::vector<TNamedValue> NamedValues(const TCheckInputs& inputs)
         const QString bearing = QString("bearing ") + QChar('A' + int(i));
         values.push_back({Rating, fatigue.Bearings[i].Rating, bearing + "'s rating C"});
         values.push_back({Stiffness, fatigue.Bearings[i].Stiffness, bearing + "'s radial stiffness"});
+        const TBearingInputs& factors = fatigue.Bearings[i];
+        values.insert(values.end(), {{RadialFactor, factors.XUpToE, bearing + "'s X for Fa/Fr <= e"},
+                                     {AxialFactor, factors.YUpToE, bearing + "'s Y for Fa/Fr <= e"},
+                                     {RadialFactor, factors.XBeyondE, bearing + "'s X for Fa/Fr > e"},
+                                     {AxialFactor, factors.YBeyondE, bearing + "'s Y for Fa/Fr > e"},
+                                     {AxialRatioLimit, factors.E, bearing + "'s e"}});
     }
     return values;
 }

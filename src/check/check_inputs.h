@@ -22,7 +22,8 @@ struct TCheckInputs {
 
 enum class TCheckInput {
     Modulus, ShearModulus, Density, Mass, Speed, SlopeLimit, DeflectionRatio, Rating, Stiffness, RequiredLife,
-    FatigueSafety, YieldSafety, TwistLimit, UltimateStrength, YieldStrength, RulingDiameter
+    FatigueSafety, YieldSafety, TwistLimit, UltimateStrength, YieldStrength, RulingDiameter, RadialFactor, AxialFactor,
+    AxialRatioLimit
 };
 
 struct TInputRange {

@@ -1,5 +1,6 @@
 #include "check/fatigue_check.h"
 
+#include "analysis/shaft_torque.h"
 #include "common/errors.h"
 #include "common/number_text.h"
 #include "diagrams/section_moment.h"
@@ -20,7 +21,7 @@ QString MissingInput(const TAnalysisState& analysis, const TFatigueMaterial& mat
     if (!planes.isEmpty()) return planes;
     if (!(material.UltimateStrength > 0)) return "Sut must be above zero";
     if (!(material.YieldStrength > 0)) return "Sy must be above zero";
-    return QString();
+    return UnbalancedTorqueProblem(analysis.ElementDrive);
 }
 
 // Whether a notch covers x; the notches are sorted by position and none reaches further than
@@ -107,7 +108,7 @@ QString Note(const TFatigueRow& row)
 TFatigueSection::TFatigueSection(const TAnalysisState& analysis, const TData& data, TTwistCycle cycle,
                                  const TFatigueMaterial& material)
     : analysis_(analysis), data_(data), cycle_(cycle), material_(material),
-      moments_(analysis.HorzDiagram, analysis.VertDiagram, data.MM())
+      moments_(analysis.HorzDiagram, analysis.VertDiagram, data.MM()), torque_(ShaftTorqueOf(analysis, data))
 {
 }
 
@@ -162,7 +163,7 @@ void TFatigueSection::Judge(TFatigueRow& row) const
 void TFatigueSection::Compute(TFatigueRow& row) const
 {
     row.Moment = moments_.At(row.Position);
-    row.Torque = analysis_.TwistSpan.Contains(row.Position) ? data_.MT() : 0;
+    row.Torque = torque_.At(row.Position);
     Evaluate(row);
 }
 

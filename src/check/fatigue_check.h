@@ -5,6 +5,7 @@
 #pragma once
 
 #include "analysis/analysis_state.h"
+#include "analysis/shaft_torque.h"
 #include "check/endurance.h"
 #include "check/notch_finder.h"
 #include "check/stress_concentration.h"
@@ -85,6 +86,7 @@ private:
     TTwistCycle cycle_;
     TFatigueMaterial material_;
     TSectionMoments moments_; // round-off is no moment: an unloaded section has no n_f
+    TShaftTorque torque_;
 };
 
 // A row for every notch and for every entry of `Points` where no notch lies. A row that cannot be

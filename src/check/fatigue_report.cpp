@@ -28,6 +28,33 @@ void CheckNotches(TFatigueReport& report, const TAnalysisState& analysis, const 
     report.Fatigue = CheckFatigue(analysis, data, *cycle, {FindNotches(memo), contour}, material);
 }
 
+TBearingLife AxialLoadWithoutBearing(long double radial, long double axial, int locating)
+{
+    TBearingLife life;
+    life.Load = radial;
+    life.Problem = "the axial load of " + FormatFloat("0.00", axial) + " N has no bearing: bearing " +
+                   QChar('A' + locating) + ", which takes it, is not on the shaft";
+    return life;
+}
+
+// The locating bearing alone holds the shaft along its axis, so it takes the whole axial force.
+// An axial force with no such bearing on the shaft is carried by none: no life can be stated.
+std::vector<TBearingLife> BearingLives(const TAnalysisState& analysis, const TCheckInputs& inputs)
+{
+    const TFatigueInputs& fatigue = inputs.Fatigue;
+    const std::vector<long double> loads =
+        BearingLoads(analysis.HorzReactions, analysis.VertReactions, ShaftBearingCount(analysis));
+    const long double axial = std::fabs(analysis.ElementDrive.AxialForce);
+    const bool carried = axial == 0 || size_t(fatigue.LocatingBearing) < loads.size();
+    std::vector<TBearingLife> lives;
+    for (size_t i = 0; i < loads.size(); ++i) {
+        const long double fa = int(i) == fatigue.LocatingBearing ? axial : 0;
+        lives.push_back(carried ? BearingLife(loads[i], fa, fatigue.Bearings[i], inputs.Speed, fatigue.RequiredLife)
+                                : AxialLoadWithoutBearing(loads[i], axial, fatigue.LocatingBearing));
+    }
+    return lives;
+}
+
 } // namespace
 
 TFatigueReport MakeFatigueReport(const TAnalysisState& analysis, const TData& data, const TAppliedDimensioning& applied,
@@ -44,14 +71,12 @@ TFatigueReport MakeFatigueReport(const TAnalysisState& analysis, const TData& da
         report.FatigueProblem = error.Text();
     }
     try {
-        report.Twist = TwistAngle(contour, data.MT(), analysis.TwistSpan, analysis.ShaftLength, fatigue.ShearModulus, fatigue.TwistLimit);
+        report.Twist = TwistAngle(contour, ShaftTorqueOf(analysis, data), analysis.ShaftLength, fatigue.ShearModulus,
+                                  fatigue.TwistLimit);
     } catch (const KorvelError& error) {
         report.TwistProblem = error.Text();
     }
-    const std::vector<long double> loads =
-        BearingLoads(analysis.HorzReactions, analysis.VertReactions, ShaftBearingCount(analysis));
-    for (size_t i = 0; i < loads.size(); ++i)
-        report.Bearings.push_back(BearingLife(loads[i], fatigue.Bearings[i], inputs.Speed, fatigue.RequiredLife));
+    report.Bearings = BearingLives(analysis, inputs);
     return report;
 }
 
@@ -65,6 +90,7 @@ QString TwistAngleText(const TTwistAngle& twist, long double limit)
 QString BearingLifeText(const TBearingLife& life)
 {
     QString text = "P = " + FormatFloat("0.00", life.Load) + " N";
+    if (life.Axial != 0) text += " (Fa = " + FormatFloat("0.00", life.Axial) + " N)";
     if (life.Revolutions) text += ", L10 = " + FormatFloat("0.00", *life.Revolutions) + " million revolutions";
     if (life.Hours) text += ", L10h = " + FormatFloat("0", *life.Hours) + " h";
     if (!life.Problem.isEmpty()) text += ": " + life.Problem;
@@ -88,5 +114,6 @@ TFatigueRequest MakeFatigueRequest(const TAnalysisState& analysis, const TData& 
     for (size_t i = 0; i < size_t(ShaftBearingCount(analysis)); ++i)
         request.Numbers.insert(request.Numbers.end(), {analysis.HorzReactions[i], analysis.VertReactions[i]});
     for (const TShaftPoint& point : analysis.Points) request.Numbers.push_back(point.Position);
+    request.Drive = analysis.ElementDrive;
     return request;
 }

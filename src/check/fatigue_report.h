@@ -45,6 +45,7 @@ struct TFatigueRequest {
     TCheckRequest Shaft;
     std::vector<long double> Numbers; // MT, MM, the span, the points, the bearings and their reactions
     TAppliedDimensioning Applied;
+    TElementDrive Drive; // T(x) and the axial force, which replace MT and its span
     bool operator==(const TFatigueRequest&) const = default;
 };
 

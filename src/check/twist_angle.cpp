@@ -32,27 +32,79 @@ long double InverseFourthPower(const TShaftPiece& piece, long double a, long dou
     return sum;
 }
 
+// The integral of dx / r^4 from a to b over the pieces that reach into it, mm^-3.
+long double InverseFourthPower(const TShaftGeometry& shaft, long double a, long double b)
+{
+    long double sum = 0;
+    for (const TShaftPiece& piece : shaft.Pieces) {
+        const long double from = std::max(piece.X1, a), to = std::min(piece.X2, b);
+        if (from < to) sum += InverseFourthPower(piece, from, to);
+    }
+    return sum;
+}
+
+// The angle (rad) by which each section turns against the first, at the ends of the stretches.
+struct TSectionTurn {
+    long double Position = 0; // mm
+    long double Radians = 0;
+};
+
+std::vector<TSectionTurn> SectionTurns(const TShaftGeometry& shaft, const std::vector<TTorqueStretch>& stretches,
+                                       long double shearModulus)
+{
+    std::vector<TSectionTurn> turns{{stretches.front().From, 0}};
+    for (const TTorqueStretch& stretch : stretches) {
+        // phi = T L / (G J) on each length (Shigley's Mechanical Engineering Design, 10th ed., eq. 3-35),
+        // summed as the integral of T dx / (G J(x)), J = pi d^4 / 32 = pi r^4 / 2: radians, with T in
+        // N*mm, G in MPa, r in mm.
+        const long double sum = InverseFourthPower(shaft, stretch.From, stretch.To);
+        const long double radians = CheckedValue(stretch.Torque * 2 * sum / (shearModulus * kPi));
+        if (turns.back().Position != stretch.From) turns.push_back({stretch.From, turns.back().Radians});
+        turns.push_back({stretch.To, turns.back().Radians + radians});
+    }
+    return turns;
+}
+
+// The two sections that turn most against each other; of equals the first pair, and the whole
+// stretch where nothing turns.
+std::pair<size_t, size_t> FarthestTurned(const std::vector<TSectionTurn>& turns)
+{
+    std::pair<size_t, size_t> farthest{0, turns.size() - 1};
+    long double largest = std::fabs(turns.back().Radians - turns.front().Radians);
+    for (size_t i = 0; i < turns.size(); ++i)
+        for (size_t j = i + 1; j < turns.size(); ++j)
+            if (const long double angle = std::fabs(turns[j].Radians - turns[i].Radians); angle > largest) {
+                largest = angle;
+                farthest = {i, j};
+            }
+    return farthest;
+}
+
 } // namespace
 
 TTwistAngle TwistAngle(const TContour& contour, long double twistingMoment, const TTwistSpan& span,
                        long double shaftLength, long double shearModulus, long double limitPerMetre)
 {
-    TTwistAngle angle;
-    angle.From = span.From.value_or(0);
-    angle.To = span.To.value_or(shaftLength);
-    if (!(angle.To > angle.From)) RaiseError("The twisting moment acts over no length of the shaft");
+    return TwistAngle(contour, TShaftTorque{twistingMoment, span, {}}, shaftLength, shearModulus, limitPerMetre);
+}
+
+TTwistAngle TwistAngle(const TContour& contour, const TShaftTorque& torque, long double shaftLength,
+                       long double shearModulus, long double limitPerMetre)
+{
+    const QString problem = torque.Problem();
+    if (!problem.isEmpty()) RaiseError(problem);
+    const std::vector<TTorqueStretch> stretches = torque.Stretches(shaftLength);
+    if (stretches.empty() || !(stretches.back().To > stretches.front().From))
+        RaiseError("The twisting moment acts over no length of the shaft");
     if (!(shearModulus > 0)) RaiseError("G must be above zero");
-    const TShaftGeometry shaft = ShaftGeometry(contour, angle.From, angle.To, "the twisting moment's span");
-    long double sum = 0; // of dx / r^4, mm^-3
-    for (const TShaftPiece& piece : shaft.Pieces) {
-        const long double a = std::max(piece.X1, angle.From), b = std::min(piece.X2, angle.To);
-        if (a < b) sum += InverseFourthPower(piece, a, b);
-    }
-    // phi = T L / (G J) on each length (Shigley's Mechanical Engineering Design, 10th ed., eq. 3-35),
-    // summed as the integral of T dx / (G J(x)), J = pi d^4 / 32 = pi r^4 / 2: radians, with T in
-    // N*mm, G in MPa, r in mm.
-    const long double radians = CheckedValue(twistingMoment * 2 * sum / (shearModulus * kPi));
-    angle.Degrees = radians * 180 / kPi;
+    const QString spanned = torque.FromElements() ? "the elements that pass the torque" : "the twisting moment's span";
+    const TShaftGeometry shaft = ShaftGeometry(contour, stretches.front().From, stretches.back().To, spanned);
+    const std::vector<TSectionTurn> turns = SectionTurns(shaft, stretches, shearModulus);
+    const auto [first, last] = FarthestTurned(turns);
+    TTwistAngle angle;
+    angle.From = turns[first].Position;
+    angle.To = turns[last].Position;
+    angle.Degrees = (turns[last].Radians - turns[first].Radians) * 180 / kPi;
     angle.DegreesPerMetre = angle.Degrees / ((angle.To - angle.From) / 1000);
     angle.TooLarge = std::fabs(angle.DegreesPerMetre) > limitPerMetre;
     return angle;

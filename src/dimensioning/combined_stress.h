@@ -2,14 +2,15 @@
 // moment Mt, d = cube root of 32 * Me / (pi * sigma), Me = sqrt(M^2 + (k / 4) * (alpha * Mt)^2).
 #pragma once
 
-#include "analysis/twist_span.h"
+#include "analysis/shaft_torque.h"
 
 // The parts of the rule that every section of one shaft shares, so that a run along the shaft
 // computes them once.
 struct TCombinedStress {
     long double Factor = 0;    // 16 / (pi * sigma)
-    long double TwistTerm = 0; // k * (alpha * Mt)^2
-    TTwistSpan Span;           // where Mt acts
+    long double K = 4;         // k
+    long double Alpha = 0;     // alpha
+    TShaftTorque Torque;       // T(x), N*mm
 };
 
 // alpha the torsion coefficient, Mt in N*mm, sigma in MPa; thirdTheory selects k = 4 (3rd
@@ -18,9 +19,12 @@ struct TCombinedStress {
 TCombinedStress PrepareCombinedStress(long double torsionCoeff, long double twistingMoment,
                                       long double allowBendStress, bool thirdTheory,
                                       const TTwistSpan& span = {});
-// d in mm at a section with bending moment M (N*mm) that carries Mt.
+// The same with T(x) for Mt; torques that do not balance fail with their message.
+TCombinedStress PrepareCombinedStress(long double torsionCoeff, const TShaftTorque& torque,
+                                      long double allowBendStress, bool thirdTheory);
+// d in mm at a section with bending moment M (N*mm) that carries the largest |T| of the shaft.
 long double DiameterUnder(const TCombinedStress& rule, long double moment);
-// d in mm at the section at x (mm): Mt counts only inside the rule's span.
+// d in mm at the section at x (mm), which carries T(x).
 long double DiameterUnder(const TCombinedStress& rule, long double moment, long double x);
 
 // The rule for one section: DiameterUnder(PrepareCombinedStress(...), moment).

@@ -1,5 +1,6 @@
 #include "dimensioning/pre_dimensioning.h"
 
+#include "analysis/shaft_torque.h"
 #include "common/errors.h"
 #include "common/number_text.h"
 #include "dimensioning/stress_checks.h"
@@ -28,3 +29,12 @@ long double PreDimension(const QString& twistingMomentText, const QString& allow
 }
 
 QString DiameterLabelText(long double diameter) { return FloatToStr(diameter) + " mm"; }
+
+QString PreSizingTorqueText(const TElementDrive& drive, const QString& typedText)
+{
+    const TShaftTorque torque{0, {}, drive};
+    if (!torque.FromElements()) return typedText;
+    const QString problem = torque.Problem();
+    if (!problem.isEmpty()) RaiseError(problem);
+    return FloatToStr(torque.Largest());
+}

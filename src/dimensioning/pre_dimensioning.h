@@ -1,6 +1,8 @@
 // Pre-dimensioning: the shaft diameter that carries the twisting moment alone.
 #pragma once
 
+#include "analysis/torque_line.h"
+
 #include <QString>
 
 // d0 = cube root of 16 * Mt / (pi * tau), mm; Mt in N*mm, tau in MPa (above zero).
@@ -15,3 +17,8 @@ long double PreDimension(const QString& twistingMomentText, const QString& allow
 
 // "56 mm"
 QString DiameterLabelText(long double diameter);
+
+// The twisting moment the pre-sizing reads, as text in N*mm: the largest |T| of the shaft's
+// elements when it has any, else the typed Mt. Elements whose torques do not balance fail with
+// their message.
+QString PreSizingTorqueText(const TElementDrive& drive, const QString& typedText);

@@ -45,17 +45,46 @@ std::optional<long double> ReadOptionalNumber(const TJsonFields& fields, const Q
 
 QStringList Names(const auto& names) { return QStringList(names.begin(), names.end()); }
 
-QJsonObject BearingObject(const TBearingInputs& bearing)
+bool DefaultFactors(const TBearingInputs& bearing)
 {
-    return {{"Kind", BearingKindNames()[size_t(bearing.Kind)]}, {"Rating", ExactNumberText(bearing.Rating)},
-            {"Stiffness", ExactNumberText(bearing.Stiffness)}};
+    const TBearingInputs plain;
+    return bearing.XUpToE == plain.XUpToE && bearing.YUpToE == plain.YUpToE && bearing.XBeyondE == plain.XBeyondE &&
+           bearing.YBeyondE == plain.YBeyondE && bearing.E == plain.E;
 }
 
-// Written before bearings could give way: rigid.
+// The equivalent-load factors only where they differ from the radial load alone, so that a design
+// without axial loads reads as it did before bearings had them.
+QJsonObject BearingObject(const TBearingInputs& bearing)
+{
+    QJsonObject object{{"Kind", BearingKindNames()[size_t(bearing.Kind)]}, {"Rating", ExactNumberText(bearing.Rating)},
+                       {"Stiffness", ExactNumberText(bearing.Stiffness)}};
+    if (DefaultFactors(bearing)) return object;
+    object.insert("XUpToE", ExactNumberText(bearing.XUpToE));
+    object.insert("YUpToE", ExactNumberText(bearing.YUpToE));
+    object.insert("XBeyondE", ExactNumberText(bearing.XBeyondE));
+    object.insert("YBeyondE", ExactNumberText(bearing.YBeyondE));
+    object.insert("E", ExactNumberText(bearing.E));
+    return object;
+}
+
+void ReadFactors(const TJsonFields& fields, TBearingInputs& bearing)
+{
+    using enum TCheckInput;
+    bearing.XUpToE = RangedNumber(fields, "XUpToE", RadialFactor);
+    bearing.YUpToE = RangedNumber(fields, "YUpToE", AxialFactor);
+    bearing.XBeyondE = RangedNumber(fields, "XBeyondE", RadialFactor);
+    bearing.YBeyondE = RangedNumber(fields, "YBeyondE", AxialFactor);
+    bearing.E = RangedNumber(fields, "E", AxialRatioLimit);
+}
+
+// Written before bearings could give way: rigid; before they took axial loads: radial load alone.
 TBearingInputs ReadBearing(const TJsonFields& fields)
 {
-    return {TBearingKind(fields.Choice("Kind", Names(BearingKindNames()))), RangedNumber(fields, "Rating", TCheckInput::Rating),
-            fields.Has("Stiffness") ? RangedNumber(fields, "Stiffness", TCheckInput::Stiffness) : 0};
+    TBearingInputs bearing{TBearingKind(fields.Choice("Kind", Names(BearingKindNames()))),
+                           RangedNumber(fields, "Rating", TCheckInput::Rating),
+                           fields.Has("Stiffness") ? RangedNumber(fields, "Stiffness", TCheckInput::Stiffness) : 0};
+    if (fields.Has("E")) ReadFactors(fields, bearing);
+    return bearing;
 }
 
 // A and B always; the others up to the last one given anything.

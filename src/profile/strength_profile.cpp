@@ -31,8 +31,8 @@ bool SamePoints(const TPuncte& a, const TPuncte& b)
 
 TCombinedStress RuleOf(const TStrengthInputs& inputs)
 {
-    return PrepareCombinedStress(inputs.TorsionCoeff, inputs.TwistingMoment, inputs.AllowBendStress,
-                                 inputs.ThirdTheory, inputs.TwistSpan);
+    const TShaftTorque torque{inputs.TwistingMoment, inputs.TwistSpan, inputs.ElementDrive};
+    return PrepareCombinedStress(inputs.TorsionCoeff, torque, inputs.AllowBendStress, inputs.ThirdTheory);
 }
 
 long double DiameterAt(const TStrengthInputs& inputs, const TCombinedStress& rule, long double x)
@@ -68,6 +68,7 @@ bool operator==(const TStrengthInputs& a, const TStrengthInputs& b)
 {
     return a.TwistingMoment == b.TwistingMoment && a.ThirdTheory == b.ThirdTheory &&
            a.CombinePlanes == b.CombinePlanes && a.TorsionCoeff == b.TorsionCoeff && a.TwistSpan == b.TwistSpan &&
+           a.ElementDrive == b.ElementDrive &&
            a.AllowBendStress == b.AllowBendStress && a.ShaftLength == b.ShaftLength &&
            SameMoments(a.HorzDiagram, b.HorzDiagram) && SameMoments(a.VertDiagram, b.VertDiagram) &&
            SamePoints(a.Points, b.Points);
@@ -81,6 +82,7 @@ TStrengthInputs StrengthInputsOf(const TAnalysisState& analysis, const TData& da
     inputs.CombinePlanes = data.MM();
     inputs.TorsionCoeff = analysis.TorsionCoeff;
     inputs.TwistSpan = analysis.TwistSpan;
+    inputs.ElementDrive = analysis.ElementDrive;
     inputs.AllowBendStress = analysis.AllowBendStress;
     inputs.HorzDiagram = analysis.HorzDiagram;
     inputs.VertDiagram = analysis.VertDiagram;

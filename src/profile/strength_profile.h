@@ -18,6 +18,7 @@ struct TStrengthInputs {
     bool CombinePlanes = false;     // MM
     long double TorsionCoeff = 0;   // alpha
     TTwistSpan TwistSpan;           // where MT acts
+    TElementDrive ElementDrive;     // the elements' T(x), which replaces MT and its span
     long double AllowBendStress = 0;
     Tav HorzDiagram;
     Tav VertDiagram;

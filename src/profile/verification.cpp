@@ -65,7 +65,7 @@ QString MissingInput(const TAnalysisState& analysis)
     const QString planes = UncalculatedPlanes(analysis);
     if (!planes.isEmpty()) return planes;
     if (!(analysis.AllowBendStress > 0)) return "no allowable stress stored: apply the initial data";
-    return QString();
+    return UnbalancedTorqueProblem(analysis.ElementDrive);
 }
 
 struct TStrengthCheck {
@@ -79,8 +79,8 @@ struct TStrengthCheck {
 
     TCombinedStress Rule() const
     {
-        return PrepareCombinedStress(analysis.TorsionCoeff, data.MT(), analysis.AllowBendStress, data.T3(),
-                                     analysis.TwistSpan);
+        return PrepareCombinedStress(analysis.TorsionCoeff, ShaftTorqueOf(analysis, data), analysis.AllowBendStress,
+                                     data.T3());
     }
 
     TVerificationRow Row(long double x) const
@@ -114,8 +114,8 @@ struct TStrengthCheck {
     }
 
     // The smallest ratio a run of stations could hold: its thinnest drawn section over the
-    // diameter its largest moment requires with Mt acting. None where no station of the run can
-    // have a ratio.
+    // diameter its largest moment requires under the shaft's largest torque. None where no
+    // station of the run can have a ratio.
     std::optional<long double> LowerBound(const TStationRun& run) const
     {
         std::optional<long double> thinnest;

@@ -6,6 +6,7 @@
 #include "elements/element_entry.h"
 
 #include <QJsonArray>
+#include <cmath>
 
 namespace {
 
@@ -190,6 +191,7 @@ QJsonArray BearingsJson(const TFatigueReport& report)
     for (size_t i = 0; i < report.Bearings.size(); ++i) {
         const TBearingLife& life = report.Bearings[i];
         bearings.append(QJsonObject{{"bearing", BearingLetter(i)}, {"load", double(life.Load)},
+                                    {"axialLoad", double(life.Axial)},
                                     {"revolutions", Number(life.Revolutions)}, {"hours", Number(life.Hours)},
                                     {"short", life.Short}, {"unloaded", life.Unloaded}, {"problem", life.Problem}});
     }
@@ -207,17 +209,29 @@ QJsonObject FatigueJson(const TFatigueReport& report)
             {"twist", twist}, {"bearings", BearingsJson(report)}};
 }
 
+// T(x) of the shaft's elements, N*m; empty without elements.
+QJsonArray TorqueStepsJson(const TElementDrive& drive)
+{
+    QJsonArray steps;
+    for (const TTorqueStep& step : drive.Steps)
+        steps.append(QJsonObject{{"position", double(step.Position)}, {"torque", double(step.Torque)}});
+    return steps;
+}
+
 QJsonObject InputsJson(const TInputsUsed& used)
 {
     const TCheckInputs& check = used.Check;
     const TFatigueInputs& fatigue = check.Fatigue;
     QJsonArray masses, bearings;
     for (const TMountedMass& mass : check.Masses) masses.append(QJsonObject{{"position", double(mass.Position)}, {"mass", double(mass.Mass)}});
-    for (size_t i = 0; i < size_t(used.BearingCount); ++i)
-        bearings.append(QJsonObject{{"bearing", BearingLetter(i)},
-                                    {"kind", BearingKindNames()[size_t(fatigue.Bearings[i].Kind)]},
-                                    {"rating", double(fatigue.Bearings[i].Rating)},
-                                    {"stiffness", double(fatigue.Bearings[i].Stiffness)}});
+    for (size_t i = 0; i < size_t(used.BearingCount); ++i) {
+        const TBearingInputs& bearing = fatigue.Bearings[i];
+        bearings.append(QJsonObject{{"bearing", BearingLetter(i)}, {"kind", BearingKindNames()[size_t(bearing.Kind)]},
+                                    {"rating", double(bearing.Rating)}, {"stiffness", double(bearing.Stiffness)},
+                                    {"xUpToE", double(bearing.XUpToE)}, {"yUpToE", double(bearing.YUpToE)},
+                                    {"xBeyondE", double(bearing.XBeyondE)}, {"yBeyondE", double(bearing.YBeyondE)},
+                                    {"e", double(bearing.E)}});
+    }
     return {{"modulus", double(check.Modulus)}, {"shearModulus", double(fatigue.ShearModulus)},
             {"density", double(check.Density)}, {"speed", double(check.Speed)}, {"masses", masses},
             {"slopeLimit", double(check.SlopeLimit)}, {"deflectionRatio", double(check.DeflectionRatio)},
@@ -229,6 +243,7 @@ QJsonObject InputsJson(const TInputsUsed& used)
             {"yieldStrength", Number(used.YieldStrength)}, {"surface", SurfaceNames()[size_t(fatigue.Surface)]},
             {"reliability", ReliabilityNames()[size_t(fatigue.Reliability)]},
             {"fatigueSafety", double(fatigue.FatigueSafety)}, {"yieldSafety", double(fatigue.YieldSafety)},
+            {"torqueSteps", TorqueStepsJson(used.ElementDrive)},
             {"bearings", bearings}, {"locatingBearing", BearingLetter(size_t(fatigue.LocatingBearing))},
             {"requiredLife", double(fatigue.RequiredLife)}};
 }

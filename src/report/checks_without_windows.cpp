@@ -2,6 +2,7 @@
 
 #include "analysis/analysis_state.h"
 #include "analysis/load_entry.h"
+#include "analysis/shaft_torque.h"
 #include "check/steel_grades.h"
 #include "common/errors.h"
 #include "common/number_text.h"
@@ -74,7 +75,7 @@ std::vector<TCheckNotMade> ChecksNotMade(const TDesignChecks& checks, const TPre
     AddNotMade(notMade, "slope and deflection", FirstReason({pre.Drawn, pre.Planes, checks.Shaft.Deflection.Problem}));
     AddNotMade(notMade, "critical speed", FirstReason({pre.Drawn, checks.Shaft.Speed.Problem}));
     AddNotMade(notMade, "fatigue", FirstReason({pre.Drawn, pre.Planes, pre.Applied, FatigueReason(checks.Fatigue)}));
-    if (checks.Inputs.TwistingMoment != 0) AddNotMade(notMade, "twist", FirstReason({pre.Drawn, checks.Fatigue.TwistProblem}));
+    if (checks.Inputs.TwistAskedFor()) AddNotMade(notMade, "twist", FirstReason({pre.Drawn, checks.Fatigue.TwistProblem}));
     for (size_t i = 0; i < checks.Fatigue.Bearings.size(); ++i)
         if (checks.Inputs.Check.Fatigue.Bearings[i].Rating > 0)
             AddNotMade(notMade, QString("bearing ") + QChar('A' + int(i)) + " life",
@@ -97,12 +98,18 @@ std::vector<TNamedLoad> NamedLoads(const TDesign& design)
 
 TInputsUsed InputsUsed(const TDesign& design, const TAnalysisState& state, const TData& data, const QString& material)
 {
-    TInputsUsed used{design.Check, data.MT(), state.TwistSpan.From.value_or(0),
-                     state.TwistSpan.To.value_or(state.ShaftLength), std::nullopt, std::nullopt, NamedLoads(design),
+    const TShaftTorque torque = ShaftTorqueOf(state, data);
+    const std::vector<TTorqueStretch> stretches = torque.Stretches(state.ShaftLength);
+    const bool twisted = !stretches.empty();
+    // Without elements Mt with its sign; with them the largest |T|, between the outermost ones.
+    const long double moment = torque.FromElements() ? torque.Largest() : data.MT();
+    TInputsUsed used{design.Check, moment, twisted ? stretches.front().From : 0,
+                     twisted ? stretches.back().To : state.ShaftLength, std::nullopt, std::nullopt, NamedLoads(design),
                      ShaftBearingCount(state)};
     used.Elements = design.Elements;
     used.Drive = ShaftDriveOf(design);
     used.ElementDrive = state.ElementDrive;
+    used.ShaftLength = state.ShaftLength;
     try {
         const TFatigueMaterial strengths = FatigueMaterialOf(design.Check.Fatigue, material);
         used.UltimateStrength = strengths.UltimateStrength;

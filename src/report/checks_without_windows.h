@@ -22,14 +22,18 @@ struct TNamedLoad {
 // What the checks were made with, beyond the design's check inputs.
 struct TInputsUsed {
     TCheckInputs Check;
-    long double TwistingMoment = 0;          // Mt, N*mm
-    long double TorqueFrom = 0, TorqueTo = 0; // mm: the span Mt acts over
+    long double TwistingMoment = 0;          // Mt, N*mm; with elements the largest |T|
+    long double TorqueFrom = 0, TorqueTo = 0; // mm: the span Mt acts over; with elements the outermost ones
     std::optional<long double> UltimateStrength, YieldStrength; // MPa; none without a material
     std::vector<TNamedLoad> Loads;
     int BearingCount = 2; // the shaft's bearings, A and B at least
     std::vector<TMachineElement> Elements; // the parts mounted on the shaft
     TShaftDrive Drive;                     // their speed and sense of rotation
     TElementDrive ElementDrive;            // T(x) and the axial force they hand on
+    long double ShaftLength = 0;           // mm
+
+    // The twist is checked wherever a torque acts, or would act if the elements' torques balanced.
+    bool TwistAskedFor() const { return TwistingMoment != 0 || !ElementDrive.Balanced; }
 };
 
 // A check that was asked for and could not be made: "strength", "fatigue", "bearing A life".

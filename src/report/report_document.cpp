@@ -78,7 +78,18 @@ QString BearingInputsText(const TBearingInputs& bearing)
 {
     const QString rating = bearing.Rating > 0 ? "C = " + WithUnit(bearing.Rating, "kN") : QString("no rating C");
     const QString stiffness = bearing.Stiffness > 0 ? "k = " + WithUnit(bearing.Stiffness, "N/mm") : QString("rigid");
-    return BearingKindNames()[size_t(bearing.Kind)] + ", " + rating + ", " + stiffness;
+    const QString factors = "X / Y = " + FloatToStr(bearing.XUpToE) + " / " + FloatToStr(bearing.YUpToE) +
+                            " for Fa/Fr <= e = " + FloatToStr(bearing.E) + ", " + FloatToStr(bearing.XBeyondE) + " / " +
+                            FloatToStr(bearing.YBeyondE) + " beyond";
+    return BearingKindNames()[size_t(bearing.Kind)] + ", " + rating + ", " + stiffness + ", " + factors;
+}
+
+QString TorqueText(const TInputsUsed& used)
+{
+    const QString span = " over x = " + FloatToStr(used.TorqueFrom) + " ... " + WithUnit(used.TorqueTo, "mm");
+    if (!used.ElementDrive.Balanced) return TorquesUnbalancedText(used.ElementDrive.TorqueSum);
+    if (used.ElementDrive.Steps.empty()) return WithUnit(used.TwistingMoment, "N*mm") + span;
+    return "T(x) of the elements, largest |T| " + WithUnit(used.TwistingMoment, "N*mm") + span;
 }
 
 } // namespace
@@ -99,11 +110,11 @@ QList<QPair<QString, QString>> CheckInputRows(const TInputsUsed& used, size_t be
         {"Required n_f / n_y", FloatToStr(fatigue.FatigueSafety) + " / " + FloatToStr(fatigue.YieldSafety)},
         {"Slope limit at the bearings", WithUnit(check.SlopeLimit, "rad")},
         {"Deflection limit", FloatToStr(check.DeflectionRatio) + " x the span (twice an overhang)"},
-        {"Twisting moment Mt", WithUnit(used.TwistingMoment, "N*mm") + " over x = " + FloatToStr(used.TorqueFrom) +
-                                   " ... " + WithUnit(used.TorqueTo, "mm")},
+        {"Twisting moment Mt", TorqueText(used)},
         {"Twist limit", WithUnit(fatigue.TwistLimit, "deg/m")},
         {"Required bearing life L10h", WithUnit(fatigue.RequiredLife, "h")},
-        {"Axial load taken by", "bearing " + QString(QChar(u'A' + fatigue.LocatingBearing))}};
+        {"Axial load taken by", "bearing " + QString(QChar(u'A' + fatigue.LocatingBearing))},
+        {"Axial load Fa", WithUnit(std::fabs(used.ElementDrive.AxialForce), "N")}};
     if (!fatigue.Grade.isEmpty())
         rows.insert(1, {"Steel grade", fatigue.Grade + (fatigue.RulingDiameter ? ", ruling diameter " + WithUnit(*fatigue.RulingDiameter, "mm")
                                                                                  : QString(", ruling diameter the largest drawn"))});

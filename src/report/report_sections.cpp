@@ -12,10 +12,12 @@
 #include "profile/editor_state.h"
 #include "report/profile_steps.h"
 #include "report/report_profile.h"
+#include "report/torque_painting.h"
 #include "report/verdict.h"
 
 #include <QPainter>
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -180,6 +182,9 @@ const QString kDeflectionMethod = QStringLiteral(
 const QString kSpeedMethod = QStringLiteral(
     "Method: the lowest eigenvalue of the drawn shaft as cubic Hermite beam elements with consistent mass, "
     "with the mounted masses, on its bearings as supports or radial springs.");
+const QString kTorqueMethod = QStringLiteral(
+    "T(x) as the shaft's elements pass it on, N*m: each element adds its torque where it sits. A section "
+    "exactly at an element is checked with the larger |T| of its two sides.");
 const QString kFatigueMethod = QStringLiteral(
     "Method: Kt from Peterson's Stress Concentration Factors, 3rd ed. (Pilkey, 2008); q by Neuber (Shigley, "
     "10th ed., eq. 6-35); Se by Marin's factors (eq. 6-18); n_f by the modified Goodman line (eq. 6-46); "
@@ -211,20 +216,26 @@ TBlocks StrengthBlocks(const TVerification& strength, const std::vector<TProfile
     return blocks;
 }
 
-TBlock PlotBlock(const TDeflectionCheck& check, const TTypeface& type)
+// A plot drawn in screen pixels across the written width, scaled to the page.
+TBlock PlotBlockOf(qreal height, const TTypeface& type, std::function<void(QPainter&, const QRectF&)> paint)
 {
-    const TDeflectionPlotContent content{*check.Shaft, check.Bearings,
-                                         DeflectionCurves(check.Deflection, *check.Shaft, kPlotSamples)};
     const QFont font = type.Font(7 / kScreenPixel);
-    return {kPlotHeight, [=](QPainter& painter) {
+    return {height, [=](QPainter& painter) {
                 painter.save();
                 painter.setRenderHint(QPainter::Antialiasing);
                 painter.scale(kScreenPixel, kScreenPixel);
                 painter.setFont(font);
-                PaintDeflectionPlot(painter, QRectF(0, 0, kWrittenWidth / kScreenPixel, kPlotHeight / kScreenPixel),
-                                    content);
+                paint(painter, QRectF(0, 0, kWrittenWidth / kScreenPixel, height / kScreenPixel));
                 painter.restore();
             }};
+}
+
+TBlock PlotBlock(const TDeflectionCheck& check, const TTypeface& type)
+{
+    const TDeflectionPlotContent content{*check.Shaft, check.Bearings,
+                                         DeflectionCurves(check.Deflection, *check.Shaft, kPlotSamples)};
+    return PlotBlockOf(kPlotHeight, type,
+                       [content](QPainter& painter, const QRectF& area) { PaintDeflectionPlot(painter, area, content); });
 }
 
 TBlocks DeflectionBlocks(const TDeflectionCheck& check, const TTypeface& type)
@@ -243,6 +254,17 @@ TBlocks DeflectionBlocks(const TDeflectionCheck& check, const TTypeface& type)
     }
     Append(blocks, TableBlocks(type, DeflectionHeadings(), rows, failing));
     return blocks;
+}
+
+// T(x) of the shaft's elements; a shaft without elements has Mt over its span, stated in the inputs.
+TBlocks TorqueBlocks(const TInputsUsed& used, const TTypeface& type)
+{
+    if (used.ElementDrive.Steps.empty()) return {};
+    const TTorquePlotContent content{used.ElementDrive.Steps, used.ShaftLength};
+    const TBlock plot = PlotBlockOf(kPlotHeight / 2, type, [content](QPainter& painter, const QRectF& area) {
+        PaintTorquePlot(painter, area, content);
+    });
+    return {HeadingBlock(type, "Twisting moment"), Body(type, kTorqueMethod), plot};
 }
 
 TBlocks SpeedBlocks(const TSpeedCheck& check, const TTypeface& type)
@@ -326,6 +348,7 @@ TBlocks CheckBlocks(const TReportDocument& report, const TTypeface& type)
     Append(blocks, StrengthBlocks(checks.Strength, StepsOrNone(report), type));
     Append(blocks, DeflectionBlocks(checks.Shaft.Deflection, type));
     Append(blocks, SpeedBlocks(checks.Shaft.Speed, type));
+    Append(blocks, TorqueBlocks(checks.Inputs, type));
     Append(blocks, FatigueBlocks(checks.Fatigue, checks.Inputs.Check.Fatigue.TwistLimit, type));
     Append(blocks, SuggestionBlocks(checks.Suggestions, type));
     return blocks;

@@ -65,5 +65,8 @@ void RefuseResultsBeyondRange(TFatigueReport& report)
         report.TwistProblem = kBeyondRange;
     }
     for (TBearingLife& life : report.Bearings)
-        if (!Fits(life.Load) || !Fits(life.Revolutions) || !Fits(life.Hours)) life = {0, {}, {}, kBeyondRange, false, false};
+        if (!Fits(life.Load) || !Fits(life.Revolutions) || !Fits(life.Hours)) {
+            life = {};
+            life.Problem = kBeyondRange;
+        }
 }

@@ -69,3 +69,32 @@ TEST(BearingLife, EveryEnteredBearingHasItsLife)
 }
 
 } // namespace
+
+namespace {
+
+// A deep-groove ball bearing of C = 35 kN at 1000 rpm under Fr = 4000 N, with the maker's factors
+// X = 1, Y = 0 up to e = 0.3 and X = 0.56, Y = 1.6 beyond (ISO 281:2007, 6.2).
+//   Fa = 2000 N: Fa/Fr = 0.5 > e, P = 0.56 * 4000 + 1.6 * 2000 = 5440 N,
+//     L10 = (35000 / 5440)^3 = 266.32 million revolutions, L10h = 266.32E6 / 60000 = 4438.7 h.
+//   Fa = 1000 N: Fa/Fr = 0.25 <= e, P = Fr = 4000 N, L10 = 8.75^3 = 669.92.
+//   Fa = 1200 N: Fa/Fr = e exactly, still the first pair: P = 4000 N.
+//   Fr = 0, Fa = 2000 N: purely axial, beyond e: P = 1.6 * 2000 = 3200 N.
+TEST(BearingLife, EquivalentLoadOfRadialAndAxialLoads)
+{
+    TBearingInputs bearing{TBearingKind::Ball, 35};
+    bearing.XBeyondE = 0.56L, bearing.YBeyondE = 1.6L, bearing.E = 0.3L;
+    const TBearingLife heavy = BearingLife(4000, 2000, bearing, 1000, 20000);
+    EXPECT_NEAR(double(heavy.Load), 5440, 1e-9);
+    EXPECT_EQ(heavy.Axial, 2000);
+    EXPECT_NEAR(double(*heavy.Revolutions), 266.32, 0.005);
+    EXPECT_NEAR(double(*heavy.Hours), 4438.7, 0.05);
+    EXPECT_EQ(BearingLife(4000, 1000, bearing, 1000, 20000).Load, 4000);
+    EXPECT_NEAR(double(*BearingLife(4000, 1000, bearing, 1000, 20000).Revolutions), 669.92, 0.005);
+    EXPECT_EQ(EquivalentLoad(4000, 1200, bearing), 4000);
+    EXPECT_NEAR(double(EquivalentLoad(0, 2000, bearing)), 3200, 1e-9);
+    // The defaults, X = 1 and Y = 0 both sides, count the radial load alone, as before axial loads.
+    EXPECT_EQ(BearingLife(4000, 2000, {TBearingKind::Ball, 35}, 1000, 20000).Load, 4000);
+    EXPECT_TRUE(BearingLife(0, 2000, {TBearingKind::Ball, 35}, 1000, 20000).Unloaded);
+}
+
+} // namespace

@@ -1,9 +1,12 @@
 #include "check/fatigue_check.h"
+#include "check/fatigue_report.h"
 
 #include "notched_shaft.h"
 #include "profile/verification.h"
 
 #include <gtest/gtest.h>
+
+#include <numbers>
 
 namespace {
 
@@ -166,6 +169,100 @@ TEST(FatigueCheck, RowsSayWhyTheyAreMissing)
     const TFatigueCheck check = shaft.Check(TNotchedShaft::Drawing(true));
     EXPECT_EQ(FatigueCells(check.Rows[1]).last(), "the vertical plane is not calculated");
     EXPECT_EQ(WeakestNotchText(check), "Weakest notch: none (no loaded section computed)");
+}
+
+} // namespace
+
+namespace {
+
+// Elements drive 150 N*m in at 30 mm and 100 N*m more at the load (100 mm), and 250 N*m leave at
+// 170: the shoulder at 60 lies between two elements and carries 150000 N*mm, the load's section
+// sits on an element and carries the larger side, 250000 N*mm; the bearings carry none. At the
+// shoulder tau_m = Kfs 16 T / (pi 40^3).
+TEST(FatigueCheck, ElementsGiveEachRowItsOwnTorque)
+{
+    TNotchedShaft shaft;
+    shaft.analysis.ElementDrive.Steps = {{30, 150}, {100, 250}, {170, 0}};
+    const TFatigueCheck check = shaft.Check(TNotchedShaft::Drawing(true));
+    ASSERT_EQ(check.Rows.size(), 4u);
+    EXPECT_EQ(check.Rows[0].Torque, 0);
+    EXPECT_EQ(check.Rows[1].Torque, 150000);
+    EXPECT_NEAR(double(check.Rows[1].TauM), double(check.Rows[1].Kfs * 16 * 150000 / (std::numbers::pi * 64000)), 1e-9);
+    EXPECT_EQ(check.Rows[2].Torque, 250000);
+    EXPECT_EQ(check.Rows[3].Torque, 0);
+}
+
+TFatigueReport ReportOf(const TNotchedShaft& shaft, const TCheckInputs& inputs = {})
+{
+    const TAppliedDimensioning applied{MaterialTable()[5].Name, TwistCycleNames()[0]};
+    return MakeFatigueReport(shaft.analysis, shaft.data, applied, TNotchedShaft::Drawing(true), 20, inputs);
+}
+
+// Torques that do not add up leave every check that reads a torque unmade, saying why.
+TEST(FatigueCheck, UnbalancedElementsStopTheChecksThatReadTheTorque)
+{
+    TNotchedShaft shaft;
+    shaft.analysis.ElementDrive = {{}, false, -40, 0};
+    const QString reason = "Momentele de torsiune ale elementelor nu se echilibreaza: suma lor este -40 N*m !";
+    const TFatigueReport report = ReportOf(shaft);
+    ASSERT_FALSE(report.Fatigue.Rows.empty());
+    for (const TFatigueRow& row : report.Fatigue.Rows) {
+        EXPECT_FALSE(row.Computed);
+        EXPECT_EQ(row.Reason, reason);
+    }
+    EXPECT_EQ(report.TwistProblem, reason);
+    const TVerification strength = VerifyShaft(shaft.analysis, shaft.data, DrawnContour(TNotchedShaft::Drawing(true), 20));
+    EXPECT_EQ(strength.Rows[1].Reason, reason);
+    EXPECT_EQ(strength.Rows[1].Verdict, TVerdict::Unknown);
+}
+
+// The locating bearing B takes the elements' axial force, whichever its sign; A takes none. A
+// change of the elements makes a new request, so an open page works its figures out again.
+TEST(FatigueCheck, TheLocatingBearingTakesTheAxialForce)
+{
+    TNotchedShaft shaft;
+    shaft.analysis.HorzReactions[0] = 400, shaft.analysis.HorzReactions[1] = 500;
+    TCheckInputs inputs;
+    inputs.Speed = 1000;
+    inputs.Fatigue.LocatingBearing = 1;
+    for (TBearingInputs& bearing : inputs.Fatigue.Bearings) {
+        bearing.Rating = 20;
+        bearing.XBeyondE = 0.56L, bearing.YBeyondE = 1.6L, bearing.E = 0.3L;
+    }
+    const TFatigueRequest before = MakeFatigueRequest(shaft.analysis, shaft.data, {}, {}, 20, inputs);
+    shaft.analysis.ElementDrive.AxialForce = -1000;
+    EXPECT_FALSE(MakeFatigueRequest(shaft.analysis, shaft.data, {}, {}, 20, inputs) == before);
+    const TFatigueReport report = ReportOf(shaft, inputs);
+    ASSERT_EQ(report.Bearings.size(), 2u);
+    EXPECT_EQ(report.Bearings[0].Axial, 0);
+    EXPECT_EQ(report.Bearings[0].Load, 400);
+    EXPECT_EQ(report.Bearings[1].Axial, 1000);
+    EXPECT_NEAR(double(report.Bearings[1].Load), 0.56 * 500 + 1.6 * 1000, 1e-9);
+}
+
+} // namespace
+
+namespace {
+
+// Bearing C is chosen to take the axial load, but the shaft stands on A and B only: the 800 N
+// would be carried by nothing, so no bearing's life is stated as if all were well.
+TEST(FatigueCheck, AnAxialLoadWithoutItsBearingLeavesTheLivesUnstated)
+{
+    TNotchedShaft shaft;
+    shaft.analysis.HorzReactions[0] = 400, shaft.analysis.HorzReactions[1] = 500;
+    shaft.analysis.ElementDrive.AxialForce = 800;
+    TCheckInputs inputs;
+    inputs.Speed = 1000;
+    inputs.Fatigue.LocatingBearing = 2;
+    for (TBearingInputs& bearing : inputs.Fatigue.Bearings) bearing.Rating = 20;
+    const TFatigueReport report = ReportOf(shaft, inputs);
+    ASSERT_EQ(report.Bearings.size(), 2u);
+    for (const TBearingLife& life : report.Bearings) {
+        EXPECT_FALSE(life.Hours);
+        EXPECT_EQ(life.Problem, "the axial load of 800.00 N has no bearing: bearing C, which takes it, is not on the shaft");
+    }
+    shaft.analysis.ElementDrive.AxialForce = 0;
+    EXPECT_TRUE(ReportOf(shaft, inputs).Bearings[1].Hours) << "without an axial load C need not be there";
 }
 
 } // namespace

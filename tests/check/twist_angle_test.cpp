@@ -60,3 +60,50 @@ TEST(TwistAngle, GapsAndEmptySpansFail)
 }
 
 } // namespace
+
+namespace {
+
+// The stepped shaft of 40 mm up to 60 and 60 mm beyond, by hand: each stretch of constant T over
+// each diameter adds T L / (G Ip).
+long double HandTwist(long double torque, long double over40, long double over60)
+{
+    const long double ip40 = kPi * std::pow(40.0L, 4) / 32, ip60 = kPi * std::pow(60.0L, 4) / 32;
+    return torque * (over40 / ip40 + over60 / ip60) / 81000 * 180 / kPi;
+}
+
+TShaftTorque ElementTorque(std::vector<TTorqueStep> steps)
+{
+    TShaftTorque torque;
+    torque.Moment = 999999; // overruled by the elements
+    torque.Drive.Steps = std::move(steps);
+    return torque;
+}
+
+// Driving at 20 mm (300 N*m), driven at 100 (100 N*m) and 180 (200 N*m): T keeps its sign, so
+// the outermost elements turn most against each other.
+TEST(TwistAngle, ElementsTwistTheStretchesBetweenThem)
+{
+    const TContour contour = DrawnContour(TNotchedShaft::Drawing(false), 20);
+    const TTwistAngle twist = TwistAngle(contour, ElementTorque({{20, 300}, {100, 200}, {180, 0}}), 200, 81000, 0.25L);
+    const long double expected = HandTwist(300000, 40, 40) + HandTwist(200000, 0, 80);
+    EXPECT_NEAR(double(twist.Degrees), double(expected), 1e-9);
+    EXPECT_EQ(twist.From, 20);
+    EXPECT_EQ(twist.To, 180);
+    EXPECT_NEAR(double(twist.DegreesPerMetre), double(expected / 0.16L), 1e-9);
+}
+
+// A driving element between two driven ones: -200 N*m from 20 to 100, +300 N*m from 100 to 180.
+// The ends turn -0.0270 + 0.0133 = -0.0136 deg against each other, but the section at 100 turns
+// -0.0270 deg against the one at 20, and that is the twist the check holds against its limit.
+TEST(TwistAngle, ATorqueThatTurnsItsSignIsJudgedWhereItTwistsMost)
+{
+    const TContour contour = DrawnContour(TNotchedShaft::Drawing(false), 20);
+    const TTwistAngle twist = TwistAngle(contour, ElementTorque({{20, -200}, {100, 300}, {180, 0}}), 200, 81000, 1);
+    const long double left = HandTwist(-200000, 40, 40);
+    EXPECT_GT(std::fabs(left), std::fabs(left + HandTwist(300000, 0, 80)));
+    EXPECT_NEAR(double(twist.Degrees), double(left), 1e-9);
+    EXPECT_EQ(twist.From, 20);
+    EXPECT_EQ(twist.To, 100);
+}
+
+} // namespace

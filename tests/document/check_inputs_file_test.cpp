@@ -210,3 +210,29 @@ TEST(DesignCheckInputs, AnOlderDesignOnMoreThanTwoBearingsSaysItsReactionsChange
 }
 
 } // namespace
+
+namespace {
+
+// The equivalent-load factors travel exactly, and only where a bearing has them: a design without
+// axial factors writes the bearing as before and reads back to the radial load alone.
+TEST(DesignCheckInputs, EquivalentLoadFactorsAreWrittenOnlyWhereGiven)
+{
+    TDesign design = SmallDesign();
+    TBearingInputs& b = design.Check.Fatigue.Bearings[1];
+    b.Rating = 35, b.XBeyondE = 0.56L, b.YBeyondE = 1.6L, b.E = 0.3L;
+    const QByteArray json = DesignToJson(design);
+    EXPECT_EQ(DesignFromJson(json), design);
+    const QJsonArray bearings = QJsonDocument::fromJson(json)["Check"]["Fatigue"]["Bearings"].toArray();
+    EXPECT_FALSE(bearings[0].toObject().contains("E"));
+    EXPECT_EQ(bearings[1].toObject()["YBeyondE"].toString(), "1.6");
+
+    design.Check.Fatigue.Bearings[1].YBeyondE = 12;
+    try {
+        DesignFromJson(DesignToJson(design));
+        ADD_FAILURE() << "Y = 12 opened";
+    } catch (const KorvelError& error) {
+        EXPECT_TRUE(error.Text().contains("Check.Fatigue.Bearings[1].YBeyondE")) << error.Text().toStdString();
+    }
+}
+
+} // namespace

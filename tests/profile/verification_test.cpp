@@ -1,9 +1,12 @@
 #include "profile/verification.h"
 
+#include "profile/strength_profile.h"
 #include "profile_test_support.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <numbers>
 #include <random>
 
 namespace {
@@ -226,6 +229,36 @@ TEST(Verification, TheScanIsBoundedAndRunsOnlyWhenItsInputsChange)
     EXPECT_NE(VerificationTableText(*cache.Check(shaft.analysis, shaft.data, memo, 20)), before);
     EXPECT_TRUE(FailureOf([&] { cache.Check(shaft.analysis, shaft.data, {"line 0/2"}, 20); }).startsWith("'line 0/2'"));
     EXPECT_EQ(cache.Check(shaft.analysis, shaft.data, {"line 0/2"}, 20), nullptr);
+}
+
+} // namespace
+
+namespace {
+
+// Elements drive 300 N*m in at 10 mm and 200 N*m more at the load (50 mm); 500 N*m leave at 90.
+// At the load, on the element, the larger side counts: T = 500000 N*mm, M = 500000 N*mm, and by
+// hand Me = sqrt(M^2 + (3/4)(alpha T)^2) = 661437.83 N*mm, d = cbrt(32 Me / (pi 80)) = 43.83 mm.
+// At 30 mm T = 300000 and M = 300000: Me = sqrt(9E10 + 6.75E10) = 396862.70, d = 36.97 mm.
+// The typed Mt of 400000 N*mm no longer counts anywhere.
+TEST(Verification, ElementsTorqueReplacesMtSectionBySection)
+{
+    TLoadedShaft shaft(50);
+    shaft.analysis.Points.push_back({0, 30});
+    shaft.analysis.ElementDrive.Steps = {{10, 300}, {50, 500}, {90, 0}};
+    const TVerification verification = shaft.Verify(kCylinder);
+    const auto handDiameter = [](long double moment, long double torque) {
+        const long double me = std::sqrt(moment * moment + 0.75L * torque * torque);
+        return std::cbrt(32 * me / (std::numbers::pi_v<long double> * 80));
+    };
+    ASSERT_EQ(verification.Rows.size(), 4u);
+    EXPECT_NEAR(double(*verification.Rows[1].Required), double(handDiameter(500000, 500000)), 1e-9);
+    EXPECT_NEAR(double(*verification.Rows[1].Required), 43.83, 0.005);
+    EXPECT_NEAR(double(*verification.Rows[3].Required), double(handDiameter(300000, 300000)), 1e-9);
+    EXPECT_NEAR(double(*verification.Rows[3].Required), 36.97, 0.005);
+    EXPECT_EQ(*verification.Rows[0].Required, 0) << "no torque and no moment at the bearing";
+    // The overlays are kept while their inputs stay equal: a change of elements must tell.
+    TLoadedShaft plain(50);
+    EXPECT_FALSE(StrengthInputsOf(shaft.analysis, shaft.data) == StrengthInputsOf(plain.analysis, plain.data));
 }
 
 } // namespace

@@ -232,3 +232,38 @@ TEST_F(PdfReportTest, BodyIsLinesAndTextOnlyTheAppendixHoldsPixels)
 }
 
 } // namespace
+
+namespace {
+
+int PurplePixels(const QImage& page)
+{
+    int count = 0;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x) {
+            const QColor c = page.pixelColor(x, y);
+            count += c.red() > 100 && c.green() < 80 && c.blue() > 100;
+        }
+    return count;
+}
+
+// A shaft with elements has its T(x) drawn among the checks, with axes in N*m and mm and the
+// elements' figures in its inputs; a shaft without has no such section.
+TEST_F(PdfReportTest, ElementsTorqueIsPlottedWithItsAxes)
+{
+    TReportDocument report = Report(Cylinder("80"));
+    ASSERT_TRUE(report.Checks);
+    const QString plain = Write(report, "plain.pdf");
+    EXPECT_FALSE(PdfText(plain).contains("T [N*m]"));
+    report.Checks->Inputs.ElementDrive = {{{20, 120}, {70, 0}}, true, 0, -800};
+    report.Checks->Inputs.TwistingMoment = 120000;
+    const QString fileName = Write(report, "elements.pdf");
+    const QString text = PdfText(fileName);
+    for (const QString& expected : {QString("Twisting moment"), QString("T [N*m]"), QString("x [mm]"), QString("120.00"),
+                                    QString("T(x) of the elements, largest |T| 120000 N*mm"), QString("Axial load Fa 800 N")})
+        EXPECT_TRUE(text.contains(expected)) << expected.toStdString();
+    int purple = 0;
+    for (int page = 1; page <= PdfInfo(fileName).Pages; ++page) purple += PurplePixels(PdfPage(fileName, page, 72));
+    EXPECT_GT(purple, 40) << "the staircase is drawn";
+}
+
+} // namespace

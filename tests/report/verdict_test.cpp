@@ -35,3 +35,38 @@ TEST(ChecksVerdict, ACheckThatCannotBeMadeFailsTheVerdict)
 }
 
 } // namespace
+
+namespace {
+
+TMachineElement Coupling(long double position, long double torque, TPowerFlow flow)
+{
+    TMachineElement coupling;
+    coupling.Kind = TElementKind::Coupling;
+    coupling.Position = position;
+    coupling.Diameter = 100;
+    coupling.Torque = torque;
+    coupling.Flow = flow;
+    return coupling;
+}
+
+// The design's own elements reach every check without a window: 200 N*m driven in at 20 mm and
+// taken out at 80 twist the shaft between them only; when 150 N*m leave instead, the checks that
+// read the torque are not made and say the elements' torques miss by 50 N*m.
+TEST(ChecksVerdict, TheDesignsElementsGiveTheTorqueOrStopItsChecks)
+{
+    TDesign design = Cylinder("80");
+    design.Elements = {Coupling(20, 200, TPowerFlow::Driving), Coupling(80, 200, TPowerFlow::Driven)};
+    const TDesignChecks balanced = CheckDesignWithoutWindows(design);
+    EXPECT_EQ(balanced.Inputs.TwistingMoment, 200000);
+    ASSERT_TRUE(balanced.Fatigue.TwistProblem.isEmpty()) << balanced.Fatigue.TwistProblem.toStdString();
+    EXPECT_EQ(balanced.Fatigue.Twist.From, 20);
+    EXPECT_EQ(balanced.Fatigue.Twist.To, 80);
+
+    design.Elements[1].Torque = 150;
+    const TChecksVerdict verdict = ChecksVerdict(CheckDesignWithoutWindows(design));
+    const QString reason = "momentele de torsiune ale elementelor nu se echilibreaza: suma lor este 50 N*m !";
+    EXPECT_TRUE(verdict.NotChecked.contains("Strength: not checked: " + reason)) << verdict.NotChecked.join('\n').toStdString();
+    EXPECT_TRUE(verdict.NotChecked.contains("Twist: not checked: " + reason)) << verdict.NotChecked.join('\n').toStdString();
+}
+
+} // namespace

@@ -1,6 +1,7 @@
 #include "windows/dimensioning/tform10.h"
 
 #include "analysis/analysis_state.h"
+#include "analysis/shaft_torque.h"
 #include "windows/editor/tform7.h"
 #include "windows/main/tform6.h"
 #include "canvas/canvas.h"
@@ -101,9 +102,12 @@ void TForm10::CreatePreDimensioning()
 {
     Label2 = AddLabel(this, "Pre-dimensioning", 16, 12, 200);
     MakeBold(Label2);
-    AddLabel(this, "Twisting moment, Mt :", 24, 38, 180);
+    LabelTorqueCaption = AddLabel(this, "Twisting moment, Mt :", 24, 38, 180);
     Edit1 = new QLineEdit(this);
     Edit1->setGeometry(210, 35, 100, 21);
+    LabelElementTorque = AddLabel(this, "", 210, 38, 100);
+    MakeNavy(LabelElementTorque);
+    LabelElementTorque->hide();
     AddLabel(this, "N*mm", 316, 38, 50);
     Label5 = AddLabel(this, "Alowable stress (twisting), τat:", 24, 64, 180);
     Edit2 = new QLineEdit(this);
@@ -192,9 +196,21 @@ void TForm10::FormCreate()
     Form6->Data1->SetT3(true);
 }
 
+// The shaft's elements, when it has any, give the torque; the typed Mt stays for a shaft without.
+void TForm10::ShowTorqueSource()
+{
+    const TShaftTorque torque{0, {}, Analysis.ElementDrive};
+    const bool fromElements = torque.FromElements();
+    LabelTorqueCaption->setText(fromElements ? "Largest |T| of the elements :" : "Twisting moment, Mt :");
+    Edit1->setVisible(!fromElements);
+    LabelElementTorque->setVisible(fromElements);
+    LabelElementTorque->setText(torque.Problem().isEmpty() ? FloatToStr(torque.Largest()) : "unbalanced");
+}
+
 void TForm10::BitBtn1Click()
 {
-    const long double diameter = PreDimension(Edit1->text(), Edit2->text());
+    ShowTorqueSource();
+    const long double diameter = PreDimension(PreSizingTorqueText(Analysis.ElementDrive, Edit1->text()), Edit2->text());
     Form6->Data1->SetDPred(diameter);
     Label7->setText(DiameterLabelText(Form6->Data1->DPred()));
     Label7->setEnabled(true);
@@ -237,6 +253,7 @@ TDimensioningInputs TForm10::Inputs(bool applied) const
 
 void TForm10::setVisible(bool visible)
 {
+    if (visible) ShowTorqueSource();
     SkinnedWindow::setVisible(visible);
     if (visible) ComeToFront(*this);
 }

@@ -18,7 +18,9 @@ public:
     explicit TForm10(QWidget* parent = nullptr);
 
     QLabel* Label2; // "Pre-dimensioning"
-    QLineEdit* Edit1; // Mt, N*mm
+    QLabel* LabelTorqueCaption; // "Twisting moment, Mt :", or what stands for it with elements
+    QLineEdit* Edit1; // Mt, N*mm; hidden while the shaft's elements give the torque
+    QLabel* LabelElementTorque; // in Edit1's place: the elements' largest |T|, N*mm
     QLabel* Label5;
     QLineEdit* Edit2; // tau, MPa
     QPushButton* BitBtn1;
@@ -52,6 +54,7 @@ public:
     void setVisible(bool visible) override;
 
 private:
+    void ShowTorqueSource();
     void CreatePreDimensioning();
     void CreateTheory();
     void CreateCoefficients();

@@ -111,6 +111,8 @@ TFatigueTab::TFatigueTab(QWidget* parent) : QWidget(parent)
     layout->addWidget(Table, 1);
     layout->addWidget(WeakestLabel);
     layout->addWidget(TwistRow());
+    TorquePlot = new TTorquePlot(this);
+    layout->addWidget(TorquePlot);
     layout->addWidget(BearingRows());
     ShowInputs(TCheckInputs{});
     ShowBearingCount(2);
@@ -286,10 +288,31 @@ QWidget* TFatigueTab::BearingRows()
         grid->addWidget(BearingKindBoxes[bearing], i + 1, 1);
         grid->addWidget(new QLabel("C [kN]:", rows), i + 1, 2);
         grid->addWidget(RatingEdits[bearing], i + 1, 3);
-        grid->addWidget(LifeLabels[bearing], i + 1, 4, 1, 2);
+        AddFactorEdits(grid, i);
+        grid->addWidget(LifeLabels[bearing], i + 1, 12, 1, 2);
     }
-    grid->setColumnStretch(5, 1);
+    grid->setColumnStretch(13, 1);
     return rows;
+}
+
+// The equivalent load's factors of one bearing row, beside its rating.
+void TFatigueTab::AddFactorEdits(QGridLayout* grid, int i)
+{
+    QWidget* rows = grid->parentWidget();
+    const int row = i + 1;
+    const auto place = [&](std::array<QLineEdit*, kBearingLetters>& edits, int column, const QString& tip) {
+        QLineEdit* edit = edits[size_t(i)] = NumberEdit(rows, 40);
+        edit->setToolTip(tip);
+        grid->addWidget(edit, row, column);
+    };
+    grid->addWidget(new QLabel("Fa/Fr ≤ e: X, Y", rows), row, 4);
+    place(XUpToEEdits, 5, "Radial factor X while Fa/Fr <= e");
+    place(YUpToEEdits, 6, "Axial factor Y while Fa/Fr <= e");
+    grid->addWidget(new QLabel("beyond: X, Y", rows), row, 7);
+    place(XBeyondEEdits, 8, "Radial factor X for Fa/Fr > e");
+    place(YBeyondEEdits, 9, "Axial factor Y for Fa/Fr > e");
+    grid->addWidget(new QLabel("e", rows), row, 10);
+    place(EEdits, 11, "Fa/Fr at which the maker's table changes from the first X, Y to the second");
 }
 
 // A bearing that is not (or no longer) entered keeps its inputs out of sight; the locating
@@ -299,7 +322,7 @@ void TFatigueTab::ShowBearingCount(int count)
     bearings_ = std::clamp(count, 2, kBearingLetters);
     auto* grid = static_cast<QGridLayout*>(BearingNameLabels[0]->parentWidget()->layout());
     for (int i = 0; i < kBearingLetters; ++i)
-        for (int column = 0; column < 5; ++column)
+        for (int column = 0; column < grid->columnCount(); ++column)
             if (QLayoutItem* item = grid->itemAtPosition(i + 1, column)) item->widget()->setVisible(i < bearings_);
     auto* choices = static_cast<QListView*>(LocatingBox->view());
     for (int i = 0; i < kBearingLetters; ++i) choices->setRowHidden(i, i >= bearings_);
@@ -320,6 +343,11 @@ void TFatigueTab::ShowInputs(const TCheckInputs& inputs)
     for (size_t i = 0; i < fatigue.Bearings.size(); ++i) {
         BearingKindBoxes[i]->setCurrentIndex(int(fatigue.Bearings[i].Kind));
         RatingEdits[i]->setText(FloatToStr(fatigue.Bearings[i].Rating));
+        XUpToEEdits[i]->setText(FloatToStr(fatigue.Bearings[i].XUpToE));
+        YUpToEEdits[i]->setText(FloatToStr(fatigue.Bearings[i].YUpToE));
+        XBeyondEEdits[i]->setText(FloatToStr(fatigue.Bearings[i].XBeyondE));
+        YBeyondEEdits[i]->setText(FloatToStr(fatigue.Bearings[i].YBeyondE));
+        EEdits[i]->setText(FloatToStr(fatigue.Bearings[i].E));
     }
     LocatingBox->setCurrentIndex(fatigue.LocatingBearing);
     RequiredLifeEdit->setText(FloatToStr(fatigue.RequiredLife));
@@ -342,14 +370,22 @@ void TFatigueTab::ReadInputs(TCheckInputs& inputs) const
     fatigue.YieldSafety = StrToFloat(YieldSafetyEdit->text());
     fatigue.ShearModulus = StrToFloat(ShearModulusEdit->text());
     fatigue.TwistLimit = StrToFloat(TwistLimitEdit->text());
-    // Kind and rating only: the stiffness is the deflection page's.
+    // Kind, rating and load factors only: the stiffness is the deflection page's.
     for (size_t i = 0; i < size_t(bearings_); ++i) {
-        fatigue.Bearings[i].Kind = TBearingKind(BearingKindBoxes[i]->currentIndex());
-        fatigue.Bearings[i].Rating = StrToFloat(RatingEdits[i]->text());
+        TBearingInputs& bearing = fatigue.Bearings[i];
+        bearing.Kind = TBearingKind(BearingKindBoxes[i]->currentIndex());
+        bearing.Rating = StrToFloat(RatingEdits[i]->text());
+        bearing.XUpToE = StrToFloat(XUpToEEdits[i]->text());
+        bearing.YUpToE = StrToFloat(YUpToEEdits[i]->text());
+        bearing.XBeyondE = StrToFloat(XBeyondEEdits[i]->text());
+        bearing.YBeyondE = StrToFloat(YBeyondEEdits[i]->text());
+        bearing.E = StrToFloat(EEdits[i]->text());
     }
     fatigue.LocatingBearing = LocatingBox->currentIndex();
     fatigue.RequiredLife = StrToFloat(RequiredLifeEdit->text());
 }
+
+void TFatigueTab::ShowTorque(const TTorquePlotContent& torque) { TorquePlot->Show(torque); }
 
 void TFatigueTab::ShowReport(const TFatigueReport& report, const TCheckInputs& inputs)
 {

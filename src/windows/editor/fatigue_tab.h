@@ -7,12 +7,14 @@
 #include "check/check_inputs.h"
 #include "check/fatigue_report.h"
 #include "check/steel_grades.h"
+#include "windows/editor/torque_plot.h"
 
 #include <QAbstractTableModel>
 #include <QWidget>
 #include <array>
 
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QLayout;
 class QLineEdit;
@@ -60,10 +62,13 @@ public:
     QLineEdit* ShearModulusEdit; // G, MPa
     QLineEdit* TwistLimitEdit;   // deg/m
     QLabel* TwistLabel;
+    TTorquePlot* TorquePlot; // T(x), shown while the shaft has elements
     // A row per bearing, A to H; only the rows of the shaft's bearings are shown.
     std::array<QLabel*, kBearingLetters> BearingNameLabels;
     std::array<QComboBox*, kBearingLetters> BearingKindBoxes;
     std::array<QLineEdit*, kBearingLetters> RatingEdits; // C, kN
+    // P = X Fr + Y Fa: X and Y while Fa/Fr <= e, X and Y beyond, and e
+    std::array<QLineEdit*, kBearingLetters> XUpToEEdits, YUpToEEdits, XBeyondEEdits, YBeyondEEdits, EEdits;
     std::array<QLabel*, kBearingLetters> LifeLabels;
     QComboBox* LocatingBox; // the bearing that takes the axial load, A to H
     QLineEdit* RequiredLifeEdit; // h
@@ -76,6 +81,7 @@ public:
     // Shows the rows and the choices of the shaft's first `count` bearings.
     void ShowBearingCount(int count);
     void ShowReport(const TFatigueReport& report, const TCheckInputs& inputs);
+    void ShowTorque(const TTorquePlotContent& torque);
     // The largest diameter of the drawing the page was last shown for, mm.
     void SetDrawnDiameter(long double diameter) { drawnDiameter_ = diameter; }
     void GradeChosen();
@@ -91,6 +97,7 @@ private:
     QWidget* MaterialRow();
     QWidget* TwistRow();
     QWidget* BearingRows();
+    void AddFactorEdits(QGridLayout* grid, int row);
     QLayout* RequiredLifeRow(QWidget* parent);
 
     int bearings_ = 2;

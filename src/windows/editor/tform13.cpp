@@ -222,6 +222,7 @@ void TForm13::ShowFatigue(const TAnalysisState& analysis, const TData& data, con
     FatigueTab->ShowReport(report, inputs_);
     SuggestionsTab->ShowSuggestions(
         SuggestForFatiguePage(report, {analysis, data, applied, memo, arcSteps, inputs_, loads, FatigueTab->RulingDiameter()}), memo);
+    FatigueTab->ShowTorque({analysis.ElementDrive.Steps, analysis.ShaftLength});
     fatigueChecked_ = std::move(request);
 }
 

@@ -17,10 +17,12 @@
 #include "windows/editor/tform7.h"
 #include "windows/editor/waiting_note.h"
 #include "windows/main/design_windows.h"
+#include "windows/main/tform6.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -251,6 +253,59 @@ TEST_F(FatigueTabTest, AGradeFillsTheStrengthsOfItsBand)
 
 } // namespace
 
+// Elements drive 150 N*m in at 30 mm and 100 N*m more at 100, and 250 N*m leave at 170: the
+// fatigue page plots T(x), and the pre-sizing takes the largest |T|, 250000 N*mm, for the typed
+// 200000: d0 = cbrt(16 * 250000 / (pi * 30)) = 34.88 mm, so 35 mm. Torques that do not add up
+// stop the pre-sizing with their sum.
+TEST_F(FatigueTabTest, ElementsTorqueIsPlottedAndSizesTheShaft)
+{
+    EXPECT_TRUE(Tab()->TorquePlot->isHidden()) << "no elements, no T(x)";
+    Analysis.ElementDrive.Steps = {{30, 150}, {100, 250}, {170, 0}};
+    Draw(kSharp);
+    ASSERT_FALSE(Tab()->TorquePlot->isHidden());
+    EXPECT_EQ(Tab()->TorquePlot->Content().Steps, Analysis.ElementDrive.Steps);
+    const QImage plot = Tab()->TorquePlot->grab().toImage();
+    int curve = 0;
+    for (int y = 0; y < plot.height(); ++y)
+        for (int x = 0; x < plot.width(); ++x) curve += plot.pixelColor(x, y) == kTorqueCurveColor;
+    EXPECT_GT(curve, 50) << "the staircase is drawn";
+
+    Form6->IBtn5->click();
+    EXPECT_TRUE(Form10->Edit1->isHidden());
+    EXPECT_EQ(Form10->LabelElementTorque->text(), "250000");
+    Form10->Edit2->setText("30");
+    Form10->BitBtn1->click();
+    EXPECT_EQ(Form10->Label7->text(), "35 mm");
+    EXPECT_EQ(Form10->Edit1->text(), "200000") << "the typed Mt is kept for a shaft without elements";
+
+    Analysis.ElementDrive = {{}, false, 12.5L, 0};
+    Form10->BitBtn1->click();
+    ASSERT_FALSE(messages.texts.isEmpty());
+    EXPECT_EQ(messages.texts.last(), "Momentele de torsiune ale elementelor nu se echilibreaza: suma lor este 12.5 N*m !");
+    EXPECT_EQ(Form10->LabelElementTorque->text(), "unbalanced");
+}
+
+// The elements push 6000 N along the shaft into the locating bearing A, which carries 9000 N
+// radially. With the maker's X = 0.56, Y = 1.6 beyond e = 0.3 typed beside its rating:
+// Fa/Fr = 0.67 > e, P = 0.56 * 9000 + 1.6 * 6000 = 14640 N, L10 = (30000 / 14640)^3 = 8.60
+// million revolutions, at 1000 rpm 143 h.
+TEST_F(FatigueTabTest, TheLocatingBearingsLifeCountsTheAxialLoad)
+{
+    Analysis.ElementDrive.AxialForce = 6000;
+    Window()->SpeedTab->SpeedEdit->setText("1000");
+    Window()->SpeedTab->ApplyButton->click();
+    Tab()->RatingEdits[0]->setText("30");
+    Tab()->XBeyondEEdits[0]->setText("0.56");
+    Tab()->YBeyondEEdits[0]->setText("1.6");
+    Tab()->EEdits[0]->setText("0.3");
+    Tab()->ApplyButton->click();
+    EXPECT_EQ(Tab()->LifeLabels[0]->text(),
+              "P = 14640.00 N (Fa = 6000.00 N), L10 = 8.60 million revolutions, L10h = 143 h");
+    EXPECT_EQ(Window()->CheckInputs().Fatigue.Bearings[0].YBeyondE, 1.6L);
+    Tab()->LocatingBox->setCurrentIndex(1);
+    Tab()->ApplyButton->click();
+    EXPECT_EQ(Tab()->LifeLabels[0]->text(), "P = 9000.00 N, L10 = 37.04 million revolutions, L10h = 617 h");
+}
 namespace {
 
 // "New material..." keeps an own material beside the settings: a wrong one is held back with its
