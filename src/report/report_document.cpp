@@ -153,7 +153,8 @@ QList<QPair<QString, QString>> MainData(const TDesign& design)
     return {{"Shaft length L", hasLength ? FloatToStr(design.ShaftLength) + " mm" : QStringLiteral("not entered")},
             {"Bearings at", BearingPositions(design)},
             {"Material", Applied(inputs, inputs.Material, QString())},
-            {"Twisting moment Mt", Applied(inputs, inputs.TwistingMoment, " N*mm")},
+            {"Twisting moment Mt", design.Elements.empty() ? Applied(inputs, inputs.TwistingMoment, " N*mm")
+                                                           : QStringLiteral("T(x) of the shaft elements")},
             {"Variation cycle of twisting stress", Applied(inputs, inputs.TwistCycle, QString())},
             {"Strength theory", Applied(inputs, theory, QString())},
             {"Allowable bending stresses", Applied(inputs, inputs.StaticStress + " / " + inputs.PulsatoryStress + " / " +

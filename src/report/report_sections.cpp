@@ -174,8 +174,8 @@ TBlocks DrawingBlocks(const TReportDocument& report, const TTypeface& type)
 // The one line under each check's heading that says how it is made and from which source, so
 // that a checker can follow it.
 const QString kStrengthMethod = QStringLiteral(
-    "Method: d = (32 Me / (pi sigma_a))^(1/3), Me = sqrt(M^2 + (k/4) (alpha Mt)^2), k = 4 by the 3rd strength "
-    "theory, 3 by the 5th.");
+    "Method: d = (32 Me / (pi sigma_a))^(1/3), Me = sqrt(M^2 + (k/4) (alpha T)^2), T the twisting moment at "
+    "the section, k = 4 by the 3rd strength theory, 3 by the 5th.");
 const QString kDeflectionMethod = QStringLiteral(
     "Method: the elastic line y'' = M / (E I) of the drawn shaft (Euler-Bernoulli beam, Shigley's Mechanical "
     "Engineering Design, 10th ed., sec. 4-4), through each bearing's own giving R / k.");

@@ -264,6 +264,9 @@ TEST_F(PdfReportTest, ElementsTorqueIsPlottedWithItsAxes)
     int purple = 0;
     for (int page = 1; page <= PdfInfo(fileName).Pages; ++page) purple += PurplePixels(PdfPage(fileName, page, 72));
     EXPECT_GT(purple, 40) << "the staircase is drawn";
+    TDesign withGear = Cylinder("80");
+    withGear.Elements.push_back(TMachineElement{});
+    EXPECT_TRUE(MainData(withGear).contains({"Twisting moment Mt", "T(x) of the shaft elements"}));
 }
 
 } // namespace
