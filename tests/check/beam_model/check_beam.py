@@ -12,18 +12,20 @@ stiffness and consistent mass assembled with numpy, loads as nodal forces and mo
 supports at the bearings or, where a bearing is given a stiffness, a spring on its deflection (so
 the reactions of elastic bearings, and those of every bearing past the second, come out of the
 model's own solution of the whole shaft, not from statics), the
-first mode from a dense symmetric eigenproblem of the flexibility."""
+first mode from a dense symmetric eigenproblem of the flexibility; and the twist under a T(x) of
+steps, as the largest angle between two sections of the integral of T / (G Ip) over the model's
+own reading of the outline."""
 import random
 import subprocess
 import sys
 
 import numpy as np
 
-E, RHO = 210000.0, 7850.0
+E, RHO, G = 210000.0, 7850.0, 81000.0
 LONGEST = 2.0
 RADIUS_STEP, MOST_CUTS = 1.1, 8
 GAUSS_X, GAUSS_W = np.polynomial.legendre.leggauss(6)
-SPEED_LIMIT, LINE_LIMIT = 1e-3, 1e-3
+SPEED_LIMIT, LINE_LIMIT, TWIST_LIMIT = 1e-3, 1e-3, 1e-4
 
 
 class Outline:
@@ -183,6 +185,29 @@ def model(shaft, queries):
     return results, rpm
 
 
+def twist(shaft):
+    """Degrees between the two sections that turn most against each other: phi(x) is the integral
+    of T / (G pi d^4 / 32) from the left end, monotone between the steps, so its extremes lie there."""
+    outline, steps = Outline(shaft["profile"]), shaft["torques"]
+    turned, angles = 0.0, [0.0]
+    for (start, torque), (stop, _) in zip(steps, steps[1:]):
+        points, weights = outline.quadrature(start, stop)
+        polar = np.pi * (2 * outline.radius(points)) ** 4 / 32
+        turned += torque * 1000 * np.sum(weights / (G * polar))
+        angles.append(turned)
+    return np.degrees(max(angles) - min(angles))
+
+
+def torque_steps(rng, length):
+    """T(x) of two to five elements at distinct places, summing to zero: N*m from each place on."""
+    places = sorted(rng.sample(range(0, int(length) + 1, 5), rng.randrange(2, 6)))
+    running, steps = 0.0, []
+    for place in places[:-1]:
+        running += float(rng.randrange(-800, 801))
+        steps.append((float(place), running))
+    return steps + [(float(places[-1]), 0.0)]
+
+
 def request(shaft, queries):
     words = [shaft["L"], E, RHO, len(supports(shaft))]
     for position, spring in supports(shaft):
@@ -199,6 +224,9 @@ def request(shaft, queries):
         words += [position, kg]
     words.append(len(queries))
     words += queries
+    words.append(len(shaft["torques"]))
+    for position, torque in shaft["torques"]:
+        words += [position, torque]
     return " ".join(str(w) for w in words) + "\n"
 
 
@@ -226,6 +254,8 @@ def check(dump, shaft):
             program[float(words[0])] = tuple(float(w) for w in words[1:])
         elif len(words) == 2 and words[0] == "ncr":
             ncr = float(words[1])
+        elif len(words) == 2 and words[0] == "twist":
+            degrees = abs(float(words[1]))
     reference, rpm = model(shaft, queries)
     faults, line_error = [], 0.0
     for key, name in ((0, "yH"), (1, "yV"), (2, "slopeH"), (3, "slopeV")):
@@ -236,7 +266,11 @@ def check(dump, shaft):
     speed_error = abs(ncr / rpm - 1)
     if speed_error > SPEED_LIMIT:
         faults.append(f"critical speed {ncr:.2f} rpm against {rpm:.2f} rpm")
-    return faults, speed_error, line_error
+    expected = twist(shaft)
+    twist_error = abs(degrees - expected) / expected if expected > 0 else degrees
+    if twist_error > TWIST_LIMIT:
+        faults.append(f"twist {degrees:.6f} deg against {expected:.6f} deg")
+    return faults, speed_error, max(line_error, twist_error)
 
 
 def number(value):
@@ -347,6 +381,8 @@ def main():
     shafts += [dict(STEPPED, kA=2e4, kB=5e4)] + [on_springs(shaft, spring_rng) for shaft in shafts[2::3]]
     many = int(sys.argv[3]) if len(sys.argv) > 3 else 16
     shafts += [on_many_bearings(random_shaft(many_rng), many_rng) for _ in range(many)]
+    torque_rng = random.Random(8)
+    shafts = [dict(shaft, torques=torque_steps(torque_rng, shaft["L"])) for shaft in shafts]
     failed, worst_speed, worst_line = 0, 0.0, 0.0
     for shaft in shafts:
         faults, speed_error, line_error = check(dump, shaft)
@@ -357,7 +393,7 @@ def main():
             for fault in faults:
                 print("  ", fault)
     print(f"{len(shafts) - failed} passed, {failed} failed; worst critical speed error {worst_speed:.2e}, "
-          f"worst deflection or slope error {worst_line:.2e}")
+          f"worst deflection, slope or twist error {worst_line:.2e}")
     return 1 if failed else 0
 
 

@@ -3,13 +3,15 @@
 //   in:  L E density, then "n" and n times "pos k" (the bearings in the order of entry, their radial
 //        stiffness in N/mm, 0 rigid), then "n" and n profile lines, then for each plane "n" and n times
 //        "kind pos value direction" (kind f or m), then "n" and n times "pos kg" (masses), then "n"
-//        and n positions.
-//   out: one line per position "x yH yV slopeH slopeV", then "ncr rpm"; or "refused <message>".
+//        and n positions, then "n" and n times "pos T" (T(x) of the shaft's elements, N*m).
+//   out: one line per position "x yH yV slopeH slopeV", then "ncr rpm", then "twist degrees"; or
+//        "refused <message>".
 #include "analysis/analysis_state.h"
 #include "analysis/load_entry.h"
 #include "analysis/solver.h"
 #include "check/plane_supports.h"
 #include "check/stiffness_and_speed.h"
+#include "check/twist_angle.h"
 #include "common/errors.h"
 #include "common/number_text.h"
 
@@ -20,6 +22,7 @@
 namespace {
 
 constexpr uint8_t kArcSteps = 20;
+constexpr long double kShearModulus = 81000; // MPa, as the model takes it
 
 long double Next(std::istream& in)
 {
@@ -86,6 +89,10 @@ void CheckAndPrint(std::istream& in)
         std::printf("%.17Lg %.17Lg %.17Lg %.17Lg %.17Lg\n", x, h.Deflection, v.Deflection, h.Slope, v.Slope);
     }
     std::printf("ncr %.17Lg\n", *check.Speed.CriticalSpeed);
+    TShaftTorque torque;
+    for (int i = 0, n = int(Next(in)); i < n; ++i) torque.Drive.Steps.push_back({Next(in), Next(in)});
+    const TTwistAngle twist = TwistAngle(DrawnContour(profile, kArcSteps), torque, state.ShaftLength, kShearModulus, 1);
+    std::printf("twist %.17Lg\n", twist.Degrees);
 }
 
 } // namespace
