@@ -72,10 +72,7 @@ case "$mode" in
         export ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1
         export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
         export LSAN_OPTIONS="suppressions=$root/tests/sanitize/lsan_suppressions.txt:print_suppressions=0"
-        # The leak checker's own tracer thread may fault while it stops a process whose GL threads
-        # are exiting ("Tracer caught signal 11"), after the test in it passed. A failing test is
-        # therefore run once more: a fault of ours comes again and still fails the run.
-        on_display ctest --output-on-failure --timeout 900 -j "$(nproc)" --repeat until-pass:2
+        on_display ctest --output-on-failure --timeout 900 -j "$(nproc)"
         ;;
     *)
         echo "usage: $0 run|test|sanitize" >&2
