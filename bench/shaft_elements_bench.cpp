@@ -40,7 +40,7 @@ TDesign ShaftWithElements()
     design.Vertical = {TPlaneStep::Calculated, {}};
     for (int i = 0; i < 100; ++i)
         for (TPlaneEntries* plane : {&design.Horizontal, &design.Vertical})
-            plane->Entries.push_back({TEntryKind::Force, 5 + 9.875L * i, 100 + i, uint8_t(i % 2)});
+            plane->Entries.push_back({TEntryKind::Force, 5 + 9.875L * i, 100.0L + i, uint8_t(i % 2)});
     for (int i = 0; i < 32; ++i) design.Elements.push_back(BenchElement(i));
     return design;
 }

@@ -5,6 +5,7 @@
 #include "check/unit_system.h"
 #include "common/errors.h"
 #include "common/number_text.h"
+#include "profile/round_section.h"
 
 #include <algorithm>
 #include <cmath>
@@ -153,8 +154,8 @@ void AddPiece(TElementMatrices& e, const TShaftPiece& piece, double x1, double h
         for (const TGaussPoint& p : kGaussPoints) {
             const long double x = from + step * (part + (1 + p.Offset) / 2);
             const double u = double(x - x1) / h, weight = double(p.Weight * step / 2);
-            const double r = double(piece.RadiusAt(x));
-            const double area = std::numbers::pi * r * r, inertia = area * r * r / 4; // mm^2; pi r^4 / 4, mm^4
+            const long double r = piece.RadiusAt(x), ri = piece.BoreAt(x);
+            const double area = double(SectionArea(r, ri)), inertia = double(SecondMoment(r, ri)); // mm^2, mm^4
             const std::array<double, 4> n = Shapes(u, h), c = Curvatures(u, h);
             for (int i = 0; i < 4; ++i)
                 for (int j = 0; j < 4; ++j) {

@@ -2,31 +2,13 @@
 
 #include "common/gauss.h"
 #include "common/errors.h"
+#include "profile/round_section.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
 namespace {
-
-// I = pi d^4 / 64 = pi r^4 / 4, mm^4.
-long double SecondMoment(long double radius)
-{
-    const long double square = radius * radius;
-    return std::numbers::pi_v<long double> * square * square / 4;
-}
-
-// Five Gauss points integrate 1 / r^4 to about 1e-12 while r changes by less than a third over
-// them (the pole at r = 0 then lies far off); a steeper cone is cut into parts that keep it so. An
-// arc is cut into parts of at most a sixteenth of its radius, so that the square root of its
-// circle near a vertical tangent stays inside few parts.
-int Parts(const TShaftPiece& piece, long double length)
-{
-    const long double ratio = std::max(piece.R1, piece.R2) / std::min(piece.R1, piece.R2);
-    int parts = 1 + int(std::min(3 * (ratio - 1), 1000.0L));
-    if (piece.Curved()) parts = std::max(parts, 1 + int(std::min(16 * length / piece.Drawn.Radius, 1000.0L)));
-    return parts;
-}
 
 // The moment of the diagram over an interval that lies between two of its points.
 struct TMomentOver {
@@ -62,8 +44,7 @@ std::vector<TElasticInterval> Intervals(const TShaftGeometry& shaft, const Tav& 
     intervals.reserve(joints.size());
     for (size_t i = 0; i + 1 < joints.size(); ++i) {
         const long double a = joints[i], b = joints[i + 1];
-        TShaftPiece piece = shaft.PieceAt((a + b) / 2);
-        piece.R1 = piece.RadiusAt(a), piece.R2 = piece.RadiusAt(b), piece.X1 = a, piece.X2 = b;
+        const TShaftPiece piece = shaft.PieceAt((a + b) / 2).Between(a, b);
         const TMomentOver moment = MomentOver(diagram, a, b);
         intervals.push_back({a, b, moment.Left, moment.Right, piece, {}});
     }
@@ -110,21 +91,22 @@ TElasticPoint TPlaneDeflection::Integrate(const TElasticInterval& interval, long
     const TElasticPoint& start = interval.Start;
     const TShaftPiece& piece = interval.Piece;
     if (piece.Uniform()) {
-        const long double stiffness = modulus_ * SecondMoment(piece.R1);
+        const long double stiffness = modulus_ * SecondMoment(piece.R1, piece.Ri1);
         const long double k1 = interval.M1 / stiffness, rise = (interval.M2 - interval.M1) / stiffness / h;
         return {start.Deflection + start.Slope * t + k1 * t * t / 2 + rise * t * t * t / 6,
                 start.Slope + k1 * t + rise * t * t / 2};
     }
     const long double bendingRise = (interval.M2 - interval.M1) / h, radiusRise = (piece.R2 - piece.R1) / h;
     const auto radius = [&](long double s) { return piece.Curved() ? piece.RadiusAt(interval.X1 + s) : piece.R1 + s * radiusRise; };
+    const auto bore = [&](long double s) { return piece.BoreAt(interval.X1 + s); };
     long double turn = 0, bend = 0;
-    const int parts = Parts(piece, t);
+    const int parts = QuadratureParts(piece, t);
     for (int part = 0; part < parts; ++part) {
         const long double a = t * part / parts, half = t / parts / 2;
         for (const TGaussPoint& p : kGaussPoints) {
             const long double s = a + half * (1 + p.Offset); // from X1
             const long double curvature = (interval.M1 + s * bendingRise) /
-                                          (modulus_ * SecondMoment(radius(s)));
+                                          (modulus_ * SecondMoment(radius(s), bore(s)));
             turn += p.Weight * half * curvature;
             bend += p.Weight * half * (t - s) * curvature;
         }

@@ -6,6 +6,7 @@
 #include "diagrams/section_moment.h"
 #include "dimensioning/materials.h"
 #include "profile/contour_index.h"
+#include "profile/round_section.h"
 
 #include <algorithm>
 #include <cmath>
@@ -74,8 +75,10 @@ std::vector<TFatigueRow> RowsToCheck(const TAnalysisState& analysis, const TFati
     std::stable_sort(sources.begin(), sources.end(), [](const TSource& a, const TSource& b) { return a.position < b.position; });
     std::vector<TFatigueRow> rows;
     rows.reserve(sources.size());
-    for (const TSource& source : sources)
+    for (const TSource& source : sources) {
         rows.push_back(source.notch ? ShoulderRow(*source.notch) : PlainRow(contour, source.position));
+        rows.back().Bore = contour.BoreDiameterAt(source.position);
+    }
     return rows;
 }
 
@@ -131,10 +134,10 @@ void TFatigueSection::Concentrate(TFatigueRow& row) const
 // A rotating shaft bends fully reversed; the torque follows the dimensioning's cycle.
 // sigma_a = Kf 32 M / (pi d^3), tau = Kfs 16 T / (pi d^3), and the von Mises amplitude and
 // mean sqrt(sigma^2 + 3 tau^2) of a rotating round shaft: Shigley's Mechanical Engineering
-// Design, 10th ed., eq. 7-5 and 7-6.
+// Design, 10th ed., eq. 7-5 and 7-6; through a bore d^3 becomes (d^4 - di^4) / d.
 void TFatigueSection::Stress(TFatigueRow& row) const
 {
-    const long double cube = row.Small * row.Small * row.Small;
+    const long double cube = ModulusCube(row.Small, row.Bore);
     row.SigmaA = CheckedDivide(row.Kf * 32 * std::fabs(row.Moment), kPi * cube);
     const long double tau = CheckedDivide(row.Kfs * 16 * std::fabs(row.Torque), kPi * cube);
     row.SigmaM = row.TauA = row.TauM = 0;

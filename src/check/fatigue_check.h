@@ -43,6 +43,7 @@ struct TFatigueRow {
     bool Shoulder = false;
     long double Small = 0;  // d, mm: the section's diameter
     long double Large = 0;  // D, mm; d at a plain section
+    long double Bore = 0;   // mm, 0 for a solid section
     long double Radius = 0; // r, mm, as the fits used it: estimated for a sharp corner
     bool Sharp = false;
     TConcentration Bending, Torsion;

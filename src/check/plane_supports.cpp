@@ -3,6 +3,7 @@
 #include "check/shaft_geometry.h"
 #include "common/errors.h"
 #include "common/number_text.h"
+#include "profile/round_section.h"
 #include "profile/verification.h"
 
 #include <algorithm>
@@ -11,13 +12,6 @@
 
 namespace {
 
-// I = pi d^4 / 64 (Shigley's Mechanical Engineering Design, 10th ed., table A-18), here in radius:
-// E I in N*mm^2 for E in MPa and r in mm.
-long double Rigidity(long double modulus, long double radius)
-{
-    const long double square = radius * radius;
-    return modulus * std::numbers::pi_v<long double> * square * square / 4;
-}
 
 struct TBearingSpan {
     long double From = 0, To = 0;
@@ -51,7 +45,7 @@ TBeamSection DrawnSection(std::shared_ptr<const TShaftGeometry> shaft, long doub
     section.Rigidity = [shaft, modulus, last = size_t(0)](long double x) mutable {
         const std::vector<TShaftPiece>& pieces = shaft->Pieces;
         if (!(x >= pieces[last].X1 && x <= pieces[last].X2)) last = size_t(&shaft->PieceAt(x) - pieces.data());
-        return Rigidity(modulus, pieces[last].RadiusAt(x));
+        return modulus * SecondMoment(pieces[last].RadiusAt(x), pieces[last].BoreAt(x)); // E I, N*mm^2
     };
     return section;
 }
@@ -81,7 +75,7 @@ TPlaneSupports PlaneSupports(const TAnalysisState& state, const TSectionSources&
         supports.Section = DrawnSection(std::move(shaft), inputs.Modulus);
         supports.Made = {"drawn section", "drawn " + QString::number(sources.ArcSteps) + " " + sources.Profile.join('|') + key};
     } else if (sources.PreSized > 0) {
-        const long double rigidity = Rigidity(inputs.Modulus, sources.PreSized / 2);
+        const long double rigidity = inputs.Modulus * SecondMoment(sources.PreSized / 2, 0); // E I, N*mm^2
         supports.Section.Rigidity = [rigidity](long double) { return rigidity; };
         supports.Made = {"pre-sized diameter " + FloatToStr(sources.PreSized) + " mm", "pre-sized " + FloatToStr(sources.PreSized) + key};
     } else {

@@ -4,6 +4,7 @@
 #include "common/number_text.h"
 
 #include <algorithm>
+#include <cmath>
 
 QString RangeText(long double from, long double to)
 {
@@ -30,7 +31,7 @@ std::vector<long double> TShaftGeometry::Faces() const
 {
     std::vector<long double> faces;
     for (size_t i = 0; i + 1 < Pieces.size(); ++i)
-        if (Pieces[i].R2 != Pieces[i + 1].R1) faces.push_back(Pieces[i].X2);
+        if (Pieces[i].R2 != Pieces[i + 1].R1 || Pieces[i].Ri2 != Pieces[i + 1].Ri1) faces.push_back(Pieces[i].X2);
     return faces;
 }
 
@@ -40,10 +41,20 @@ TShaftGeometry ShaftGeometry(const TContour& contour, long double from, long dou
     const QString needed = "the outline must span " + spanned + ", " + RangeText(from, to);
     if (index.Pieces().empty()) RaiseError("Nothing is drawn: " + needed);
     if (const std::optional<TGap> gap = index.FirstGap()) RaiseError("The outline has a gap from " + RangeText(gap->From, gap->To));
-    const QString fault = index.DiameterFault();
-    if (!fault.isEmpty()) RaiseError(fault);
+    for (const QString& fault : {index.DiameterFault(), index.BoreFault()})
+        if (!fault.isEmpty()) RaiseError(fault);
     TShaftGeometry geometry{index.Pieces()};
     if (geometry.Start() > from || geometry.End() < to)
         RaiseError("The outline spans " + RangeText(geometry.Start(), geometry.End()) + ", but " + needed);
     return geometry;
+}
+
+int QuadratureParts(const TShaftPiece& piece, long double length)
+{
+    const auto reach = [](long double r, long double ri) { return std::sqrt(std::sqrt((r * r - ri * ri) * (r * r + ri * ri))); };
+    const long double r1 = reach(piece.R1, piece.Ri1), r2 = reach(piece.R2, piece.Ri2);
+    const long double ratio = std::max(r1, r2) / std::min(r1, r2);
+    int parts = 1 + int(std::min(3 * (ratio - 1), 1000.0L));
+    if (piece.Curved()) parts = std::max(parts, 1 + int(std::min(16 * length / piece.Drawn.Radius, 1000.0L)));
+    return parts;
 }

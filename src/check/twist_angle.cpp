@@ -12,27 +12,33 @@ namespace {
 
 constexpr long double kPi = std::numbers::pi_v<long double>;
 
-// The integral of dx / r^4 over [a, b] of one piece (mm^-3): in closed form along a line, by
-// Gauss quadrature in parts of at most a sixteenth of its radius along an arc.
+// r^4 - ri^4 at x, mm^4.
+long double FourthPowers(const TShaftPiece& piece, long double x)
+{
+    const long double r = piece.RadiusAt(x), ri = piece.BoreAt(x);
+    return (r * r - ri * ri) * (r * r + ri * ri);
+}
+
+// The integral of dx / (r^4 - ri^4) over [a, b] of one piece (mm^-3): in closed form along a solid
+// line, by Gauss quadrature along an arc or through a bore.
 long double InverseFourthPower(const TShaftPiece& piece, long double a, long double b)
 {
     const long double ra = piece.RadiusAt(a), rb = piece.RadiusAt(b);
-    if (!piece.Curved()) {
+    if (!piece.Curved() && !piece.Hollow()) {
         if (ra == rb) return (b - a) / (ra * ra * ra * ra);
         return (b - a) * (1 / (ra * ra * ra) - 1 / (rb * rb * rb)) / (3 * (rb - ra));
     }
-    const int parts = 1 + int(std::min(16 * (b - a) / piece.Drawn.Radius, 1000.0L));
+    if (piece.Uniform()) return (b - a) / FourthPowers(piece, a);
+    const int parts = QuadratureParts(piece.Between(a, b), b - a);
     const long double step = (b - a) / parts;
     long double sum = 0;
     for (int part = 0; part < parts; ++part)
-        for (const TGaussPoint& p : kGaussPoints) {
-            const long double r = piece.RadiusAt(a + step * (part + (1 + p.Offset) / 2));
-            sum += p.Weight * step / 2 / (r * r * r * r);
-        }
+        for (const TGaussPoint& p : kGaussPoints)
+            sum += p.Weight * step / 2 / FourthPowers(piece, a + step * (part + (1 + p.Offset) / 2));
     return sum;
 }
 
-// The integral of dx / r^4 from a to b over the pieces that reach into it, mm^-3.
+// The integral of dx / (r^4 - ri^4) from a to b over the pieces that reach into it, mm^-3.
 long double InverseFourthPower(const TShaftGeometry& shaft, long double a, long double b)
 {
     long double sum = 0;
@@ -55,8 +61,8 @@ std::vector<TSectionTurn> SectionTurns(const TShaftGeometry& shaft, const std::v
     std::vector<TSectionTurn> turns{{stretches.front().From, 0}};
     for (const TTorqueStretch& stretch : stretches) {
         // phi = T L / (G J) on each length (Shigley's Mechanical Engineering Design, 10th ed., eq. 3-35),
-        // summed as the integral of T dx / (G J(x)), J = pi d^4 / 32 = pi r^4 / 2: radians, with T in
-        // N*mm, G in MPa, r in mm.
+        // summed as the integral of T dx / (G J(x)), J = pi (d^4 - di^4) / 32 = pi (r^4 - ri^4) / 2:
+        // radians, with T in N*mm, G in MPa, r in mm.
         const long double sum = InverseFourthPower(shaft, stretch.From, stretch.To);
         const long double radians = CheckedValue(stretch.Torque * 2 * sum / (shearModulus * kPi));
         if (turns.back().Position != stretch.From) turns.push_back({stretch.From, turns.back().Radians});

@@ -140,7 +140,71 @@ QString SegmentDiameterFault(const TContourSegment& s)
     return QString();
 }
 
+// Non-vertical segments, left end first, sorted by it.
+std::vector<TContourSegment> LeftToRight(const TContour& contour, bool bore)
+{
+    std::vector<TContourSegment> segments;
+    for (const TContourSegment& s : contour) {
+        if (s.Bore != bore) continue;
+        if (s.X1 < s.X2) segments.push_back(s);
+        if (s.X2 < s.X1) {
+            TContourSegment turned = s;
+            std::swap(turned.X1, turned.X2), std::swap(turned.R1, turned.R2);
+            segments.push_back(turned);
+        }
+    }
+    std::sort(segments.begin(), segments.end(), [](const TContourSegment& a, const TContourSegment& b) { return a.X1 < b.X1; });
+    return segments;
+}
+
+// The widest bore line over the stretch from a to b, or none.
+const TContourSegment* WidestBore(const std::vector<TContourSegment>& bores, long double a, long double b)
+{
+    const TContourSegment* widest = nullptr;
+    const long double middle = a + (b - a) / 2;
+    for (const TContourSegment& bore : bores)
+        if (bore.X1 <= a && bore.X2 >= b && (!widest || DrawnAt(bore, middle) > DrawnAt(*widest, middle))) widest = &bore;
+    return widest;
+}
+
+// The pieces cut where a bore line ends, each with the bore that runs through it.
+std::vector<TShaftPiece> WithBore(const std::vector<TShaftPiece>& pieces, const std::vector<TContourSegment>& bores)
+{
+    std::vector<long double> ends;
+    for (const TContourSegment& bore : bores) ends.insert(ends.end(), {bore.X1, bore.X2});
+    const std::vector<long double> stations = SortedStations(std::move(ends));
+    std::vector<TShaftPiece> cut;
+    for (const TShaftPiece& piece : pieces) {
+        long double from = piece.X1;
+        auto station = std::upper_bound(stations.begin(), stations.end(), from);
+        while (from < piece.X2) {
+            const long double to = station != stations.end() && *station < piece.X2 ? *station++ : piece.X2;
+            TShaftPiece part = piece.Between(from, to);
+            if (const TContourSegment* bore = WidestBore(bores, from, to)) part.Ri1 = DrawnAt(*bore, from), part.Ri2 = DrawnAt(*bore, to);
+            cut.push_back(part);
+            from = to;
+        }
+    }
+    return cut;
+}
+
 } // namespace
+
+long double TShaftPiece::BoreAt(long double x) const
+{
+    if (x == X1 || Ri1 == Ri2) return Ri1;
+    if (x == X2) return Ri2;
+    return Ri1 + (x - X1) * (Ri2 - Ri1) / (X2 - X1);
+}
+
+TShaftPiece TShaftPiece::Between(long double a, long double b) const
+{
+    TShaftPiece part = *this;
+    part.X1 = a, part.X2 = b;
+    part.R1 = RadiusAt(a), part.R2 = RadiusAt(b);
+    part.Ri1 = BoreAt(a), part.Ri2 = BoreAt(b);
+    return part;
+}
 
 long double TShaftPiece::RadiusAt(long double x) const
 {
@@ -156,20 +220,12 @@ std::vector<long double> SortedStations(std::vector<long double> positions)
     return positions;
 }
 
-TContourIndex::TContourIndex(const TContour& contour)
+TContourIndex::TContourIndex(const TContour& contour) : segments_(LeftToRight(contour, false)), bores_(LeftToRight(contour, true))
 {
-    for (const TContourSegment& s : contour) {
-        if (s.X1 < s.X2) segments_.push_back(s);
-        if (s.X2 < s.X1) {
-            TContourSegment turned = s;
-            std::swap(turned.X1, turned.X2), std::swap(turned.R1, turned.R2);
-            segments_.push_back(turned);
-        }
-    }
-    std::sort(segments_.begin(), segments_.end(), [](const TContourSegment& a, const TContourSegment& b) { return a.X1 < b.X1; });
     long double reach = -INFINITY;
     for (const TContourSegment& segment : segments_) reach_.push_back(reach = std::max(reach, segment.X2));
     pieces_ = ThinnestPieces(segments_);
+    if (!bores_.empty()) pieces_ = WithBore(pieces_, bores_);
 }
 
 // At a station the pieces on both sides reach x: the smaller radius wins.
@@ -189,6 +245,17 @@ std::optional<long double> TContourIndex::DiameterAt(long double x) const
     return std::nullopt;
 }
 
+long double BoreDiameterAt(const std::vector<TContourSegment>& bores, long double x)
+{
+    long double widest = 0;
+    for (const TContourSegment& bore : bores)
+        if (std::min(bore.X1, bore.X2) <= x && std::max(bore.X1, bore.X2) >= x && bore.X1 != bore.X2)
+            widest = std::max(widest, DrawnAt(bore, x));
+    return 2 * widest;
+}
+
+long double TContourIndex::BoreDiameterAt(long double x) const { return ::BoreDiameterAt(bores_, x); }
+
 std::optional<TGap> TContourIndex::FirstGap() const
 {
     for (size_t i = 1; i < segments_.size(); ++i)
@@ -203,8 +270,24 @@ QString TContourIndex::OutlineFault() const
         if (start > reach) return FaultText("is not closed", reach, start);
         if (start < reach) return FaultText("overlaps itself", start, std::min(reach, segments_[i].X2));
     }
-    const QString diameter = DiameterFault();
-    return diameter.isEmpty() ? diameter : diameter.left(1).toLower() + diameter.mid(1);
+    QString fault = DiameterFault();
+    if (fault.isEmpty()) fault = BoreFault();
+    return fault.isEmpty() ? fault : fault.left(1).toLower() + fault.mid(1);
+}
+
+QString TContourIndex::BoreFault() const
+{
+    for (const TContourSegment& bore : bores_)
+        for (long double x : {bore.X1, bore.X2}) {
+            if (DrawnAt(bore, x) < 0) return "The bore crosses the axis at x = " + Millimetres(x) + " mm";
+            if (pieces_.empty() || x < pieces_.front().X1 || x > pieces_.back().X2)
+                return "The bore runs past the outline's end at x = " + Millimetres(x) + " mm";
+        }
+    for (const TShaftPiece& piece : pieces_)
+        for (long double x : {piece.X1, piece.X1 + (piece.X2 - piece.X1) / 2, piece.X2})
+            if (piece.Hollow() && piece.BoreAt(x) >= piece.RadiusAt(x))
+                return "The bore is as wide as the outline or wider at x = " + Millimetres(x) + " mm";
+    return QString();
 }
 
 QString TContourIndex::DiameterFault() const

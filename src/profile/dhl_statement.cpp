@@ -8,6 +8,7 @@ namespace {
 
 constexpr int kLineFields = 5;
 constexpr int kArcFields = 8;
+constexpr int kBoreFields = 4;
 constexpr qsizetype kLineFirstField = 5; // character 6
 constexpr qsizetype kArcFirstField = 4;  // character 5
 
@@ -23,6 +24,7 @@ TStatementKind StatementKind(const QString& line)
     const QStringView keyword = QStringView(line).left(3);
     if (keyword == u"lin") return TStatementKind::Line;
     if (keyword == u"arc") return TStatementKind::Arc;
+    if (keyword == u"bor") return TStatementKind::Bore;
     return TStatementKind::None;
 }
 
@@ -31,9 +33,9 @@ TFieldTexts ReadFieldTexts(const QString& line)
     TFieldTexts fields;
     fields.Kind = StatementKind(line);
     if (fields.Kind == TStatementKind::None) return fields;
-    const bool isLine = fields.Kind == TStatementKind::Line;
-    const int count = isLine ? kLineFields : kArcFields;
-    qsizetype start = isLine ? kLineFirstField : kArcFirstField;
+    const bool isArc = fields.Kind == TStatementKind::Arc;
+    const int count = isArc ? kArcFields : fields.Kind == TStatementKind::Bore ? kBoreFields : kLineFields;
+    qsizetype start = isArc ? kArcFirstField : kLineFirstField;
     for (int i = 0; i < count; ++i) {
         const qsizetype end = start < line.size() ? line.indexOf('/', start) : -1;
         if (end < 0) FailUnclosedField(line);
@@ -76,7 +78,7 @@ TStatement ConvertStatement(const TFieldTexts& fields)
 {
     TStatement statement;
     statement.Kind = fields.Kind;
-    if (fields.Kind == TStatementKind::Line) statement.Line = ConvertLine(fields);
+    if (fields.Kind == TStatementKind::Line || fields.Kind == TStatementKind::Bore) statement.Line = ConvertLine(fields);
     if (fields.Kind == TStatementKind::Arc) statement.Arc = ConvertArc(fields);
     return statement;
 }
@@ -121,5 +123,12 @@ QString WriteArcStatement(const TArcStatement& arc)
     QString text = "arc ";
     for (long double value : {arc.XA, arc.YA, arc.XB, arc.YB, arc.XS, arc.YS, arc.XE, arc.YE})
         text += FloatToStr(value) + '/';
+    return text;
+}
+
+QString WriteBoreStatement(long double x1, long double r1, long double x2, long double r2)
+{
+    QString text = "bore ";
+    for (long double value : {x1, r1, x2, r2}) text += FloatToStr(value) + '/';
     return text;
 }

@@ -1,12 +1,17 @@
 // Statements of the drawing text: one memo line is a line statement ("lin..."), an arc statement
-// ("arc...") or no statement at all. Reading splits the fields at "/", writing puts them back.
+// ("arc..."), a bore statement ("bor...") or no statement at all. Reading splits the fields at "/",
+// writing puts them back.
+//
+// A bore statement "bore X1/R1/X2/R2/" is one line of the bore's contour, drawn like a line of the
+// outline: from (X1, R1) to (X2, R2), R the distance from the axis. A bore of one diameter is one
+// such line; a stepped or tapered bore is several.
 #pragma once
 
 #include <QString>
 #include <QStringView>
 #include <array>
 
-enum class TStatementKind { None, Line, Arc };
+enum class TStatementKind { None, Line, Arc, Bore };
 
 // Only the first three characters count: "line", "lin " and "lines" all start a line statement.
 TStatementKind StatementKind(const QString& line);
@@ -25,8 +30,8 @@ struct TFieldTexts {
     QString Text(int i) const { return Field(i).toString(); }
 };
 
-// Fields start at character 6 of a line statement and 5 of an arc statement, whatever the rest
-// of the keyword is. Fails with a message when a field lacks its closing "/".
+// Fields start at character 6 of a line or bore statement and 5 of an arc statement, whatever the
+// rest of the keyword is. Fails with a message when a field lacks its closing "/".
 TFieldTexts ReadFieldTexts(const QString& line);
 
 struct TLineStatement {
@@ -41,7 +46,7 @@ struct TArcStatement {
 
 struct TStatement {
     TStatementKind Kind = TStatementKind::None;
-    TLineStatement Line;
+    TLineStatement Line; // of a line or a bore statement
     TArcStatement Arc;
 };
 
@@ -66,3 +71,5 @@ QString LineStatementText(const QString& x1, const QString& y1, const QString& x
 // The written forms, every number in its shortest general form.
 QString WriteLineStatement(const TLineStatement& line);
 QString WriteArcStatement(const TArcStatement& arc);
+// "bore X1/R1/X2/R2/"
+QString WriteBoreStatement(long double x1, long double r1, long double x2, long double r2);

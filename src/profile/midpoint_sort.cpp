@@ -10,8 +10,16 @@
 
 namespace {
 
+// The bore's lines follow the outline's, so that the outline starts and ends the text.
+struct TSortKey {
+    bool Bore = false;
+    long double Middle = 0;
+    bool operator>(const TSortKey& other) const { return Bore != other.Bore ? Bore : Middle > other.Middle; }
+    bool operator<(const TSortKey& other) const { return other > *this; }
+};
+
 // One pass of exchanges over the leading lines whose keys are known.
-void ExchangePass(QStringList& memo, std::vector<long double>& keys)
+void ExchangePass(QStringList& memo, std::vector<TSortKey>& keys)
 {
     for (size_t i = 0; i + 1 < keys.size(); ++i) {
         if (keys[i] > keys[i + 1]) {
@@ -23,7 +31,7 @@ void ExchangePass(QStringList& memo, std::vector<long double>& keys)
 
 // Passes of exchanges until none is left give the stable order by key; sorting indices gives
 // it without a pass per line.
-void ApplyStableOrder(QStringList& memo, const std::vector<long double>& keys)
+void ApplyStableOrder(QStringList& memo, const std::vector<TSortKey>& keys)
 {
     std::vector<qsizetype> order(keys.size());
     std::iota(order.begin(), order.end(), 0);
@@ -39,10 +47,13 @@ void ApplyStableOrder(QStringList& memo, const std::vector<long double>& keys)
 void MidpointSort(QStringList& memo)
 {
     if (memo.size() < 2) return;
-    std::vector<long double> keys;
+    std::vector<TSortKey> keys;
     keys.reserve(memo.size());
     try {
-        for (const QString& line : memo) keys.push_back(MidpointKey(ReadRequiredStatement(line)));
+        for (const QString& line : memo) {
+            const TStatement statement = ReadRequiredStatement(line);
+            keys.push_back({statement.Kind == TStatementKind::Bore, MidpointKey(statement)});
+        }
     } catch (const KorvelError&) {
         // The first pass reads the pairs in order and stops at the first line it cannot read.
         ExchangePass(memo, keys);

@@ -1,4 +1,5 @@
-// Orders the drawing text from left to right by the middle of each statement's end points.
+// Orders the drawing text from left to right by the middle of each statement's end points, the
+// outline first and the bore after it.
 #pragma once
 
 #include <QStringList>

@@ -3,6 +3,7 @@
 #include "common/number_text.h"
 #include "profile/canvas_mapping.h"
 #include "profile/dhl_statement.h"
+#include "profile/verification.h"
 
 #include <algorithm>
 #include <memory>
@@ -158,21 +159,22 @@ void TStrengthOverlays::DrawDiameters(Canvas& canvas, const QStringList& memo, c
     DrawDiameterMarks(canvas, marks_);
 }
 
-void TStrengthOverlays::DrawEqualStrength(Canvas& canvas, const TViewZoom& zoom)
+void TStrengthOverlays::DrawEqualStrength(Canvas& canvas, const QStringList& memo, const TViewZoom& zoom)
 {
-    const TStrengthPicture* picture = CurrentPicture(zoom, SeenColumns(canvas));
+    const TStrengthPicture* picture = CurrentPicture(memo, zoom, SeenColumns(canvas));
     if (picture) DrawEqualStrengthProfile(canvas, *picture);
 }
 
-void TStrengthOverlays::DrawRecommended(Canvas& canvas, const TViewZoom& zoom)
+void TStrengthOverlays::DrawRecommended(Canvas& canvas, const QStringList& memo, const TViewZoom& zoom)
 {
-    const TStrengthPicture* picture = CurrentPicture(zoom, SeenColumns(canvas));
+    const TStrengthPicture* picture = CurrentPicture(memo, zoom, SeenColumns(canvas));
     if (picture) DrawRecommendedMarks(canvas, *picture);
 }
 
-const TStrengthPicture* TStrengthOverlays::CurrentPicture(const TViewZoom& zoom, TColumnSpan seen)
+const TStrengthPicture* TStrengthOverlays::CurrentPicture(const QStringList& memo, const TViewZoom& zoom, TColumnSpan seen)
 {
     TStrengthInputs inputs = inputs_();
+    inputs.Bore = BoreLines(memo);
     // The inputs are kept before d(x) is worked out: if that fails, the failure is shown by this
     // pass alone, and later passes over the same analysis draw nothing instead of failing again.
     if (drawnFrom_ != inputs) {
@@ -201,10 +203,10 @@ void InstallStrengthOverlays(TEditorState& state, TStrengthInputsProvider inputs
     state.Overlays.Diameters = [overlays, &state](Canvas& canvas, const QStringList& memo) {
         overlays->DrawDiameters(canvas, memo, state.Zoom);
     };
-    state.Overlays.EqualStrength = [overlays, &state](Canvas& canvas, const QStringList&) {
-        overlays->DrawEqualStrength(canvas, state.Zoom);
+    state.Overlays.EqualStrength = [overlays, &state](Canvas& canvas, const QStringList& memo) {
+        overlays->DrawEqualStrength(canvas, memo, state.Zoom);
     };
-    state.Overlays.Recommended = [overlays, &state](Canvas& canvas, const QStringList&) {
-        overlays->DrawRecommended(canvas, state.Zoom);
+    state.Overlays.Recommended = [overlays, &state](Canvas& canvas, const QStringList& memo) {
+        overlays->DrawRecommended(canvas, memo, state.Zoom);
     };
 }

@@ -58,11 +58,12 @@ public:
     explicit TStrengthOverlays(TStrengthInputsProvider inputs);
 
     void DrawDiameters(Canvas& canvas, const QStringList& memo, const TViewZoom& zoom);
-    void DrawEqualStrength(Canvas& canvas, const TViewZoom& zoom);
-    void DrawRecommended(Canvas& canvas, const TViewZoom& zoom);
+    void DrawEqualStrength(Canvas& canvas, const QStringList& memo, const TViewZoom& zoom);
+    void DrawRecommended(Canvas& canvas, const QStringList& memo, const TViewZoom& zoom);
 
-    // The picture for the current inputs over the columns seen; none while d(x) cannot be computed.
-    const TStrengthPicture* CurrentPicture(const TViewZoom& zoom, TColumnSpan seen);
+    // The picture for the current inputs and the bore of `memo` over the columns seen; none while
+    // d(x) cannot be computed.
+    const TStrengthPicture* CurrentPicture(const QStringList& memo, const TViewZoom& zoom, TColumnSpan seen);
 
 private:
     TStrengthInputsProvider inputs_;

@@ -5,6 +5,8 @@
 #include "diagrams/section_moment.h"
 #include "dimensioning/combined_stress.h"
 #include "profile/canvas_mapping.h"
+#include "profile/contour_index.h"
+#include "profile/round_section.h"
 
 #include <algorithm>
 #include <cmath>
@@ -37,7 +39,8 @@ TCombinedStress RuleOf(const TStrengthInputs& inputs)
 
 long double DiameterAt(const TStrengthInputs& inputs, const TCombinedStress& rule, long double x)
 {
-    return DiameterUnder(rule, SectionMoment(inputs.HorzDiagram, inputs.VertDiagram, inputs.CombinePlanes, x), x);
+    const long double solid = DiameterUnder(rule, SectionMoment(inputs.HorzDiagram, inputs.VertDiagram, inputs.CombinePlanes, x), x);
+    return inputs.Bore.empty() ? solid : HollowDiameter(solid, BoreDiameterAt(inputs.Bore, x));
 }
 
 // Points may be unsorted (the horizontal plane alone leaves them in entry order), so the ends of
@@ -71,7 +74,7 @@ bool operator==(const TStrengthInputs& a, const TStrengthInputs& b)
            a.ElementDrive == b.ElementDrive &&
            a.AllowBendStress == b.AllowBendStress && a.ShaftLength == b.ShaftLength &&
            SameMoments(a.HorzDiagram, b.HorzDiagram) && SameMoments(a.VertDiagram, b.VertDiagram) &&
-           SamePoints(a.Points, b.Points);
+           SamePoints(a.Points, b.Points) && a.Bore == b.Bore;
 }
 
 TStrengthInputs StrengthInputsOf(const TAnalysisState& analysis, const TData& data)

@@ -6,6 +6,7 @@
 #include "analysis/analysis_state.h"
 #include "analysis/load_model.h"
 #include "common/view_zoom.h"
+#include "profile/contour_segment.h"
 
 #include <QPoint>
 #include <QString>
@@ -24,6 +25,7 @@ struct TStrengthInputs {
     Tav VertDiagram;
     TPuncte Points; // not necessarily sorted
     long double ShaftLength = 0;
+    std::vector<TContourSegment> Bore; // the drawn bore's lines: d(x) is then the outer diameter
 };
 
 bool operator==(const TStrengthInputs& a, const TStrengthInputs& b);

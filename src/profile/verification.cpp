@@ -6,6 +6,7 @@
 #include "dimensioning/combined_stress.h"
 #include "profile/arc_circle.h"
 #include "profile/contour_index.h"
+#include "profile/round_section.h"
 #include "profile/dhl_statement.h"
 
 #include <algorithm>
@@ -94,7 +95,7 @@ struct TStrengthCheck {
         }
         try {
             row.Moment = Moment(x);
-            row.Required = DiameterUnder(Rule(), *row.Moment, x);
+            row.Required = HollowDiameter(DiameterUnder(Rule(), *row.Moment, x), contour.BoreDiameterAt(x));
             Judge(row);
         } catch (const KorvelError& error) {
             row.Reason = error.Text();
@@ -119,13 +120,15 @@ struct TStrengthCheck {
     std::optional<long double> LowerBound(const TStationRun& run) const
     {
         std::optional<long double> thinnest;
+        long double widestBore = 0;
         for (long long s : run.Stations) {
             const std::optional<long double> drawn = contour.DiameterAt(s);
             if (drawn && (!thinnest || *drawn < *thinnest)) thinnest = drawn;
+            widestBore = std::max(widestBore, contour.BoreDiameterAt(s));
         }
         if (!thinnest) return std::nullopt;
         const long double ends = std::max(std::fabs(Moment(run.Stations.front())), std::fabs(Moment(run.Stations.back())));
-        const long double required = DiameterUnder(Rule(), ends);
+        const long double required = HollowDiameter(DiameterUnder(Rule(), ends), widestBore);
         if (!(required > 0)) return std::nullopt;
         return *thinnest / required;
     }
@@ -254,8 +257,20 @@ TContour DrawnContour(const QStringList& memo, uint8_t arcSteps)
         const TLineStatement& line = statement.Line;
         if (statement.Kind == TStatementKind::Line) contour.push_back({line.X1, line.Y1, line.X2, line.Y2});
         if (statement.Kind == TStatementKind::Arc) AppendArcChords(contour, statement.Arc, arcSteps);
+        if (statement.Kind == TStatementKind::Bore) contour.push_back({line.X1, line.Y1, line.X2, line.Y2, 0, 0, 0, 0, true});
     }
     return contour;
+}
+
+TContour BoreLines(const QStringList& memo)
+{
+    TContour bores;
+    for (const QString& text : memo)
+        if (StatementKind(text) == TStatementKind::Bore) {
+            const TLineStatement line = ReadStatement(text).Line;
+            bores.push_back({line.X1, line.Y1, line.X2, line.Y2, 0, 0, 0, 0, true});
+        }
+    return bores;
 }
 
 TVerification VerifyShaft(const TAnalysisState& analysis, const TData& data, const TContour& contour)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "analysis/analysis_state.h"
+#include "profile/contour_segment.h"
 #include "profile/strength_profile.h"
 
 #include <QString>
@@ -12,21 +13,14 @@
 #include <optional>
 #include <vector>
 
-// A piece of the drawn contour: a line statement, or a chord of an arc; mm, r from the axis. A
-// chord keeps its arc's circle where the arc between its ends is a function of x: then the outline
-// between the ends is r = CY + Side * sqrt(Radius^2 - (x - CX)^2), not the chord.
-struct TContourSegment {
-    long double X1 = 0, R1 = 0, X2 = 0, R2 = 0;
-    long double CX = 0, CY = 0, Radius = 0;
-    int Side = 0; // +1 the arc lies beyond its centre from the axis, -1 towards it; 0 a straight line
-};
-using TContour = std::vector<TContourSegment>;
-
-// The contour as the editor draws it: every line statement as written, and every arc as
+// The contour as the editor draws it: every line and bore statement as written, and every arc as
 // `arcSteps` chords from its start to its end on the circle of its bounding square. Unlike the
 // walk the solid is swept from, steps not yet joined by shoulders stay steps. A field that does
 // not read fails with its message.
 TContour DrawnContour(const QStringList& memo, uint8_t arcSteps);
+
+// The bore's lines alone, as DrawnContour gives them.
+TContour BoreLines(const QStringList& memo);
 
 // Which plane still lacks its moment diagram, or an empty text when both have one.
 QString UncalculatedPlanes(const TAnalysisState& analysis);
