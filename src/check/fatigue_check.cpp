@@ -103,6 +103,7 @@ QString Note(const TFatigueRow& row)
     if (row.Sharp) notes << "sharp corner: r estimated";
     else if (row.Bending.Estimate || row.Torsion.Estimate) notes << "h/r outside the fit: estimate";
     if (row.Endurance.SizeEstimate) notes << "d outside the size fit: estimate";
+    if (row.Bore > 0) notes << "bore " + Number(row.Bore) + " mm";
     return notes.join("; ");
 }
 

@@ -51,9 +51,8 @@ TShaftGeometry ShaftGeometry(const TContour& contour, long double from, long dou
 
 int QuadratureParts(const TShaftPiece& piece, long double length)
 {
-    const auto reach = [](long double r, long double ri) { return std::sqrt(std::sqrt((r * r - ri * ri) * (r * r + ri * ri))); };
-    const long double r1 = reach(piece.R1, piece.Ri1), r2 = reach(piece.R2, piece.Ri2);
-    const long double ratio = std::max(r1, r2) / std::min(r1, r2);
+    const auto spread = [](long double a, long double b) { return std::max(a, b) / std::min(a, b); };
+    const long double ratio = std::max(spread(piece.R1, piece.R2), spread(piece.R1 - piece.Ri1, piece.R2 - piece.Ri2));
     int parts = 1 + int(std::min(3 * (ratio - 1), 1000.0L));
     if (piece.Curved()) parts = std::max(parts, 1 + int(std::min(16 * length / piece.Drawn.Radius, 1000.0L)));
     return parts;

@@ -27,9 +27,10 @@ TShaftGeometry ShaftGeometry(const TContour& contour, long double from, long dou
                              const QString& spanned = "the bearings and the loads");
 
 // How many parts a length of the piece is cut into for five-point Gauss quadrature of 1 / I(x):
-// enough for about 1e-12 while the fourth root of r^4 - ri^4 changes by less than a third over a
-// part (the pole of 1 / I then lies far off), and an arc's parts at most a sixteenth of its radius,
-// so that the square root of its circle near a vertical tangent stays inside few parts.
+// enough for about 1e-12 while neither r nor the wall r - ri changes by more than a third over a
+// part (the poles of 1 / I, where they reach zero, then lie far off), and an arc's parts at most a
+// sixteenth of its radius, so that the square root of its circle near a vertical tangent stays
+// inside few parts.
 int QuadratureParts(const TShaftPiece& piece, long double length);
 
 // "x = 10 to 20 mm"

@@ -7,6 +7,7 @@
 #include "common/errors.h"
 #include "common/number_text.h"
 #include "dimensioning/combined_stress.h"
+#include "profile/round_section.h"
 #include "profile/step_edits.h"
 
 #include <algorithm>
@@ -39,15 +40,15 @@ struct TSuggestionJob {
     std::optional<bool> deflectionHolds; // as drawn; none when it cannot be judged
 
     // The strength table's rule (combined stress, dimensioning/combined_stress.h) at a row that
-    // the table holds: drawn / required diameter.
+    // the table holds: drawn / required diameter, under the torque T(x) that the row carries.
     std::optional<long double> StrengthRatio(const TFatigueRow& row, const TTrial& trial) const
     {
         const TAnalysisState& a = in.Analysis;
         const bool tabled = std::any_of(a.Points.begin(), a.Points.end(), [&](const TShaftPoint& p) { return p.Position == row.Position; });
         if (!tabled || !(a.AllowBendStress > 0)) return std::nullopt;
-        const TCombinedStress rule = PrepareCombinedStress(a.TorsionCoeff, in.Data.MT() * trial.TorqueScale,
-                                                           a.AllowBendStress, in.Data.T3(), a.TwistSpan);
-        const long double required = DiameterUnder(rule, row.Moment * trial.MomentScale, row.Position);
+        const TCombinedStress rule = PrepareCombinedStress(a.TorsionCoeff, std::fabs(row.Torque) * trial.TorqueScale,
+                                                           a.AllowBendStress, in.Data.T3());
+        const long double required = HollowDiameter(DiameterUnder(rule, row.Moment * trial.MomentScale), row.Bore);
         if (!(required > 0)) return std::nullopt;
         return trial.Small / required;
     }
@@ -209,6 +210,7 @@ TSizeSuggestion SuggestDiameter(const TSuggestionJob& job, const TFatigueRow& ro
     const std::vector<long double>& sizes = target.Seat ? BearingBores() : PreferredDiameters();
     for (long double d : sizes) {
         if (!BelowShoulder(row, d)) break;
+        if (d <= row.Bore) continue;
         TTrial trial = AsDrawn(row, job.in.Material);
         trial.Small = d;
         if (!row.Shoulder) trial.Large = d;

@@ -89,13 +89,14 @@ struct TStrengthCheck {
         TVerificationRow row;
         row.Position = x;
         row.Drawn = contour.DiameterAt(x);
+        row.Bore = contour.BoreDiameterAt(x);
         if (!missing.isEmpty()) {
             row.Reason = missing;
             return row;
         }
         try {
             row.Moment = Moment(x);
-            row.Required = HollowDiameter(DiameterUnder(Rule(), *row.Moment, x), contour.BoreDiameterAt(x));
+            row.Required = HollowDiameter(DiameterUnder(Rule(), *row.Moment, x), row.Bore);
             Judge(row);
         } catch (const KorvelError& error) {
             row.Reason = error.Text();
@@ -291,8 +292,9 @@ TVerification VerifyShaft(const TAnalysisState& analysis, const TData& data, con
 
 QStringList VerificationCells(const TVerificationRow& row)
 {
+    const QString bore = row.Bore > 0 ? " (bore " + FormatFloat("0.00", row.Bore) + ")" : QString();
     return {FloatToStr(row.Position), OptionalNumber(row.Moment), OptionalNumber(row.Required),
-            OptionalNumber(row.Drawn),  OptionalNumber(row.Ratio),  VerdictText(row)};
+            OptionalNumber(row.Drawn) + bore, OptionalNumber(row.Ratio), VerdictText(row)};
 }
 
 QStringList VerificationHeadings()

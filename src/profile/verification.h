@@ -35,6 +35,7 @@ struct TVerificationRow {
     std::optional<long double> Ratio;    // drawn / required; none where nothing is required
     TVerdict Verdict = TVerdict::Unknown;
     QString Reason; // why a value is missing
+    long double Bore = 0; // mm; the required diameter is the outer one for this bore
 };
 
 struct TVerification {
@@ -51,8 +52,8 @@ TVerification VerifyShaft(const TAnalysisState& analysis, const TData& data, con
 
 // The headings of the table's columns, in the order of the cells.
 QStringList VerificationHeadings();
-// The cells of a row as the table shows them: position, M(x), d(x) required, d drawn, ratio,
-// result; a missing value is an empty cell.
+// The cells of a row as the table shows them: position, M(x), d(x) required, d drawn (with the
+// bore there, if any), ratio, result; a missing value is an empty cell.
 QStringList VerificationCells(const TVerificationRow& row);
 // A heading line and one line per row, cells separated by tabs: for pasting into a spreadsheet.
 QString VerificationTableText(const TVerification& verification);

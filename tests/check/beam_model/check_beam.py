@@ -14,7 +14,8 @@ the reactions of elastic bearings, and those of every bearing past the second, c
 model's own solution of the whole shaft, not from statics), the
 first mode from a dense symmetric eigenproblem of the flexibility; and the twist under a T(x) of
 steps, as the largest angle between two sections of the integral of T / (G Ip) over the model's
-own reading of the outline."""
+own reading of the outline. A bore, where one is drawn, is read by the model as its own lines of the
+bore's radius along x, the widest where two reach the same place, and taken out of A, I and Ip."""
 import random
 import subprocess
 import sys
@@ -29,14 +30,18 @@ SPEED_LIMIT, LINE_LIMIT, TWIST_LIMIT = 1e-3, 1e-3, 1e-4
 
 
 class Outline:
-    """The drawn outline along the axis: pieces (x1, x2, kind, data), left end first."""
+    """The drawn outline along the axis: pieces (x1, x2, kind, data), left end first; and the
+    bore's lines (x1, x2, r1, r2)."""
 
     def __init__(self, statements):
-        self.pieces = []
+        self.pieces, self.bores = [], []
         for text in statements:
             words = [float(w) for w in text[text.index(" ") + 1:].split("/")[:-1]]
             if text.startswith("line"):
                 self.add_line(*words[:4])
+            elif text.startswith("bore"):
+                (x1, r1), (x2, r2) = sorted([(words[0], words[1]), (words[2], words[3])])
+                self.bores.append((x1, x2, r1, r2))
             else:
                 self.add_arc(*words)
         self.pieces.sort()
@@ -45,7 +50,8 @@ class Outline:
         self.arc = np.array([p[2] == "arc" for p in self.pieces])
         # A line's (y1, y2, -, -) or an arc's (cx, cy, radius, side), by piece.
         self.data = np.array([list(p[3]) + [0.0] * (4 - len(p[3])) for p in self.pieces])
-        self.ends = np.unique(np.concatenate([self.starts, self.stops]))
+        bore_ends = [x for b in self.bores for x in b[:2]]
+        self.ends = np.unique(np.concatenate([self.starts, self.stops, bore_ends]))
 
     def add_line(self, x1, y1, x2, y2):
         if x1 != x2:
@@ -65,6 +71,18 @@ class Outline:
         line = a + (xs - x1) * (b - a) / (x2 - x1)
         circle = b + d * np.sqrt(np.maximum(c * c - (xs - a) ** 2, 0.0))
         return np.abs(np.where(self.arc[n], circle, line))
+
+    def bore(self, xs):
+        """The widest bore line's radius at each x, 0 where no bore line reaches it."""
+        widest = np.zeros_like(xs)
+        for x1, x2, r1, r2 in self.bores:
+            inside = (xs >= x1) & (xs <= x2)
+            widest = np.where(inside, np.maximum(widest, r1 + (xs - x1) * (r2 - r1) / (x2 - x1)), widest)
+        return widest
+
+    def fourth_powers(self, xs):
+        """r^4 - ri^4, mm^4."""
+        return self.radius(xs) ** 4 - self.bore(xs) ** 4
 
     def quadrature(self, a, b):
         """Gauss points and weights over [a, b], six to each piece it spans (an arc in parts of at
@@ -96,7 +114,7 @@ def mesh(outline, points, length):
         parts = max(1, int(np.ceil((b - a) / LONGEST)))
         for j in range(1, parts + 1):
             u, v = nodes[-1], a + (b - a) * j / parts
-            radii = outline.radius(np.linspace(u, v, 17))
+            radii = outline.fourth_powers(np.linspace(u, v, 17)) ** 0.25
             cuts = max(1, min(int(np.ceil(np.log(radii.max() / radii.min()) / np.log(RADIUS_STEP))), MOST_CUTS))
             nodes += [u + (v - u) * i / cuts for i in range(1, cuts + 1)]
     return np.array(nodes)
@@ -106,8 +124,8 @@ def element(outline, x1, x2):
     h = x2 - x1
     xs, ws = outline.quadrature(x1, x2)
     u = (xs - x1) / h
-    r = outline.radius(xs)
-    area, inertia = np.pi * r ** 2, np.pi * r ** 4 / 4
+    r, ri = outline.radius(xs), outline.bore(xs)
+    area, inertia = np.pi * (r ** 2 - ri ** 2), np.pi * (r ** 4 - ri ** 4) / 4
     shapes = np.stack([1 - 3 * u**2 + 2 * u**3, h * (u - 2 * u**2 + u**3), 3 * u**2 - 2 * u**3, h * (u**3 - u**2)])
     bends = np.stack([(12 * u - 6) / h**2, (6 * u - 4) / h, (6 - 12 * u) / h**2, (6 * u - 2) / h])
     k = (bends * (ws * E * inertia)) @ bends.T
@@ -187,12 +205,12 @@ def model(shaft, queries):
 
 def twist(shaft):
     """Degrees between the two sections that turn most against each other: phi(x) is the integral
-    of T / (G pi d^4 / 32) from the left end, monotone between the steps, so its extremes lie there."""
+    of T / (G pi (d^4 - di^4) / 32) from the left end, monotone between the steps, so its extremes lie there."""
     outline, steps = Outline(shaft["profile"]), shaft["torques"]
     turned, angles = 0.0, [0.0]
     for (start, torque), (stop, _) in zip(steps, steps[1:]):
         points, weights = outline.quadrature(start, stop)
-        polar = np.pi * (2 * outline.radius(points)) ** 4 / 32
+        polar = np.pi * 16 * outline.fourth_powers(points) / 32
         turned += torque * 1000 * np.sum(weights / (G * polar))
         angles.append(turned)
     return np.degrees(max(angles) - min(angles))
@@ -351,6 +369,26 @@ FILLETED_SHOULDER = {"L": 400.0, "A": 0.0, "B": 400.0,
                      "loads": [("f", 100.0, 1000.0, True, "H"), ("f", 300.0, 1000.0, True, "V")], "masses": []}
 
 
+def bored(shaft, rng):
+    """The shaft with a bore: through, or blind from either end, or inside; of one diameter or
+    tapered, or in two steps; always within the thinnest step."""
+    length, thinnest = shaft["L"], min(float(w.split("/")[1]) for w in shaft["profile"] if w.startswith("line") and w.split("/")[1] == w.split("/")[3])
+    thinnest = min(thinnest, min(float(w.split("/")[3]) for w in shaft["profile"] if w.startswith("line") and w.split("/")[1] == w.split("/")[3]))
+    ends = sorted(rng.sample(range(0, int(length) + 1, 10), 2))
+    start, stop = rng.choice([(0.0, length), (0.0, float(ends[1])), (float(ends[0]), length), tuple(map(float, ends))])
+    radii = [round(rng.uniform(0.2, 0.85) * thinnest, 1) for _ in range(3)]
+    kind = rng.choice(["plain", "tapered", "stepped"])
+    if kind == "plain":
+        lines = [f"bore {number(start)}/{number(radii[0])}/{number(stop)}/{number(radii[0])}/"]
+    elif kind == "tapered":
+        lines = [f"bore {number(start)}/{number(radii[0])}/{number(stop)}/{number(radii[1])}/"]
+    else:
+        middle = round((start + stop) / 2)
+        lines = [f"bore {number(start)}/{number(radii[0])}/{number(middle)}/{number(radii[0])}/",
+                 f"bore {number(middle)}/{number(radii[2])}/{number(stop)}/{number(radii[2])}/"]
+    return dict(shaft, profile=shaft["profile"] + lines)
+
+
 def on_springs(shaft, rng):
     """The shaft on bearings of a rolling bearing's stiffness, 1E3 to 1E6 N/mm, one of them now and
     then rigid."""
@@ -374,13 +412,17 @@ def on_many_bearings(shaft, rng):
 
 
 def main():
-    """check_beam.py DUMP [random shafts on two bearings] [random shafts on three to eight]"""
+    """check_beam.py DUMP [random shafts on two bearings] [random shafts on three to eight] [hollow ones]"""
     dump = sys.argv[1]
     rng, spring_rng, many_rng = random.Random(21), random.Random(5), random.Random(32)
     shafts = [STEPPED, FILLETED_SHOULDER] + [random_shaft(rng) for _ in range(int(sys.argv[2]) if len(sys.argv) > 2 else 24)]
     shafts += [dict(STEPPED, kA=2e4, kB=5e4)] + [on_springs(shaft, spring_rng) for shaft in shafts[2::3]]
     many = int(sys.argv[3]) if len(sys.argv) > 3 else 16
     shafts += [on_many_bearings(random_shaft(many_rng), many_rng) for _ in range(many)]
+    bore_rng = random.Random(44)
+    hollow = int(sys.argv[4]) if len(sys.argv) > 4 else 12
+    shafts += [bored(random_shaft(bore_rng), bore_rng) for _ in range(hollow)]
+    shafts += [on_many_bearings(bored(random_shaft(bore_rng), bore_rng), bore_rng) for _ in range(hollow // 3)]
     torque_rng = random.Random(8)
     shafts = [dict(shaft, torques=torque_steps(torque_rng, shaft["L"])) for shaft in shafts]
     failed, worst_speed, worst_line = 0, 0.0, 0.0
