@@ -15,12 +15,24 @@ QFont TTypeface::Font(double points, bool bold) const
 
 QFontMetricsF TTypeface::Metrics(const QFont& font) const { return QFontMetricsF(font, device_); }
 
+namespace {
+
+// The height that must fit below `top` for block i to stand there.
+double HeightKeptTogether(const std::vector<TBlock>& blocks, size_t i)
+{
+    const bool keeps = blocks[i].KeepsWithNext && i + 1 < blocks.size() && !blocks[i + 1].StartsPage;
+    return blocks[i].Height + (keeps ? blocks[i + 1].Height : 0);
+}
+
+} // namespace
+
 std::vector<TReportPage> Paginate(const std::vector<TBlock>& blocks)
 {
     std::vector<TReportPage> pages(1);
     double top = 0;
-    for (const TBlock& block : blocks) {
-        const bool full = top + block.Height > kWrittenHeight;
+    for (size_t i = 0; i < blocks.size(); ++i) {
+        const TBlock& block = blocks[i];
+        const bool full = top + HeightKeptTogether(blocks, i) > kWrittenHeight;
         if (!pages.back().empty() && (block.StartsPage || full)) {
             pages.emplace_back();
             top = 0;
