@@ -21,7 +21,8 @@ namespace {
 double HeightKeptTogether(const std::vector<TBlock>& blocks, size_t i)
 {
     const bool keeps = blocks[i].KeepsWithNext && i + 1 < blocks.size() && !blocks[i + 1].StartsPage;
-    return blocks[i].Height + (keeps ? blocks[i + 1].Height : 0);
+    const double together = keeps ? blocks[i].Height + blocks[i + 1].Height : blocks[i].Height;
+    return together <= kWrittenHeight ? together : blocks[i].Height; // what no page holds is not kept together
 }
 
 } // namespace

@@ -50,7 +50,7 @@ TEST_F(PdfReportTest, ReadsAsTheWindowsShowTheCalculation)
     const QString fileName = Write(report);
     const TPdfInfo info = PdfInfo(fileName);
     EXPECT_EQ(info.PageSize, "595 x 842 pts (A4)");
-    ASSERT_EQ(info.Pages, 7); // the title with the loads, the diagrams, the drawing and the checks over three, both planes' pages
+    ASSERT_EQ(info.Pages, 7); // the title with the loads, the diagrams, the drawing and the checks, both planes' pages
 
     const QString text = PdfText(fileName);
     for (const QString& expected :

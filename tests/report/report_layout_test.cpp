@@ -22,6 +22,8 @@ TEST(Paginate, AHeadingGoesOverWithWhatItNames)
     std::vector<TBlock> broken{Plain(room), Plain(30, true), Plain(80)};
     broken[2].StartsPage = true;
     EXPECT_EQ(Paginate(broken)[0].size(), 2u);
+    // A block no page holds with its heading does not drag the heading off a page that has room.
+    EXPECT_EQ(Paginate({Plain(room), Plain(30, true), Plain(kWrittenHeight)})[0].size(), 2u);
 }
 
 } // namespace
