@@ -12,6 +12,7 @@ constexpr double kGap = 1.2;          // between the outline and an extension li
 constexpr double kSmallFeature = 2.5;   // points on paper: a smaller radius or chamfer is numbered
 constexpr int kLevels = 5;            // rows of labels above the outline, at most
 constexpr double kBelowOutline = 16;  // room for the bearings between the outline and the chain
+constexpr double kLabelGap = 4;       // points between two labels in a row above the outline
 constexpr double kLoadArrow = 9;      // a load's arrow reaches down to the outline from this far above the widest step
 
 struct TJob {
@@ -23,6 +24,7 @@ struct TJob {
     TTextPlacement Placement;
     TDrawingLayout Out;
     std::vector<double> InsideLines; // x of the diameters written inside, so that none is written twice there
+    std::vector<TBoreRun> Bores;
 
     double X(long double mm) const { return double((mm - Start) * PointsPerMm); }
     double Radius(long double diameter) const { return double(diameter / 2 * PointsPerMm); }
@@ -167,7 +169,8 @@ std::vector<QRectF> AboveCandidates(const TJob& job, double x, QSizeF size)
 // Placed above the outline on a leader from `anchor`; false where there is no room.
 bool AddAboveLabel(TJob& job, const QString& text, QPointF anchor, bool circled = false)
 {
-    const QSizeF size = circled ? QSizeF(job.Height() + 1, job.Height() + 1) : job.Size(text);
+    // Labels side by side in a row keep a gap that tells one from the next.
+    const QSizeF size = circled ? QSizeF(job.Height() + 1, job.Height() + 1) : job.Size(text) + QSizeF(kLabelGap, 0);
     const std::optional<QRectF> box = job.Placement.Take(AboveCandidates(job, anchor.x(), size));
     if (!box) return false;
     AddText(job, text, *box, false, circled);
@@ -184,11 +187,12 @@ QString DiameterText(long double from, long double to)
 
 QString DiameterText(const TProfileStep& step) { return DiameterText(step.DiameterFrom, step.DiameterTo); }
 
-// Upright along a dimension line across the diameter 2r at x, the text to the line's left.
-bool AddUpright(TJob& job, const QString& text, double x, double r)
+// Upright along a dimension line across the diameter 2r at x, the text to the line's left and
+// its middle at `centre` (points down from the axis).
+bool AddUpright(TJob& job, const QString& text, double x, double r, double centre = 0)
 {
     const QSizeF size = job.Size(text);
-    const QRectF upright(x - size.height() - 0.3, -size.width() / 2, size.height(), size.width());
+    const QRectF upright(x - size.height() - 0.3, centre - size.width() / 2, size.height(), size.width());
     if (!job.Placement.Take({upright})) return false;
     AddText(job, text, upright, true);
     AddDimensionLine(job.Out, {x, -r}, {x, r});
@@ -198,13 +202,32 @@ bool AddUpright(TJob& job, const QString& text, double x, double r)
 
 bool Spans(const TJob& job, const QString& text, double r) { return job.Size(text).width() + 2 * kArrowLength + 2 <= 2 * r; }
 
+// The bore's radius on paper at x, 0 where the shaft is solid.
+double BoreRadiusAt(const TJob& job, long double x)
+{
+    long double diameter = 0;
+    for (const TBoreRun& run : job.Bores)
+        if (run.From <= x && x <= run.To)
+            diameter = std::max(diameter, run.DiameterFrom + (x - run.From) * (run.DiameterTo - run.DiameterFrom) / (run.To - run.From));
+    return job.Radius(diameter);
+}
+
+// Across the axis, or in the wall above the bore where the text would cross the bore's edges.
+double UprightCentre(const TJob& job, const QString& text, long double x, double r)
+{
+    const double bore = BoreRadiusAt(job, x), width = job.Size(text).width();
+    const bool crossesBore = bore > 0 && width / 2 + 0.5 > bore;
+    return crossesBore && width + 2 * kArrowLength + 1 <= r - bore ? -(r + bore) / 2 : 0;
+}
+
 // Written upright along its line inside the outline, where the step is long and wide enough.
 bool AddDiameterInside(TJob& job, const TProfileStep& step)
 {
-    const double x = job.X((step.From + step.To) / 2), r = job.Radius(step.DiameterFrom);
+    const long double middle = (step.From + step.To) / 2;
+    const double x = job.X(middle), r = job.Radius(step.DiameterFrom);
     const QString text = DiameterText(step);
     const bool room = job.X(step.To) - x >= job.Height() + 1.5 && Spans(job, text, r);
-    return room && AddUpright(job, text, x, r);
+    return room && AddUpright(job, text, x, r, UprightCentre(job, text, middle, r));
 }
 
 // Inside the bore along its run, beside the outline's diameters rather than on their lines.
@@ -355,9 +378,9 @@ TDrawingLayout LayOutDrawing(const std::vector<TProfileStep>& steps, const std::
     if (steps.empty()) return {};
     TJob job{steps, pointsPerMm, metrics, steps.front().From};
     for (const TProfileStep& step : steps) job.Widest = std::max({job.Widest, job.Radius(step.DiameterFrom), job.Radius(step.DiameterTo)});
-    const std::vector<TBoreRun> bores = BoreRuns(steps);
-    AddBoreLines(job, bores);
-    AddDiameters(job, bores);
+    job.Bores = BoreRuns(steps);
+    AddBoreLines(job, job.Bores);
+    AddDiameters(job, job.Bores);
     AddChain(job);
     for (const TDrawingMark& mark : marks) AddMark(job, mark);
     job.Out.Bounds = Bounds(job);
