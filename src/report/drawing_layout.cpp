@@ -23,8 +23,8 @@ struct TJob {
     double Widest = 0;     // points: the largest radius on paper
     TTextPlacement Placement;
     TDrawingLayout Out;
-    std::vector<double> InsideLines; // x of the diameters written inside, so that none is written twice there
     std::vector<TBoreRun> Bores;
+    std::vector<double> InsideLines; // x of the diameter lines inside the outline: a bore's stands clear of them
 
     double X(long double mm) const { return double((mm - Start) * PointsPerMm); }
     double Radius(long double diameter) const { return double(diameter / 2 * PointsPerMm); }
@@ -292,14 +292,14 @@ std::vector<TProfileStep> DiameterSteps(const std::vector<TProfileStep>& steps)
 }
 
 // Inside the outline first, then the radii and chamfers, then the diameters that went outside.
-void AddDiameters(TJob& job, const std::vector<TBoreRun>& bores)
+void AddDiameters(TJob& job)
 {
     const std::vector<TProfileStep> written = DiameterSteps(job.Steps);
     std::vector<const TProfileStep*> outside;
     for (const TProfileStep& step : written)
         if (step.Kind == TStepKind::Cone || !AddDiameterInside(job, step)) outside.push_back(&step);
     std::vector<const TBoreRun*> boresOutside;
-    for (const TBoreRun& run : bores)
+    for (const TBoreRun& run : job.Bores)
         if (!AddBoreDiameterInside(job, run)) boresOutside.push_back(&run);
     for (size_t i = 0; i < job.Steps.size(); ++i)
         if (IsFeature(job.Steps, i)) AddFeature(job, job.Steps[i]);
@@ -321,8 +321,9 @@ void AddBoreFace(TJob& job, long double x, long double d1, long double d2)
 }
 
 // The bore's edges on both sides of the axis, and its faces where its diameter changes or it ends.
-void AddBoreLines(TJob& job, const std::vector<TBoreRun>& runs)
+void AddBoreLines(TJob& job)
 {
+    const std::vector<TBoreRun>& runs = job.Bores;
     for (size_t i = 0; i < runs.size(); ++i) {
         const TBoreRun& run = runs[i];
         for (double side : {-1.0, 1.0})
@@ -379,8 +380,8 @@ TDrawingLayout LayOutDrawing(const std::vector<TProfileStep>& steps, const std::
     TJob job{steps, pointsPerMm, metrics, steps.front().From};
     for (const TProfileStep& step : steps) job.Widest = std::max({job.Widest, job.Radius(step.DiameterFrom), job.Radius(step.DiameterTo)});
     job.Bores = BoreRuns(steps);
-    AddBoreLines(job, job.Bores);
-    AddDiameters(job, job.Bores);
+    AddBoreLines(job);
+    AddDiameters(job);
     AddChain(job);
     for (const TDrawingMark& mark : marks) AddMark(job, mark);
     job.Out.Bounds = Bounds(job);
