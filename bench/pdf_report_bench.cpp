@@ -30,6 +30,20 @@ void ExportLargestDesignPdf(benchmark::State& run)
 }
 BENCHMARK(ExportLargestDesignPdf)->Unit(benchmark::kMillisecond);
 
+// The same shaft bored through in 32 steps of Ø14 to Ø18: every bore step a row of the steps
+// table, a face and a diameter on the drawing.
+void ExportLargestHollowDesignPdf(benchmark::State& run)
+{
+    TDesign design = LargestDesign();
+    for (int n = 0; n < 32; ++n)
+        design.Profile += "bore " + FloatToStr(n * 31.2L) + "/" + FloatToStr(7 + n % 3) + "/" + FloatToStr((n + 1) * 31.2L) + "/" +
+                          FloatToStr(7 + n % 3) + "/";
+    qsizetype bytes = 0;
+    for (auto _ : run) bytes = ReportPdfBytes(MakeReportDocument(design, "hollow.korvel", QDate(2026, 1, 1))).size();
+    run.counters["KiB"] = double(bytes) / 1024;
+}
+BENCHMARK(ExportLargestHollowDesignPdf)->Unit(benchmark::kMillisecond);
+
 // Only the painting and the file, of a report already gathered.
 void PaintLargestDesignPdf(benchmark::State& run)
 {

@@ -3,6 +3,7 @@
 #include "check/endurance.h"
 #include "check/steel_grades.h"
 #include "check/suggestion_texts.h"
+#include "profile/contour_index.h"
 #include "elements/element_entry.h"
 
 #include <QJsonArray>
@@ -106,12 +107,14 @@ QString VerdictName(TVerdict verdict)
     return "unknown";
 }
 
-QJsonObject StrengthJson(const TVerification& strength)
+// The bore of each row is the one the required diameter was worked out for: the wider at a step.
+QJsonObject StrengthJson(const TVerification& strength, const TContour& bores)
 {
     QJsonArray rows;
     for (const TVerificationRow& row : strength.Rows)
         rows.append(QJsonObject{{"position", double(row.Position)}, {"moment", Number(row.Moment)},
                                 {"required", Number(row.Required)}, {"drawn", Number(row.Drawn)},
+                                {"bore", double(BoreDiameterAt(bores, row.Position))},
                                 {"ratio", Number(row.Ratio)}, {"verdict", VerdictName(row.Verdict)},
                                 {"reason", row.Reason}});
     QJsonObject weakest{{"position", Number(strength.WeakestPosition)}, {"text", WeakestSectionText(strength)}};
@@ -340,7 +343,7 @@ QJsonObject CheckSummaryJson(const QString& fileName, const TDesignChecks& check
 {
     return {{"format", "korvel-check"}, {"version", kCheckSummaryVersion}, {"units", UnitsJson()},
             {"file", fileName}, {"passed", DesignChecksPass(checks)}, {"notChecked", NotMadeJson(checks.NotMade)},
-            {"inputs", InputsJson(checks.Inputs)}, {"strength", StrengthJson(checks.Strength)},
+            {"inputs", InputsJson(checks.Inputs)}, {"strength", StrengthJson(checks.Strength, checks.Inputs.Bores)},
             {"deflection", DeflectionJson(checks.Shaft.Deflection, checks.Inputs.Loads)},
             {"criticalSpeed", SpeedJson(checks.Shaft.Speed)}, {"fatigue", FatigueJson(checks.Fatigue)},
             {"elements", ElementsJson(checks.Inputs)}, {"suggestions", SuggestionsJson(checks.Suggestions)}};

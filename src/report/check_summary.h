@@ -6,7 +6,8 @@
 
 #include <QJsonObject>
 
-// The JSON's layout, as docs/check-json.md describes it; raised with every change of its fields.
+// The JSON's layout, as docs/check-json.md describes it; raised when a field goes or changes its
+// meaning, kept when one is added.
 constexpr int kCheckSummaryVersion = 4;
 
 QString CheckSummaryText(const QString& fileName, const TDesignChecks& checks);

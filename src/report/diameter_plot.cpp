@@ -103,5 +103,5 @@ std::vector<TBlock> DiameterPlotBlocks(const TTypeface& type, const TVerificatio
                              PaintRequired(painter, plot, labels);
                              painter.restore();
                          }};
-    return {TextBlock(type, "Required diameter against the drawn one", type.Font(kBodySize, true)), diagram};
+    return {CaptionBlock(type, "Required diameter against the drawn one"), diagram};
 }

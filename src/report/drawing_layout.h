@@ -1,6 +1,7 @@
 // The dimensions of the drawn shaft laid out on paper before anything is painted: chain
 // dimensions of the steps and the overall length under the outline, the diameter of each
-// cylinder across it, the fillets' radii and the chamfers above it, and the bearings and loads.
+// cylinder and of each stretch of the bore across it, the tapers' end diameters, the fillets'
+// radii and the chamfers above it, and the bearings and loads. The bore is drawn as hidden edges.
 // A text that does not fit between its lines moves outside on a leader; radii and chamfers too
 // small to point at are numbered and listed; no two texts are placed over each other.
 #pragma once
@@ -32,6 +33,7 @@ struct TPlacedText {
 struct TDrawingLayout {
     std::vector<QLineF> Lines;       // extension, dimension and leader lines, thin
     std::vector<QPolygonF> Symbols;  // arrowheads, bearings and load arrows, filled
+    std::vector<QLineF> Hidden;      // the bore's edges and inner faces on both sides of the axis, dashed
     std::vector<TPlacedText> Texts;
     std::vector<QStringList> Listed; // number, feature, where: the radii and chamfers too small to point at
     int Omitted = 0;                 // dimensions without room at this scale (the steps table has them)

@@ -20,7 +20,6 @@ const QColor kForceColour(0, 0, 160);
 
 QRectF PlotArea(double height) { return {kPlotSideRoom, 8, kWrittenWidth - kPlotSideRoom - 10, height - 16}; }
 
-TBlock Caption(const TTypeface& type, const QString& text) { return TextBlock(type, text, type.Font(kBodySize, true)); }
 
 std::vector<long double> Positions(const Tincarcare& terms)
 {
@@ -233,7 +232,7 @@ std::vector<TBlock> PlaneDiagramBlocks(const TTypeface& type, const TPlanePage& 
         return load.Horizontal == plane.Horizontal && load.Kind != TEntryKind::Bearing;
     });
     const QString name = PlaneName(plane.Horizontal);
-    blocks.push_back(Caption(type, name + ": load scheme" + (plane.Calculated ? ", shear force and bending moment" : "")));
+    blocks.push_back(CaptionBlock(type, name + ": load scheme" + (plane.Calculated ? ", shear force and bending moment" : "")));
     blocks.push_back(SchemeBlock(type, plane, own));
     if (!plane.Calculated) return blocks;
     blocks.push_back(DiagramBlock(type, ShearLine(plane), "F [N]", plane.ShaftLength, Positions(plane.ForceTerms), false));
@@ -251,6 +250,6 @@ std::vector<TBlock> ResultantMomentBlocks(const TTypeface& type, const TPlanePag
                                                              MomentLine(vertical->MomentPoints, vertical->MomentTerms));
     std::vector<long double> stations = Positions(horizontal->MomentTerms);
     for (long double x : Positions(vertical->MomentTerms)) stations.push_back(x);
-    return {Caption(type, "Resultant bending moment sqrt(MH^2 + MV^2)"),
+    return {CaptionBlock(type, "Resultant bending moment sqrt(MH^2 + MV^2)"),
             DiagramBlock(type, curve, "M [N*mm]", horizontal->ShaftLength, stations, true)};
 }

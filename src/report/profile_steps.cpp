@@ -16,11 +16,23 @@ bool SameCircle(const TContourSegment& a, const TContourSegment& b)
     return a.Side != 0 && a.Side == b.Side && a.CX == b.CX && a.CY == b.CY && a.Radius == b.Radius;
 }
 
-// A concave arc (its centre outside the shaft) is a fillet; a convex one rounds an edge.
+// A concave arc (its centre outside the shaft) is a fillet; a convex one rounds an edge. The
+// outline alone decides: a cylinder with a tapered bore is still turned as a cylinder.
 TStepKind Kind(const TShaftPiece& piece)
 {
     if (piece.Curved()) return piece.Drawn.Side < 0 ? TStepKind::Fillet : TStepKind::EdgeRound;
-    return piece.Uniform() ? TStepKind::Cylinder : TStepKind::Cone;
+    return piece.R1 == piece.R2 ? TStepKind::Cylinder : TStepKind::Cone;
+}
+
+// The chords of one arc are one step while the bore runs on through them as one line.
+bool SameBoreLine(const TShaftPiece& a, const TShaftPiece& b)
+{
+    return a.Ri2 == b.Ri1 && (a.Ri2 - a.Ri1) * (b.X2 - b.X1) == (b.Ri2 - b.Ri1) * (a.X2 - a.X1);
+}
+
+QString DiameterCell(long double from, long double to)
+{
+    return from == to ? Millimetres(from) : Millimetres(from) + " - " + Millimetres(to);
 }
 
 // A cone as its axial length by its angle to the axis, as a chamfer is dimensioned.
@@ -44,16 +56,38 @@ std::vector<TProfileStep> ProfileSteps(const TShaftGeometry& shaft)
     const TShaftPiece* previous = nullptr;
     for (const TShaftPiece& piece : shaft.Pieces) {
         if (piece.X2 <= piece.X1) continue;
-        if (previous && previous->X2 == piece.X1 && SameCircle(previous->Drawn, piece.Drawn)) {
+        if (previous && previous->X2 == piece.X1 && SameCircle(previous->Drawn, piece.Drawn) && SameBoreLine(*previous, piece)) {
             steps.back().To = piece.X2;
             steps.back().DiameterTo = 2 * piece.R2;
+            steps.back().BoreTo = 2 * piece.Ri2;
         } else {
-            steps.push_back({piece.X1, piece.X2, 2 * piece.R1, 2 * piece.R2, {}, Kind(piece), piece.Drawn.Radius});
+            steps.push_back({piece.X1, piece.X2, 2 * piece.R1, 2 * piece.R2, {}, Kind(piece), piece.Drawn.Radius,
+                             2 * piece.Ri1, 2 * piece.Ri2});
         }
         previous = &piece;
     }
     for (TProfileStep& step : steps) step.Form = Form(step);
     return steps;
+}
+
+std::vector<TBoreRun> BoreRuns(const std::vector<TProfileStep>& steps)
+{
+    std::vector<TBoreRun> runs;
+    for (const TProfileStep& step : steps) {
+        if (!step.Hollow()) continue;
+        if (!runs.empty()) {
+            TBoreRun& last = runs.back();
+            const bool onward = last.To == step.From && last.DiameterTo == step.BoreFrom &&
+                                (last.DiameterTo - last.DiameterFrom) * (step.To - step.From) ==
+                                    (step.BoreTo - step.BoreFrom) * (last.To - last.From);
+            if (onward) {
+                last.To = step.To, last.DiameterTo = step.BoreTo;
+                continue;
+            }
+        }
+        runs.push_back({step.From, step.To, step.BoreFrom, step.BoreTo});
+    }
+    return runs;
 }
 
 long double ConeAngle(const TProfileStep& step)
@@ -72,12 +106,20 @@ std::vector<TProfileStep> DrawnSteps(const QStringList& profile, uint8_t arcStep
     return ProfileSteps(ShaftGeometry(contour, from, to, "the drawing's ends"));
 }
 
-QStringList ProfileStepHeadings() { return {"from [mm]", "to [mm]", "Ø [mm]", "form"}; }
-
-QStringList ProfileStepCells(const TProfileStep& step)
+bool AnyHollow(const std::vector<TProfileStep>& steps)
 {
-    const QString diameter = step.DiameterFrom == step.DiameterTo
-                                 ? Millimetres(step.DiameterFrom)
-                                 : Millimetres(step.DiameterFrom) + " - " + Millimetres(step.DiameterTo);
-    return {Millimetres(step.From), Millimetres(step.To), diameter, step.Form};
+    return std::any_of(steps.begin(), steps.end(), [](const TProfileStep& step) { return step.Hollow(); });
+}
+
+QStringList ProfileStepHeadings(bool hollow)
+{
+    if (!hollow) return {"from [mm]", "to [mm]", "Ø [mm]", "form"};
+    return {"from [mm]", "to [mm]", "Ø [mm]", "Bore [mm]", "form"};
+}
+
+QStringList ProfileStepCells(const TProfileStep& step, bool hollow)
+{
+    QStringList cells{Millimetres(step.From), Millimetres(step.To), DiameterCell(step.DiameterFrom, step.DiameterTo), step.Form};
+    if (hollow) cells.insert(3, step.Hollow() ? DiameterCell(step.BoreFrom, step.BoreTo) : QString());
+    return cells;
 }

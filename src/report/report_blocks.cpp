@@ -110,6 +110,13 @@ TBlock TextBlock(const TTypeface& type, const QString& text, const QFont& font, 
             }};
 }
 
+TBlock CaptionBlock(const TTypeface& type, const QString& text)
+{
+    TBlock caption = TextBlock(type, text, type.Font(kBodySize, true));
+    caption.KeepsWithNext = true;
+    return caption;
+}
+
 TBlock HeadingBlock(const TTypeface& type, const QString& text, bool startsPage)
 {
     const QFont font = type.Font(kHeadingSize, true);
@@ -121,7 +128,9 @@ TBlock HeadingBlock(const TTypeface& type, const QString& text, bool startsPage)
                 painter.setPen(Qt::black);
                 painter.drawText(QRectF(0, above, kWrittenWidth, height - above), Qt::AlignLeft | Qt::AlignTop, text);
             },
-            startsPage};
+            startsPage,
+            nullptr,
+            true};
 }
 
 std::vector<TBlock> TableBlocks(const TTypeface& type, const QStringList& headings,

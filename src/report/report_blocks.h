@@ -19,6 +19,8 @@ inline constexpr double kTableSize = 7.5;
 // Wrapped over the written width; `background` fills the lines' box (red for a failure).
 TBlock TextBlock(const TTypeface& type, const QString& text, const QFont& font,
                  const QColor& background = Qt::transparent);
+// A line in bold over a table or a plot, kept on the page of what it names.
+TBlock CaptionBlock(const TTypeface& type, const QString& text);
 // A heading with space above it; `startsPage` puts it on a new page.
 TBlock HeadingBlock(const TTypeface& type, const QString& text, bool startsPage = false);
 

@@ -38,6 +38,8 @@ struct TBlock {
     bool StartsPage = false;
     // Painted again above the block where a page break falls in front of it (a table's heading).
     std::shared_ptr<const TBlock> Heading;
+    // Goes to the next page with the block after it rather than stand alone at a page's foot.
+    bool KeepsWithNext = false;
 };
 
 struct TPlacedBlock {
@@ -47,5 +49,5 @@ struct TPlacedBlock {
 using TReportPage = std::vector<TPlacedBlock>;
 
 // Blocks placed down the pages in order: a block that does not fit below the last starts a new
-// page, as does one that asks for it.
+// page, as does one that asks for it, and one that keeps with the next where that one would not fit.
 std::vector<TReportPage> Paginate(const std::vector<TBlock>& blocks);

@@ -51,8 +51,18 @@ void PaintContour(QPainter& painter, const TPaperMap& map, const TDxfDrawing& dr
     }
 }
 
+// Hidden edges as a workshop drawing dashes them, between the outline's weight and the thin lines.
+void PaintHidden(QPainter& painter, const TDrawingLayout& layout)
+{
+    QPen pen(Qt::black, 0.35);
+    pen.setDashPattern({12, 4});
+    painter.setPen(pen);
+    painter.drawLines(layout.Hidden.data(), int(layout.Hidden.size()));
+}
+
 void PaintLayout(QPainter& painter, const TDrawingLayout& layout, const QFont& font)
 {
+    PaintHidden(painter, layout);
     painter.setPen(QPen(Qt::black, 0.25));
     painter.drawLines(layout.Lines.data(), int(layout.Lines.size()));
     QPainterPath symbols;

@@ -107,12 +107,12 @@ TBlocks PageBlocks(const TReportDocument& report, const TTypeface& type)
 
 TBlocks LoadBlocks(const TReportDocument& report, const TTypeface& type)
 {
-    TBlocks blocks{HeadingBlock(type, "Loads and reactions", true)};
+    TBlocks blocks{HeadingBlock(type, "Loads and reactions")};
     for (bool horizontal : {true, false}) {
         std::vector<QStringList> rows;
         for (const TEnteredLoad& load : report.Pages.Loads)
             if (load.Horizontal == horizontal) rows.push_back(LoadCells(load));
-        blocks.push_back(TextBlock(type, PlaneName(horizontal), type.Font(kBodySize, true)));
+        blocks.push_back(CaptionBlock(type, PlaneName(horizontal)));
         if (rows.empty()) blocks.push_back(Body(type, "No loads entered."));
         else Append(blocks, TableBlocks(type, LoadHeadings(), rows, {}));
         const auto plane = std::find_if(report.Pages.Planes.begin(), report.Pages.Planes.end(),
@@ -166,8 +166,9 @@ TBlocks DrawingBlocks(const TReportDocument& report, const TTypeface& type)
         blocks.push_back(Body(type, "The drawing cannot be shown: " + error.Text(), true));
     }
     std::vector<QStringList> rows;
-    for (const TProfileStep& step : steps) rows.push_back(ProfileStepCells(step));
-    if (!rows.empty()) Append(blocks, TableBlocks(type, ProfileStepHeadings(), rows, {}));
+    const bool hollow = AnyHollow(steps);
+    for (const TProfileStep& step : steps) rows.push_back(ProfileStepCells(step, hollow));
+    if (!rows.empty()) Append(blocks, TableBlocks(type, ProfileStepHeadings(hollow), rows, {}));
     return blocks;
 }
 
@@ -334,7 +335,7 @@ TBlocks SuggestionBlocks(const TSuggestions& suggestions, const TTypeface& type)
 
 TBlocks CheckBlocks(const TReportDocument& report, const TTypeface& type)
 {
-    TBlocks blocks{HeadingBlock(type, "Shaft check", true)};
+    TBlocks blocks{HeadingBlock(type, "Shaft check")};
     if (!report.Checks) {
         blocks.push_back(Body(type, "The shaft checks cannot be made: " + report.ChecksProblem));
         return blocks;
@@ -358,9 +359,10 @@ TBlocks CheckBlocks(const TReportDocument& report, const TTypeface& type)
 
 std::vector<TBlock> ReportBlocks(const TReportDocument& report, const TTypeface& type)
 {
+    // The inputs fill the first page under the verdict; the diagrams start the next.
     TBlocks blocks = TitleBlocks(report, type);
-    Append(blocks, DiagramBlocks(report, type));
     Append(blocks, LoadBlocks(report, type));
+    Append(blocks, DiagramBlocks(report, type));
     Append(blocks, DrawingBlocks(report, type));
     Append(blocks, CheckBlocks(report, type));
     Append(blocks, PageBlocks(report, type));

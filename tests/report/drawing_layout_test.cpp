@@ -72,8 +72,11 @@ TEST_F(DrawingLayoutTest, SteppedShaftIsDimensionedAsTheWorkshopReadsIt)
 // every small fillet is listed once, and what has no room is counted, not drawn over.
 TEST_F(DrawingLayoutTest, CrowdedShaftKeepsEveryTextClear)
 {
+    TDesign bored = CrowdedDesign();
+    bored.Profile << "bore 0/4/100/4/" << "bore 100/4/100/6/" << "bore 100/6/200/6/";
+    for (const TDesign& design : {CrowdedDesign(), bored})
     for (double scale : {1.0, 0.5, 0.2}) {
-        const TDrawingLayout layout = LayOut(CrowdedDesign(), scale, {{"A", 10, true}, {"B", 190, true}, {"F1", 6, false},
+        const TDrawingLayout layout = LayOut(design, scale, {{"A", 10, true}, {"B", 190, true}, {"F1", 6, false},
                                                                         {"F2", 8, false}, {"F3", 10, false}});
         EXPECT_TRUE(Overlapping(layout).empty()) << "scale " << scale << ": " << Overlapping(layout).front().first.toStdString()
                                                  << " over " << Overlapping(layout).front().second.toStdString();
@@ -84,6 +87,7 @@ TEST_F(DrawingLayoutTest, CrowdedShaftKeepsEveryTextClear)
         }
         EXPECT_TRUE(Texts(layout).contains("200")) << "the overall length always has room";
         EXPECT_TRUE(Texts(layout).contains(QString::fromUtf8("\u00D844"))) << "the body's diameter";
+        EXPECT_EQ(Texts(layout).count(QString::fromUtf8("\u00D844")), 1) << "one cylinder, however its bore is cut";
     }
 }
 
@@ -137,6 +141,46 @@ TEST_F(DrawingLayoutTest, ATaperIsChainedAndAChamferIsNot)
                                     QString::fromUtf8("\u00D840"), QString::fromUtf8("\u00D850")})
         EXPECT_EQ(texts.count(expected), 1) << expected.toStdString() << " in " << texts.join(" | ").toStdString();
     EXPECT_FALSE(texts.contains("78")) << "the chamfer's 2 mm is not cut off the chain";
+}
+
+// A journal of 40, a taper to the 50 body and a chamfer, bored Ø16 to x = 100 and Ø20 on to the
+// end at 1:1: the bore's edges dashed on both sides with its face at 100, each bore diameter
+// written once inside it beside the body's, and the taper given by its two end diameters.
+TEST_F(DrawingLayoutTest, ABoredShaftShowsItsBoreAndEachBoreDiameter)
+{
+    TDesign bored = SteppedDesign();
+    bored.Profile = {"line 0/0/0/20/0/",     "line 0/20/50/20/0/",    "line 50/20/70/25/0/",  "line 70/25/148/25/0/",
+                     "line 148/25/150/23/0/", "line 150/23/150/0/0/", "bore 0/8/100/8/",      "bore 100/8/100/10/",
+                     "bore 100/10/150/10/"};
+    const TDrawingLayout layout = LayOut(bored, 1);
+    const QStringList texts = Texts(layout);
+    for (const QString& expected : {QString::fromUtf8("\u00D840"), QString::fromUtf8("\u00D840 / 50"), QString::fromUtf8("\u00D850"),
+                                    QString::fromUtf8("\u00D816"), QString::fromUtf8("\u00D820"), QString("30"), QString("150")})
+        EXPECT_EQ(texts.count(expected), 1) << expected.toStdString() << " in " << texts.join(" | ").toStdString();
+    EXPECT_EQ(layout.Omitted, 0);
+    EXPECT_TRUE(Overlapping(layout).empty());
+    for (const TPlacedText& text : layout.Texts)
+        if (text.Text == QString::fromUtf8("\u00D816") || text.Text == QString::fromUtf8("\u00D820"))
+            EXPECT_TRUE(text.Upright && std::fabs(text.Box.center().y()) < 8 * kPointsPerMm) << "inside the bore";
+
+    // Paper points: the edges at r = 8 and 10 above and below the axis, the face at 100 between them.
+    const double mm = kPointsPerMm;
+    const auto drawn = [&](QPointF a, QPointF b) {
+        return std::any_of(layout.Hidden.begin(), layout.Hidden.end(), [&](const QLineF& line) {
+            const auto near = [](QPointF p, QPointF q) { return std::hypot(p.x() - q.x(), p.y() - q.y()) < 1e-6; };
+            return (near(line.p1(), a) && near(line.p2(), b)) || (near(line.p1(), b) && near(line.p2(), a));
+        });
+    };
+    for (double side : {-1.0, 1.0}) {
+        EXPECT_TRUE(drawn({0, side * 8 * mm}, {100 * mm, side * 8 * mm}));
+        EXPECT_TRUE(drawn({100 * mm, side * 10 * mm}, {150 * mm, side * 10 * mm}));
+        EXPECT_TRUE(drawn({100 * mm, side * 8 * mm}, {100 * mm, side * 10 * mm}));
+    }
+    EXPECT_EQ(layout.Hidden.size(), 6u) << "no face drawn over the shaft's end faces";
+    // The chain's line at 100 rises from the bore's step, for the outline runs on there.
+    EXPECT_TRUE(std::any_of(layout.Lines.begin(), layout.Lines.end(), [&](const QLineF& line) {
+        return std::fabs(line.x1() - 100 * mm) < 1e-6 && line.x1() == line.x2() && std::fabs(line.y1() - (10 * mm + 1.2)) < 1e-6;
+    }));
 }
 
 } // namespace

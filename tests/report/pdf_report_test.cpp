@@ -50,7 +50,7 @@ TEST_F(PdfReportTest, ReadsAsTheWindowsShowTheCalculation)
     const QString fileName = Write(report);
     const TPdfInfo info = PdfInfo(fileName);
     EXPECT_EQ(info.PageSize, "595 x 842 pts (A4)");
-    ASSERT_EQ(info.Pages, 7); // title, the diagrams, loads with the drawing, checks over two, both planes' pages
+    ASSERT_EQ(info.Pages, 7); // the title with the loads, the diagrams, the drawing and the checks, both planes' pages
 
     const QString text = PdfText(fileName);
     for (const QString& expected :
@@ -81,7 +81,7 @@ TEST_F(PdfReportTest, FailingRowsAreRedAsOnScreen)
 {
     const QString thin = Write(Report(Cylinder("20")), "thin.pdf");
     const QString ample = Write(Report(Cylinder("80")), "ample.pdf");
-    const QImage thinChecks = PdfPage(thin, 5, 72);
+    const QImage thinChecks = PdfPage(thin, PageHolding(thin, "d(x) required"), 72);
     const QImage ampleChecks = PdfPage(ample, PdfInfo(ample).Pages, 72);
     // Four rows too small at 8 points a row, over most of the table's width.
     EXPECT_GT(PixelsOf(thinChecks, kTooSmallColor), 4 * 6 * 200);
@@ -179,6 +179,16 @@ TEST_F(PdfReportTest, GrownPageGoesOverWholePages)
     const QImage second = page.copy(0, kPageHeight, kPageWidth, kPageHeight);
     const int secondPart = PdfInfo(fileName).Pages - 1; // the vertical plane's page comes last
     EXPECT_EQ(MatchingPixels(PdfPage(fileName, secondPart, dpi), second, kImageCaptionHeight, dpi), kPageWidth * kPageHeight);
+}
+
+// A bored shaft's report lists the bore of each step under its heading with the unit, and the
+// drawing writes each bore diameter.
+TEST_F(PdfReportTest, ABoredShaftsReportGivesItsBore)
+{
+    const QString text = PdfText(Write(Report(BoredDesign()), "bored.pdf"));
+    for (const QString& expected : {QString::fromUtf8("from [mm] to [mm] \u00D8 [mm] Bore [mm] form"), QString("0.00 58.00 40.00 20.00 cylinder"),
+                                    QString("100.00 198.00 60.00 25.00 cylinder"), QString::fromUtf8("\u00D825")})
+        EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << "\nin: " << text.toStdString();
 }
 
 // A drawing whose text does not read, and a crowded one whose small fillets are listed: the report

@@ -39,6 +39,15 @@ inline QString PdfText(const QString& fileName)
 }
 
 // One page at `dpi`.
+// The number of the first page whose text holds `wanted`; 0 where none does.
+inline int PageHolding(const QString& fileName, const QString& wanted)
+{
+    const QStringList pages = PopplerOutput("pdftotext", {"-layout", fileName, "-"}).split('\f');
+    for (qsizetype i = 0; i < pages.size(); ++i)
+        if (pages[i].simplified().contains(wanted)) return int(i + 1);
+    return 0;
+}
+
 inline QImage PdfPage(const QString& fileName, int page, double dpi)
 {
     const QTemporaryDir folder;

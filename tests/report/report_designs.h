@@ -19,6 +19,14 @@ inline TDesign SteppedDesign()
     return design;
 }
 
+// The stepped shaft bored through: Ø20 to x = 100, Ø25 from there to the end.
+inline TDesign BoredDesign()
+{
+    TDesign design = SteppedDesign();
+    design.Profile << "bore 0/10/100/10/" << "bore 100/10/100/12.5/" << "bore 100/12.5/200/12.5/";
+    return design;
+}
+
 // Twelve short steps of 4 mm growing by 2 mm, each with a fillet R 0.4 at its shoulder, on a
 // 60 mm body: more dimensions than the paper holds at a glance.
 inline TDesign CrowdedDesign()

@@ -178,7 +178,7 @@ TEST_F(ReportActionsTest, ReportDetailsAreKeptWithTheDesignAndHeadTheReport)
     const QString fileName = folder.filePath("report.pdf");
     Form1->AskPdfFileName = [&] { return fileName; };
     Form1->ExportPdfAction->trigger();
-    EXPECT_TRUE(PdfText(fileName).contains("Untitled, revision C Page 1 of 7"));
+    EXPECT_TRUE(PdfText(fileName).contains("Untitled, revision C Page 1 of 6"));
 }
 
 } // namespace
