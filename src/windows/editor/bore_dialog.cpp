@@ -53,6 +53,7 @@ TBoreDialog::TBoreDialog(QWidget* parent) : QDialog(parent)
 
 void TBoreDialog::accept()
 {
+    ProblemLabel->clear();
     try {
         statement_ = BoreStatement(FieldNumber(FromEdit, "From"), FieldNumber(ToEdit, "To"),
                                    FieldNumber(DiameterEdit, "Bore diameter"));
