@@ -88,11 +88,8 @@ TEST(RevolutionMesh, TheLoopOfAHollowShaftClosesItsCutFaces)
     const std::vector<QVector3D> blind{{0.5f, -5, 0}, {2, -5, 0}, {2, 5, 0}, {0, 5, 0},
                                        {0, 0, 0},     {0.5f, 0, 0}, {0.5f, -5, 0}};
     const TRevolutionParts startCap{false, false, true, false};
-    struct Case { std::vector<QVector3D> nodes; double section, sweptArea; };
-    const Case cases[] = {
-        {through, 1 * 10, 2 * 2 * 10 - 1 * 1 * 10}, // sum of r^2 * length, outline minus bore
-        {blind, 2 * 10 - 0.5 * 5, 2 * 2 * 10 - 0.5 * 0.5 * 5},
-    };
+    struct Case { std::vector<QVector3D> nodes; double section; };
+    const Case cases[] = {{through, 1 * 10}, {blind, 2 * 10 - 0.5 * 5}};
     for (const Case& c : cases) {
         double capArea = 0;
         for (const TTriangle& t : BuildRevolutionMesh(c.nodes, 32, 0, 90, startCap))
@@ -110,7 +107,6 @@ TEST(RevolutionMesh, TheLoopOfAHollowShaftClosesItsCutFaces)
             EXPECT_EQ(count, 1);
             EXPECT_EQ(edges.count({edge.second, edge.first}), 1u);
         }
-        EXPECT_NEAR(Volume(BuildRevolutionMesh(c.nodes, 32, 0, 360, kOutside)), c.sweptArea * SectorFactor(32, 360), 1e-3);
     }
     EXPECT_EQ(BuildRevolutionMesh(through, 32, 0, 90, kClosedCut).size(), 8u * 8 + 2 * 2);
 }
