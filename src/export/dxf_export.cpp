@@ -79,7 +79,8 @@ struct TAxisExtent {
 
 void AddStatement(TDxfDrawing& drawing, TAxisExtent& axis, const TStatement& statement)
 {
-    if (statement.Kind == TStatementKind::Line) {
+    // A line of the bore is drawn as a line of the outline is.
+    if (statement.Kind == TStatementKind::Line || statement.Kind == TStatementKind::Bore) {
         AddLine(drawing, statement.Line);
         axis.Include(statement.Line.X1);
         axis.Include(statement.Line.X2);

@@ -27,7 +27,7 @@ struct TDxfDrawing {
     TDxfLine Axis;
 };
 
-// The statements as drawn, each followed by its mirror image. Lines of no length, arcs of no
+// The statements as drawn, the bore's lines among them, each followed by its mirror image. Lines of no length, arcs of no
 // radius and the mirror image of a line on the axis draw nothing new and are left out. A text
 // without statements fails with a message, as does a field that does not read.
 TDxfDrawing ProfileDrawing(const QStringList& memo);

@@ -36,6 +36,7 @@ TStlVector AlongX(const QVector3D& v) { return {v.y(), v.x(), -v.z()}; }
 void CheckSolidProfile(const TModel& profile)
 {
     CheckProfileAboveAxis(profile);
+    if (ClosesOnItself(profile)) return; // a hollow shaft: the outline and the bore close a tube
     const bool left = profile.size() >= 2 && profile.front().r == 0;
     const bool right = profile.size() >= 2 && profile.back().r == 0;
     if (left && right) return;

@@ -18,7 +18,8 @@ struct TStlTriangle {
 };
 
 // The revolution of a profile is a solid only when its walk starts and ends on the axis, at the
-// end faces, and never crosses the axis; otherwise fails with a message naming what is wrong.
+// end faces, or ends where it began (a hollow shaft's loop), and never crosses the axis;
+// otherwise fails with a message naming what is wrong.
 void CheckSolidProfile(const TModel& profile);
 
 // An 80-byte heading, the triangle count and 50 bytes per triangle, little-endian. A coordinate

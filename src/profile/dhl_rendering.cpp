@@ -95,6 +95,21 @@ void AddLineRecords(const TLineStatement& line, Canvas& canvas, TEditorState& st
     sections.push_back({second.x(), second.y(), secondMirrored.y()});
 }
 
+// A line of the bore, drawn like the outline so that the half-section shows the hollow, but with
+// no line record: the pointer tools edit the outline only.
+void AddBoreLine(const TLineStatement& line, Canvas& canvas, const TEditorState& state, long double shaftLength,
+                 std::vector<TSectionLine>& sections)
+{
+    const QPoint first = Pixel(line.X1, line.Y1, shaftLength, state.Zoom);
+    const QPoint second = Pixel(line.X2, line.Y2, shaftLength, state.Zoom);
+    const QPoint firstMirrored = Pixel(line.X1, -line.Y1, shaftLength, state.Zoom);
+    const QPoint secondMirrored = Pixel(line.X2, -line.Y2, shaftLength, state.Zoom);
+    DrawLinePixels(canvas, false, first, second, state);
+    DrawLinePixels(canvas, false, firstMirrored, secondMirrored, state);
+    sections.push_back({first.x(), first.y(), firstMirrored.y()});
+    sections.push_back({second.x(), second.y(), secondMirrored.y()});
+}
+
 // The arc as written, then its mirror image: every y negated and start and end exchanged, so
 // that the lower arc still runs counter-clockwise.
 void AddArc(const TArcStatement& arc, Canvas& canvas, const TEditorState& state, long double shaftLength,
@@ -139,6 +154,7 @@ std::vector<TSectionLine> DrawStatements(const QStringList& memo, Canvas& canvas
         const TStatement statement = ReadStatement(text);
         if (statement.Kind == TStatementKind::Line) AddLineRecords(statement.Line, canvas, state, shaftLength, sections);
         if (statement.Kind == TStatementKind::Arc) AddArc(statement.Arc, canvas, state, shaftLength, sections);
+        if (statement.Kind == TStatementKind::Bore) AddBoreLine(statement.Line, canvas, state, shaftLength, sections);
     }
     return sections;
 }

@@ -1,6 +1,6 @@
 // The Generate pass: the drawing text turned into the editor's picture of the shaft's
 // longitudinal section, each statement drawn as written and mirrored about the axis, and the
-// line table rebuilt on the way.
+// line table rebuilt on the way. The bore's lines are drawn the same way, with no line records.
 #pragma once
 
 #include "analysis/analysis_state.h"

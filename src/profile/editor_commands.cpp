@@ -16,6 +16,14 @@ QString StepLineStatement(long double x, long double diameter, long double left,
     return WriteLineStatement({CheckedValue(x + left), radius, CheckedValue(x + right), radius, false});
 }
 
+QString BoreStatement(long double from, long double to, long double diameter)
+{
+    if (!(from < to)) RaiseError(kBoreEndsReversed);
+    if (!(diameter > 0)) RaiseError(kBoreDiameterNotPositive);
+    const long double radius = CheckedValue(diameter / 2);
+    return WriteBoreStatement(CheckedValue(from), radius, CheckedValue(to), radius);
+}
+
 // The span is taken from the smallest and the largest position: after the horizontal plane
 // alone the positions are still in the order they were entered.
 void AddDimensioningPoint(TAnalysisState& analysis, long double position)

@@ -61,3 +61,11 @@ void MidpointSort(QStringList& memo)
     }
     ApplyStableOrder(memo, keys);
 }
+
+qsizetype OutlineLineCount(const QStringList& sortedMemo)
+{
+    const auto bore = std::find_if(sortedMemo.begin(), sortedMemo.end(), [](const QString& line) {
+        return StatementKind(line) == TStatementKind::Bore;
+    });
+    return bore - sortedMemo.begin();
+}

@@ -8,3 +8,6 @@
 // are. A line that does not read as a statement stops the sort with the conversion message,
 // after the exchanges that the first pass made before reaching it.
 void MidpointSort(QStringList& memo);
+
+// How many lines of a sorted memo the outline takes: the bore's lines follow them.
+qsizetype OutlineLineCount(const QStringList& sortedMemo);

@@ -3,8 +3,10 @@
 #include "common/errors.h"
 #include "common/number_text.h"
 #include "profile/arc_circle.h"
+#include "profile/bore_walk.h"
 #include "profile/dhl_statement.h"
 #include "profile/midpoint_sort.h"
+#include "profile/verification.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,6 +18,12 @@ struct TProfileWalk {
     long double x0;
 
     void Append(long double x, long double r) { points.push_back({CheckedValue(x - x0), CheckedValue(r)}); }
+    // Where the bore's walk meets the outline's end face, the foot of the face is not given twice.
+    void AppendNew(long double x, long double r)
+    {
+        const TProfilePoint last = points.back();
+        if (last.x != CheckedValue(x - x0) || last.r != CheckedValue(r)) Append(x, r);
+    }
 };
 
 // Points strictly between the ends of the arc, on the far side of the centre from the axis when
@@ -50,6 +58,27 @@ void AppendStatement(TProfileWalk& walk, const TStatement& statement, uint8_t ar
         walk.Append(line.X2, line.Y2);
 }
 
+// An end face drawn down to the axis before the bore was drawn stops at the bore: the part of it
+// inside the bore is hollow, and would close the tube with a disc of no thickness.
+void StopFaceAtBore(TProfilePoint& foot, const TProfilePoint& top, long double boreRadius)
+{
+    if (foot.r == 0 && foot.x == top.x && top.r > boreRadius) foot.r = boreRadius;
+}
+
+// From the outline's right end back along the bore to where the walk began.
+void AppendBoreWalk(TProfileWalk& walk, const TContour& bores, long double left, long double right)
+{
+    const TModel back = BoreReturnWalk(bores, left, right);
+    TModel& points = walk.points;
+    if (!back.empty() && points.size() >= 2) {
+        StopFaceAtBore(points.back(), points[points.size() - 2], back.front().r);
+        StopFaceAtBore(points.front(), points[1], back.back().r);
+    }
+    const TProfilePoint start = points.front();
+    for (const TProfilePoint& point : back) walk.AppendNew(point.x, point.r);
+    walk.AppendNew(start.x + walk.x0, start.r);
+}
+
 } // namespace
 
 void ExtractProfilePoints(QStringList& memo, TModel& points, uint8_t arcSteps)
@@ -60,9 +89,17 @@ void ExtractProfilePoints(QStringList& memo, TModel& points, uint8_t arcSteps)
     points.clear();
     TProfileWalk walk{points, first.X1};
     walk.Append(first.X1, first.Y1);
-    for (qsizetype k = 1; k < memo.size(); ++k) AppendStatement(walk, ReadStatement(memo[k]), arcSteps);
-    const TLineStatement last = ReadLineStatement(memo.last());
+    const qsizetype outline = OutlineLineCount(memo);
+    for (qsizetype k = 1; k < outline; ++k) AppendStatement(walk, ReadStatement(memo[k]), arcSteps);
+    const TLineStatement last = ReadLineStatement(memo[outline - 1]);
     walk.Append(last.X2, last.Y2);
+    const TContour bores = BoreLines(memo);
+    if (!bores.empty()) AppendBoreWalk(walk, bores, first.X1, last.X2);
+}
+
+bool ClosesOnItself(const TModel& points)
+{
+    return points.size() > 2 && points.front().x == points.back().x && points.front().r == points.back().r;
 }
 
 void CheckProfileAboveAxis(const TModel& points)

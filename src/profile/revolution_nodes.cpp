@@ -5,9 +5,16 @@
 #include "common/number_text.h"
 #include "profile/profile_points.h"
 
+#include <algorithm>
+
 long double ProfileSpanOf(const TModel& points)
 {
-    return points.empty() ? 0 : points.back().x - points.front().x;
+    if (points.empty()) return 0;
+    if (!ClosesOnItself(points)) return points.back().x - points.front().x;
+    // The walk of a hollow shaft ends where it began: its length is how far it reaches.
+    const auto [left, right] = std::minmax_element(points.begin(), points.end(),
+                                                   [](const TProfilePoint& a, const TProfilePoint& b) { return a.x < b.x; });
+    return right->x - left->x;
 }
 
 std::vector<QVector3D> ProfileNodes(const TModel& points, long double span)

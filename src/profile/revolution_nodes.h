@@ -7,7 +7,8 @@
 #include <QVector3D>
 #include <vector>
 
-// Axial length of the profile: x of the last point minus x of the first; 0 without points.
+// Axial length of the profile: x of the last point minus x of the first; of a closed loop (a
+// hollow shaft), from its leftmost to its rightmost point; 0 without points.
 long double ProfileSpanOf(const TModel& points);
 
 // Node i at (r * k, x * k - 5, 0) with k = 10 / span. A span that is not a positive length fails

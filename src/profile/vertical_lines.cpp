@@ -1,11 +1,15 @@
 #include "profile/vertical_lines.h"
 
 #include "common/errors.h"
+#include "common/number_text.h"
+#include "profile/contour_index.h"
 #include "profile/dhl_rendering.h"
 #include "profile/dhl_statement.h"
 #include "profile/midpoint_sort.h"
+#include "profile/verification.h"
 
 #include <QSet>
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -118,31 +122,42 @@ void AddShoulders(QStringList& memo)
     }
 }
 
+// An end of the outline, and the foot of its face: the axis, or the bore where one reaches that end.
 struct TEndPoint {
     QString X, Y;
-    bool OnAxis = false;
+    QString Foot = "0";
+    bool AtFoot = false;
 };
 
 // The first point of a statement (its start) or its last point (its end), as written; the
 // numbers are checked before they go into the text.
-TEndPoint EndPointOf(const QString& line, bool start)
+TEndPoint EndPointOf(const QString& line, bool start, const TContour& bores)
 {
-    ReadRequiredStatement(line);
+    if (ReadRequiredStatement(line).Kind == TStatementKind::Bore)
+        RaiseError("The drawing has no outline: every line of it is a line of the bore.");
     const TFieldTexts fields = ReadFieldTexts(line);
     const int first = (fields.Kind == TStatementKind::Arc ? 4 : 0) + (start ? 0 : 2);
-    return {fields.Text(first), fields.Text(first + 1), ReadField(fields.Field(first + 1)) == 0};
+    TEndPoint end{fields.Text(first), fields.Text(first + 1)};
+    const long double foot = BoreDiameterAt(bores, ReadField(fields.Field(first))) / 2;
+    if (foot != 0) end.Foot = FloatToStr(foot);
+    // A face drawn down to the axis before the bore was drawn stays as it is.
+    const long double y = ReadField(fields.Field(first + 1));
+    end.AtFoot = y == foot || y == 0;
+    return end;
 }
 
-// A contour that already reaches the axis at an end (its face drawn before) gets no face of no
+// A contour that already reaches its foot at an end (its face drawn before) gets no face of no
 // length there.
 void AddEndFaces(QStringList& memo)
 {
     MidpointSort(memo);
-    const TEndPoint first = EndPointOf(memo.first(), true);
-    const TEndPoint last = EndPointOf(memo.last(), false);
+    const TContour bores = BoreLines(memo);
+    const qsizetype outline = std::max<qsizetype>(OutlineLineCount(memo), 1);
+    const TEndPoint first = EndPointOf(memo.first(), true, bores);
+    const TEndPoint last = EndPointOf(memo[outline - 1], false, bores);
     TVerticalLines drawn = VerticalLinesOf(ReadTextLines(memo));
-    if (!first.OnAxis) drawn.Append(memo, first.X, u"0", first.Y);
-    if (!last.OnAxis) drawn.Append(memo, last.X, last.Y, u"0");
+    if (!first.AtFoot) drawn.Append(memo, first.X, first.Foot, first.Y);
+    if (!last.AtFoot) drawn.Append(memo, last.X, last.Y, last.Foot);
 }
 
 } // namespace

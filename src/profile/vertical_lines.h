@@ -1,5 +1,6 @@
 // Completes the drawn steps into a closed contour: a shoulder wherever one step ends at the x
-// where another begins, and the two end faces down to the axis.
+// where another begins, and the two end faces down to the axis, or to the bore where one reaches
+// that end. The bore's lines take no part in the shoulders.
 #pragma once
 
 #include "analysis/analysis_state.h"
@@ -18,7 +19,7 @@ inline const QString kCloseOutlineHint =
 // Appends the shoulders, sorts the memo, appends the end faces and runs the Generate pass on
 // `target`. Ends are matched by their field texts, so 40 and 40.0 do not meet. A shoulder or
 // face whose vertical line the text already holds is not appended again, and an end that already
-// lies on the axis gets no face, so a second run only sorts. An empty memo fails with "List index
+// lies on the axis (or on the bore) gets no face, so a second run only sorts. An empty memo fails with "List index
 // out of bounds (0)" and changes nothing; a line that does not read stops the operation at the
 // sort, with the shoulders already appended.
 void DrawVerticalLines(QStringList& memo, Canvas& target, TEditorState& state, const TAnalysisState& analysis);

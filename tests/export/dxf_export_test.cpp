@@ -89,6 +89,27 @@ TEST(DxfExport, ProfileAndItsMirrorReadBackEntityByEntity)
     });
 }
 
+// A hollow shaft's bore lies on the contour layer with its mirror image, as the outline does.
+TEST(DxfExport, TheBoreAndItsMirrorAreContourLines)
+{
+    QTemporaryDir folder;
+    const QString fileName = folder.filePath("tube.dxf");
+    WriteProfileDxf(fileName, {"line 0/25/120/25/0/", "bore 0/10/70/10/", "bore 70/6/120/6/"});
+    ExpectEntities(ReadBack(fileName), {
+        "audit 0",
+        "units 4",
+        "layer AXIS CENTER",
+        "layer CONTOUR CONTINUOUS",
+        "LINE CONTOUR 0 25 120 25",
+        "LINE CONTOUR 0 -25 120 -25",
+        "LINE CONTOUR 0 10 70 10",
+        "LINE CONTOUR 0 -10 70 -10",
+        "LINE CONTOUR 70 6 120 6",
+        "LINE CONTOUR 70 -6 120 -6",
+        "LINE AXIS -5 0 125 0",
+    });
+}
+
 // A hand-typed arc whose box is wider than its circle: the CAD drawing and the strength check
 // read the radius as the solid's profile points do, from the centre to the farther end.
 TEST(DxfExport, AnArcHasOneRadiusInTheDrawingTheCheckAndTheSolid)

@@ -1,6 +1,7 @@
 #include "export/stl_export.h"
 
 #include "../profile/profile_test_support.h"
+#include "profile/profile_points.h"
 #include "profile/vertical_lines.h"
 #include "test_support.h"
 
@@ -127,6 +128,62 @@ TEST(StlExport, SolidOfTheViewerIsClosed)
         EXPECT_EQ(count, 1);
         const auto back = edges.find({edge.second, edge.first});
         EXPECT_TRUE(back != edges.end() && back->second == 1);
+    }
+}
+
+// A hollow shaft from the drawing text to the file's triangles: the walk along the outline and
+// back along the bore closes a solid whose volume, by the divergence theorem, is the faceted
+// tube's; every edge joins two facets that run it in opposite senses, and the bore's facets face
+// the axis.
+TEST(StlExport, AHollowShaftIsAClosedTubeOfTheExpectedVolume)
+{
+    const int slices = 64;
+    const double polygon = slices / 2.0 * std::sin(2 * std::numbers::pi / slices); // area per r^2
+    struct Case {
+        const char* name;
+        QStringList memo;
+        double boreRadius, volumePerFactor; // sum of r^2 * length, solid minus bore
+    };
+    const Case cases[] = {
+        {"through", {"line 0/10/0/25/0/", "line 0/25/120/25/0/", "line 120/25/120/10/0/", "bore 0/10/120/10/"},
+         10, 25 * 25 * 120 - 10 * 10 * 120},
+        {"blind", {"line 0/10/0/25/0/", "line 0/25/120/25/0/", "line 120/25/120/0/0/", "bore 0/10/50/10/"},
+         10, 25 * 25 * 120 - 10 * 10 * 50},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QStringList memo = c.memo;
+        TModel profile;
+        ExtractProfilePoints(memo, profile, 20);
+        const std::vector<TStlTriangle> triangles = SolidTriangles(profile, slices);
+
+        double sixTimesVolume = 0;
+        std::map<std::pair<TStlVector, TStlVector>, int> edges;
+        int boreFacets = 0;
+        for (const TStlTriangle& t : triangles) {
+            const TStlVector& a = t.Vertices[0];
+            const TStlVector& b = t.Vertices[1];
+            const TStlVector& v = t.Vertices[2];
+            sixTimesVolume += a[0] * (b[1] * v[2] - b[2] * v[1]) - a[1] * (b[0] * v[2] - b[2] * v[0]) +
+                              a[2] * (b[0] * v[1] - b[1] * v[0]);
+            for (int i = 0; i < 3; ++i) ++edges[{t.Vertices[i], t.Vertices[(i + 1) % 3]}];
+            const auto radius = [](const TStlVector& p) { return std::hypot(double(p[1]), double(p[2])); };
+            if (std::fabs(radius(a) - c.boreRadius) < 1e-4 && std::fabs(radius(b) - c.boreRadius) < 1e-4 &&
+                std::fabs(radius(v) - c.boreRadius) < 1e-4) {
+                ++boreFacets;
+                const double ry = (a[1] + b[1] + v[1]) / 3, rz = (a[2] + b[2] + v[2]) / 3;
+                EXPECT_LT(t.Normal[1] * ry + t.Normal[2] * rz, 0) << "a bore facet facing away from the axis";
+            }
+        }
+        EXPECT_EQ(boreFacets, 2 * slices);
+        const double faceted = polygon * c.volumePerFactor;
+        EXPECT_NEAR(sixTimesVolume / 6, faceted, faceted * 1e-5);
+        EXPECT_LT(sixTimesVolume / 6, std::numbers::pi * c.volumePerFactor);
+        for (const auto& [edge, count] : edges) {
+            EXPECT_EQ(count, 1);
+            const auto back = edges.find({edge.second, edge.first});
+            EXPECT_TRUE(back != edges.end() && back->second == 1);
+        }
     }
 }
 

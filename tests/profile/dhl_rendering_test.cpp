@@ -119,6 +119,26 @@ TEST(GeneratePass, ArcRunsCounterClockwiseOnTheCanvasAndIsMirrored)
     for (int y : {110, 90, 80}) EXPECT_EQ(f.Drawn(200, y), kBlack) << y; // section line at the start
 }
 
+// A bore line is drawn as written and mirrored, with section lines at its ends, and gives no line
+// record: the records of the outline keep their numbers.
+TEST(GeneratePass, TheBoreIsDrawnAndMirroredWithoutLineRecords)
+{
+    TEditorFixture f;
+    f.state.LineMarkType = kMarkNone;
+    // Radius 6 mm from x 10 to 30: rows 130 and 70, columns 100 to 200.
+    Generate({"bore 10/6/30/6/", "line 0/15/40/15/0/"}, f.target, f.state, f.analysis);
+    ASSERT_EQ(f.state.LineCount(), 2);
+    ExpectRecord(f.state.Lines[0], 0, 15, 40, 15, 0, 1);
+    for (int x : {110, 150, 190}) {
+        EXPECT_EQ(f.Drawn(x, 130), kBlack) << x;
+        EXPECT_EQ(f.Drawn(x, 70), kBlack) << x;
+        EXPECT_EQ(f.Drawn(x, 100), kWhite) << x;
+        EXPECT_EQ(f.Drawn(x, 150), kWhite) << x;
+    }
+    EXPECT_EQ(f.Drawn(220, 130), kWhite);
+    for (int y : {80, 100, 120}) EXPECT_EQ(f.Drawn(100, y), kBlack) << y;
+}
+
 TEST(GeneratePass, AnalysedPositionsLieUnderTheDrawing)
 {
     TEditorFixture f;

@@ -188,11 +188,17 @@ TEST(MemoText, ReadsLikeATextList)
         EXPECT_EQ(TextLines(LinesText(lines)), lines);
 }
 
-TEST(EditorCommands, StepLinesPointsAndWidths)
+TEST(EditorCommands, StepLinesBoresPointsAndWidths)
 {
     EXPECT_EQ(StepLineStatement(100, 40, -10, 15), "line 90/20/115/20/0/");
     for (long double diameter : {0.0L, -40.0L})
         EXPECT_EQ(FailureOf([&] { StepLineStatement(100, diameter, 0, 10); }), kDiameterNotPositive);
+
+    EXPECT_EQ(BoreStatement(0, 250.5L, 17), "bore 0/8.5/250.5/8.5/");
+    EXPECT_EQ(FailureOf([] { BoreStatement(40, 40, 10); }), kBoreEndsReversed);
+    EXPECT_EQ(FailureOf([] { BoreStatement(40, 10, 10); }), kBoreEndsReversed);
+    EXPECT_EQ(FailureOf([] { BoreStatement(0, 40, 0); }), kBoreDiameterNotPositive);
+    EXPECT_EQ(FailureOf([] { BoreStatement(0, 40, -8); }), kBoreDiameterNotPositive);
 
     TAnalysisState analysis;
     EXPECT_EQ(FailureOf([&] { AddDimensioningPoint(analysis, 10); }), kOutsideShaft);

@@ -1,5 +1,6 @@
 #include "profile/profile_points.h"
 
+#include "profile/revolution_nodes.h"
 #include "profile_test_support.h"
 
 #include <gtest/gtest.h>
@@ -77,6 +78,42 @@ TEST(ProfilePoints, ArcsRightToLeftLieOnTheAxisSideAndAVerticalArcGivesNothing)
     ExtractProfilePoints(memo, points, 4);
     ExpectPoints(points, {{0, 10}, {15, 0}, {16.25L, 5 - std::sqrt(25 - 1.25L * 1.25L)}, {17.5L, 5 - std::sqrt(18.75L)},
                           {18.75L, 5 - std::sqrt(25 - 3.75L * 3.75L)}, {20, 5}, {30, 5}});
+}
+
+// The walk comes back along the bore from right to left, 0 where the shaft is solid, with a
+// vertical step wherever the bore's radius changes, and ends where it began. Faces drawn down to
+// the axis before the bore stop at it.
+TEST(ProfilePoints, AHollowShaftWalksBackAlongItsBoreIntoAClosedLoop)
+{
+    const QStringList stepped{"line 0/15/40/15/0/", "line 40/15/40/20/0/", "line 40/20/100/20/0/"};
+    struct Case {
+        const char* name;
+        QStringList memo;
+        std::initializer_list<TPoint> expected;
+    };
+    const Case cases[] = {
+        {"through, faces to the bore",
+         {"bore 0/8/100/8/", "line 0/8/0/15/0/", "line 100/20/100/8/0/"},
+         {{0, 8}, {0, 15}, {40, 15}, {40, 20}, {100, 20}, {100, 8}, {0, 8}}},
+        {"through, faces drawn to the axis before",
+         {"line 0/0/0/15/0/", "bore 0/8/100/8/", "line 100/20/100/0/0/"},
+         {{0, 8}, {0, 15}, {40, 15}, {40, 20}, {100, 20}, {100, 8}, {0, 8}}},
+        {"blind from the right",
+         {"line 0/0/0/15/0/", "line 100/20/100/6/0/", "bore 100/6/70/6/"},
+         {{0, 0}, {0, 15}, {40, 15}, {40, 20}, {100, 20}, {100, 6}, {70, 6}, {70, 0}, {0, 0}}},
+        {"stepped and tapered from the left, solid on the right",
+         {"bore 30/7/60/4/", "line 0/5/0/15/0/", "line 100/20/100/0/0/", "bore 0/5/30/5/"},
+         {{0, 5}, {0, 15}, {40, 15}, {40, 20}, {100, 20}, {100, 0}, {60, 0}, {60, 4}, {30, 7}, {30, 5}, {0, 5}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QStringList memo = stepped + c.memo;
+        TModel points;
+        ExtractProfilePoints(memo, points, 20);
+        ExpectPoints(points, c.expected);
+        EXPECT_TRUE(ClosesOnItself(points));
+        EXPECT_EQ(ProfileSpanOf(points), 100);
+    }
 }
 
 TEST(ProfilePoints, FailuresLeaveTheMemoSorted)

@@ -1,5 +1,6 @@
 #include "profile/vertical_lines.h"
 
+#include "profile/midpoint_sort.h"
 #include "profile/profile_points.h"
 #include "profile_test_support.h"
 
@@ -87,6 +88,40 @@ TEST(VerticalLines, WhatIsDrawnAlreadyIsNotDrawnAgain)
     QStringList handDrawn{"line 0/15/40/15/0/", "line 40/20/40/15/0/", "line 40/20/100/20/0/"};
     DrawVerticalLines(handDrawn, f.target, f.state, f.analysis);
     EXPECT_EQ(handDrawn.filter("line 40/").size(), 2);
+}
+
+// An end face stops at the bore where a bore reaches that end and runs to the axis elsewhere; the
+// bore's lines make no shoulders, and a second run only sorts.
+TEST(VerticalLines, EndFacesStopAtTheBoreWhereOneReachesTheEnd)
+{
+    const QStringList steps{"line 0/15/40/15/0/", "line 40/20/100/20/0/"};
+    const QStringList sortedSteps{"line 0/15/40/15/0/", "line 40/15/40/20/0/", "line 40/20/100/20/0/"};
+    struct Case {
+        const char* name;
+        QStringList drawn, expected;
+    };
+    const Case cases[] = {
+        {"through",
+         {"bore 0/8/100/8/"},
+         sortedSteps + QStringList{"bore 0/8/100/8/", "line 0/8/0/15/0/", "line 100/20/100/8/0/"}},
+        {"blind from the left, stepped",
+         {"bore 30/3/40/3/", "bore 30/6/0/6/"},
+         sortedSteps + QStringList{"bore 30/6/0/6/", "bore 30/3/40/3/", "line 0/6/0/15/0/", "line 100/20/100/0/0/"}},
+        {"faces drawn to the axis before",
+         {"line 100/20/100/0/0/", "bore 0/8/100/8/", "line 0/0/0/15/0/"},
+         QStringList{"line 0/0/0/15/0/"} + sortedSteps + QStringList{"line 100/20/100/0/0/", "bore 0/8/100/8/"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TEditorFixture f;
+        QStringList memo = c.drawn + steps;
+        DrawVerticalLines(memo, f.target, f.state, f.analysis);
+        EXPECT_EQ(memo, c.expected);
+        QStringList again = memo;
+        DrawVerticalLines(again, f.target, f.state, f.analysis);
+        MidpointSort(memo);
+        EXPECT_EQ(again, memo);
+    }
 }
 
 TEST(VerticalLines, FailuresKeepTheShouldersAndNeverWriteAnUnreadableFace)

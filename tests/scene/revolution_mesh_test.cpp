@@ -5,7 +5,9 @@
 #include "scene/revolution_solid.h"
 
 #include <QtMath>
+#include <array>
 #include <cmath>
+#include <map>
 #include <gtest/gtest.h>
 
 namespace {
@@ -74,6 +76,39 @@ TEST(RevolutionMesh, ClosedSolidsHoldTheVolumeOfTheSweptSection)
     EXPECT_NEAR(Volume(BuildRevolutionMesh(kStepped, 32, 0, 360, kOutside)), profileArea * SectorFactor(32, 360), 1e-3);
     EXPECT_NEAR(Volume(BuildRevolutionMesh(kStepped, 32, 0, 90, kClosedCut)), profileArea * SectorFactor(8, 90), 1e-3);
     EXPECT_NEAR(Volume(BuildRevolutionMesh(kStepped, 12, 0, 270, kClosedCut)), profileArea * SectorFactor(9, 270), 1e-3);
+}
+
+// A hollow shaft's nodes run along the outline and back along the bore to where they began. Cut
+// open, the loop's polygon covers the section between bore and outline at each cut, and the cut
+// solid is closed: every edge is run once each way. The first node given again at the end adds
+// no triangle of its own.
+TEST(RevolutionMesh, TheLoopOfAHollowShaftClosesItsCutFaces)
+{
+    const std::vector<QVector3D> through{{1, -5, 0}, {2, -5, 0}, {2, 5, 0}, {1, 5, 0}, {1, -5, 0}};
+    const std::vector<QVector3D> blind{{0.5f, -5, 0}, {2, -5, 0}, {2, 5, 0}, {0, 5, 0},
+                                       {0, 0, 0},     {0.5f, 0, 0}, {0.5f, -5, 0}};
+    const TRevolutionParts startCap{false, false, true, false};
+    struct Case { std::vector<QVector3D> nodes; double section; };
+    const Case cases[] = {{through, 1 * 10}, {blind, 2 * 10 - 0.5 * 5}};
+    for (const Case& c : cases) {
+        double capArea = 0;
+        for (const TTriangle& t : BuildRevolutionMesh(c.nodes, 32, 0, 90, startCap))
+            capArea += QVector3D::crossProduct(t.B - t.A, t.C - t.A).length() / 2;
+        EXPECT_NEAR(capArea, c.section, 1e-4);
+
+        const TMesh cut = BuildRevolutionMesh(c.nodes, 32, 0, 90, kClosedCut);
+        ExpectWellFormed(cut);
+        std::map<std::pair<std::array<float, 3>, std::array<float, 3>>, int> edges;
+        const auto key = [](const QVector3D& v) { return std::array<float, 3>{v.x(), v.y(), v.z()}; };
+        for (const TTriangle& t : cut)
+            for (const auto& [from, to] : {std::pair{t.A, t.B}, std::pair{t.B, t.C}, std::pair{t.C, t.A}})
+                ++edges[{key(from), key(to)}];
+        for (const auto& [edge, count] : edges) {
+            EXPECT_EQ(count, 1);
+            EXPECT_EQ(edges.count({edge.second, edge.first}), 1u);
+        }
+    }
+    EXPECT_EQ(BuildRevolutionMesh(through, 32, 0, 90, kClosedCut).size(), 8u * 8 + 2 * 2);
 }
 
 TEST(RevolutionMesh, OutsideFacesLookAwayFromTheAxisAndInsideFacesTowardsIt)

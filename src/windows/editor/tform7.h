@@ -102,6 +102,7 @@ public:
     QLabel* Label4;
     QLineEdit* e3; // distance to the right
     QPushButton* b1; // "Apply"
+    QPushButton* BoreButton; // "Bore...": a bore of one diameter
     // Operations.
     QGroupBox* GroupBox2;
     QToolButton* SpeedButton4; // vertical lines
@@ -213,6 +214,8 @@ public:
     void sp5Click();
     void SpeedButton5Click();
     void SpeedButton4Click();
+    // Appends the bore typed into its dialog and redraws, as one undo step; Cancel changes nothing.
+    void BoreButtonClick();
     // The solid of revolution of the drawing, in the 3D window; the text is left sorted.
     void IBtn2Click();
     void VerificationButtonClick();
@@ -240,6 +243,7 @@ private:
     void CreateSettingsPanel();
     void CreateVerificationControls();
     void CreateZoomControls();
+    void CreateBoreButton();
     QPoint BandCentreInSight() const;
     bool StartsPan(const QMouseEvent* event) const;
     void ConnectHandlers();

@@ -177,6 +177,7 @@ TForm7::TForm7(QWidget* parent) : SkinnedWindow(parent, Qt::WindowStaysOnTopHint
     CreateSettingsPanel();
     CreateVerificationControls();
     CreateZoomControls();
+    CreateBoreButton();
     FormCreate();
     ConnectHandlers();
     History = new TDrawingHistory(this);
