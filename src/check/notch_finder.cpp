@@ -101,10 +101,27 @@ TNotch ShoulderAt(const TDrawing& drawing, const TLineStatement& face)
     return notch;
 }
 
+// Whether a line or a corner piece of the outline ends at `end`.
+bool OutlineEndsAt(const TDrawing& drawing, const TEnd& end)
+{
+    const auto lineEnds = [&end](const TLineStatement& line) { return Meets({line.X1, line.Y1}, end) || Meets({line.X2, line.Y2}, end); };
+    const auto pieceEnds = [&end](const TCornerPiece& piece) { return Meets(piece.a, end) || Meets(piece.b, end); };
+    return std::any_of(drawing.horizontals.begin(), drawing.horizontals.end(), lineEnds) ||
+           std::any_of(drawing.corners.begin(), drawing.corners.end(), pieceEnds);
+}
+
+// A face down to the axis closes the shaft's end; so does one that stops at the bore, where no step
+// of the outline goes on from its foot.
+bool EndFace(const TDrawing& drawing, const TLineStatement& face)
+{
+    const long double low = std::min(face.Y1, face.Y2);
+    return low <= kSameMm || !OutlineEndsAt(drawing, {face.X1, low});
+}
+
 void AddShoulderFaces(const TDrawing& drawing, std::vector<TNotch>& notches)
 {
     for (const TLineStatement& face : drawing.faces) {
-        if (std::min(face.Y1, face.Y2) <= kSameMm) continue;
+        if (EndFace(drawing, face)) continue;
         const TNotch notch = ShoulderAt(drawing, face);
         // A face of zero length between two pieces at one radius changes nothing.
         if (notch.Large - notch.Small > kSameMm) notches.push_back(notch);

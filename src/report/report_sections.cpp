@@ -9,6 +9,7 @@
 #include "report/fatigue_table.h"
 #include "report/plane_diagrams.h"
 #include "report/report_blocks.h"
+#include "profile/dhl_statement.h"
 #include "profile/editor_state.h"
 #include "report/profile_steps.h"
 #include "report/report_profile.h"
@@ -20,6 +21,13 @@
 #include <functional>
 
 namespace {
+
+// The drawing's outline alone: the bore is drawn from the steps, in hidden lines.
+QStringList OutlineStatements(QStringList memo)
+{
+    memo.removeIf([](const QString& line) { return StatementKind(line) == TStatementKind::Bore; });
+    return memo;
+}
 
 constexpr int kPlotSamples = 401;
 constexpr double kPlotHeight = 230; // points
@@ -160,7 +168,7 @@ TBlocks DrawingBlocks(const TReportDocument& report, const TTypeface& type)
         blocks.push_back(Body(type, "The steps cannot be listed: " + error.Text(), true));
     }
     try {
-        Append(blocks, ProfileBlocks(type, ProfileDrawing(ShownDecimals(report.Design).Profile), steps,
+        Append(blocks, ProfileBlocks(type, ProfileDrawing(OutlineStatements(ShownDecimals(report.Design).Profile)), steps,
                                      DrawingMarks(report.Pages)));
     } catch (const KorvelError& error) {
         blocks.push_back(Body(type, "The drawing cannot be shown: " + error.Text(), true));

@@ -5,6 +5,7 @@
 #include "check/critical_speed.h"
 #include "check/shaft_geometry.h"
 #include "check/twist_angle.h"
+#include "check/notch_finder.h"
 #include "common/errors.h"
 #include "notched_shaft.h"
 #include "profile/midpoint_sort.h"
@@ -102,6 +103,17 @@ TEST(HollowShaft, BoreThatLeavesTheOutlineIsRefusedWhereItDoes)
     const TNotchedShaft shaft;
     EXPECT_EQ(VerifyShaft(shaft.analysis, shaft.data, stepped).OutlineFault,
               "the bore is as wide as the outline or wider at x = 100 mm");
+}
+
+// The end faces stop at the bore: no step of the outline goes on from their feet, so they are no
+// shoulders; the one shoulder is at 60.
+TEST(HollowShaft, EndFacesDownToTheBoreAreNoNotches)
+{
+    const std::vector<TNotch> notches = FindNotches({"line 0/12/0/20/0/", "line 0/20/60/20/0/", "line 60/20/60/25/0/",
+                                                     "line 60/25/100/25/0/", "line 100/25/100/12/0/", "bore 0/12/100/12/"});
+    ASSERT_EQ(notches.size(), 1u);
+    EXPECT_EQ(notches[0].Position, 60);
+    EXPECT_EQ(notches[0].Small, 40);
 }
 
 TEST(HollowShaft, BoreLinesFollowTheOutlineInTheSortedText)
