@@ -184,7 +184,9 @@ TBlocks DrawingBlocks(const TReportDocument& report, const TTypeface& type)
 // that a checker can follow it.
 const QString kStrengthMethod = QStringLiteral(
     "Method: d = (32 Me / (pi sigma_a))^(1/3), Me = sqrt(M^2 + (k/4) (alpha T)^2), T the twisting moment at "
-    "the section, k = 4 by the 3rd strength theory, 3 by the 5th.");
+    "the section, k = 4 by the 3rd strength theory, 3 by the 5th. Through a bore of diameter d_i the outer "
+    "diameter D is required, the root of D^4 - c D - d_i^4 = 0 with c = 32 Me / (pi sigma_a); I, J and A "
+    "of the section take both contours (Shigley, 10th ed., table A-18).");
 const QString kDeflectionMethod = QStringLiteral(
     "Method: the elastic line y'' = M / (E I) of the drawn shaft (Euler-Bernoulli beam, Shigley's Mechanical "
     "Engineering Design, 10th ed., sec. 4-4), through each bearing's own giving R / k.");
