@@ -4,6 +4,7 @@
 #include "common/number_text.h"
 #include "profile/arc_circle.h"
 #include "profile/bore_walk.h"
+#include "profile/contour_index.h"
 #include "profile/dhl_statement.h"
 #include "profile/midpoint_sort.h"
 #include "profile/verification.h"
@@ -85,6 +86,12 @@ void ExtractProfilePoints(QStringList& memo, TModel& points, uint8_t arcSteps)
 {
     if (memo.isEmpty()) RaiseError("List index out of bounds (0)");
     MidpointSort(memo);
+    const TContour bores = BoreLines(memo);
+    // A bore as wide as the outline would sweep a loop that crosses itself: no solid.
+    if (!bores.empty()) {
+        const QString fault = TContourIndex(DrawnContour(memo, arcSteps)).BoreFault();
+        if (!fault.isEmpty()) RaiseError(fault);
+    }
     const TLineStatement first = ReadLineStatement(memo.first());
     points.clear();
     TProfileWalk walk{points, first.X1};
@@ -93,7 +100,6 @@ void ExtractProfilePoints(QStringList& memo, TModel& points, uint8_t arcSteps)
     for (qsizetype k = 1; k < outline; ++k) AppendStatement(walk, ReadStatement(memo[k]), arcSteps);
     const TLineStatement last = ReadLineStatement(memo[outline - 1]);
     walk.Append(last.X2, last.Y2);
-    const TContour bores = BoreLines(memo);
     if (!bores.empty()) AppendBoreWalk(walk, bores, first.X1, last.X2);
 }
 

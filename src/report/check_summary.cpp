@@ -3,7 +3,6 @@
 #include "check/endurance.h"
 #include "check/steel_grades.h"
 #include "check/suggestion_texts.h"
-#include "profile/contour_index.h"
 #include "elements/element_entry.h"
 
 #include <QJsonArray>
@@ -108,13 +107,13 @@ QString VerdictName(TVerdict verdict)
 }
 
 // The bore of each row is the one the required diameter was worked out for: the wider at a step.
-QJsonObject StrengthJson(const TVerification& strength, const TContour& bores)
+QJsonObject StrengthJson(const TVerification& strength)
 {
     QJsonArray rows;
     for (const TVerificationRow& row : strength.Rows)
         rows.append(QJsonObject{{"position", double(row.Position)}, {"moment", Number(row.Moment)},
                                 {"required", Number(row.Required)}, {"drawn", Number(row.Drawn)},
-                                {"bore", double(BoreDiameterAt(bores, row.Position))},
+                                {"bore", double(row.Bore)},
                                 {"ratio", Number(row.Ratio)}, {"verdict", VerdictName(row.Verdict)},
                                 {"reason", row.Reason}});
     QJsonObject weakest{{"position", Number(strength.WeakestPosition)}, {"text", WeakestSectionText(strength)}};
@@ -165,7 +164,7 @@ QJsonObject SpeedJson(const TSpeedCheck& speed)
 QJsonObject FatigueRowJson(const TFatigueRow& row, const TFatigueLimits& limits)
 {
     return {{"position", double(row.Position)}, {"shoulder", row.Shoulder}, {"d", double(row.Small)},
-            {"D", double(row.Large)}, {"r", double(row.Radius)}, {"computed", row.Computed},
+            {"D", double(row.Large)}, {"bore", double(row.Bore)}, {"r", double(row.Radius)}, {"computed", row.Computed},
             {"radiusEstimated", row.Sharp}, {"outsideFit", !row.Sharp && (row.Bending.Estimate || row.Torsion.Estimate)},
             {"sizeOutsideFit", row.Endurance.SizeEstimate}, {"Kt", double(row.Bending.Kt)},
             {"Kts", double(row.Torsion.Kt)}, {"q", double(row.Q)}, {"qs", double(row.Qs)}, {"Kf", double(row.Kf)},
@@ -343,7 +342,7 @@ QJsonObject CheckSummaryJson(const QString& fileName, const TDesignChecks& check
 {
     return {{"format", "korvel-check"}, {"version", kCheckSummaryVersion}, {"units", UnitsJson()},
             {"file", fileName}, {"passed", DesignChecksPass(checks)}, {"notChecked", NotMadeJson(checks.NotMade)},
-            {"inputs", InputsJson(checks.Inputs)}, {"strength", StrengthJson(checks.Strength, checks.Inputs.Bores)},
+            {"inputs", InputsJson(checks.Inputs)}, {"strength", StrengthJson(checks.Strength)},
             {"deflection", DeflectionJson(checks.Shaft.Deflection, checks.Inputs.Loads)},
             {"criticalSpeed", SpeedJson(checks.Shaft.Speed)}, {"fatigue", FatigueJson(checks.Fatigue)},
             {"elements", ElementsJson(checks.Inputs)}, {"suggestions", SuggestionsJson(checks.Suggestions)}};

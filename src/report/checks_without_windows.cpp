@@ -146,7 +146,6 @@ TDesignChecks CheckDesignWithoutWindows(const TDesign& design)
                          CheckStiffnessAndSpeed(state, loads, contour, WithElementMasses(design.Check, design.Elements)),
                          MakeFatigueReport(state, data, fatigueFrom, memo, arcSteps, design.Check),
                          InputsUsed(design, state, data, fatigueFrom.Material), {}};
-    checks.Inputs.Bores = BoreLines(memo);
     RefuseResultsBeyondRange(checks.Strength);
     RefuseResultsBeyondRange(checks.Shaft);
     RefuseResultsBeyondRange(checks.Fatigue);

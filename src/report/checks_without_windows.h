@@ -31,7 +31,6 @@ struct TInputsUsed {
     TShaftDrive Drive;                     // their speed and sense of rotation
     TElementDrive ElementDrive;            // T(x) and the axial force they hand on
     long double ShaftLength = 0;           // mm
-    TContour Bores;                        // the drawing's bore lines; none for a solid shaft
 
     // The twist is checked wherever a torque acts, or would act if the elements' torques balanced.
     bool TwistAskedFor() const { return TwistingMoment != 0 || !ElementDrive.Balanced; }

@@ -116,6 +116,15 @@ TEST(ProfilePoints, AHollowShaftWalksBackAlongItsBoreIntoAClosedLoop)
     }
 }
 
+TEST(ProfilePoints, ABoreWiderThanTheOutlineSweepsNoSolid)
+{
+    TModel points{{1, 1}};
+    QStringList memo{"line 0/15/40/15/0/", "line 40/15/40/20/0/", "line 40/20/100/20/0/", "bore 0/16/100/16/"};
+    EXPECT_EQ(FailureOf([&] { ExtractProfilePoints(memo, points, 20); }),
+              "The bore is as wide as the outline or wider at x = 0 mm");
+    EXPECT_EQ(points.size(), 1u);
+}
+
 TEST(ProfilePoints, FailuresLeaveTheMemoSorted)
 {
     TModel points{{1, 1}};
