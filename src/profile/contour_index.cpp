@@ -157,16 +157,6 @@ std::vector<TContourSegment> LeftToRight(const TContour& contour, bool bore)
     return segments;
 }
 
-// The widest bore line over the stretch from a to b, or none.
-const TContourSegment* WidestBore(const std::vector<TContourSegment>& bores, long double a, long double b)
-{
-    const TContourSegment* widest = nullptr;
-    const long double middle = a + (b - a) / 2;
-    for (const TContourSegment& bore : bores)
-        if (bore.X1 <= a && bore.X2 >= b && (!widest || DrawnAt(bore, middle) > DrawnAt(*widest, middle))) widest = &bore;
-    return widest;
-}
-
 // The pieces cut where a bore line ends, each with the bore that runs through it.
 std::vector<TShaftPiece> WithBore(const std::vector<TShaftPiece>& pieces, const std::vector<TContourSegment>& bores)
 {
@@ -180,7 +170,7 @@ std::vector<TShaftPiece> WithBore(const std::vector<TShaftPiece>& pieces, const 
         while (from < piece.X2) {
             const long double to = station != stations.end() && *station < piece.X2 ? *station++ : piece.X2;
             TShaftPiece part = piece.Between(from, to);
-            if (const TContourSegment* bore = WidestBore(bores, from, to)) part.Ri1 = DrawnAt(*bore, from), part.Ri2 = DrawnAt(*bore, to);
+            if (const TContourSegment* bore = WidestBoreOver(bores, from, to)) part.Ri1 = DrawnAt(*bore, from), part.Ri2 = DrawnAt(*bore, to);
             cut.push_back(part);
             from = to;
         }
@@ -243,6 +233,17 @@ std::optional<long double> TContourIndex::DiameterAt(long double x) const
     const std::optional<TShaftPiece> piece = SegmentAt(x);
     if (piece) return 2 * piece->RadiusAt(x);
     return std::nullopt;
+}
+
+const TContourSegment* WidestBoreOver(const std::vector<TContourSegment>& bores, long double a, long double b)
+{
+    const TContourSegment* widest = nullptr;
+    const long double middle = a + (b - a) / 2;
+    for (const TContourSegment& bore : bores) {
+        const bool over = bore.X1 != bore.X2 && std::min(bore.X1, bore.X2) <= a && std::max(bore.X1, bore.X2) >= b;
+        if (over && (!widest || DrawnAt(bore, middle) > DrawnAt(*widest, middle))) widest = &bore;
+    }
+    return widest;
 }
 
 long double BoreDiameterAt(const std::vector<TContourSegment>& bores, long double x)

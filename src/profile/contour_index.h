@@ -36,6 +36,9 @@ std::vector<long double> SortedStations(std::vector<long double> positions);
 // one no machine part.
 inline constexpr long double kLeastDiameter = 0.01L, kLargestDiameter = 10000;
 
+// The widest of the bore's lines that reach over the whole stretch from a to b, judged at its
+// middle; none where the shaft is solid there.
+const TContourSegment* WidestBoreOver(const std::vector<TContourSegment>& bores, long double a, long double b);
 // The bore's diameter at x: the widest of the bore lines that reach x, 0 where none does.
 long double BoreDiameterAt(const std::vector<TContourSegment>& bores, long double x);
 

@@ -1,6 +1,7 @@
 // "Bore..." pressed through the real button: the dialog refuses a bore that runs right to left,
 // a sound one is drawn and mirrored as one undo step, and the 3D build revolves the tube.
-#include "editor_window_fixture.h"
+// It runs in the 3D view's test program, since the tube is built on Mesa's GL (see leak_check.cpp).
+#include "../editor/editor_window_fixture.h"
 
 #include "analysis/analysis_state.h"
 #include "profile/editor_commands.h"
