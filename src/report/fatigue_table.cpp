@@ -8,11 +8,12 @@ QString Number(long double value) { return FormatFloat("0.00", value); }
 QString Estimated(long double value, bool estimate) { return (estimate ? "~" : "") + Number(value); }
 QString Safety(const std::optional<long double>& n) { return n ? Number(*n) : QString("unloaded"); }
 
-// The place and the section, the same first cells in both tables.
+// The place and the section (with its bore, if any), the same first cells in both tables.
 QStringList Section(const TFatigueRow& row, bool weakest)
 {
-    const QString diameters = row.Shoulder ? Number(row.Small) + " / " + Number(row.Large)
-                                           : row.Small > 0 ? Number(row.Small) : QString();
+    const QString diameters = (row.Shoulder ? Number(row.Small) + " / " + Number(row.Large)
+                                            : row.Small > 0 ? Number(row.Small) : QString()) +
+                              (row.Bore > 0 ? ", bore " + Number(row.Bore) : QString());
     return {FloatToStr(row.Position) + (weakest ? " *" : ""), row.Shoulder ? "shoulder" : "plain", diameters};
 }
 

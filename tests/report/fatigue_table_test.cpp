@@ -45,6 +45,8 @@ TEST(FatigueTable, EstimatesAndTheWeakestNotchAreMarked)
     EXPECT_EQ(Cell(heads, sized, "ka / kb / ke"), "0.92 / ~0.84 / 1.00");
     EXPECT_EQ(Cell(heads, sized, "Se' / Se [MPa]"), "200.00 / ~154.05");
     EXPECT_EQ(Cell(heads, sized, "Kt / Kts"), "2.50 / 1.90");
+    wide.Bore = 24;
+    EXPECT_EQ(Cell(heads, FatigueFactorCells(wide, false), "d / D [mm]"), "40.00 / 60.00, bore 24.00");
 
     const QStringList stressHeads = FatigueStressHeadings();
     const QStringList stresses = FatigueStressCells(sharp, true);

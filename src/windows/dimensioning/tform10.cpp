@@ -207,6 +207,8 @@ void TForm10::ShowTorqueSource()
     LabelElementTorque->setText(torque.Problem().isEmpty() ? FloatToStr(torque.Largest()) : "unbalanced");
 }
 
+QLineEdit* TForm10::FirstField() const { return Edit1->isVisible() ? Edit1 : Edit2; }
+
 void TForm10::BitBtn1Click()
 {
     ShowTorqueSource();

@@ -53,6 +53,9 @@ public:
     // Every show brings the window to the front with the keyboard focus.
     void setVisible(bool visible) override;
 
+    // The first field to type in: Mt, or tau when the elements give the torque and Mt is hidden.
+    QLineEdit* FirstField() const;
+
 private:
     void ShowTorqueSource();
     void CreatePreDimensioning();

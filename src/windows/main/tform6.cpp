@@ -70,7 +70,7 @@ void TForm6::FormCreate()
 void TForm6::IBtn5Click()
 {
     Form10->show();
-    Form10->Edit1->setFocus();
+    Form10->FirstField()->setFocus();
 }
 
 void TForm6::IBtn7Click() { Form14->show(); }

@@ -178,6 +178,13 @@ TEST_F(DimensioningWindow, OpenedDuringAnEntryItComesInFront)
     QTest::qWait(20);
     EXPECT_TRUE(StackedAbove(Form10, Form2));
     EXPECT_EQ(Form10->focusWidget(), Form10->Edit1);
+
+    // With elements Mt is hidden: tau is the first field.
+    Analysis.ElementDrive.Steps = {{30, 150}, {100, 0}};
+    Form10->hide();
+    QTest::mouseClick(Form6->IBtn5, Qt::LeftButton);
+    QTest::qWait(20);
+    EXPECT_EQ(Form10->focusWidget(), Form10->Edit2);
 }
 
 } // namespace

@@ -51,7 +51,9 @@ protected:
         window->raise();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window)) << window->windowTitle().toStdString();
-        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window;
+        // The focus may still sit in the window left before, until its focus events are through.
+        QWidget* focus = QApplication::focusWidget();
+        QWidget* target = focus && focus->window() == window ? focus : window;
         QTest::keyClick(target, key, modifiers);
     }
     static void Type(QLineEdit* field, const QString& text)
