@@ -1,18 +1,21 @@
 // The drawing text on any input, through the reader and every operation on the text: each memo
 // line reads or fails with its message, a statement written back reads as the same numbers, and
 // the sort, the Generate pass, the vertical lines, the clearing of marks and the profile points
-// each run through or stop with a message, storing nothing infinite.
+// each run through or stop with a message, storing nothing infinite; and the checks read the
+// outline and its bore into pieces in order.
 // Input: an optional first line "L <shaft length>" (100 mm otherwise), then the memo lines.
 #include "fuzz_support.h"
 
 #include "analysis/analysis_state.h"
 #include "canvas/canvas.h"
 #include "common/number_text.h"
+#include "profile/contour_index.h"
 #include "profile/dhl_rendering.h"
 #include "profile/dhl_statement.h"
 #include "profile/editor_state.h"
 #include "profile/midpoint_sort.h"
 #include "profile/profile_points.h"
+#include "profile/verification.h"
 #include "profile/vertical_lines.h"
 
 #include <QImage>
@@ -57,6 +60,10 @@ void ReadAndWriteBack(const QString& line)
         const bool ok = Attempt([&] { written = WriteLineStatement(l); back = ReadStatement(written); });
         Require(ok, "a written line statement does not read", written);
         ExpectSameLine(l, back.Line, written);
+    } else if (statement.Kind == TStatementKind::Bore) {
+        const bool ok = Attempt([&] { written = WriteBoreStatement(l.X1, l.Y1, l.X2, l.Y2); back = ReadStatement(written); });
+        Require(ok && back.Kind == TStatementKind::Bore, "a written bore statement does not read", written);
+        ExpectSameLine(l, back.Line, written);
     } else if (statement.Kind == TStatementKind::Arc) {
         const bool ok = Attempt([&] { written = WriteArcStatement(a); back = ReadStatement(written); });
         Require(ok, "a written arc statement does not read", written);
@@ -75,6 +82,22 @@ struct TEditor {
     QImage image{605, 725, QImage::Format_RGB32};
     Canvas target{image};
 };
+
+// The checks' reading of the outline and its bore: pieces in order along the axis, each with
+// finite radii, whatever the bore's fault.
+void ReadAsTheChecksDo(const QStringList& memo, uint8_t arcSteps)
+{
+    Attempt([&] {
+        const TContourIndex index(DrawnContour(memo, arcSteps));
+        index.BoreFault();
+        long double end = -INFINITY;
+        for (const TShaftPiece& piece : index.Pieces()) {
+            Require(Finite({piece.R1, piece.R2, piece.Ri1, piece.Ri2}), "a piece of infinite radius");
+            Require(piece.X1 < piece.X2 && piece.X1 >= end, "pieces out of order");
+            end = piece.X2;
+        }
+    });
+}
 
 // Every operation starts from the memo as the input gives it.
 void RunEveryOperation(const QStringList& memo, long double shaftLength)
@@ -95,6 +118,7 @@ void RunEveryOperation(const QStringList& memo, long double shaftLength)
     Attempt([&] { DrawVerticalLines(completed, editor.target, editor.state, editor.analysis); });
     ExpectFiniteTable(editor.state.Lines);
     Require(completed.size() >= memo.size(), "the vertical lines removed lines");
+    ReadAsTheChecksDo(memo, editor.state.ArcSteps);
     QStringList cleared = memo;
     Attempt([&] { ClearMarks(cleared, editor.target, editor.state, editor.analysis); });
     Require(cleared.size() == memo.size(), "clearing the marks changed the number of lines");
