@@ -83,8 +83,9 @@ struct TEditor {
     Canvas target{image};
 };
 
-// The checks' reading of the outline and its bore: pieces in order along the axis, each with
-// finite radii, whatever the bore's fault.
+// The checks' reading of the outline and its bore: pieces in order along the axis, whatever the
+// bore's fault. (Radii are not held finite: lines of 1E4000 mm overflow between their ends, and
+// the checks refuse what they compute from them.)
 void ReadAsTheChecksDo(const QStringList& memo, uint8_t arcSteps)
 {
     Attempt([&] {
@@ -92,7 +93,6 @@ void ReadAsTheChecksDo(const QStringList& memo, uint8_t arcSteps)
         index.BoreFault();
         long double end = -INFINITY;
         for (const TShaftPiece& piece : index.Pieces()) {
-            Require(Finite({piece.R1, piece.R2, piece.Ri1, piece.Ri2}), "a piece of infinite radius");
             Require(piece.X1 < piece.X2 && piece.X1 >= end, "pieces out of order");
             end = piece.X2;
         }
