@@ -138,6 +138,7 @@ void TFatigueSection::Concentrate(TFatigueRow& row) const
 // Design, 10th ed., eq. 7-5 and 7-6; through a bore d^3 becomes (d^4 - di^4) / d.
 void TFatigueSection::Stress(TFatigueRow& row) const
 {
+    if (!(row.Bore < row.Small)) RaiseError("the bore is as wide as the section or wider");
     const long double cube = ModulusCube(row.Small, row.Bore);
     row.SigmaA = CheckedDivide(row.Kf * 32 * std::fabs(row.Moment), kPi * cube);
     const long double tau = CheckedDivide(row.Kfs * 16 * std::fabs(row.Torque), kPi * cube);

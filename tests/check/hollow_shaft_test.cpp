@@ -103,6 +103,12 @@ TEST(HollowShaft, BoreThatLeavesTheOutlineIsRefusedWhereItDoes)
     const TNotchedShaft shaft;
     EXPECT_EQ(VerifyShaft(shaft.analysis, shaft.data, stepped).OutlineFault,
               "the bore is as wide as the outline or wider at x = 100 mm");
+    // The fatigue row there has no figures, only the reason.
+    const TFatigueCheck fatigue = shaft.Check({"line 0/30/100/30/0/", "line 100/15/200/15/0/", "bore 0/20/200/20/"});
+    const auto row = std::find_if(fatigue.Rows.begin(), fatigue.Rows.end(), [](const TFatigueRow& r) { return r.Position == 200; });
+    ASSERT_NE(row, fatigue.Rows.end());
+    EXPECT_FALSE(row->FatigueSafety);
+    EXPECT_EQ(row->Reason, "the bore is as wide as the section or wider");
 }
 
 // The end faces stop at the bore: no step of the outline goes on from their feet, so they are no
