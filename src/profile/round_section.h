@@ -7,7 +7,8 @@
 
 // The outer diameter D that a section with a bore of diameter `bore` needs where a solid section
 // needs `solid` (mm): the same (D^4 - d^4) / D as solid^3, the root of D^4 - c D - d^4 = 0 with
-// c = solid^3 = 32 Me / (pi sigma). `solid` itself without a bore.
+// c = solid^3 = 32 Me / (pi sigma). `solid` itself without a bore. (Their ratio d / D is the bore
+// ratio; k names the twist coefficient.)
 long double HollowDiameter(long double solid, long double bore);
 
 // mm^2

@@ -34,7 +34,7 @@ QString Refusal(const TContour& contour)
     return "not refused";
 }
 
-// With the bore ratio k = d / D fixed, the tube needs D = d_solid / cbrt(1 - k^4).
+// With the bore ratio d_i / D fixed at 0.8, the tube needs D = d_solid / cbrt(1 - 0.8^4).
 TEST(HollowShaft, RequiredOuterDiameterKeepsTheSolidSectionsModulus)
 {
     const long double outer = 50 / std::cbrt(1 - std::pow(0.8L, 4));
