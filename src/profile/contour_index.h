@@ -56,7 +56,6 @@ public:
     std::optional<long double> DiameterAt(long double x) const;
     // The bore's diameter at x: the wider side at a step of the bore, 0 where the shaft is solid.
     long double BoreDiameterAt(long double x) const;
-    bool Hollow() const { return !bores_.empty(); }
     // The thinnest line along the drawn stretches, in order; none across a gap.
     const std::vector<TShaftPiece>& Pieces() const { return pieces_; }
     // The first stretch between the drawn pieces where nothing is drawn.

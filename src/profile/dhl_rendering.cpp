@@ -72,7 +72,23 @@ void ClearBitmap(Canvas& canvas)
     canvas.Pen.Color = kBlack;
 }
 
-// Appends the statement as written and its mirror image to the line table and draws both.
+// Draws the line as written and its mirror image, with a section line at each end.
+void DrawMirroredLine(const TLineStatement& line, Canvas& canvas, const TEditorState& state, long double shaftLength,
+                      std::vector<TSectionLine>& sections)
+{
+    const QPoint first = Pixel(line.X1, line.Y1, shaftLength, state.Zoom);
+    const QPoint second = Pixel(line.X2, line.Y2, shaftLength, state.Zoom);
+    DrawLinePixels(canvas, line.Marked, first, second, state);
+    const QPoint firstMirrored = Pixel(line.X1, -line.Y1, shaftLength, state.Zoom);
+    const QPoint secondMirrored = Pixel(line.X2, -line.Y2, shaftLength, state.Zoom);
+    DrawLinePixels(canvas, line.Marked, firstMirrored, secondMirrored, state);
+    sections.push_back({first.x(), first.y(), firstMirrored.y()});
+    sections.push_back({second.x(), second.y(), secondMirrored.y()});
+}
+
+// Appends the statement as written and its mirror image to the line table and draws both. A line
+// of the bore is drawn alike, so that the half-section shows the hollow, but gets no record: the
+// pointer tools edit the outline only.
 void AddLineRecords(const TLineStatement& line, Canvas& canvas, TEditorState& state, long double shaftLength,
                     std::vector<TSectionLine>& sections)
 {
@@ -80,34 +96,10 @@ void AddLineRecords(const TLineStatement& line, Canvas& canvas, TEditorState& st
     const uint8_t previous = state.Lines.empty() ? 0 : state.Lines.back().Horizontal;
     upper.Horizontal = HorizontalFlag(upper.X1, upper.Y1, upper.X2, upper.Y2, previous);
     state.Lines.push_back(upper);
-    const QPoint first = Pixel(line.X1, line.Y1, shaftLength, state.Zoom);
-    const QPoint second = Pixel(line.X2, line.Y2, shaftLength, state.Zoom);
-    DrawLinePixels(canvas, line.Marked, first, second, state);
-
     TLineRecord lower{line.X1, -line.Y1, line.X2, -line.Y2, upper.Marked, 0};
     lower.Horizontal = HorizontalFlag(lower.X1, lower.Y1, lower.X2, lower.Y2, upper.Horizontal);
     state.Lines.push_back(lower);
-    const QPoint firstMirrored(first.x(), py(lower.Y1, shaftLength, state.Zoom));
-    const QPoint secondMirrored(second.x(), py(lower.Y2, shaftLength, state.Zoom));
-    DrawLinePixels(canvas, line.Marked, firstMirrored, secondMirrored, state);
-
-    sections.push_back({first.x(), first.y(), firstMirrored.y()});
-    sections.push_back({second.x(), second.y(), secondMirrored.y()});
-}
-
-// A line of the bore, drawn like the outline so that the half-section shows the hollow, but with
-// no line record: the pointer tools edit the outline only.
-void AddBoreLine(const TLineStatement& line, Canvas& canvas, const TEditorState& state, long double shaftLength,
-                 std::vector<TSectionLine>& sections)
-{
-    const QPoint first = Pixel(line.X1, line.Y1, shaftLength, state.Zoom);
-    const QPoint second = Pixel(line.X2, line.Y2, shaftLength, state.Zoom);
-    const QPoint firstMirrored = Pixel(line.X1, -line.Y1, shaftLength, state.Zoom);
-    const QPoint secondMirrored = Pixel(line.X2, -line.Y2, shaftLength, state.Zoom);
-    DrawLinePixels(canvas, false, first, second, state);
-    DrawLinePixels(canvas, false, firstMirrored, secondMirrored, state);
-    sections.push_back({first.x(), first.y(), firstMirrored.y()});
-    sections.push_back({second.x(), second.y(), secondMirrored.y()});
+    DrawMirroredLine(line, canvas, state, shaftLength, sections);
 }
 
 // The arc as written, then its mirror image: every y negated and start and end exchanged, so
@@ -154,7 +146,7 @@ std::vector<TSectionLine> DrawStatements(const QStringList& memo, Canvas& canvas
         const TStatement statement = ReadStatement(text);
         if (statement.Kind == TStatementKind::Line) AddLineRecords(statement.Line, canvas, state, shaftLength, sections);
         if (statement.Kind == TStatementKind::Arc) AddArc(statement.Arc, canvas, state, shaftLength, sections);
-        if (statement.Kind == TStatementKind::Bore) AddBoreLine(statement.Line, canvas, state, shaftLength, sections);
+        if (statement.Kind == TStatementKind::Bore) DrawMirroredLine(statement.Line, canvas, state, shaftLength, sections);
     }
     return sections;
 }

@@ -250,6 +250,12 @@ QString UncalculatedPlanes(const TAnalysisState& analysis)
     return QString();
 }
 
+namespace {
+
+TContourSegment BoreSegment(const TLineStatement& line) { return {line.X1, line.Y1, line.X2, line.Y2, 0, 0, 0, 0, true}; }
+
+} // namespace
+
 TContour DrawnContour(const QStringList& memo, uint8_t arcSteps)
 {
     TContour contour;
@@ -258,7 +264,7 @@ TContour DrawnContour(const QStringList& memo, uint8_t arcSteps)
         const TLineStatement& line = statement.Line;
         if (statement.Kind == TStatementKind::Line) contour.push_back({line.X1, line.Y1, line.X2, line.Y2});
         if (statement.Kind == TStatementKind::Arc) AppendArcChords(contour, statement.Arc, arcSteps);
-        if (statement.Kind == TStatementKind::Bore) contour.push_back({line.X1, line.Y1, line.X2, line.Y2, 0, 0, 0, 0, true});
+        if (statement.Kind == TStatementKind::Bore) contour.push_back(BoreSegment(line));
     }
     return contour;
 }
@@ -267,10 +273,7 @@ TContour BoreLines(const QStringList& memo)
 {
     TContour bores;
     for (const QString& text : memo)
-        if (StatementKind(text) == TStatementKind::Bore) {
-            const TLineStatement line = ReadStatement(text).Line;
-            bores.push_back({line.X1, line.Y1, line.X2, line.Y2, 0, 0, 0, 0, true});
-        }
+        if (StatementKind(text) == TStatementKind::Bore) bores.push_back(BoreSegment(ReadStatement(text).Line));
     return bores;
 }
 

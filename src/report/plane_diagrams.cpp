@@ -20,7 +20,6 @@ const QColor kForceColour(0, 0, 160);
 
 QRectF PlotArea(double height) { return {kPlotSideRoom, 8, kWrittenWidth - kPlotSideRoom - 10, height - 16}; }
 
-
 std::vector<long double> Positions(const Tincarcare& terms)
 {
     std::vector<long double> positions;

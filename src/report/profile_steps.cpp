@@ -24,10 +24,18 @@ TStepKind Kind(const TShaftPiece& piece)
     return piece.R1 == piece.R2 ? TStepKind::Cylinder : TStepKind::Cone;
 }
 
+// Whether the line from (b1, b2) over [bFrom, bTo] goes on straight from the one from (a1, a2)
+// over [aFrom, aTo].
+bool GoesOnStraight(long double aFrom, long double aTo, long double a1, long double a2, long double bFrom, long double bTo,
+                    long double b1, long double b2)
+{
+    return aTo == bFrom && a2 == b1 && (a2 - a1) * (bTo - bFrom) == (b2 - b1) * (aTo - aFrom);
+}
+
 // The chords of one arc are one step while the bore runs on through them as one line.
 bool SameBoreLine(const TShaftPiece& a, const TShaftPiece& b)
 {
-    return a.Ri2 == b.Ri1 && (a.Ri2 - a.Ri1) * (b.X2 - b.X1) == (b.Ri2 - b.Ri1) * (a.X2 - a.X1);
+    return GoesOnStraight(a.X1, a.X2, a.Ri1, a.Ri2, b.X1, b.X2, b.Ri1, b.Ri2);
 }
 
 QString DiameterCell(long double from, long double to)
@@ -75,17 +83,12 @@ std::vector<TBoreRun> BoreRuns(const std::vector<TProfileStep>& steps)
     std::vector<TBoreRun> runs;
     for (const TProfileStep& step : steps) {
         if (!step.Hollow()) continue;
-        if (!runs.empty()) {
-            TBoreRun& last = runs.back();
-            const bool onward = last.To == step.From && last.DiameterTo == step.BoreFrom &&
-                                (last.DiameterTo - last.DiameterFrom) * (step.To - step.From) ==
-                                    (step.BoreTo - step.BoreFrom) * (last.To - last.From);
-            if (onward) {
-                last.To = step.To, last.DiameterTo = step.BoreTo;
-                continue;
-            }
-        }
-        runs.push_back({step.From, step.To, step.BoreFrom, step.BoreTo});
+        TBoreRun* last = runs.empty() ? nullptr : &runs.back();
+        if (last && GoesOnStraight(last->From, last->To, last->DiameterFrom, last->DiameterTo, step.From, step.To,
+                                   step.BoreFrom, step.BoreTo))
+            last->To = step.To, last->DiameterTo = step.BoreTo;
+        else
+            runs.push_back({step.From, step.To, step.BoreFrom, step.BoreTo});
     }
     return runs;
 }
